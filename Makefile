@@ -1,0 +1,43 @@
+# The two everyday commands: `make run` starts the player under Wine, `make test` runs every test.
+.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win run screenshot bench clean
+
+all: build
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup build-host build-win64 build-win32
+
+build-host:
+	@cmake --preset host >/dev/null
+	@cmake --build --preset host
+
+build-win64:
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64
+
+build-win32:
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32
+
+test: build
+	@$(MAKE) --no-print-directory test-host test-win
+
+test-host:
+	ctest --preset host
+
+# Windows-side and end-to-end tests share one Wine session (Xvfb, PulseAudio null sink).
+test-win:
+	bash scripts/wine-session.sh run ctest --preset win64
+
+run: setup build-win64
+	bash scripts/run-player.sh
+
+screenshot: setup build-win64
+	bash scripts/screenshot.sh docs/main-window.png
+
+bench: build
+	bash bench/run-all.sh
+
+clean:
+	rm -rf build
