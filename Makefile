@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` starts the player under Wine, `make test` runs every test.
-.PHONY: all setup build build-host build-win64 build-win32 test test-host test-win run screenshot bench clean
+.PHONY: all setup build build-host build-win64 build-win32 build-fuzz test test-host test-fuzz test-win run screenshot bench clean
 
 all: build
 
@@ -16,12 +16,19 @@ build-win64:
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64
 
+build-fuzz:
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+
+test-fuzz:
+	ctest --preset fuzz --no-tests=ignore
+
 build-win32:
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32
 
-test: build
-	@$(MAKE) --no-print-directory test-host test-win
+test: build build-fuzz
+	@$(MAKE) --no-print-directory test-host test-fuzz test-win
 
 test-host:
 	ctest --preset host
