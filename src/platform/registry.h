@@ -1,0 +1,31 @@
+#pragma once
+// Registry access. Keys, names and string values are CP932 byte strings.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class Hive { CurrentUser, LocalMachine };
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  virtual bool keyExists(Hive hive, const std::string& key) = 0;
+  // A REG_SZ value; nullopt when the key or the value is missing or not a string.
+  virtual std::optional<std::string> readString(Hive hive, const std::string& key,
+                                                const std::string& name) = 0;
+  // Creates the key when missing. False when the value could not be stored.
+  virtual bool writeString(Hive hive, const std::string& key, const std::string& name,
+                           const std::string& value) = 0;
+  // A REG_BINARY value of at most maxBytes; nullopt when missing or larger.
+  virtual std::optional<std::vector<std::uint8_t>> readBinary(Hive hive, const std::string& key,
+                                                              const std::string& name,
+                                                              std::size_t maxBytes) = 0;
+  virtual bool writeBinary(Hive hive, const std::string& key, const std::string& name,
+                           const std::vector<std::uint8_t>& value) = 0;
+  virtual bool deleteValue(Hive hive, const std::string& key, const std::string& name) = 0;
+};
+
+}  // namespace platform
