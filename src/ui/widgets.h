@@ -1,0 +1,153 @@
+#pragma once
+// The simple controls of the kit.
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class Panel : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::Panel; }
+  bool bevel = true;
+};
+
+class Label : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::Label; }
+  bool alignRight = false;
+};
+
+class Image : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::Image; }
+};
+
+// A push button; `isDefault` and `isCancel` answer Enter and Escape in dialogs.
+class Button : public Control {
+ public:
+  Button(Control* parent, std::string name, int id) : Control(parent, std::move(name), id) {
+    setTabStop(true);
+  }
+  Kind kind() const override { return Kind::Button; }
+  bool isDefault = false;
+  bool isCancel = false;
+  int modalResult = 0;  // closes a modal form with this result when clicked
+  void click() override;
+};
+
+class CheckBox : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::CheckBox; }
+  bool checked() const { return checked_; }
+  // Setting the state does not fire onClick; a user's click toggles and then fires it.
+  void setChecked(bool on);
+  void click() override;
+
+ private:
+  bool checked_ = false;
+};
+
+class RadioGroup : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::RadioGroup; }
+  const std::vector<std::string>& items() const { return items_; }
+  void setItems(std::vector<std::string> items);
+  int itemIndex() const { return itemIndex_; }
+  void setItemIndex(int index);
+  // A user's choice of an item: selects it and fires onClick.
+  void choose(int index);
+  int columns = 1;
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+class Edit : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::Edit; }
+  // The text is the caption; maxLength 0 means no limit.
+  const std::string& text() const { return caption(); }
+  void setText(const std::string& t);
+  int maxLength() const { return maxLength_; }
+  void setMaxLength(int n) { maxLength_ = n; notify(kChangeState); }
+  bool readOnly = false;
+  std::function<void()> onChange;
+  // Text typed by the user (the peer reports it); fires onChange.
+  void userTyped(const std::string& t);
+
+ private:
+  int maxLength_ = 0;
+};
+
+class Memo : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::Memo; }
+  bool readOnly = true;
+};
+
+class StatusBar : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::StatusBar; }
+  struct PanelText {
+    std::string text;
+    int width = 100;
+  };
+  const std::vector<PanelText>& panels() const { return panels_; }
+  void setPanelCount(int n);
+  void setPanelText(int index, const std::string& text);
+  void setPanelWidth(int index, int width);
+  const std::string& panelText(int index) const;
+
+ private:
+  std::vector<PanelText> panels_;
+};
+
+// A scroll or track bar: the play bars.
+class ScrollBar : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::ScrollBar; }
+  int min() const { return min_; }
+  int max() const { return max_; }
+  int position() const { return position_; }
+  void setRange(int min, int max);
+  void setPosition(int pos);
+  // The user moved the thumb; fires onChange.
+  void userMoved(int pos);
+  std::function<void()> onChange;
+
+ private:
+  int min_ = 0, max_ = 100, position_ = 0;
+};
+
+class Header : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::Header; }
+  const std::vector<std::string>& sections() const { return sections_; }
+  void setSections(std::vector<std::string> s);
+  void setSection(int index, const std::string& text);
+
+ private:
+  std::vector<std::string> sections_;
+};
+
+class TreeView : public Control {
+ public:
+  using Control::Control;
+  Kind kind() const override { return Kind::TreeView; }
+  bool readOnly = true;
+};
+
+}  // namespace ui

@@ -1,0 +1,46 @@
+#pragma once
+// Gives forms and their controls real windows and routes the user's input back to them.
+#include <windows.h>
+
+#include <map>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/win32/win32_loop.h"
+
+namespace ui::win32 {
+
+class Win32Backend : public Backend {
+ public:
+  explicit Win32Backend(Win32Loop& loop);
+  ~Win32Backend() override;
+  void realize(Form& form) override;
+  void show(Form& form) override;
+  void hide(Form& form) override;
+  void destroy(Form& form) override;
+  void beginModal(Form& form) override;
+  void endModal(Form& form) override;
+  Rect workArea() override;
+  Rect screen() override;
+  void setBusyCursor(bool busy) override;
+  void bringToFront(Form& form) override;
+
+  // Shows a pop-up menu at screen position (x, y); its commands go to the form.
+  void popup(Form& form, MenuItem& menu, int x, int y);
+
+  // Pixels per logical pixel (the forms are laid out at 96 dpi).
+  double scale() const { return scale_; }
+  HFONT font(bool bold) const { return bold ? boldFont_ : font_; }
+
+ private:
+  bool preTranslate(MSG& msg);
+  HFONT font_ = nullptr, boldFont_ = nullptr;
+  double scale_ = 1.0;
+  bool busy_ = false;
+  std::map<Form*, HWND> disabledOwners_;
+};
+
+// The form whose window (or child window) this is, if any.
+Form* formOf(HWND hwnd);
+
+}  // namespace ui::win32
