@@ -9,6 +9,8 @@
 
 namespace ui {
 
+class MenuItem;
+
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
   int right() const { return left + width; }
@@ -95,6 +97,8 @@ class Control {
   std::function<void()> onClick;
   virtual void click();
   std::function<void()> onResize;
+  // The pop-up menu shown on a right click over this control (not owned).
+  MenuItem* popupMenu = nullptr;
 
   // Lays out the aligned children inside the client area, in creation order, like a form does.
   void realign();

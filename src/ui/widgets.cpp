@@ -4,6 +4,15 @@
 
 namespace ui {
 
+ButtonLook pushedLook(Color face, Color font) {
+  auto darken = [](Color c, int shift) {
+    int v = static_cast<int>((c >> shift) & 0xFF) - 32;
+    return static_cast<Color>(v < 0 ? 0 : v) << shift;
+  };
+  Color f = darken(face, 0) | darken(face, 8) | darken(face, 16);
+  return ButtonLook{f, font == 0 ? 0x333333u : 0xDDDDDDu};
+}
+
 void Button::click() {
   if (!enabled()) return;
   Control::click();

@@ -25,9 +25,26 @@ class Image : public Control {
  public:
   using Control::Control;
   Kind kind() const override { return Kind::Image; }
+  enum class Icon { None, Information, Question, Exclamation, Trash };
+  Icon icon() const { return icon_; }
+  void setIcon(Icon i) {
+    icon_ = i;
+    notify(kChangeState);
+  }
+
+ private:
+  Icon icon_ = Icon::None;
 };
 
 // A push button; `isDefault` and `isCancel` answer Enter and Escape in dialogs.
+// The look of a pushed colour button: the face darkened by 32 in each of red, green and blue
+// (not below 0); a black font turns dark grey, any other font light grey.
+struct ButtonLook {
+  Color face;
+  Color font;
+};
+ButtonLook pushedLook(Color face, Color font);
+
 class Button : public Control {
  public:
   Button(Control* parent, std::string name, int id) : Control(parent, std::move(name), id) {

@@ -57,7 +57,7 @@ ClassAndStyle classFor(Control& c) {
     case Kind::TreeView:
       return {WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS, WS_EX_CLIENTEDGE};
     case Kind::Image:
-      return {L"STATIC", SS_ETCHEDFRAME, 0};
+      return {L"STATIC", static_cast<Image&>(c).icon() == Image::Icon::None ? SS_ETCHEDFRAME : SS_ICON | SS_CENTERIMAGE, 0};
     case Kind::Form:
       break;
   }
@@ -272,6 +272,16 @@ void ControlPeer::applyState() {
     SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, s.min());
     SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, s.max());
     SendMessageW(hwnd_, TBM_SETPOS, TRUE, s.position());
+  } else if (control_.kind() == Kind::Image) {
+    LPCWSTR id = nullptr;
+    switch (static_cast<Image&>(control_).icon()) {
+      case Image::Icon::Information: id = reinterpret_cast<LPCWSTR>(IDI_INFORMATION); break;
+      case Image::Icon::Question: id = reinterpret_cast<LPCWSTR>(IDI_QUESTION); break;
+      case Image::Icon::Exclamation: id = reinterpret_cast<LPCWSTR>(IDI_WARNING); break;
+      case Image::Icon::Trash: id = reinterpret_cast<LPCWSTR>(IDI_APPLICATION); break;
+      case Image::Icon::None: break;
+    }
+    if (id) SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, id)), 0);
   } else if (control_.kind() == Kind::Edit) {
     SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<Edit&>(control_).maxLength(), 0);
   }

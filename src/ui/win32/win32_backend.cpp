@@ -271,6 +271,14 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       form.close();
       return 0;
+    case WM_CONTEXTMENU:
+      if (Control* c = controlOf(reinterpret_cast<HWND>(wp)); c && c->popupMenu) {
+        POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if (pt.x == -1 && pt.y == -1) GetCursorPos(&pt);
+        g_backend->popup(form, *c->popupMenu, pt.x, pt.y);
+        return 0;
+      }
+      return DefWindowProcW(hwnd, msg, wp, lp);
     case WM_SIZE:
       if (wp != SIZE_MINIMIZED) {
         fw->syncing = true;
