@@ -1,0 +1,149 @@
+#pragma once
+// TZELCOR32ZUMIK: the main window. It owns every control, menu and timer, the shared state
+// and the subsystems, and carries start-up, the commands and closing.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "app/shared_state.h"
+#include "app/subsystem.h"
+#include "dialogs/Mkdlg.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "platform/shell_namespace.h"
+#include "platform/system.h"
+#include "ui/form.h"
+#include "ui/list_box.h"
+#include "ui/widgets.h"
+
+namespace app {
+
+struct Services {
+  platform::Registry& reg;
+  platform::FileSystem& fs;
+  platform::Clock& clock;
+  platform::Shell& shell;
+  platform::Power& power;
+  platform::InstanceLink& link;
+  platform::ShellNamespace& shellNs;
+};
+
+extern const char kWindowTitle[];  // "Zelcor32 B-G-M"
+extern const char kAppTitle[];     // "Zelcor32"
+
+class TZELCOR32ZUMIK : public ui::Form {
+ public:
+  TZELCOR32ZUMIK(ui::Application& app, Services& services, std::string dataFolder,
+                 std::vector<std::string> params);
+  ~TZELCOR32ZUMIK() override;
+
+  SharedState S;
+  Services& Sv;
+  dialogs::TMKBoxDlg MKBoxDlg1;
+
+  // Window creation (the steps before the window is on screen).
+  void FormCreate();
+  void AddSubsystem(Subsystem* s) { subsystems_.push_back(s); }
+
+  // Handlers.
+  void Timer1Timer();
+  void FormCloseQuery(bool& canClose);
+  void ForwardedCommandLine(const std::string& text);
+  void FormDropFiles(const std::vector<std::string>& paths);
+  void FormResize();
+  void Button6Click();
+  void Start1Click(ui::MenuItem& item);
+  void SSNClick(ui::MenuItem& item);
+  void ToggleClick(ui::MenuItem& item);
+  void help3Click();
+  void BackColorClick();
+  void MHELP_VERCUTClick();
+  void Button9Click();
+  void Button11Click();
+  void ME_AUTO_OFFClick();
+  void ME_AUTO_OFF_WINClick();
+  void ME_AUTO_OFF_SAVEClick();
+  void ME_AUTO_OFF_WIN_SAVEClick();
+  void ME_kosu0Click(ui::MenuItem& item);
+  void RefreshEndCount();
+  void ShowPanel(ui::Panel& panel, bool on);
+
+  // Settings between the registry form and the controls.
+  void ApplySettings(const Settings& s);
+  Settings CollectSettings();
+  // History menu captions ("ＯＦＦ" for 0).
+  static std::string FolderHistoryCaption(int limit);
+  static std::string FileHistoryCaption(int limit);
+  // Restores a list's selection from "INDEX": -1 or out of range leaves it unselected.
+  static void RestoreSelection(ui::ItemList& list, int index);
+  void SetTitle(const std::string& title);
+  bool MemoryViewShown() const { return Button11.visible(); }
+
+  // Controls (names as in the form).
+  ui::Panel &PanelCommand, &PanelFF, &PanelMemory, &PanelKZ, &PanelKaKo, &PanelGomi, &Panel_JK,
+      &Panel_JK_DISP, &PanelOPEN, &PanelBar, &PanelResume, &Panel_MP3, &PanelCD, &Panel_M_EDIT;
+  ui::Button &Button2, &Button5, &Button3, &Button10, &ButtonWait, &ButtonTRAY, &ButtonKZON, &Button9,
+      &Button6, &ButtonStop2, &ButtonResume, &ButtonRsumeINI, &Button13, &Button14, &ButtonKaka,
+      &ButtonCD_Check, &Button7, &Button11, &Button_JK, &Btn_M_EDIT, &Button1;
+  ui::StatusBar &StatusBar1, &StatusBar2;
+  ui::ScrollBar& ScrollBar1;
+  ui::RadioGroup& RadioGroup1;
+  ui::CheckBox &CheckBox1, &CB32, &CheckBoxGomi;
+  ui::ListBox &ListBox1, &ListBox2, &ListBox3, &ListBox4, &ListBox6, &ListBox8, &ListBox9, &ListBoxKaKo,
+      &ListBox_JK;
+  ui::ComboBox &ComboBox1, &ComboBox2, &ComboBox_TM_Mode, &ComboBox_TM_SUB;
+  ui::Edit& Edit1;
+  ui::Header& HeaderControl1;
+  ui::Header& HeaderFolder;
+  ui::TreeView& TreeView1;
+  ui::Label &LabelKaKo, &Label_JK_MODE, &Label_JK_TM, &Label_JK_KOSU, &LabelGomiSASIN, &LabelKosu;
+  std::vector<ui::CheckBox*> ExtensionBoxes;  // in ExtensionTable order
+  std::vector<ui::CheckBox*> AttributeBoxes;  // CB1 .. CB5
+  ui::Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer11, &TimerCD_LOOP, &TimerSEEK,
+      &TimerPlayStart, &Timer_MP3_LOOP, &Timer_MP3_Start, &Timer_Mini;
+  ui::MenuItem& menu(const char* name);
+
+  // Window-system actions the portable window cannot do itself (set by the program entry).
+  std::function<void()> bringForward;  // a forwarded command line brings the player forward
+  std::function<void()> startSchedule;  // the schedule runner, once it exists
+  // The file name of the shown schedule set ("" when none).
+  std::string ScheduleFileName() const;
+  // The session of Windows ends: save what closing saves, without questions.
+  void EndSession();
+  // The folder-setting dialog; returns the chosen folder without its trailing "".
+  std::string ChooseFolder(const std::string& title, const std::string& dirName, const std::string& current);
+  // Shutting Windows down after an end-of-play close.
+  std::string GetShutdownRight();
+  std::string ShutdownErrorText(const std::string& prefix, std::uint32_t code);
+  void ShutdownWindows();
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void layoutCommandStrip();
+  void layoutFolderPanel();
+  void layoutMemoryPanel();
+  void migrateAndPrepareFolders();
+  void placeWindow(const Settings& s);
+  void readMp3FormatMarker();
+  void restoreSettings();
+  void restoreFolderHistory();
+  void restoreScheduleView();
+  void restoreShortcutPaths();
+  void takeFiles(const std::vector<std::string>& files);
+  void applyExtensionPatterns();
+  void applyColours();
+  void stopEverything();
+  void saveAll();
+  void cleanWorkingFolders();
+
+  std::vector<std::string> params_;
+  std::vector<Subsystem*> subsystems_;
+  std::unique_ptr<Settings> loaded_;
+};
+
+}  // namespace app

@@ -1,0 +1,412 @@
+// The main window's controls, captions, hints and layout: the form description.
+#include "app/Zelcoru.h"
+#include "app/control_ids.h"
+
+namespace app {
+
+const char kWindowTitle[] = "Zelcor32 B-G-M";
+const char kAppTitle[] = "Zelcor32";
+
+#define MK(Type, name, parent) name(add<ui::Type>(parent, #name, ids::name))
+
+TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::string dataFolder,
+                               std::vector<std::string> params)
+    : ui::Form(app, "ZELCOR32ZUMIK", "TZELCOR32ZUMIK"),
+      Sv(services),
+      MKBoxDlg1(app),
+      MK(Panel, PanelCommand, this),
+      MK(Panel, PanelFF, this),
+      MK(Panel, PanelMemory, this),
+      MK(Panel, PanelKZ, this),
+      MK(Panel, PanelKaKo, this),
+      MK(Panel, PanelGomi, this),
+      MK(Panel, Panel_JK, this),
+      MK(Panel, Panel_JK_DISP, this),
+      MK(Panel, PanelOPEN, this),
+      MK(Panel, PanelBar, &PanelCommand),
+      MK(Panel, PanelResume, &PanelBar),
+      MK(Panel, Panel_MP3, &PanelCommand),
+      MK(Panel, PanelCD, &PanelCommand),
+      MK(Panel, Panel_M_EDIT, &PanelMemory),
+      MK(Button, Button2, &PanelCommand),
+      MK(Button, Button5, &PanelCommand),
+      MK(Button, Button3, &PanelCommand),
+      MK(Button, Button10, &PanelCommand),
+      MK(Button, ButtonWait, &PanelCommand),
+      MK(Button, ButtonTRAY, &PanelCommand),
+      MK(Button, ButtonKZON, &PanelCommand),
+      MK(Button, Button9, &PanelCommand),
+      MK(Button, Button6, &PanelCommand),
+      MK(Button, ButtonStop2, &PanelBar),
+      MK(Button, ButtonResume, &PanelResume),
+      MK(Button, ButtonRsumeINI, &PanelResume),
+      MK(Button, Button13, &PanelFF),
+      MK(Button, Button14, &PanelFF),
+      MK(Button, ButtonKaka, &PanelFF),
+      MK(Button, ButtonCD_Check, &PanelFF),
+      MK(Button, Button7, &PanelMemory),
+      MK(Button, Button11, &PanelMemory),
+      MK(Button, Button_JK, &PanelMemory),
+      MK(Button, Btn_M_EDIT, &PanelMemory),
+      MK(Button, Button1, &PanelKZ),
+      MK(StatusBar, StatusBar1, &PanelCommand),
+      MK(StatusBar, StatusBar2, &PanelCommand),
+      MK(ScrollBar, ScrollBar1, &PanelBar),
+      MK(RadioGroup, RadioGroup1, &PanelCommand),
+      MK(CheckBox, CheckBox1, &PanelCommand),
+      MK(CheckBox, CB32, &PanelFF),
+      MK(CheckBox, CheckBoxGomi, &PanelGomi),
+      MK(ListBox, ListBox1, &PanelFF),
+      MK(ListBox, ListBox2, &PanelMemory),
+      MK(ListBox, ListBox3, &PanelFF),
+      MK(ListBox, ListBox4, &PanelFF),
+      MK(ListBox, ListBox6, &PanelGomi),
+      MK(ListBox, ListBox8, &PanelMemory),
+      MK(ListBox, ListBox9, &PanelGomi),
+      MK(ListBox, ListBoxKaKo, &PanelKaKo),
+      MK(ListBox, ListBox_JK, &Panel_JK),
+      MK(ComboBox, ComboBox1, &PanelMemory),
+      MK(ComboBox, ComboBox2, &PanelFF),
+      MK(ComboBox, ComboBox_TM_Mode, &Panel_JK),
+      MK(ComboBox, ComboBox_TM_SUB, &Panel_JK),
+      MK(Edit, Edit1, &PanelFF),
+      MK(Header, HeaderControl1, &PanelFF),
+      MK(Header, HeaderFolder, &PanelFF),
+      MK(TreeView, TreeView1, &PanelFF),
+      MK(Label, LabelKaKo, &PanelKaKo),
+      MK(Label, Label_JK_MODE, &Panel_JK),
+      MK(Label, Label_JK_TM, &Panel_JK),
+      MK(Label, Label_JK_KOSU, &Panel_JK),
+      MK(Label, LabelGomiSASIN, &PanelGomi),
+      MK(Label, LabelKosu, &PanelMemory),
+      Timer1(addTimer("Timer1", 500)),
+      Timer2(addTimer("Timer2", 100)),
+      Timer3(addTimer("Timer3", 1000)),
+      Timer4(addTimer("Timer4", 100)),
+      Timer5(addTimer("Timer5", 100)),
+      Timer11(addTimer("Timer11", 100)),
+      TimerCD_LOOP(addTimer("TimerCD_LOOP", 1000)),
+      TimerSEEK(addTimer("TimerSEEK", 100)),
+      TimerPlayStart(addTimer("TimerPlayStart", 100)),
+      Timer_MP3_LOOP(addTimer("Timer_MP3_LOOP", 1000)),
+      Timer_MP3_Start(addTimer("Timer_MP3_Start", 100)),
+      Timer_Mini(addTimer("Timer_Mini", 500)),
+      params_(std::move(params)) {
+  S.DataFolder = std::move(dataFolder);
+  buildControls();
+  buildMenus();
+}
+
+#undef MK
+
+TZELCOR32ZUMIK::~TZELCOR32ZUMIK() = default;
+
+ui::MenuItem& TZELCOR32ZUMIK::menu(const char* name) {
+  ui::MenuItem* m = findMenu(name);
+  if (!m) throw std::logic_error(std::string("no menu item ") + name);
+  return *m;
+}
+
+namespace {
+
+template <class T>
+T& extra(ui::Form& f, ui::Control* parent, const char* name, int id, const char* caption,
+         const char* hint = "", bool visible = true) {
+  T& c = f.add<T>(parent, name, id);
+  c.setCaption(caption);
+  c.setHint(hint);
+  c.setVisible(visible);
+  return c;
+}
+
+void captionHint(ui::Control& c, const char* caption, const char* hint = "") {
+  c.setCaption(caption);
+  c.setHint(hint);
+}
+
+}  // namespace
+
+void TZELCOR32ZUMIK::buildControls() {
+  setCaption("Zelcor32 ZELCOR32");
+  setBounds(0, 0, 720, 480);
+  acceptFiles = false;
+
+  // Command strip.
+  PanelCommand.setBounds(0, 0, 720, 116);
+  PanelCommand.setAlign(ui::Align::Bottom);
+  captionHint(Button2, "再生", "再生開始");
+  Button2.isDefault = true;
+  captionHint(Button5, "中断", "再生を中断する");
+  captionHint(Button3, "ＢＳ", "一個戻る");
+  captionHint(Button10, "Ｓｋｉｐ", "一個進む");
+  captionHint(ButtonWait, "Wait...");
+  ButtonWait.setVisible(false);
+  captionHint(ButtonTRAY, "Ｔｒａｙ", "タスクトレイに常駐する");
+  captionHint(ButtonKZON, "設定", "属性／拡張子選択／ボリューム等の設定");
+  captionHint(Button9, "ﾒﾓﾘｰ", "メモリー・ﾓｰﾄﾞにする");
+  captionHint(Button6, "終了", "Zelcor３２を終了する");
+  RadioGroup1.setItems({"連続", "逆連", "単独", "ﾗﾝﾀﾞﾑ"});
+  RadioGroup1.columns = 4;
+  RadioGroup1.setItemIndex(0);
+  RadioGroup1.setHint("再生モードの選択");
+  captionHint(CheckBox1, "無限", "エンドレスに再生する");
+  CheckBox1.setChecked(true);
+  StatusBar1.setHint("フォルダー名表示／再生終了時間（秒）／再生時間（秒）");
+  StatusBar1.setPanelCount(3);
+  StatusBar2.setHint("ファイル名／ファイルサイズ／日付時間　ファイル属性表示");
+  StatusBar2.setPanelCount(4);
+  PanelBar.setVisible(false);
+  PanelBar.bevel = false;
+  captionHint(ButtonStop2, "■", "一時停止");
+  ScrollBar1.setHint("再生再開＆位置移動");
+  PanelResume.setVisible(false);
+  captionHint(ButtonResume, "再開", "再生再開");
+  captionHint(ButtonRsumeINI, "*", "元に位置に戻す");
+  Panel_MP3.setVisible(false);
+  PanelCD.setVisible(false);
+
+  // Folder mode.
+  PanelFF.setAlign(ui::Align::Client);
+  PanelFF.bevel = false;
+  PanelFF.onResize = [this] { layoutFolderPanel(); };
+  ComboBox2.setHint("ドライブの選択");
+  HeaderFolder.setSections({"ツリー構造のフォルダー"});
+  ListBox1.setVisible(false);
+  ListBox3.setVisible(false);
+  ListBox4.ownerDrawBoldSelection = true;
+  ListBox4.multiSelect = true;
+  ListBox4.tag = -1;
+  HeaderControl1.setSections({"ファイル名表示", "ﾌｧｲﾙｻｲｽﾞ"});
+  captionHint(Button13, "ﾌｧｲﾙ名指定", "独自の検索条件を設定する");
+  captionHint(Button14, "★");
+  Edit1.setMaxLength(254);
+  Edit1.setVisible(false);
+  Button14.setVisible(false);
+  captionHint(CB32, "ALL(*.*)");
+  captionHint(ButtonKaka, "h");
+  captionHint(ButtonCD_Check, "c");
+
+  // Memory mode.
+  PanelMemory.setAlign(ui::Align::Client);
+  PanelMemory.setVisible(false);
+  PanelMemory.bevel = false;
+  PanelMemory.onResize = [this] { layoutMemoryPanel(); };
+  ListBox2.multiSelect = true;
+  ListBox2.tag = -1;
+  ListBox8.setVisible(false);
+  ListBox8.multiSelect = true;
+  captionHint(Button7, "一括登録");
+  captionHint(Button11, "閉じる");
+  Button11.setVisible(false);
+  captionHint(Button_JK, "タイマー");
+  captionHint(Btn_M_EDIT, "E");
+  Panel_M_EDIT.setVisible(false);
+  extra<ui::Edit>(*this, &Panel_M_EDIT, "Edit_M_EDIT", ids::Edit_M_EDIT, "").setBounds(4, 3, 200, 22);
+  extra<ui::Button>(*this, &Panel_M_EDIT, "Btn_M_HENKO", ids::Btn_M_HENKO, "変更").setBounds(208, 2, 44, 24);
+  extra<ui::Button>(*this, &Panel_M_EDIT, "Btn_M_NEW", ids::Btn_M_NEW, "新規").setBounds(254, 2, 44, 24);
+  extra<ui::Button>(*this, &Panel_M_EDIT, "Btn_M_DEL", ids::Btn_M_DEL, "削除").setBounds(300, 2, 44, 24);
+  extra<ui::Button>(*this, &Panel_M_EDIT, "Btn_M_CANCEL", ids::Btn_M_CANCEL, "戻る").setBounds(346, 2, 44, 24);
+  extra<ui::Image>(*this, &PanelMemory, "Image1", ids::Image1, "").setIcon(ui::Image::Icon::Trash);
+
+  // Settings panel: extension and attribute boxes.
+  PanelKZ.setAlign(ui::Align::Right);
+  PanelKZ.setBounds(0, 0, 176, 100);
+  PanelKZ.setVisible(false);
+  const std::pair<const char*, int> extBoxes[] = {{"CB13", ids::CB13}, {"CB14", ids::CB14}, {"CB15", ids::CB15},
+                                                  {"CB37", ids::CB37}, {"CB38", ids::CB38}, {"CB39", ids::CB39},
+                                                  {"CB30", ids::CB30}, {"CB40", ids::CB40}, {"CB41", ids::CB41}};
+  const char* extCaptions[] = {"WAV", "MID", "RMI", "AIF?", "AU", "SND", "LZH", "CDA", "MP3"};
+  for (int i = 0; i < 9; ++i) {
+    auto& cb = extra<ui::CheckBox>(*this, &PanelKZ, extBoxes[i].first, extBoxes[i].second, extCaptions[i]);
+    cb.setBounds(8 + (i % 3) * 54, 24 + (i / 3) * 22, 52, 20);
+    ExtensionBoxes.push_back(&cb);
+  }
+  const std::pair<const char*, int> attrBoxes[] = {
+      {"CB1", ids::CB1}, {"CB2", ids::CB2}, {"CB3", ids::CB3}, {"CB4", ids::CB4}, {"CB5", ids::CB5}};
+  const char* attrCaptions[] = {"rd", "sys", "hid", "arc", "nor"};
+  for (int i = 0; i < 5; ++i) {
+    auto& cb = extra<ui::CheckBox>(*this, &PanelKZ, attrBoxes[i].first, attrBoxes[i].second, attrCaptions[i]);
+    cb.setBounds(8 + (i % 3) * 54, 120 + (i / 3) * 22, 52, 20);
+    AttributeBoxes.push_back(&cb);
+  }
+  extra<ui::Label>(*this, &PanelKZ, "LabelKZExt", 0, "拡張子").setBounds(8, 6, 150, 16);
+  extra<ui::Label>(*this, &PanelKZ, "LabelKZAttr", 0, "属性").setBounds(8, 102, 150, 16);
+  extra<ui::Label>(*this, &PanelKZ, "LabelWaveFormat", ids::LabelWaveFormat, "").setBounds(8, 172, 160, 32);
+  captionHint(Button1, "閉じる");
+  Button1.setBounds(94, 210, 70, 24);
+
+  // Folder history, trash and schedule panels.
+  PanelKaKo.setAlign(ui::Align::Right);
+  PanelKaKo.setBounds(0, 0, 220, 100);
+  PanelKaKo.setVisible(false);
+  ListBoxKaKo.setBounds(4, 24, 212, 200);
+  LabelKaKo.setBounds(4, 4, 100, 16);
+  const char* kakoButtons[][2] = {{"ButtonKaKoDel", "削除"}, {"ButtonKaKoClear", "Clear"},
+                                  {"ButtonKaKoBack", "戻す"}, {"ButtonKaKoClose", "閉じる"}};
+  const int kakoIds[] = {ids::ButtonKaKoDel, ids::ButtonKaKoClear, ids::ButtonKaKoBack, ids::ButtonKaKoClose};
+  for (int i = 0; i < 4; ++i)
+    extra<ui::Button>(*this, &PanelKaKo, kakoButtons[i][0], kakoIds[i], kakoButtons[i][1])
+        .setBounds(4 + i * 53, 230, 51, 24);
+  PanelKaKo.onResize = [this] {
+    const auto& b = PanelKaKo.bounds();
+    ListBoxKaKo.setBounds(4, 24, b.width - 8, std::max(20, b.height - 58));
+    for (const char* n : {"ButtonKaKoDel", "ButtonKaKoClear", "ButtonKaKoBack", "ButtonKaKoClose"}) {
+      ui::Control* c = findControl(n);
+      c->setBounds(c->bounds().left, b.height - 30, 51, 24);
+    }
+  };
+
+  PanelGomi.setAlign(ui::Align::Right);
+  PanelGomi.setBounds(0, 0, 220, 100);
+  PanelGomi.setVisible(false);
+  ListBox9.setVisible(false);
+  ListBox6.multiSelect = true;
+  ListBox6.tag = -1;
+  LabelGomiSASIN.setCaption("CLR");
+  LabelGomiSASIN.setVisible(false);
+  LabelGomiSASIN.setBounds(180, 4, 36, 16);
+  captionHint(CheckBoxGomi, "削除ﾎﾞﾀﾝON");
+  CheckBoxGomi.setBounds(4, 4, 120, 18);
+  const char* gomiButtons[][2] = {{"ButtonGomiDel", "削除"}, {"ButtonGomiClear", "Clear"}, {"ButtonGomiClose", "閉じる"}};
+  const int gomiIds[] = {ids::ButtonGomiDel, ids::ButtonGomiClear, ids::ButtonGomiClose};
+  for (int i = 0; i < 3; ++i)
+    extra<ui::Button>(*this, &PanelGomi, gomiButtons[i][0], gomiIds[i], gomiButtons[i][1])
+        .setBounds(4 + i * 70, 230, 66, 24);
+  PanelGomi.onResize = [this] {
+    const auto& b = PanelGomi.bounds();
+    for (auto* l : {&ListBox6, &ListBox9}) l->setBounds(4, 24, b.width - 8, std::max(20, b.height - 58));
+    for (const char* n : {"ButtonGomiDel", "ButtonGomiClear", "ButtonGomiClose"}) {
+      ui::Control* c = findControl(n);
+      c->setBounds(c->bounds().left, b.height - 30, 66, 24);
+    }
+  };
+
+  Panel_JK.setAlign(ui::Align::Right);
+  Panel_JK.setBounds(0, 0, 250, 100);
+  Panel_JK.setVisible(false);
+  ComboBox_TM_Mode.setItems({"毎日", "月-金", "毎週"});
+  ComboBox_TM_Mode.setBounds(4, 4, 70, 22);
+  ComboBox_TM_SUB.setBounds(78, 4, 120, 22);
+  extra<ui::Button>(*this, &Panel_JK, "Btn_DAY_HENSHU", ids::Btn_DAY_HENSHU, "編集").setBounds(202, 3, 44, 24);
+  Label_JK_MODE.setCaption(kStoppedCaption);
+  Label_JK_MODE.setBounds(4, 30, 60, 16);
+  Label_JK_TM.setBounds(70, 30, 120, 16);
+  Label_JK_KOSU.setBounds(196, 30, 50, 16);
+  ListBox_JK.setBounds(4, 50, 242, 170);
+  const char* jkButtons[][2] = {{"Button_JK_START", "開始"}, {"Button_JK_STOP", "停止"}, {"Button_JK_CLOSE", "閉じる"}};
+  const int jkIds[] = {ids::Button_JK_START, ids::Button_JK_STOP, ids::Button_JK_CLOSE};
+  for (int i = 0; i < 3; ++i)
+    extra<ui::Button>(*this, &Panel_JK, jkButtons[i][0], jkIds[i], jkButtons[i][1]).setBounds(4 + i * 80, 226, 76, 24);
+  Panel_JK.onResize = [this] {
+    const auto& b = Panel_JK.bounds();
+    ListBox_JK.setBounds(4, 50, b.width - 8, std::max(20, b.height - 84));
+    for (const char* n : {"Button_JK_START", "Button_JK_STOP", "Button_JK_CLOSE"}) {
+      ui::Control* c = findControl(n);
+      c->setBounds(c->bounds().left, b.height - 30, 76, 24);
+    }
+  };
+
+  Panel_JK_DISP.setAlign(ui::Align::Top);
+  Panel_JK_DISP.setBounds(0, 0, 100, 20);
+  Panel_JK_DISP.setCaption("タイマー実行中");
+  Panel_JK_DISP.setVisible(false);
+
+  PanelOPEN.setCaption(kWindowTitle);
+  PanelOPEN.setFont(0x800000, true);
+
+  // Hidden lists: the random pools, volume lists, CD drives and archive entries.
+  for (auto [name, id] : std::initializer_list<std::pair<const char*, int>>{
+           {"ListBoxRD", ids::ListBoxRD}, {"ListBoxRM", ids::ListBoxRM}, {"ListBoxRL", ids::ListBoxRL},
+           {"ListBoxVM", ids::ListBoxVM}, {"ListBoxVG", ids::ListBoxVG}, {"ListBoxVL", ids::ListBoxVL},
+           {"ListBoxCD", ids::ListBoxCD}, {"ListBoxLZH", ids::ListBoxLZH}, {"ListBoxLZH_V", ids::ListBoxLZH_V}})
+    extra<ui::ListBox>(*this, this, name, id, "", "", false);
+
+  PanelCommand.onResize = [this] { layoutCommandStrip(); };
+  onResize = [this] { FormResize(); };
+  layoutCommandStrip();
+  FormResize();
+}
+
+void TZELCOR32ZUMIK::layoutCommandStrip() {
+  const int w = PanelCommand.bounds().width;
+  Button2.setBounds(4, 4, 58, 26);
+  Button5.setBounds(64, 4, 58, 26);
+  Button3.setBounds(124, 4, 44, 26);
+  Button10.setBounds(170, 4, 54, 26);
+  ButtonWait.setBounds(4, 4, 220, 26);
+  RadioGroup1.setBounds(230, 0, 232, 32);
+  CheckBox1.setBounds(468, 9, 48, 18);
+  // The panel buttons keep to the right edge.
+  int x = std::max(520, w - 4 - (56 + 42 + 42 + 42 + 6));
+  for (auto* b : {&ButtonTRAY, &ButtonKZON, &Button9, &Button6}) {
+    const int bw = b == &ButtonTRAY ? 56 : 42;
+    b->setBounds(x, 4, bw, 26);
+    x += bw + 2;
+  }
+  PanelBar.setBounds(4, 36, w - 8, 26);
+  ButtonStop2.setBounds(0, 2, 26, 22);
+  ScrollBar1.setBounds(28, 0, std::max(10, w - 8 - 28), 26);
+  PanelResume.setBounds(0, 0, 180, 26);
+  ButtonResume.setBounds(0, 2, 50, 22);
+  ButtonRsumeINI.setBounds(52, 2, 24, 22);
+  Panel_MP3.setBounds(4, 36, w - 8, 26);
+  PanelCD.setBounds(4, 36, w - 8, 26);
+  StatusBar1.setBounds(0, 66, w, 24);
+  StatusBar2.setBounds(0, 90, w, 24);
+  // The status-bar panels share the strip's width.
+  StatusBar1.setPanelWidth(0, w / 2);
+  StatusBar1.setPanelWidth(1, w / 4);
+  StatusBar1.setPanelWidth(2, w - w / 2 - w / 4);
+  StatusBar2.setPanelWidth(0, w * 2 / 5);
+  StatusBar2.setPanelWidth(1, w / 5);
+  StatusBar2.setPanelWidth(2, w / 4);
+  StatusBar2.setPanelWidth(3, w - w * 2 / 5 - w / 5 - w / 4);
+}
+
+void TZELCOR32ZUMIK::layoutFolderPanel() {
+  const auto& b = PanelFF.bounds();
+  const int left = std::min(200, b.width / 3);
+  const int h = std::max(40, b.height);
+  ComboBox2.setBounds(4, 4, left - 4, 22);
+  HeaderFolder.setBounds(4, 30, left - 4, 20);
+  TreeView1.setBounds(4, 50, left - 4, h - 54);
+  ListBox1.setBounds(4, 50, left - 4, h - 54);
+  const int x = left + 6;
+  const int rw = std::max(60, b.width - x - 4);
+  int sx = x;
+  Button13.setBounds(sx, 4, 78, 22);
+  Edit1.setBounds(sx, 4, std::max(40, rw - 190), 22);
+  Button14.setBounds(sx + std::max(40, rw - 190) + 2, 4, 22, 22);
+  sx = x + rw - 140;
+  CB32.setBounds(sx, 6, 80, 18);
+  ButtonKaka.setBounds(sx + 84, 4, 24, 22);
+  ButtonCD_Check.setBounds(sx + 112, 4, 24, 22);
+  HeaderControl1.setBounds(x, 30, rw, 20);
+  ListBox4.setBounds(x, 50, rw, h - 54);
+  ListBox3.setBounds(x, 50, rw, h - 54);
+}
+
+void TZELCOR32ZUMIK::layoutMemoryPanel() {
+  const auto& b = PanelMemory.bounds();
+  const int w = std::max(200, b.width);
+  const int h = std::max(60, b.height);
+  ComboBox1.setBounds(4, 4, std::max(60, w - 320), 22);
+  int x = std::max(64, w - 312);
+  Btn_M_EDIT.setBounds(x, 3, 24, 24);
+  LabelKosu.setBounds(x + 28, 8, 56, 16);
+  Button7.setBounds(x + 86, 3, 70, 24);
+  Button_JK.setBounds(x + 158, 3, 70, 24);
+  Button11.setBounds(x + 230, 3, 70, 24);
+  Panel_M_EDIT.setBounds(4, 30, w - 8, 28);
+  ListBox2.setBounds(4, 30, w - 60, h - 34);
+  ListBox8.setBounds(4, 30, w - 60, h - 34);
+  if (ui::Control* trash = findControl("Image1")) trash->setBounds(w - 52, 30, 48, 48);
+}
+
+void TZELCOR32ZUMIK::FormResize() {
+  realign();
+  // The banner covers the client area while start-up runs.
+  PanelOPEN.setBounds(0, 0, bounds().width, bounds().height);
+}
+
+}  // namespace app

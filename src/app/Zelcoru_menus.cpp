@@ -1,0 +1,274 @@
+// The main menu, the pop-up menus and the handlers of the menu toggles.
+#include "app/Zelcoru.h"
+#include "app/control_ids.h"
+
+namespace app {
+
+#define ITEM(parent, name, caption) (parent).add(#name, ids::name, caption)
+
+void TZELCOR32ZUMIK::buildMenus() {
+  ui::MenuItem& m = mainMenu();
+  ui::MenuItem& file = ITEM(m, MFile0, "ファイル(&F)");
+  ITEM(file, K6, "隠しフォルダー表示 ＯＮ (&K)");
+  ITEM(file, SSN, "ﾌｧｲﾙ名のみ表示ＯＮ (&N)");
+  ITEM(file, M_CD_NAME, "ＣＤトラック名表示ＯＮ (&T)");
+  file.separator();
+  ITEM(file, FOLDERHIS, "フォルダーヒストリー　ＯＦＦ (&H)");
+  ITEM(file, FILEHIS, "ファイルヒストリー　ＯＦＦ (&F)");
+  file.separator();
+  ITEM(file, MEXIT, "終了(&X)");
+
+  ui::MenuItem& start = ITEM(m, MStart0, "スタート (&S)");
+  ITEM(start, Start1, "自動立ち上げ(&A)");
+  ITEM(start, Start2, "最小化立ち上げ (&M)");
+  start.separator();
+  ITEM(start, MS_JK, "時刻タイマー ON");
+  start.separator();
+  ITEM(start, MSC_ST_SET, "スタートアップ登録(&S)");
+  ITEM(start, MSC_ST_DEL, "スタートアップ削除 (&S)");
+
+  ui::MenuItem& exit = ITEM(m, Exit1, "終了 (&E)");
+  ITEM(exit, ME_AUTO_OFF, "再生停止時、終了する (&S)");
+  ITEM(exit, ME_AUTO_OFF_WIN, "再生終了時、ＷＩＮも終了する (&W)");
+  ui::MenuItem& kosu = ITEM(exit, ME_kosu, "終了曲数 再生モードに従う(&P)");
+  const int choiceIds[] = {ids::ME_kosu0, ids::ME_kosu1, ids::ME_kosu2, ids::ME_kosu3, ids::ME_kosu4, ids::ME_kosu5,
+                           ids::ME_kosu6, ids::ME_kosu7, ids::ME_kosu8, ids::ME_kosu9, ids::ME_kosu10};
+  for (int i = 0; i <= 10; ++i) {
+    ui::MenuItem& choice =
+        kosu.add("ME_kosu" + std::to_string(i), choiceIds[i], i == 0 ? "再生モードに従う(&M)" : std::to_string(i));
+    choice.tag = i;
+    choice.onClick = [this, &choice] { ME_kosu0Click(choice); };
+  }
+  ui::MenuItem& setItem = ITEM(kosu, ME_kosu_Set, "Set 20");
+  setItem.tag = 11;
+  setItem.onClick = [this, &setItem] { ME_kosu0Click(setItem); };
+  kosu.separator();
+  ITEM(kosu, ME_kosu_Set_Edit, "Set 曲数設定");
+  exit.separator();
+  ITEM(exit, ME_AUTO_OFF_SAVE, "停止終了を、保存する");
+  ITEM(exit, ME_AUTO_OFF_WIN_SAVE, "停止winも終了を、保存する");
+
+  ui::MenuItem& lzh = ITEM(m, MKaitou0, "解凍 (&K)");
+  ITEM(lzh, K7, "音楽ﾌｧｲﾙのみ解凍する (&M)");
+  ITEM(lzh, K8, "解凍ﾌｧｲﾙを削除する (&C)");
+  ITEM(lzh, LZHEND1, "LZHﾌｧｲﾙENDで停止する (&E)");
+  ITEM(lzh, LZH_VOUT, "解凍画面を表示ON (&D)");
+  lzh.separator();
+  ITEM(lzh, TEMPLZH1, "解凍先ﾌｫﾙﾀﾞｰの変更．．． (&F)");
+  ITEM(lzh, MK_FOLDER, "解凍先フォルダーを表示する (&O)");
+
+  ui::MenuItem& opt = ITEM(m, MOption0, "オプション (&O)");
+  ITEM(opt, SAISEIBAR, "再生バー表示ＯＮ (&P)");
+  ITEM(opt, KC, "再生時、拡張子ﾁｪｯｸに従う (&K)");
+  ITEM(opt, BackColor, "バックカラーを標準色にする (&B)");
+  ITEM(opt, RND_RESET, "ランダム毎回リセットＯＮ (&R)");
+  opt.separator();
+  ITEM(opt, P_MP3_DIR, "MP3セーブ先フォルダーの登録 (&S)");
+  opt.separator();
+  ITEM(opt, MSC_DK_SET, "ショートカットを、デスクトップにも、登録する (&D)");
+  ITEM(opt, MSC_DK_DEL, "ショートカットを、デスクトップから、削除する (&D)");
+  ITEM(opt, AUTO_VOL, "自動ボリューム設定ＯＮ (&V)").setVisible(false);
+  ITEM(opt, MO_MP3, "MP3再生に、アクティブムービーを使わない☆").setVisible(false);
+  ITEM(opt, MO_Serch_Err, "サーチエラー回避ON").setVisible(false);
+
+  ui::MenuItem& help = ITEM(m, MHelp0, "ヘルプ(&H)");
+  ITEM(help, HELP_MOKUJI, "ヘルプ...(&H)");
+  ITEM(help, HELP_KEYWORD, "キーワードで検索...(&K)");
+  help.separator();
+  ITEM(help, help3, "ミニヘルプＯＮ (&M)");
+  ITEM(help, MHELP_VERCUT, "ﾊﾞｰｼﾞｮﾝ番号削除...(&C)");
+  help.separator();
+  ITEM(help, help2, "バージョン情報...(&V)");
+
+  // The file-list pop-up, shared by the file, memory, archive and trash lists.
+  ui::MenuItem& p2 = addPopup("PopupMenu2");
+  ITEM(p2, PkPLAY, "再生 (&P)");
+  ITEM(p2, PKANREN, "関連付けで開く (&O)");
+  p2.separator();
+  ITEM(p2, PTEXT, "テキスト表示 (&T)");
+  ITEM(p2, PLZH4, "LZH内容一覧 (&L)");
+  ITEM(p2, PBinary, "バイナリ表示 (&B)");
+  ITEM(p2, PHTML, "HTML表示 (&H)");
+  ITEM(p2, P0DCUT, "0D改行表示 (&0)");
+  ITEM(p2, PKANA, "半角カナ変換 (&K)");
+  ITEM(p2, PAKI, "ドライブ空き容量一覧 (&D)");
+  ITEM(p2, P_MP3, "MP3変換 (&3)");
+  ITEM(p2, P_FILE_SZ, "ファイルサイズ合計（選択のみ） (&Z)");
+  ITEM(p2, P_FILE_SZ_ALL, "ファイルサイズ合計（すべて） (&A)");
+  p2.separator();
+  ITEM(p2, PLZH0, "音楽LZHのみ解凍　（選択のみ） (&M)");
+  ITEM(p2, PLZH1, "音楽LZHのみすべて解凍 (&W)");
+  ITEM(p2, PLZH2, "LZH解凍　（選択のみ） (&S)");
+  ITEM(p2, PLZH3, "LZHすべて解凍 (&A)");
+  ITEM(p2, PLZH5, "LZHﾌｧｲﾙも解凍先にコピーするＯＮ (&M)");
+  ITEM(p2, PASHUKU, "LZH圧縮　（選択のみ） (&Y)");
+  ITEM(p2, PASHUKUALL, "LZHすべて圧縮 (&X)");
+  p2.separator();
+  ITEM(p2, PSAKUJO, "リストから削除 (&E)");
+  ITEM(p2, PRENAME, "リネーム（選択のみ） (&R)");
+  ITEM(p2, PCOPY, "実際にﾌｧｲﾙをコピー（選択のみ） (&C)");
+  ITEM(p2, PIDO, "実際にﾌｧｲﾙを移動　（選択のみ） (&M)");
+  ITEM(p2, PKILL, "実際にﾌｧｲﾙを削除　（選択のみ） (&K)");
+  ITEM(p2, PRENAME_LZH, "LZH内、リネーム（選択のみ） (&N)");
+  ITEM(p2, PCOPY_LZH, "LZH内、実際にﾌｧｲﾙをコピー（選択のみ） (&P)");
+  ITEM(p2, PIDO_LZH, "LZH内、実際にﾌｧｲﾙを移動　（選択のみ） (&I)");
+  ITEM(p2, PKILL_LZH, "LZH内、実際にﾌｧｲﾙを削除　（選択のみ） (&D)");
+  ITEM(p2, PLZH_MEM_0, "選択のみ (&S)");
+  ITEM(p2, PLZH_MEM_1, "LZH内格納ファイル名指定付も対象とする (&W)");
+  p2.separator();
+  ITEM(p2, PLZHX, "閉じる (&X)");
+  for (ui::ListBox* l : {&ListBox4, &ListBox2, &ListBox3, &ListBox6, &ListBox8, &ListBox9}) l->popupMenu = &p2;
+
+  ui::MenuItem& p1 = addPopup("PopupMenu1");
+  ITEM(p1, P0, "移動　（選択のみ） (&M)");
+  ITEM(p1, P1, "コピー　（選択のみ） (&C)");
+  ITEM(p1, P2, "すべて移動 (&I)");
+  ITEM(p1, P3, "すべてコピー (&A)");
+  ITEM(p1, P4, "中止 (&Z)");
+
+  // Wiring of the commands this window carries itself.
+  for (const char* name : {"K6", "Start1", "Start2", "K7", "K8", "LZHEND1", "KC"}) {
+    ui::MenuItem& item = menu(name);
+    item.onClick = [this, &item] { Start1Click(item); };
+  }
+  for (const char* name : {"SSN", "M_CD_NAME"}) {
+    ui::MenuItem& item = menu(name);
+    item.onClick = [this, &item] { SSNClick(item); };
+  }
+  for (const char* name : {"SAISEIBAR", "RND_RESET", "LZH_VOUT", "PLZH5", "AUTO_VOL", "MO_MP3"}) {
+    ui::MenuItem& item = menu(name);
+    item.onClick = [this, &item] { ToggleClick(item); };
+  }
+  menu("help3").onClick = [this] { help3Click(); };
+  menu("BackColor").onClick = [this] { BackColorClick(); };
+  menu("MHELP_VERCUT").onClick = [this] { MHELP_VERCUTClick(); };
+  menu("MEXIT").onClick = [this] { Button6Click(); };
+  menu("ME_AUTO_OFF").onClick = [this] { ME_AUTO_OFFClick(); };
+  menu("ME_AUTO_OFF_WIN").onClick = [this] { ME_AUTO_OFF_WINClick(); };
+  menu("ME_AUTO_OFF_SAVE").onClick = [this] { ME_AUTO_OFF_SAVEClick(); };
+  menu("ME_AUTO_OFF_WIN_SAVE").onClick = [this] { ME_AUTO_OFF_WIN_SAVEClick(); };
+  Button6.onClick = [this] { Button6Click(); };
+  Button9.onClick = [this] { Button9Click(); };
+  Button11.onClick = [this] { Button11Click(); };
+  ButtonKZON.onClick = [this] { ShowPanel(PanelKZ, !PanelKZ.visible()); };
+  Button1.onClick = [this] { ShowPanel(PanelKZ, false); };
+  ButtonKaka.onClick = [this] { ShowPanel(PanelKaKo, !PanelKaKo.visible()); };
+  findControl("ButtonKaKoClose")->onClick = [this] { ShowPanel(PanelKaKo, false); };
+  findControl("ButtonGomiClose")->onClick = [this] { ShowPanel(PanelGomi, false); };
+  Button_JK.onClick = [this] { ShowPanel(Panel_JK, !Panel_JK.visible()); };
+  findControl("Button_JK_CLOSE")->onClick = [this] { ShowPanel(Panel_JK, false); };
+}
+
+#undef ITEM
+
+void TZELCOR32ZUMIK::ShowPanel(ui::Panel& panel, bool on) {
+  panel.setVisible(on);
+  FormResize();
+}
+
+void TZELCOR32ZUMIK::Start1Click(ui::MenuItem& item) {
+  // Ignored while another menu command or the settings restore runs.
+  if (S.MenuBusy || S.RestoringSettings) return;
+  item.setChecked(!item.checked());
+}
+
+void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) {
+  item.setChecked(!item.checked());
+  if (item.name() == "SAISEIBAR" && !item.checked()) PanelBar.setVisible(false);
+  if (item.name() == "MO_MP3") S.UseMediaPlayerForMp3 = !item.checked();
+}
+
+void TZELCOR32ZUMIK::help3Click() {
+  ui::MenuItem& item = menu("help3");
+  item.setChecked(!item.checked());
+  app().showHints = item.checked();
+}
+
+void TZELCOR32ZUMIK::BackColorClick() {
+  ui::MenuItem& item = menu("BackColor");
+  item.setChecked(!item.checked());
+  applyColours();
+}
+
+void TZELCOR32ZUMIK::applyColours() {
+  // Standard colours, or the player's own soft blue-grey face.
+  const bool standard = menu("BackColor").checked();
+  setColor(standard ? ui::kParentColor : 0xE8D8C8u);
+}
+
+void TZELCOR32ZUMIK::MHELP_VERCUTClick() {
+  const int answer = MKBoxDlg1.AskYesNoTimed(
+      "バージョン番号削除：\nインストールソフトを再起動させたい時に使います。\nなお、バージョンが違う時は、"
+      "インストールソフトが自動起動するので、\nバージョン番号を削除する必要無しです。\n"
+      "バージョン番号を削除してもよろしいですか？？？",
+      6);
+  if (answer == 6) {
+    Sv.reg.writeString(platform::Hive::CurrentUser, kSettingsKey, "Version", "");
+  } else {
+    MKBoxDlg1.ShowTimed("バージョン番号削除を中止しました・・・", 1);
+  }
+}
+
+void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
+  if (S.MenuBusy) return;
+  item.setChecked(!item.checked());
+  S.MenuBusy = true;
+  app().processMessages();
+  const bool namesOnly = menu("SSN").checked();
+  auto mirrorTag = [](ui::ItemList& from, ui::ItemList& to) {
+    to.tag = from.tag < to.count() ? from.tag : -1;
+    to.setItemIndex(to.tag);
+  };
+  if (MemoryViewShown()) {
+    ListBox8.setVisible(namesOnly);
+    ListBox2.setVisible(!namesOnly);
+    ListBox9.setVisible(namesOnly && PanelGomi.visible());
+    ListBox6.setVisible(!namesOnly);
+  }
+  if (namesOnly) {
+    // The names-only mirrors show the bare file names of the memory and the trash.
+    auto names = [](const ui::ItemList& l) {
+      std::vector<std::string> out;
+      for (auto& e : l.items()) {
+        auto slash = e.find_last_of("\\/");
+        out.push_back(slash == std::string::npos ? e : e.substr(slash + 1));
+      }
+      return out;
+    };
+    ListBox8.setItems(names(ListBox2));
+    ListBox9.setItems(names(ListBox6));
+    mirrorTag(ListBox2, ListBox8);
+    mirrorTag(ListBox6, ListBox9);
+  } else {
+    mirrorTag(ListBox8, ListBox2);
+    mirrorTag(ListBox9, ListBox6);
+  }
+  S.MenuBusy = false;
+}
+
+void TZELCOR32ZUMIK::Button9Click() {
+  // Memory view: the memory panel in place of the folder panel.
+  PanelFF.setVisible(false);
+  PanelMemory.setVisible(true);
+  Button9.setVisible(false);
+  Button11.setVisible(true);
+  const bool namesOnly = menu("SSN").checked();
+  ListBox2.setVisible(!namesOnly);
+  ListBox8.setVisible(namesOnly);
+  FormResize();
+}
+
+void TZELCOR32ZUMIK::Button11Click() {
+  PanelMemory.setVisible(false);
+  PanelFF.setVisible(true);
+  Button9.setVisible(true);
+  Button11.setVisible(false);
+  FormResize();
+}
+
+void TZELCOR32ZUMIK::Button6Click() {
+  S.StopRequested = true;
+  if (!S.ShutDown) close();
+}
+
+}  // namespace app

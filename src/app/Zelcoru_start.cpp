@@ -1,0 +1,261 @@
+// Window creation, the deferred start-up (Timer1) and the command lines that reach the player.
+#include <algorithm>
+
+#include "app/Zelcoru.h"
+#include "app/DIR2SET.h"
+#include "app/data_folder.h"
+#include "base/line_file.h"
+#include "base/path.h"
+#include "base/sjis.h"
+#include "base/wildcard.h"
+
+namespace app {
+
+namespace {
+const char kWaveFormatsKey[] = "Software\\Microsoft\\Multimedia\\Audio\\WaveFormats";
+const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr int kHistoryCap = 16000;
+}  // namespace
+
+void TZELCOR32ZUMIK::FormCreate() {
+  S.InitDone = 0;
+  S.InitErrorPrefix = "初期化エラー：";
+  app().setBusyCursor(true);
+  S.WindowsFolder = base::AddTrailingSlash(Sv.fs.windowsFolder());
+  migrateAndPrepareFolders();
+  for (auto* l : {&ListBox4, &ListBox2, &ListBox8, &ListBox6, &ListBox9, &ListBoxKaKo, &ListBox3}) l->setItemIndex(-1);
+  Settings early;
+  if (auto fp = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "FP"))
+    if (auto l = base::ParseCommaList(*fp, 2)) early.windowPos = std::make_pair((*l)[0], (*l)[1]);
+  placeWindow(early);
+  readMp3FormatMarker();
+  for (const char* m : {"MHelp0", "MOption0", "MStart0"}) menu(m).setEnabled(false);
+  Timer1.onTimer = [this] { Timer1Timer(); };
+  // The MP3 wave-format set-up runs first when the format is missing; until the converter
+  // exists the start-up goes straight on.
+  if (!S.ShutDown) Timer1.setEnabled(true);
+}
+
+void TZELCOR32ZUMIK::migrateAndPrepareFolders() {
+  MigrateOldLists(Sv.fs, Sv.reg, S.DataFolder);
+  S.CloseRequested = false;
+  S.ClosingGuard = false;
+  S.CloseAfterPlay = false;
+  S.TempFolder = S.DataFolder + "LZH_TEMP\\";
+  S.PopFolder = S.DataFolder + "LZH_POPM\\";
+  PrepareWorkingFolder(S.TempFolder, Sv.fs, Sv.shellNs);
+  PrepareWorkingFolder(S.PopFolder, Sv.fs, Sv.shellNs);
+}
+
+void TZELCOR32ZUMIK::placeWindow(const Settings& s) {
+  const ui::Rect screen = app().screen();
+  const ui::Rect area = app().workArea();
+  int left = (screen.width - bounds().width) / 2;
+  int top = (screen.height - bounds().height) / 2;
+  if (s.windowPos) {
+    left = s.windowPos->first;
+    top = s.windowPos->second;
+  }
+  // Right and bottom edges inside the free desktop area first, then left and top.
+  left = std::min(left, area.right() - bounds().width);
+  top = std::min(top, area.bottom() - bounds().height);
+  left = std::max(left, area.left);
+  top = std::max(top, area.top);
+  setBounds(left, top, bounds().width, bounds().height);
+}
+
+void TZELCOR32ZUMIK::readMp3FormatMarker() {
+  auto marker = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "MP3_ZUMIK");
+  S.Mp3FormatMissing = marker.value_or("") != "MP3_ZUMIK";
+  auto stored = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "TEMPLZH");
+  S.ExtractFolder = UsableFolder(stored.value_or(""), Sv.fs, Sv.shellNs);
+  auto format = Sv.reg.readBinary(platform::Hive::CurrentUser, kWaveFormatsKey, "MP3_ZUMIK", 500);
+  if (!format || format->empty()) S.Mp3FormatMissing = true;
+}
+
+void TZELCOR32ZUMIK::Timer1Timer() {
+  Timer1.setEnabled(false);
+  S.DriveLastFolders = base::LoadLines(Sv.fs, S.DataFolder + "ZeLC32CD.LIS").value_or(std::vector<std::string>{});
+  if (IsNoFolder(S.ExtractFolder)) {
+    S.ExtractFolder.clear();
+    S.ExtractFolder = base::AddTrailingSlash(ChooseFolder("解凍先", "TMPLZH32", ""));
+    if (IsNoFolder(S.ExtractFolder)) S.ExtractFolder = kNoFolder;
+  }
+  app().hintText = "Zelcorでーす☆☆☆";
+  app().showHints = true;
+  Edit1.setMaxLength(254);
+  StatusBar1.setPanelText(0, "選択フォルダー名");
+  HeaderControl1.setSections({"ファイル名表示", "ﾌｧｲﾙｻｲｽﾞ"});
+  S.ExtensionTable = {"WAV", "MID", "RMI", "AIF", "AU", "SND", "LZH", "CDA", "MP3"};
+  restoreSettings();
+  restoreFolderHistory();
+  restoreScheduleView();
+  restoreShortcutPaths();
+  S.ShowLastMp3List = 0;
+  S.InitDone = 99;
+  S.LastExtractedFile.clear();
+  PanelOPEN.setVisible(menu("Start2").checked());
+  for (const char* m : {"MHelp0", "MOption0", "MStart0"}) menu(m).setEnabled(true);
+  app().setBusyCursor(false);
+
+  S.Switches = ParseCommandLine(params_, Sv.fs);
+  if (S.Switches.close || S.Switches.closeC) ME_AUTO_OFFClick();
+  if (S.Switches.winClose) ME_AUTO_OFF_WINClick();
+  if (!S.Switches.files.empty()) takeFiles(S.Switches.files);
+  acceptFiles = true;
+  onDropFiles = [this](const std::vector<std::string>& p) { FormDropFiles(p); };
+  const bool scheduleStarts = S.ScheduleWasRunning && ListBox_JK.count() > 0 && startSchedule;
+  if (scheduleStarts) startSchedule();
+  if (!scheduleStarts && (menu("Start1").checked() || S.Switches.play)) Button2.click();
+}
+
+void TZELCOR32ZUMIK::restoreSettings() {
+  S.RestoringSettings = true;
+  try {
+    const Settings stored = ReadSettings(Sv.reg, S.WindowsFolder);
+    ApplySettings(stored);
+    S.TitlePrefix = "Zelcor32 ";
+    S.IdleTitle = S.TitlePrefix + "B-G-M";
+    SetTitle(S.IdleTitle);
+    for (Subsystem* s : subsystems_) s->restoreAtStart();
+    RestoreSelection(ListBox2, stored.index[0]);
+    if (menu("SSN").checked()) RestoreSelection(ListBox8, stored.index[0]);
+    RestoreSelection(ListBox4, stored.index[1]);
+  } catch (const std::exception&) {
+    S.RestoringSettings = false;
+    MKBoxDlg1.ShowTimed("初期化処理に失敗しました・・・", 1);
+  }
+  S.RestoringSettings = false;
+}
+
+void TZELCOR32ZUMIK::restoreFolderHistory() {
+  ListBoxKaKo.setItems(base::LoadLines(Sv.fs, S.DataFolder + "ZeLC32FH.LIS").value_or(std::vector<std::string>{}));
+  if (S.FolderHistoryLimit != 0) {
+    int old = ListBoxKaKo.indexOf(S.FolderPath);
+    if (old >= 0) ListBoxKaKo.remove(old);
+    ListBoxKaKo.insert(0, S.FolderPath);
+    if (ListBoxKaKo.count() > S.FolderHistoryLimit || ListBoxKaKo.count() > kHistoryCap)
+      ListBoxKaKo.remove(ListBoxKaKo.count() - 1);
+  }
+  ListBoxKaKo.setItemIndex(ListBoxKaKo.count() > 0 ? 0 : -1);
+  LabelKaKo.setCaption(std::to_string(ListBoxKaKo.count()) + "ｺ");
+}
+
+std::string TZELCOR32ZUMIK::ScheduleFileName() const {
+  switch (S.ScheduleMode) {
+    case 0:
+      return S.DailySetName.empty() ? std::string() : S.DailySetName + ".day";
+    case 1:
+      return S.WeekdaySetIndex < 0 ? std::string() : "zelcor32f" + std::to_string(S.WeekdaySetIndex) + ".lis";
+    default:
+      return S.WeeklySetIndex < 0 ? std::string() : "zelcor32w" + std::to_string(S.WeeklySetIndex) + ".lis";
+  }
+}
+
+void TZELCOR32ZUMIK::restoreScheduleView() {
+  Label_JK_TM.setCaption("");
+  ui::Control* edit = findControl("Btn_DAY_HENSHU");
+  edit->setVisible(false);
+  ComboBox_TM_Mode.setItemIndex(S.ScheduleMode);
+  if (S.ScheduleMode == 1) {
+    ComboBox_TM_SUB.setItems({"月-金", "土", "日"});
+    ComboBox_TM_SUB.setItemIndex(S.WeekdaySetIndex);
+  } else if (S.ScheduleMode == 2) {
+    ComboBox_TM_SUB.setItems({"月", "火", "水", "木", "金", "土", "日"});
+    ComboBox_TM_SUB.setItemIndex(S.WeeklySetIndex);
+  } else {
+    std::vector<std::string> names;
+    for (auto& e : Sv.fs.list(base::StripTrailingSlash(S.DataFolder), "*.DAY"))
+      if (!(e.attributes & platform::kAttrDirectory)) names.push_back(e.name.substr(0, e.name.size() - 4));
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+      return base::UpperCase(a) < base::UpperCase(b);
+    });
+    if (names.empty()) names.push_back("DAY000");
+    ComboBox_TM_SUB.setItems(names);
+    edit->setVisible(true);
+    int i = S.DailySetName.empty() ? -1 : ComboBox_TM_SUB.indexOf(S.DailySetName);
+    ComboBox_TM_SUB.setItemIndex(i < 0 ? 0 : i);
+    S.DailySetName = ComboBox_TM_SUB.item(ComboBox_TM_SUB.itemIndex());
+  }
+  const std::string file = ScheduleFileName();
+  ListBox_JK.setItems(file.empty() ? std::vector<std::string>{}
+                                   : base::LoadLines(Sv.fs, S.DataFolder + file).value_or(std::vector<std::string>{}));
+  Label_JK_KOSU.setCaption(std::to_string(ListBox_JK.count()) + "ｺ");
+}
+
+void TZELCOR32ZUMIK::restoreShortcutPaths() {
+  auto folder = [this](const char* name) {
+    return Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or("");
+  };
+  const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "Group").value_or("");
+  const std::string link = std::string(kWindowTitle) + ".lnk";
+  S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
+  S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
+  S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
+}
+
+void TZELCOR32ZUMIK::SetTitle(const std::string& title) {
+  setCaption(title);
+  app().setTitle(title);
+}
+
+void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
+  if (!MemoryViewShown()) Button9Click();
+  for (Subsystem* s : subsystems_) s->showHistoryMemory();
+  const int first = ListBox2.count();
+  for (auto& f : files) ListBox2.add(f);
+  ListBox2.setItemIndex(first);
+  if (menu("SSN").checked()) {
+    for (auto& f : files) ListBox8.add(base::ExtractFileName(f));
+    ListBox8.setItemIndex(first);
+  }
+  LabelKosu.setCaption(std::to_string(ListBox2.count()) + "ｺ");
+  RadioGroup1.setItemIndex(0);
+}
+
+void TZELCOR32ZUMIK::ForwardedCommandLine(const std::string& text) {
+  if (bringForward) bringForward();
+  if (text.empty()) return;
+  S.Switches = CommandLine{};
+  for (auto& piece : SplitForwarded(text)) ApplyParameter(S.Switches, piece, Sv.fs);
+  if (S.Switches.close || S.Switches.closeC) {
+    menu("ME_AUTO_OFF").setChecked(false);
+    ME_AUTO_OFFClick();
+  }
+  if (S.Switches.winClose) {
+    menu("ME_AUTO_OFF_WIN").setChecked(false);
+    ME_AUTO_OFF_WINClick();
+  }
+  if (!S.Switches.files.empty()) {
+    takeFiles(S.Switches.files);
+    S.Switches.play = true;
+  }
+  if (S.Switches.play) Button2.click();
+}
+
+void TZELCOR32ZUMIK::FormDropFiles(const std::vector<std::string>& paths) {
+  S.Switches.files = AcceptedDrops(paths);
+  S.Switches.play = false;
+  if (!S.Switches.files.empty()) {
+    takeFiles(S.Switches.files);
+    S.Switches.play = true;
+  }
+  if (S.Switches.play) Button2.click();
+}
+
+}  // namespace app
+
+namespace app {
+
+std::string TZELCOR32ZUMIK::ChooseFolder(const std::string& title, const std::string& dirName,
+                                         const std::string& current) {
+  TDIR2SETDLG dlg(app(), Sv.fs, S.WindowsFolder);
+  dlg.Title = title;
+  dlg.DirName = dirName;
+  dlg.Directory = current;
+  dlg.StandardColor = menu("BackColor").checked();
+  dlg.Execute();
+  return dlg.Directory;
+}
+
+}  // namespace app

@@ -1,0 +1,63 @@
+#pragma once
+// Stable IDs of the main window's controls and menu commands. The player and the
+// end-to-end driver both take them from here, so a test finds a control by its name.
+
+#define ZELCOR_CONTROLS(X)                                                                      \
+  X(PanelCommand, 1000) X(Button2, 1001) X(Button5, 1002) X(Button3, 1003) X(Button10, 1004)    \
+  X(ButtonWait, 1005) X(StatusBar1, 1006) X(StatusBar2, 1007) X(PanelBar, 1008)                 \
+  X(ButtonStop2, 1009) X(ScrollBar1, 1010) X(PanelResume, 1011) X(ButtonResume, 1012)           \
+  X(ButtonRsumeINI, 1013) X(Panel_MP3, 1014) X(PanelCD, 1015) X(RadioGroup1, 1016)              \
+  X(CheckBox1, 1017) X(ButtonTRAY, 1018) X(ButtonKZON, 1019) X(Button9, 1020) X(Button6, 1021)  \
+  X(PanelFF, 1100) X(TreeView1, 1101) X(ListBox1, 1102) X(ListBox3, 1103) X(ListBox4, 1104)     \
+  X(HeaderControl1, 1105) X(Edit1, 1106) X(ComboBox2, 1107) X(CB32, 1108) X(ButtonKaka, 1109)   \
+  X(Button14, 1110) X(ButtonCD_Check, 1111) X(Button13, 1112) X(HeaderFolder, 1113)             \
+  X(PanelMemory, 1200) X(ComboBox1, 1201) X(ListBox2, 1202) X(ListBox8, 1203) X(Image1, 1204)   \
+  X(Button7, 1205) X(Button11, 1206) X(Button_JK, 1207) X(Btn_M_EDIT, 1208)                     \
+  X(Panel_M_EDIT, 1209) X(Edit_M_EDIT, 1210) X(Btn_M_HENKO, 1211) X(Btn_M_NEW, 1212)            \
+  X(Btn_M_DEL, 1213) X(Btn_M_CANCEL, 1214) X(LabelKosu, 1215)                                   \
+  X(PanelKZ, 1300) X(CB13, 1301) X(CB14, 1302) X(CB15, 1303) X(CB37, 1304) X(CB38, 1305)        \
+  X(CB39, 1306) X(CB30, 1307) X(CB40, 1308) X(CB41, 1309) X(CB1, 1310) X(CB2, 1311)             \
+  X(CB3, 1312) X(CB4, 1313) X(CB5, 1314) X(Button1, 1315) X(LabelWaveFormat, 1316)              \
+  X(PanelKaKo, 1400) X(ListBoxKaKo, 1401) X(ButtonKaKoDel, 1402) X(ButtonKaKoClear, 1403)       \
+  X(ButtonKaKoBack, 1404) X(ButtonKaKoClose, 1405) X(LabelKaKo, 1406)                           \
+  X(PanelGomi, 1500) X(ListBox6, 1501) X(ListBox9, 1502) X(ButtonGomiDel, 1503)                 \
+  X(ButtonGomiClear, 1504) X(ButtonGomiClose, 1505) X(CheckBoxGomi, 1506) X(LabelGomiSASIN, 1507) \
+  X(Panel_JK, 1600) X(ListBox_JK, 1601) X(ComboBox_TM_Mode, 1602) X(ComboBox_TM_SUB, 1603)      \
+  X(Button_JK_START, 1604) X(Button_JK_STOP, 1605) X(Button_JK_CLOSE, 1606)                     \
+  X(Label_JK_MODE, 1607) X(Label_JK_TM, 1608) X(Label_JK_KOSU, 1609) X(Btn_DAY_HENSHU, 1610)    \
+  X(Panel_JK_DISP, 1650) X(PanelOPEN, 1700)                                                     \
+  X(ListBoxRD, 1800) X(ListBoxRM, 1801) X(ListBoxRL, 1802) X(ListBoxVM, 1803)                   \
+  X(ListBoxVG, 1804) X(ListBoxVL, 1805) X(ListBoxCD, 1806) X(ListBoxLZH, 1807)                  \
+  X(ListBoxLZH_V, 1808)
+
+#define ZELCOR_MENUS(X)                                                                          \
+  X(MFile0, 2000) X(K6, 2001) X(SSN, 2002) X(M_CD_NAME, 2003) X(FOLDERHIS, 2004)                \
+  X(FILEHIS, 2005) X(MEXIT, 2006)                                                                \
+  X(MStart0, 2010) X(Start1, 2011) X(Start2, 2012) X(MS_JK, 2013) X(MSC_ST_SET, 2014)           \
+  X(MSC_ST_DEL, 2015)                                                                            \
+  X(Exit1, 2020) X(ME_AUTO_OFF, 2021) X(ME_AUTO_OFF_WIN, 2022) X(ME_kosu, 2023)                 \
+  X(ME_kosu0, 2024) X(ME_kosu1, 2025) X(ME_kosu2, 2026) X(ME_kosu3, 2027) X(ME_kosu4, 2028)     \
+  X(ME_kosu5, 2029) X(ME_kosu6, 2030) X(ME_kosu7, 2031) X(ME_kosu8, 2032) X(ME_kosu9, 2033)     \
+  X(ME_kosu10, 2034) X(ME_kosu_Set, 2035) X(ME_kosu_Set_Edit, 2036) X(ME_AUTO_OFF_SAVE, 2037)   \
+  X(ME_AUTO_OFF_WIN_SAVE, 2038)                                                                  \
+  X(MKaitou0, 2040) X(K7, 2041) X(K8, 2042) X(LZHEND1, 2043) X(LZH_VOUT, 2044) X(TEMPLZH1, 2045) \
+  X(MK_FOLDER, 2046)                                                                             \
+  X(MOption0, 2050) X(SAISEIBAR, 2051) X(KC, 2052) X(BackColor, 2053) X(RND_RESET, 2054)        \
+  X(MSC_DK_SET, 2055) X(MSC_DK_DEL, 2056) X(AUTO_VOL, 2057) X(MO_MP3, 2058)                     \
+  X(MO_Serch_Err, 2059) X(P_MP3_DIR, 2060)                                                       \
+  X(MHelp0, 2070) X(HELP_MOKUJI, 2071) X(HELP_KEYWORD, 2072) X(help3, 2073) X(MHELP_VERCUT, 2074) \
+  X(help2, 2075)                                                                                 \
+  X(PkPLAY, 2100) X(PKANREN, 2101) X(PTEXT, 2102) X(PLZH4, 2103) X(PBinary, 2104) X(PHTML, 2105) \
+  X(P0DCUT, 2106) X(PKANA, 2107) X(PAKI, 2108) X(P_MP3, 2109) X(P_FILE_SZ, 2110)                \
+  X(P_FILE_SZ_ALL, 2111) X(PLZH0, 2112) X(PLZH1, 2113) X(PLZH2, 2114) X(PLZH3, 2115)            \
+  X(PLZH5, 2116) X(PASHUKU, 2117) X(PASHUKUALL, 2118) X(PSAKUJO, 2119) X(PRENAME, 2120)         \
+  X(PCOPY, 2121) X(PIDO, 2122) X(PKILL, 2123) X(PRENAME_LZH, 2124) X(PCOPY_LZH, 2125)           \
+  X(PIDO_LZH, 2126) X(PKILL_LZH, 2127) X(PLZH_MEM_0, 2128) X(PLZH_MEM_1, 2129) X(PLZHX, 2130)   \
+  X(P0, 2150) X(P1, 2151) X(P2, 2152) X(P3, 2153) X(P4, 2154)
+
+namespace ids {
+#define ZELCOR_ID_ENUM(name, value) name = value,
+enum Control : int { ZELCOR_CONTROLS(ZELCOR_ID_ENUM) };
+enum Menu : int { ZELCOR_MENUS(ZELCOR_ID_ENUM) };
+#undef ZELCOR_ID_ENUM
+}  // namespace ids

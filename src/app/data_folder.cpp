@@ -1,0 +1,53 @@
+#include "app/data_folder.h"
+
+#include "app/settings.h"
+#include "base/folder_ops.h"
+#include "base/path.h"
+
+namespace app {
+
+bool IsNoFolder(const std::string& folder) {
+  return folder.empty() || folder == "\\" || folder == kNoFolder;
+}
+
+std::string DataFolderOf(const std::string& exePath) {
+  return base::AddTrailingSlash(base::ExtractFilePath(exePath));
+}
+
+std::string UsableFolder(const std::string& stored, platform::FileSystem& fs,
+                         platform::ShellNamespace& shell) {
+  if (IsNoFolder(stored)) return kNoFolder;
+  std::string folder = base::StripTrailingSlash(stored);
+  if (!fs.folderExists(folder) && !base::ResolveFolderPath(fs, shell, folder)) return kNoFolder;
+  if (!fs.folderExists(folder)) return kNoFolder;
+  const std::string before = fs.currentFolder();
+  const bool enterable = fs.setCurrentFolder(folder);
+  fs.setCurrentFolder(before);
+  if (!enterable) return kNoFolder;
+  const std::string result = base::AddTrailingSlash(folder);
+  return IsNoFolder(result) ? kNoFolder : result;
+}
+
+std::string RegisteredDataPath(platform::Registry& reg, platform::FileSystem& fs,
+                               platform::ShellNamespace& shell) {
+  auto stored = reg.readString(platform::Hive::CurrentUser, kSettingsKey, "DATA_PATH");
+  const std::string path = UsableFolder(stored.value_or(""), fs, shell);
+  if (path != kNoFolder) fs.setCurrentFolder(base::StripTrailingSlash(path));
+  return path;
+}
+
+void PrepareWorkingFolder(const std::string& folder, platform::FileSystem& fs,
+                          platform::ShellNamespace& shell) {
+  std::string path = base::StripTrailingSlash(folder);
+  if (fs.folderExists(path)) return;
+  if (base::ResolveFolderPath(fs, shell, path) && fs.folderExists(path)) return;
+  fs.makeFolder(base::StripTrailingSlash(folder));
+}
+
+void CleanWorkingFolder(const std::string& folder, platform::FileSystem& fs) {
+  const std::string dir = base::AddTrailingSlash(folder);
+  for (auto& e : fs.list(base::StripTrailingSlash(dir), "*.*"))
+    if (!(e.attributes & platform::kAttrDirectory)) fs.removeFile(dir + e.name);
+}
+
+}  // namespace app

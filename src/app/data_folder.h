@@ -1,0 +1,34 @@
+#pragma once
+// The data folder, the registered data path, the extraction folder and the working folders.
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "platform/shell_namespace.h"
+
+namespace app {
+
+// Empty, "\" or "@@@@@\": a folder setting that holds no folder.
+bool IsNoFolder(const std::string& folder);
+
+// The folder of the executable with a trailing "\".
+std::string DataFolderOf(const std::string& exePath);
+
+// "DATA_PATH": the registered data path with "\", or "@@@@@\" when unset or unusable. A usable
+// one becomes the process's current folder.
+std::string RegisteredDataPath(platform::Registry& reg, platform::FileSystem& fs,
+                               platform::ShellNamespace& shell);
+
+// A folder that exists (repairing display names when needed) and can be entered; otherwise
+// "@@@@@\". The result carries a trailing "\".
+std::string UsableFolder(const std::string& stored, platform::FileSystem& fs,
+                         platform::ShellNamespace& shell);
+
+// Makes sure a working folder ("LZH_TEMP\", "LZH_POPM\") exists; failures stay silent.
+void PrepareWorkingFolder(const std::string& folder, platform::FileSystem& fs,
+                          platform::ShellNamespace& shell);
+
+// Deletes every file in a working folder; the folder itself stays.
+void CleanWorkingFolder(const std::string& folder, platform::FileSystem& fs);
+
+}  // namespace app
