@@ -16,6 +16,8 @@ class Clock {
   virtual DateTime now() = 0;
   // Milliseconds since an arbitrary start; never goes back.
   virtual std::uint64_t tickMs() = 0;
+  // A file time (100 ns since 1601 UTC) as local date and time.
+  virtual DateTime localFromFileTime(std::uint64_t fileTime) = 0;
 };
 
 }  // namespace platform

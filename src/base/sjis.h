@@ -1,0 +1,26 @@
+#pragma once
+// Byte rules of Shift-JIS (code page 932) text held in std::string.
+#include <cstddef>
+#include <string>
+
+namespace base {
+
+// True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
+bool IsLeadByte(unsigned char byte);
+
+// Length in bytes of the character starting at text[pos]: 2 for a lead byte followed by a
+// byte, else 1. A lead byte at the very end stands alone.
+std::size_t CharLengthAt(const std::string& text, std::size_t pos);
+
+// Number of characters (a double-byte character counts once).
+std::size_t CharCount(const std::string& text);
+
+// Upper/lower-cases ASCII letters only; bytes of double-byte characters are never touched.
+std::string UpperCase(const std::string& text);
+std::string LowerCase(const std::string& text);
+bool SameTextIgnoringCase(const std::string& a, const std::string& b);
+
+// At most maxBytes bytes, never ending in half a double-byte character.
+std::string CutToBytes(const std::string& text, std::size_t maxBytes);
+
+}  // namespace base

@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/mci.h"
+
+namespace platform::win32 {
+
+// Command strings to the Media Control Interface; "notify" commands report to the window
+// the owner sets (MM_MCINOTIFY).
+class Win32Mci : public Mci {
+ public:
+  void setNotifyWindow(HWND window) { notifyWindow_ = window; }
+  MciReply send(const std::string& command) override;
+
+ private:
+  HWND notifyWindow_ = nullptr;
+};
+
+}  // namespace platform::win32

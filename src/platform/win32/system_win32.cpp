@@ -1,0 +1,88 @@
+#include "platform/win32/system_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/win32/text.h"
+
+namespace platform::win32 {
+
+bool Win32Shell::run(const std::string& commandLine) {
+  std::wstring line = ToWide(commandLine);  // CreateProcessW may write into it
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_SHOW;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return false;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
+void Win32Shell::beepExclamation() { MessageBeep(MB_ICONEXCLAMATION); }
+
+bool Win32Shell::setClipboardText(const std::string& text) {
+  const std::wstring wide = ToWide(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) return false;
+  std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!ok) GlobalFree(memory);  // ownership passes to the clipboard only on success
+  return ok;
+}
+
+SystemResult Win32Power::enableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    return {false, GetLastError()};
+  TOKEN_PRIVILEGES tp{};
+  tp.PrivilegeCount = 1;
+  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  SystemResult result;
+  if (!LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &tp.Privileges[0].Luid)) {
+    result = {false, GetLastError()};
+  } else {
+    // Success of the call alone is not enough: ERROR_NOT_ALL_ASSIGNED comes back through
+    // GetLastError with a true result.
+    AdjustTokenPrivileges(token, FALSE, &tp, 0, nullptr, nullptr);
+    const DWORD error = GetLastError();
+    result = {error == ERROR_SUCCESS, error};
+  }
+  CloseHandle(token);
+  return result;
+}
+
+SystemResult Win32Power::exitWindows(std::uint32_t flags) {
+  if (ExitWindowsEx(flags, SHTDN_REASON_MAJOR_APPLICATION | SHTDN_REASON_FLAG_PLANNED))
+    return {true, 0};
+  return {false, GetLastError()};
+}
+
+bool Win32InstanceLink::windowExists(const std::string& windowClass) {
+  return FindWindowW(ToWide(windowClass).c_str(), nullptr) != nullptr;
+}
+
+bool Win32InstanceLink::forward(const std::string& windowClass, const std::string& text) {
+  HWND window = FindWindowW(ToWide(windowClass).c_str(), nullptr);
+  if (!window) return false;
+  const std::wstring wide = ToWide(text);
+  // The atom table holds at most 255 characters; longer or empty text goes as atom 0.
+  ATOM atom = 0;
+  if (!wide.empty() && wide.size() <= 255) atom = GlobalAddAtomW(wide.c_str());
+  SendMessageW(window, kForwardMessage, atom, 0);
+  if (atom) GlobalDeleteAtom(atom);
+  return true;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,27 @@
+#pragma once
+// Processes, sounds, clipboard, shutdown and the link to a running copy.
+#include "platform/system.h"
+
+namespace platform::win32 {
+
+class Win32Shell : public Shell {
+ public:
+  bool run(const std::string& commandLine) override;
+  void beepExclamation() override;
+  bool setClipboardText(const std::string& text) override;
+};
+
+class Win32Power : public Power {
+ public:
+  SystemResult enableShutdownPrivilege() override;
+  SystemResult exitWindows(std::uint32_t flags) override;
+};
+
+class Win32InstanceLink : public InstanceLink {
+ public:
+  static constexpr unsigned kForwardMessage = 0x401;
+  bool windowExists(const std::string& windowClass) override;
+  bool forward(const std::string& windowClass, const std::string& text) override;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,78 @@
+#include "fakes/fake_registry.h"
+
+#include "base/sjis.h"
+
+namespace fakes {
+
+std::string FakeRegistry::keyId(platform::Hive hive, const std::string& key) {
+  std::string k = base::UpperCase(key);
+  while (!k.empty() && k.back() == '\\') k.pop_back();
+  return (hive == platform::Hive::CurrentUser ? "HKCU\\" : "HKLM\\") + k;
+}
+
+void FakeRegistry::addKey(platform::Hive hive, const std::string& key) {
+  std::string id = keyId(hive, key);
+  for (std::size_t pos = id.find('\\'); pos != std::string::npos; pos = id.find('\\', pos + 1))
+    keys_.insert(id.substr(0, pos));
+  keys_.insert(id);
+}
+
+std::size_t FakeRegistry::valueCount(platform::Hive hive, const std::string& key) const {
+  const auto it = values_.find(keyId(hive, key));
+  return it == values_.end() ? 0 : it->second.size();
+}
+
+bool FakeRegistry::keyExists(platform::Hive hive, const std::string& key) {
+  return keys_.count(keyId(hive, key)) > 0;
+}
+
+const FakeRegistry::Value* FakeRegistry::findValue(platform::Hive hive, const std::string& key,
+                                                   const std::string& name) const {
+  const auto k = values_.find(keyId(hive, key));
+  if (k == values_.end()) return nullptr;
+  const auto v = k->second.find(base::UpperCase(name));
+  return v == k->second.end() ? nullptr : &v->second;
+}
+
+bool FakeRegistry::store(platform::Hive hive, const std::string& key, const std::string& name,
+                         Value value) {
+  if (failWrites_) return false;
+  addKey(hive, key);
+  values_[keyId(hive, key)][base::UpperCase(name)] = std::move(value);
+  return true;
+}
+
+std::optional<std::string> FakeRegistry::readString(platform::Hive hive, const std::string& key,
+                                                    const std::string& name) {
+  const Value* v = findValue(hive, key, name);
+  if (!v || !std::holds_alternative<std::string>(*v)) return std::nullopt;
+  return std::get<std::string>(*v);
+}
+
+bool FakeRegistry::writeString(platform::Hive hive, const std::string& key, const std::string& name,
+                               const std::string& value) {
+  return store(hive, key, name, value);
+}
+
+std::optional<std::vector<std::uint8_t>> FakeRegistry::readBinary(platform::Hive hive,
+                                                                  const std::string& key,
+                                                                  const std::string& name,
+                                                                  std::size_t maxBytes) {
+  const Value* v = findValue(hive, key, name);
+  if (!v || !std::holds_alternative<std::vector<std::uint8_t>>(*v)) return std::nullopt;
+  const auto& bytes = std::get<std::vector<std::uint8_t>>(*v);
+  if (bytes.size() > maxBytes) return std::nullopt;
+  return bytes;
+}
+
+bool FakeRegistry::writeBinary(platform::Hive hive, const std::string& key, const std::string& name,
+                               const std::vector<std::uint8_t>& value) {
+  return store(hive, key, name, value);
+}
+
+bool FakeRegistry::deleteValue(platform::Hive hive, const std::string& key, const std::string& name) {
+  const auto k = values_.find(keyId(hive, key));
+  return k != values_.end() && k->second.erase(base::UpperCase(name)) > 0;
+}
+
+}  // namespace fakes

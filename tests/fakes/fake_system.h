@@ -1,0 +1,59 @@
+#pragma once
+// Recording doubles of the smaller system services. Nothing here starts a program,
+// touches the clipboard or shuts anything down.
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace fakes {
+
+class FakeShell : public platform::Shell {
+ public:
+  bool runSucceeds = true;
+  std::vector<std::string> runs;
+  int beeps = 0;
+  std::string clipboard;
+
+  bool run(const std::string& commandLine) override {
+    runs.push_back(commandLine);
+    return runSucceeds;
+  }
+  void beepExclamation() override { ++beeps; }
+  bool setClipboardText(const std::string& text) override {
+    clipboard = text;
+    return true;
+  }
+};
+
+class FakePower : public platform::Power {
+ public:
+  platform::SystemResult privilegeResult{true, 0};
+  platform::SystemResult exitResult{true, 0};
+  int privilegeCalls = 0;
+  std::vector<std::uint32_t> exitCalls;
+
+  platform::SystemResult enableShutdownPrivilege() override {
+    ++privilegeCalls;
+    return privilegeResult;
+  }
+  platform::SystemResult exitWindows(std::uint32_t flags) override {
+    exitCalls.push_back(flags);
+    return exitResult;
+  }
+};
+
+// Windows of the given classes "exist"; forwarded texts are recorded as the receiver would
+// see them: a text the atom table cannot hold (over 255 characters) arrives empty.
+class FakeInstanceLink : public platform::InstanceLink {
+ public:
+  std::set<std::string> windowClasses;
+  std::vector<std::pair<std::string, std::string>> received;  // class, text
+
+  bool windowExists(const std::string& windowClass) override;
+  bool forward(const std::string& windowClass, const std::string& text) override;
+};
+
+}  // namespace fakes
