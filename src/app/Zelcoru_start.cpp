@@ -4,6 +4,7 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "base/comma_list.h"
 #include "base/line_file.h"
 #include "base/path.h"
 #include "base/sjis.h"

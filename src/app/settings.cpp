@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "base/comma_list.h"
+#include "base/path.h"
 #include "base/sjis.h"
 
 namespace app {

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "base/buffered_copy.h"
+#include "base/path.h"
 #include "base/sjis.h"
 
 namespace app {
