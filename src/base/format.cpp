@@ -32,7 +32,7 @@ Decimal ToDecimal(double magnitude) {
 // Rounds half up to `decimals` digits after the point; returns integer and fraction digits.
 std::pair<std::string, std::string> RoundDecimal(Decimal d, int decimals) {
   if (d.pointPos < 1) {
-    d.digits.insert(0, static_cast<std::size_t>(1 - d.pointPos), '0');
+    d.digits = std::string(static_cast<std::size_t>(1 - d.pointPos), '0') + d.digits;
     d.pointPos = 1;
   }
   const std::size_t keep = static_cast<std::size_t>(d.pointPos + decimals);
@@ -42,7 +42,7 @@ std::pair<std::string, std::string> RoundDecimal(Decimal d, int decimals) {
     std::size_t i = kept.size();
     while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
     if (i == 0) {
-      kept.insert(0, "1");
+      kept = "1" + kept;
       ++d.pointPos;
     } else {
       ++kept[i - 1];
@@ -79,7 +79,7 @@ std::string FormatNumber(double value, int width, int decimals) {
   std::string text = GroupThousands(whole);
   if (!fraction.empty()) text += "." + fraction;
   const bool isZero = whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
-  if (value < 0 && !isZero) text.insert(0, "-");
+  if (value < 0 && !isZero) text = "-" + text;
   return PadLeft(text, width);
 }
 
