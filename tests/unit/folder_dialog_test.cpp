@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "app/DIR2SET.h"
+#include "dialogs/mk.h"
+#include "fakes/fake_file_system.h"
+#include "test_support.h"
+#include "ui/headless_loop.h"
+
+namespace {
+
+struct FolderDialogTest : ::testing::Test {
+  ui::HeadlessLoop loop;
+  ui::Application application{loop};
+  fakes::FakeFileSystem fs;
+  std::vector<std::string> messages;
+  std::function<void(app::TDIR2SETForm&)> act;
+
+  std::string run(const std::string& current) {
+    application.onModalShown = [&](ui::Form& f) {
+      if (f.windowClass() == "TDIR2SETForm") {
+        loop.post([&] { act(static_cast<app::TDIR2SETForm&>(f)); });
+      } else {
+        auto& box = static_cast<dialogs::TMKBox&>(f);
+        messages.push_back(box.MemoMsg.caption());
+        (box.Btn_Yes.visible() ? box.Btn_Yes : box.Btn_OK).click();
+      }
+    };
+    app::TDIR2SETDLG dlg(application, fs, "C:\\WINDOWS\\");
+    dlg.Title = "解凍先";
+    dlg.DirName = "TMPLZH32";
+    dlg.Directory = current;
+    dlg.Execute();
+    return dlg.Directory;
+  }
+};
+
+TEST_F(FolderDialogTest, FirstChoiceCannotBeCancelled) {
+  int attempts = 0;
+  act = [&](app::TDIR2SETForm& d) {
+    if (++attempts == 1) {
+      d.ButtonCancel.click();  // refused: no folder yet
+      loop.post([&] { act(d); });
+    } else {
+      d.Edit1.setText("C:\\NEW\\DEEP");
+      d.ButtonSet.click();
+    }
+  };
+  EXPECT_EQ(run(""), "C:\\NEW\\DEEP");
+  ASSERT_GE(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "変更を中止します");
+  EXPECT_EQ(messages[1], "データを登録しないと終了出来ません\r\n初期値を登録して下さい☆☆☆");
+  EXPECT_EQ(messages[2], "フォルダーを作成します\r\nC:\\NEW\\DEEP");
+  EXPECT_TRUE(fs.folderExists("C:\\NEW\\DEEP"));
+}
+
+TEST_F(FolderDialogTest, LaterChangeCanBeCancelled) {
+  fs.addFolder("D:\\KEEP");
+  act = [&](app::TDIR2SETForm& d) {
+    EXPECT_EQ(d.Edit1.text(), "D:\\KEEP");
+    d.ButtonCancel.click();
+  };
+  EXPECT_EQ(run("D:\\KEEP"), "D:\\KEEP");
+}
+
+TEST_F(FolderDialogTest, EmptyFieldAndFailedCreationKeepTheDialogOpen) {
+  int step = 0;
+  fs.failCreate("C:\\RO");
+  act = [&](app::TDIR2SETForm& d) {
+    ++step;
+    if (step == 1) {
+      d.Edit1.setText("");
+      d.ButtonSet.click();
+      loop.post([&] { act(d); });
+    } else if (step == 2) {
+      d.ButtonDefault.click();
+      EXPECT_EQ(d.Edit1.text(), "C:\\ZUMIKT32\\TMPLZH32");
+      d.ButtonSet.click();
+    }
+  };
+  EXPECT_EQ(run(""), "C:\\ZUMIKT32\\TMPLZH32");
+  EXPECT_EQ(messages.front(), "フォルダーを設定して下さい。");
+  EXPECT_EQ(messages.back(), "[ C:\\ZUMIKT32\\TMPLZH32 ]\r\nフォルダーを登録しました");
+}
+
+}  // namespace

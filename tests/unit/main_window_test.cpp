@@ -1,0 +1,224 @@
+#include "player_fixture.h"
+
+namespace {
+
+using testing_support::after;
+
+TEST_F(PlayerTest, StartUpFinishesAfterTimer1AndShowsTheIdleTitle) {
+  auto& w = start();
+  EXPECT_EQ(w.S.InitDone, 99);
+  EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
+  EXPECT_FALSE(w.PanelOPEN.visible());
+  EXPECT_TRUE(w.menu("MHelp0").enabled());
+  EXPECT_TRUE(w.acceptFiles);
+  EXPECT_TRUE(fs.folderExists(data + "LZH_TEMP"));
+  EXPECT_TRUE(fs.folderExists(data + "LZH_POPM"));
+  EXPECT_EQ(get("OLD_M"), "OK");
+  EXPECT_EQ(w.S.ActivePatterns, "*.WAV;*.MID;*.RMI;*.AIF;*.AU;*.SND;*.CDA;*.MP3;");
+  EXPECT_EQ(w.S.AttributeMask, 1 + 32);
+}
+
+TEST_F(PlayerTest, StoredGarbageTakesDefaultsOnScreen) {
+  set("KAKUCHOSHI", "1,1,1");
+  set("TM_Mode", "5");
+  set("FOLDERHIS", "0");
+  set("FILEHIS", "7");
+  set("CPATH", "Q:\\NO\\SUCH\\DRIVE");
+  set("End_Kosu_index", "15");
+  set("End_Kosu_Set", "12");
+  auto& w = start();
+  EXPECT_EQ(w.S.ScheduleMode, 0);
+  EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　ＯＦＦ (&H)");
+  EXPECT_EQ(w.menu("FILEHIS").caption(), "ファイルヒストリーの設定　7個 (&F)");
+  EXPECT_EQ(w.S.FolderPath, "C:\\WINDOWS\\MEDIA");
+  for (auto* cb : w.ExtensionBoxes) EXPECT_EQ(cb->checked(), cb->caption() != "LZH") << cb->caption();
+  // Choice 15 behaves as the "Set" choice.
+  EXPECT_EQ(w.S.EndCountLeft, 12);
+  EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 Set 12 曲(&P)");
+  // A history limit of 0 leaves the folder history untouched.
+  EXPECT_EQ(w.ListBoxKaKo.count(), 0);
+}
+
+TEST_F(PlayerTest, FolderHistoryPutsTheOpenFolderOnTop) {
+  fs.addFolder("C:\\MUSIC");
+  set("CPATH", "C:\\MUSIC");
+  set("FOLDERHIS", "3");
+  fs.addFile(data + "ZeLC32FH.LIS", "C:\\A\r\nC:\\MUSIC\r\nC:\\B\r\nC:\\C\r\n");
+  auto& w = start();
+  EXPECT_EQ(w.ListBoxKaKo.items(), (std::vector<std::string>{"C:\\MUSIC", "C:\\A", "C:\\B"}));
+  EXPECT_EQ(w.LabelKaKo.caption(), "3ｺ");
+}
+
+TEST_F(PlayerTest, IndexBeyondTheListLeavesItUnselected) {
+  auto& w = start();
+  w.ListBox4.setItems({"a.wav", "b.wav"});
+  app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, 2);
+  EXPECT_EQ(w.ListBox4.itemIndex(), -1);
+  app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, 1);
+  EXPECT_EQ(w.ListBox4.itemIndex(), 1);
+  app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, -1);
+  EXPECT_EQ(w.ListBox4.itemIndex(), -1);
+}
+
+TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
+  auto& w = start();
+  w.RadioGroup1.choose(3);
+  w.CheckBox1.click();  // endless off
+  w.ExtensionBoxes[6]->click();  // LZH on
+  w.menu("Start1").click();
+  w.S.DriveLastFolders = {"C:\\MUSIC"};
+  fs.addFile(data + "LZH_TEMP\\x.wav", "x");
+  w.close();
+  EXPECT_TRUE(w.closed());
+  for (auto& name : app::SettingsWriteOrder()) EXPECT_NE(get(name.c_str()), "<missing>") << name;
+  EXPECT_EQ(get("SAISEIM"), "3,0,1,0,0,1,1,0");
+  EXPECT_EQ(get("KAKUCHOSHI"), "1,1,1,1,1,1,1,1,1");
+  EXPECT_EQ(get("TEMPLZH"), "D:\\TEMPLZH");
+  EXPECT_EQ(get("REC_TXT"), "0");
+  EXPECT_EQ(*fs.contents(data + "ZeLC32CD.LIS"), "C:\\MUSIC\r\n");
+  EXPECT_TRUE(fs.fileExists(data + "ZeLC32FH.LIS"));
+  EXPECT_FALSE(fs.fileExists(data + "LZH_TEMP\\x.wav"));
+  EXPECT_TRUE(fs.folderExists(data + "LZH_TEMP"));
+  EXPECT_TRUE(w.S.ShutDown);
+  EXPECT_TRUE(power.exitCalls.empty());
+}
+
+TEST_F(PlayerTest, ClosingWhileBusyOnlyBeeps) {
+  auto& w = start();
+  w.S.BusyArchive = true;
+  w.close();
+  EXPECT_FALSE(w.closed());
+  EXPECT_EQ(shell.beeps, 1);
+  EXPECT_EQ(get("SAISEIM"), "<missing>");
+  EXPECT_FALSE(w.S.ClosingGuard);
+  w.S.BusyArchive = false;
+  w.close();
+  EXPECT_TRUE(w.closed());
+}
+
+TEST_F(PlayerTest, ClosingBeforeStartUpFinishedSavesNothing) {
+  window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::vector<std::string>{});
+  application.mainForm = window.get();
+  window->onCloseQuery = [this](bool& can) { window->FormCloseQuery(can); };
+  window->FormCreate();
+  std::string shown;
+  application.onModalShown = [&](ui::Form& f) {
+    shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption();
+  };
+  window->close();
+  EXPECT_TRUE(window->closed());
+  EXPECT_EQ(shown, "初期化エラー：メモリーが確保できませんでした。\r\n強制終了します。");
+  EXPECT_EQ(get("SAISEIM"), "<missing>");
+}
+
+TEST_F(PlayerTest, AFailedSettingsWriteIsReportedAndClosingGoesOn) {
+  auto& w = start();
+  reg.failWrites(true);
+  std::string shown;
+  application.onModalShown = [&](ui::Form& f) { shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption(); };
+  w.close();
+  EXPECT_TRUE(w.closed());
+  EXPECT_EQ(shown, "データ格納処理に失敗しました・・・");
+}
+
+TEST_F(PlayerTest, EndActionRestoreFollowsTheSaveOptions) {
+  set("EndClose_SAVE", "1");
+  set("EndClose", "1");
+  set("EndWin", "1");  // EndWin_SAVE off: not restored
+  auto& w = start();
+  EXPECT_TRUE(w.menu("ME_AUTO_OFF").checked());
+  EXPECT_FALSE(w.menu("ME_AUTO_OFF_WIN").checked());
+  EXPECT_FALSE(w.CheckBox1.enabled());
+  EXPECT_EQ(w.RadioGroup1.color(), 0xFF00FFu);
+}
+
+TEST_F(PlayerTest, EndActionMenusKeepEachOtherConsistent) {
+  auto& w = start();
+  w.menu("ME_AUTO_OFF_WIN").click();
+  EXPECT_TRUE(w.menu("ME_AUTO_OFF").checked());
+  EXPECT_EQ(w.RadioGroup1.color(), 0x0000FFu);
+  EXPECT_EQ(w.RadioGroup1.fontColor(), 0xFFFFFFu);
+  w.menu("ME_AUTO_OFF").click();
+  EXPECT_FALSE(w.menu("ME_AUTO_OFF_WIN").checked());
+  EXPECT_TRUE(w.CheckBox1.enabled());
+  w.menu("ME_AUTO_OFF_WIN_SAVE").click();
+  EXPECT_TRUE(w.menu("ME_AUTO_OFF_SAVE").checked());
+  w.menu("ME_AUTO_OFF_SAVE").click();
+  EXPECT_FALSE(w.menu("ME_AUTO_OFF_WIN_SAVE").checked());
+  w.menu("ME_kosu3").click();
+  EXPECT_EQ(w.S.EndCountLeft, 3);
+  EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 3 曲(&P)");
+}
+
+TEST_F(PlayerTest, CommandLineSwitchesAndFilesAtStart) {
+  fs.addFile("C:\\MUSIC\\曲.wav", "RIFF");
+  auto& w = start({"-c", "C:\\MUSIC\\曲.wav"});
+  EXPECT_TRUE(w.menu("ME_AUTO_OFF").checked());
+  EXPECT_TRUE(w.MemoryViewShown());
+  ASSERT_EQ(w.ListBox2.count(), 1);
+  EXPECT_EQ(w.ListBox2.item(0), "C:\\MUSIC\\曲.wav");
+  EXPECT_EQ(w.ListBox2.itemIndex(), 0);
+  EXPECT_EQ(w.RadioGroup1.itemIndex(), 0);
+}
+
+TEST_F(PlayerTest, ForwardedCloseSwitchEndsTicked) {
+  auto& w = start();
+  w.menu("ME_AUTO_OFF").click();  // already ticked: a forwarded /C keeps it ticked
+  w.ForwardedCommandLine("/CLOSE");
+  EXPECT_TRUE(w.menu("ME_AUTO_OFF").checked());
+  w.ForwardedCommandLine(std::string(255, 'x'));  // garbage: nothing happens
+  w.ForwardedCommandLine("");
+  EXPECT_TRUE(w.menu("ME_AUTO_OFF").checked());
+}
+
+TEST_F(PlayerTest, DroppedPathsGoToTheMemoryListAndOddOnesAreIgnored) {
+  auto& w = start();
+  std::vector<std::string> drops{"C:\\" + std::string(400, 'a') + ".wav", "relative.wav", "C:\\d\\one.wav"};
+  w.FormDropFiles(drops);
+  EXPECT_EQ(w.ListBox2.items(), (std::vector<std::string>{"C:\\d\\one.wav"}));
+}
+
+TEST_F(PlayerTest, ShutdownRefusedShowsTheRightText) {
+  auto& w = start();
+  power.exitResult = {false, 5};
+  std::string shown;
+  application.onModalShown = [&](ui::Form& f) { shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption(); };
+  w.S.CloseAfterPlay = true;
+  w.menu("ME_AUTO_OFF_WIN").click();
+  w.close();
+  EXPECT_EQ(power.exitCalls, (std::vector<std::uint32_t>{8}));
+  EXPECT_EQ(shown, "シャットダウン失敗\r\nシャットダウンの権限がありません");
+  EXPECT_TRUE(w.closed());
+  EXPECT_EQ(get("EndWin"), "1");
+}
+
+TEST_F(PlayerTest, MissingExtractFolderOpensTheFolderDialogAtStart) {
+  reg.deleteValue(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH");
+  std::string defaultShown;
+  application.onModalShown = [&](ui::Form& f) {
+    if (f.windowClass() == "TDIR2SETForm") {
+      auto& d = static_cast<app::TDIR2SETForm&>(f);
+      defaultShown = d.Edit1.text();
+      loop.post([&d] { d.ButtonSet.click(); });  // the default folder
+    } else if (auto& box = static_cast<dialogs::TMKBox&>(f); box.Btn_OK.visible()) {
+      box.Btn_OK.click();
+    }  // the creation question is left to its countdown, whose default is Yes
+  };
+  auto& w = start();
+  EXPECT_EQ(defaultShown, "C:\\ZUMIKT32\\TMPLZH32");
+  EXPECT_TRUE(fs.folderExists("C:\\ZUMIKT32\\TMPLZH32"));
+  EXPECT_EQ(w.S.ExtractFolder, "C:\\ZUMIKT32\\TMPLZH32\\");
+}
+
+TEST_F(PlayerTest, ResizeKeepsTheCommandStripAtTheBottom) {
+  auto& w = start();
+  for (auto [width, height] : {std::pair{900, 700}, std::pair{500, 300}}) {
+    w.setBounds(w.bounds().left, w.bounds().top, width, height);
+    EXPECT_EQ(w.PanelCommand.bounds().bottom(), height);
+    EXPECT_EQ(w.PanelCommand.bounds().width, width);
+    EXPECT_EQ(w.PanelFF.bounds().bottom(), w.PanelCommand.bounds().top);
+    EXPECT_EQ(w.StatusBar1.bounds().width, width);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+// A player on fakes and the virtual clock: data folder C:\ZELCOR\, Windows in C:\WINDOWS\.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/DIR2SET.h"
+#include "app/Zelcoru.h"
+#include "app/settings.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell_namespace.h"
+#include "fakes/fake_system.h"
+#include "test_support.h"
+#include "ui/headless_loop.h"
+
+struct PlayerTest : ::testing::Test {
+  ui::HeadlessLoop loop;
+  ui::Application application{loop};
+  fakes::FakeRegistry reg;
+  fakes::FakeFileSystem fs;
+  fakes::FakeClock clock;
+  fakes::FakeShell shell;
+  fakes::FakePower power;
+  fakes::FakeInstanceLink link;
+  fakes::FakeShellNamespace shellNs;
+  app::Services services{reg, fs, clock, shell, power, link, shellNs};
+  std::unique_ptr<app::TZELCOR32ZUMIK> window;
+  const std::string data = "C:\\ZELCOR\\";
+
+  PlayerTest() {
+    fs.addFolder("C:\\ZELCOR");
+    fs.addFolder("C:\\WINDOWS\\MEDIA");
+    fs.addFolder("D:\\TEMPLZH");
+    set("Version", "20");
+    set("TEMPLZH", "D:\\TEMPLZH");
+  }
+
+  void set(const char* name, const std::string& value) {
+    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, name, value);
+  }
+  std::string get(const char* name) {
+    return reg.readString(platform::Hive::CurrentUser, app::kSettingsKey, name).value_or("<missing>");
+  }
+
+  // Creates the window and runs the deferred start-up.
+  app::TZELCOR32ZUMIK& start(std::vector<std::string> params = {}) {
+    window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::move(params));
+    application.mainForm = window.get();
+    window->onCloseQuery = [this](bool& can) { window->FormCloseQuery(can); };
+    window->FormCreate();
+    window->show();
+    loop.advance(500);
+    return *window;
+  }
+};

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "fakes/fake_registry.h"
+
+namespace {
+
+using platform::Hive;
+
+struct SettingsTest : ::testing::Test {
+  fakes::FakeRegistry reg;
+  void set(const char* name, const std::string& v) { reg.writeString(Hive::CurrentUser, app::kSettingsKey, name, v); }
+  app::Settings read() { return app::ReadSettings(reg, "C:\\WINDOWS\\"); }
+};
+
+TEST_F(SettingsTest, MissingKeyGivesEveryDefault) {
+  app::Settings s = read();
+  EXPECT_EQ(s.kakuchoshi, (std::vector<int>{1, 1, 1, 1, 1, 1, 0, 1, 1}));
+  EXPECT_EQ(s.zokusei, (std::vector<int>{1, 0, 0, 1, 1}));
+  EXPECT_EQ(s.folderPath, "C:\\WINDOWS\\MEDIA");
+  EXPECT_EQ(s.scheduleCaption, "停止中");
+  EXPECT_EQ(s.index, (std::vector<int>{0, 0}));
+  EXPECT_FALSE(s.windowPos.has_value());
+}
+
+TEST_F(SettingsTest, GarbageTakesTheDefaultOfEachValue) {
+  set("KAKUCHOSHI", "1,1,1");
+  set("ZOKUSEI", "1,0,0,1,1,1");
+  set("TM_Mode", "5");
+  set("TWEK_Index", "7");
+  set("TM_F_Index", "-1");
+  set("FOLDERHIS", "abc");
+  set("FILEHIS", "-3");
+  set("SAISEIM", "9,1,0,0,0,1,1,0");
+  set("End_Kosu_Set", "");
+  set("FP", "100");
+  app::Settings s = read();
+  EXPECT_EQ(s.kakuchoshi, (std::vector<int>{1, 1, 1, 1, 1, 1, 0, 1, 1}));
+  EXPECT_EQ(s.zokusei, (std::vector<int>{1, 0, 0, 1, 1}));
+  EXPECT_EQ(s.scheduleMode, 0);
+  EXPECT_EQ(s.weeklySetIndex, 0);
+  EXPECT_EQ(s.weekdaySetIndex, 0);
+  EXPECT_EQ(s.folderHistoryLimit, 16);
+  EXPECT_EQ(s.fileHistoryLimit, 16);
+  EXPECT_EQ(s.saiseim[0], 0);
+  EXPECT_EQ(s.endCountSet, 20);
+  EXPECT_FALSE(s.windowPos.has_value());
+  set("TWEK_Index", "6");
+  EXPECT_EQ(read().weeklySetIndex, 6);
+}
+
+TEST_F(SettingsTest, EndActionsAreReadOnlyWhenTheirSaveOptionIsOn) {
+  set("EndClose", "1");
+  set("EndWin", "1");
+  EXPECT_FALSE(read().endClose);
+  EXPECT_FALSE(read().endWin);
+  set("EndClose_SAVE", "1");
+  EXPECT_TRUE(read().endClose);
+  EXPECT_FALSE(read().endWin);
+}
+
+TEST_F(SettingsTest, ScheduleTimerOnReadsAsRunning) {
+  set("MS_JK", "1");
+  set("JK", "停止中");
+  EXPECT_EQ(read().scheduleCaption, "実行中");
+  set("MS_JK", "0");
+  set("JK", "何か");
+  EXPECT_EQ(read().scheduleCaption, "停止中");
+}
+
+TEST_F(SettingsTest, HugeValuesAreCutOrRefused) {
+  set("FILENAME", std::string(65536, 'A'));
+  set("CPATH", std::string(65536, 'B'));
+  set("KAKUCHOSHI", std::string(65536, '1'));
+  app::Settings s = read();
+  EXPECT_EQ(s.fileName.size(), 254u);
+  EXPECT_EQ(s.kakuchoshi, (std::vector<int>{1, 1, 1, 1, 1, 1, 0, 1, 1}));
+}
+
+TEST_F(SettingsTest, WritesTheFortyTwoValuesInOrderAndRoundTrips) {
+  app::Settings s;
+  s.windowPos = std::make_pair(12, 34);
+  s.kakuchoshi = {0, 1, 0, 1, 0, 1, 0, 1, 0};
+  s.extractFolder = "D:\\LZH\\";
+  s.scheduleCaption = "実行中";
+  s.currentMemory = "ZELCOR32_M001";
+  s.index = {3, -1};
+  ASSERT_TRUE(app::WriteSettings(reg, s));
+  EXPECT_EQ(app::SettingsWriteOrder().size(), 42u);
+  EXPECT_EQ(reg.valueCount(Hive::CurrentUser, app::kSettingsKey), 42u);
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "TEMPLZH"), "D:\\LZH");
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "INDEX"), "3,-1");
+  app::Settings back = read();
+  EXPECT_EQ(back.kakuchoshi, s.kakuchoshi);
+  EXPECT_EQ(back.windowPos, s.windowPos);
+  EXPECT_EQ(back.currentMemory, s.currentMemory);
+  EXPECT_EQ(back.scheduleCaption, "実行中");
+}
+
+TEST_F(SettingsTest, UnchosenExtractFolderKeepsTheStoredOne) {
+  set("TEMPLZH", "E:\\OLD");
+  app::Settings s;  // extractFolder "@@@@@\"
+  ASSERT_TRUE(app::WriteSettings(reg, s));
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "TEMPLZH"), "E:\\OLD");
+}
+
+TEST_F(SettingsTest, AFailingWriteStopsTheRest) {
+  reg.failWrites(true);
+  EXPECT_FALSE(app::WriteSettings(reg, app::Settings{}));
+}
+
+TEST_F(SettingsTest, VersionReadsAs255WhenMissingOrEmpty) {
+  EXPECT_EQ(app::StoredVersion(reg), 255);
+  set("Version", "");
+  EXPECT_EQ(app::StoredVersion(reg), 255);
+  set("Version", "20");
+  EXPECT_EQ(app::StoredVersion(reg), 20);
+}
+
+}  // namespace
