@@ -4,7 +4,7 @@ set -e
 PKGS="cmake ninja-build g++ make googletest libgtest-dev libbenchmark-dev clang
 g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth pulseaudio
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-fonts-ipafont-gothic locales x11-apps imagemagick xdotool lhasa jlha-utils mpg123 lame sox"
+fonts-ipafont-gothic locales python3 x11-apps imagemagick xdotool lhasa jlha-utils mpg123 lame sox"
 missing=""
 for p in $PKGS; do
   s=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -25,6 +25,10 @@ cleanup() {
 }
 
 start() {
+  if [ -n "$ZELCOR_KEEP_DISPLAY" ] && [ -n "$DISPLAY" ]; then
+    start_rest
+    return
+  fi
   # A free X display number.
   local n=90
   while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n+1)); done
@@ -32,6 +36,10 @@ start() {
   PIDS+=($!)
   export DISPLAY=:$n
   for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  start_rest
+}
+
+start_rest() {
   pulseaudio --daemonize=no --exit-idle-time=-1 -n \
     --load="module-null-sink sink_name=nul" \
     --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/pulse-native" >/dev/null 2>&1 &

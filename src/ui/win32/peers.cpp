@@ -28,7 +28,7 @@ ClassAndStyle classFor(Control& c) {
     case Kind::Panel:
       return {kContainerClass, WS_CLIPCHILDREN, 0};
     case Kind::RadioGroup:
-      return {kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+      return {kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT | WS_EX_STATICEDGE};
     case Kind::Button:
       return {L"BUTTON",
               tab | (static_cast<Button&>(c).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
@@ -213,14 +213,16 @@ void ControlPeer::applyItems() {
       while ((child = GetWindow(hwnd_, GW_CHILD)) != nullptr) DestroyWindow(child);
       RECT rc;
       GetClientRect(hwnd_, &rc);
-      HWND box = CreateWindowExW(0, L"BUTTON", widen(control_.caption()).c_str(),
-                                 WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, rc.right, rc.bottom, hwnd_,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-      SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.font(false)), FALSE);
+      if (!control_.caption().empty()) {
+        HWND box = CreateWindowExW(0, L"BUTTON", widen(control_.caption()).c_str(),
+                                   WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, rc.right, rc.bottom, hwnd_,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.font(false)), FALSE);
+      }
       const int n = static_cast<int>(g.items().size());
       const int cols = g.columns < 1 ? 1 : g.columns;
       const int rows = (n + cols - 1) / cols;
-      const int top = control_.caption().empty() ? scaled(backend_, 4) : scaled(backend_, 14);
+      const int top = control_.caption().empty() ? scaled(backend_, 2) : scaled(backend_, 14);
       const int cellW = (rc.right - scaled(backend_, 8)) / cols;
       const int cellH = rows ? (rc.bottom - top - scaled(backend_, 4)) / rows : 0;
       for (int i = 0; i < n; ++i) {

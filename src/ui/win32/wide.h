@@ -1,28 +1,15 @@
 #pragma once
-// CP932 <-> UTF-16 at the window boundary, independent of the system's ANSI code page.
-#include <windows.h>
-
+// Window text: the program's CP932 bytes as UTF-16 (code page 932 whatever the system's).
 #include <string>
+
+#include "platform/win32/text.h"
 
 namespace ui::win32 {
 
-inline std::wstring widen(const std::string& s) {
-  if (s.empty()) return {};
-  int n = MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(n, L'\0');
-  MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
+inline std::wstring widen(const std::string& s) { return platform::win32::ToWide(s); }
+inline std::string narrow(const std::wstring& w) { return platform::win32::FromWide(w); }
 
-inline std::string narrow(const std::wstring& w) {
-  if (w.empty()) return {};
-  int n = WideCharToMultiByte(932, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-  std::string s(n, '\0');
-  WideCharToMultiByte(932, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-  return s;
-}
-
-// "&" in captions stays an accelerator marker; "\n" becomes a line break the control shows.
+// "\n" becomes the CR LF an edit control shows as a line break.
 inline std::wstring widenMultiline(const std::string& s) {
   std::wstring w = widen(s), out;
   for (wchar_t c : w) {
