@@ -100,7 +100,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   ui::Header& HeaderControl1;
   ui::Header& HeaderFolder;
   ui::TreeView& TreeView1;
-  ui::Label &LabelKaKo, &Label_JK_MODE, &Label_JK_TM, &Label_JK_KOSU, &LabelGomiSASIN, &LabelKosu;
+  ui::Label &LabelKaKo, &Label_JK_MODE, &Label_JK_TM, &Label_JK_KOSU, &LabelGomiSASIN, &Label_MFN_Kosu;
   std::vector<ui::CheckBox*> ExtensionBoxes;  // in ExtensionTable order
   std::vector<ui::CheckBox*> AttributeBoxes;  // CB1 .. CB5
   ui::Timer &Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer11, &TimerCD_LOOP, &TimerSEEK,

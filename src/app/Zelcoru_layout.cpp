@@ -78,7 +78,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       MK(Label, Label_JK_TM, &Panel_JK),
       MK(Label, Label_JK_KOSU, &Panel_JK),
       MK(Label, LabelGomiSASIN, &PanelGomi),
-      MK(Label, LabelKosu, &PanelMemory),
+      MK(Label, Label_MFN_Kosu, &PanelMemory),
       Timer1(addTimer("Timer1", 500)),
       Timer2(addTimer("Timer2", 100)),
       Timer3(addTimer("Timer3", 1000)),
@@ -393,7 +393,7 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
   ComboBox1.setBounds(4, 4, std::max(60, w - 320), 22);
   int x = std::max(64, w - 312);
   Btn_M_EDIT.setBounds(x, 3, 24, 24);
-  LabelKosu.setBounds(x + 28, 8, 56, 16);
+  Label_MFN_Kosu.setBounds(x + 28, 8, 56, 16);
   Button7.setBounds(x + 86, 3, 70, 24);
   Button_JK.setBounds(x + 158, 3, 70, 24);
   Button11.setBounds(x + 230, 3, 70, 24);

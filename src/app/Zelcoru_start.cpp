@@ -210,7 +210,7 @@ void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
     for (auto& f : files) ListBox8.add(base::ExtractFileName(f));
     ListBox8.setItemIndex(first);
   }
-  LabelKosu.setCaption(std::to_string(ListBox2.count()) + "ｺ");
+  Label_MFN_Kosu.setCaption(std::to_string(ListBox2.count()) + "ｺ");
   RadioGroup1.setItemIndex(0);
 }
 
