@@ -141,6 +141,11 @@ class TZELCOR32ZUMIK : public ui::Form {
   void saveAll();
   void cleanWorkingFolders();
 
+  // Splitters: each resizes the region beside it when dragged.
+  ui::Panel& makeSplitter(ui::Control* parent, const char* name, int id, ui::Panel& neighbour);
+  std::vector<std::pair<ui::Panel*, ui::Panel*>> splitters_;  // splitter, region
+  int folderColumnWidth_ = 200;
+
   std::vector<std::string> params_;
   std::vector<Subsystem*> subsystems_;
   std::unique_ptr<Settings> loaded_;

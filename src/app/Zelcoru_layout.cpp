@@ -1,4 +1,6 @@
 // The main window's controls, captions, hints and layout: the form description.
+#include <algorithm>
+
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
 
@@ -321,10 +323,31 @@ void TZELCOR32ZUMIK::buildControls() {
            {"ListBoxCD", ids::ListBoxCD}, {"ListBoxLZH", ids::ListBoxLZH}, {"ListBoxLZH_V", ids::ListBoxLZH_V}})
     extra<ui::ListBox>(*this, this, name, id, "", "", false);
 
+  makeSplitter(this, "PanelKZV", ids::PanelKZV, PanelKZ);
+  makeSplitter(this, "PanelKKV", ids::PanelKKV, PanelKaKo);
+  makeSplitter(this, "PanelGMV", ids::PanelGMV, PanelGomi);
+  ui::Panel& ffv = add<ui::Panel>(&PanelFF, "PanelFFV", ids::PanelFFV);
+  ffv.makeSplitter(nullptr, true);
+  ffv.onDragged = [this](int delta) {
+    folderColumnWidth_ += delta;
+    layoutFolderPanel();
+  };
+
   PanelCommand.onResize = [this] { layoutCommandStrip(); };
   onResize = [this] { FormResize(); };
   layoutCommandStrip();
   FormResize();
+}
+
+ui::Panel& TZELCOR32ZUMIK::makeSplitter(ui::Control* parent, const char* name, int id, ui::Panel& neighbour) {
+  ui::Panel& bar = add<ui::Panel>(parent, name, id);
+  bar.makeSplitter(&neighbour, true);
+  bar.setBounds(0, 0, 4, 10);
+  bar.setAlign(neighbour.align());
+  bar.setVisible(neighbour.visible());
+  bar.placeAfter(&neighbour);
+  splitters_.emplace_back(&bar, &neighbour);
+  return bar;
 }
 
 void TZELCOR32ZUMIK::layoutCommandStrip() {
@@ -365,8 +388,10 @@ void TZELCOR32ZUMIK::layoutCommandStrip() {
 
 void TZELCOR32ZUMIK::layoutFolderPanel() {
   const auto& b = PanelFF.bounds();
-  const int left = std::min(200, b.width / 3);
+  folderColumnWidth_ = std::clamp(folderColumnWidth_, 60, std::max(60, b.width - 120));
+  const int left = folderColumnWidth_;
   const int h = std::max(40, b.height);
+  if (ui::Control* bar = findControl("PanelFFV")) bar->setBounds(left + 1, 30, 4, h - 30);
   ComboBox2.setBounds(4, 4, left - 4, 22);
   HeaderFolder.setBounds(4, 30, left - 4, 20);
   TreeView1.setBounds(4, 50, left - 4, h - 54);

@@ -163,6 +163,8 @@ void TZELCOR32ZUMIK::buildMenus() {
 
 void TZELCOR32ZUMIK::ShowPanel(ui::Panel& panel, bool on) {
   panel.setVisible(on);
+  for (auto [bar, region] : splitters_)
+    if (region == &panel) bar->setVisible(on);
   FormResize();
 }
 

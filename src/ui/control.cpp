@@ -92,6 +92,14 @@ void Control::click() {
   if (onClick) onClick();
 }
 
+void Control::placeAfter(Control* sibling) {
+  if (!parent_ || !sibling || sibling->parent_ != parent_) return;
+  auto& v = parent_->children_;
+  v.erase(std::remove(v.begin(), v.end(), this), v.end());
+  v.insert(std::find(v.begin(), v.end(), sibling) + 1, this);
+  parent_->realign();
+}
+
 void Control::realign() {
   Rect area{0, 0, bounds_.width, bounds_.height};
   // Edges first, the client area last, as a form aligns its panels.

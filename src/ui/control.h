@@ -102,6 +102,8 @@ class Control {
 
   // Lays out the aligned children inside the client area, in creation order, like a form does.
   void realign();
+  // Moves this control right after sibling in its parent's order (alignment follows it).
+  void placeAfter(Control* sibling);
 
   Peer* peer() const { return peer_.get(); }
   void setPeer(std::unique_ptr<Peer> p);

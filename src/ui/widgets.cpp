@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include <algorithm>
+
 #include "ui/form.h"
 
 namespace ui {
@@ -21,6 +23,34 @@ void Button::click() {
     while (top->parent()) top = top->parent();
     if (top->kind() == Kind::Form) static_cast<Form*>(top)->setModalResult(modalResult);
   }
+}
+
+void Panel::makeSplitter(Control* neighbour, bool vertical) {
+  splitterTarget_ = neighbour;
+  vertical_ = vertical;
+  bevel = false;
+}
+
+void Panel::dragBy(int delta) {
+  if (onDragged) {
+    onDragged(delta);
+    return;
+  }
+  Control* t = splitterTarget_;
+  if (!t || delta == 0) return;
+  Rect r = t->bounds();
+  constexpr int kSmallest = 40;
+  // The neighbour grows toward the bar: a bar left of a right-aligned panel widens it when
+  // dragged left.
+  switch (t->align()) {
+    case Align::Right: r.width = std::max(kSmallest, r.width - delta); break;
+    case Align::Left: r.width = std::max(kSmallest, r.width + delta); break;
+    case Align::Bottom: r.height = std::max(kSmallest, r.height - delta); break;
+    case Align::Top: r.height = std::max(kSmallest, r.height + delta); break;
+    default: return;
+  }
+  t->setBounds(r);
+  if (t->parent()) t->parent()->realign();
 }
 
 void CheckBox::setChecked(bool on) {

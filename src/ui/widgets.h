@@ -12,6 +12,19 @@ class Panel : public Control {
   using Control::Control;
   Kind kind() const override { return Kind::Panel; }
   bool bevel = true;
+
+  // A splitter: a thin panel that, dragged and released, resizes its neighbour. Vertical bars
+  // move sideways, horizontal ones up and down.
+  void makeSplitter(Control* neighbour, bool vertical);
+  bool isSplitter() const { return splitterTarget_ != nullptr || onDragged != nullptr; }
+  bool verticalSplitter() const { return vertical_; }
+  // The drag ended delta logical pixels from where it began (right or down positive).
+  void dragBy(int delta);
+  std::function<void(int delta)> onDragged;  // instead of resizing a neighbour
+
+ private:
+  Control* splitterTarget_ = nullptr;
+  bool vertical_ = true;
 };
 
 class Label : public Control {

@@ -222,3 +222,29 @@ TEST_F(PlayerTest, ResizeKeepsTheCommandStripAtTheBottom) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlayerTest, SplittersResizeTheRegionBesideThem) {
+  auto& w = start();
+  w.ButtonKZON.click();
+  auto* bar = static_cast<ui::Panel*>(w.findControl("PanelKZV"));
+  ASSERT_TRUE(bar->visible());
+  const int before = w.PanelKZ.bounds().width;
+  EXPECT_EQ(bar->bounds().right(), w.PanelKZ.bounds().left);  // the bar sits on the panel's left edge
+  bar->dragBy(-30);  // dragged left: the right-hand panel widens
+  EXPECT_EQ(w.PanelKZ.bounds().width, before + 30);
+  EXPECT_EQ(w.PanelFF.bounds().right(), bar->bounds().left);
+  bar->dragBy(10000);  // never below a usable width
+  EXPECT_EQ(w.PanelKZ.bounds().width, 40);
+  w.Button1.click();
+  EXPECT_FALSE(bar->visible());
+
+  auto* ffv = static_cast<ui::Panel*>(w.findControl("PanelFFV"));
+  const int listLeft = w.ListBox4.bounds().left;
+  ffv->dragBy(50);
+  EXPECT_EQ(w.ListBox4.bounds().left, listLeft + 50);
+  EXPECT_EQ(w.TreeView1.bounds().right() + 6, w.ListBox4.bounds().left);
+}
+
+}  // namespace

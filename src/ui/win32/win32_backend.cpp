@@ -70,7 +70,10 @@ HFONT makeFont(double scale, bool bold) {
 }
 
 int scaled(int v) { return static_cast<int>(v * g_backend->scale() + 0.5); }
-int unscaled(int v) { return static_cast<int>(v / g_backend->scale() + 0.5); }
+int unscaled(int v) {
+  const double x = v / g_backend->scale();
+  return static_cast<int>(x < 0 ? x - 0.5 : x + 0.5);
+}
 
 DWORD formStyle(Form& f) {
   return f.isDialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
@@ -249,7 +252,36 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
   }
 }
 
+// A splitter panel follows the mouse while pressed and resizes its neighbour on release.
+bool splitterMessage(HWND hwnd, UINT msg, LPARAM lp) {
+  static POINT dragStart;
+  Control* c = controlOf(hwnd);
+  if (!c || c->kind() != Kind::Panel || !static_cast<Panel*>(c)->isSplitter()) return false;
+  auto* panel = static_cast<Panel*>(c);
+  POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  switch (msg) {
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(panel->verticalSplitter() ? IDC_SIZEWE : IDC_SIZENS)));
+      return true;
+    case WM_LBUTTONDOWN:
+      ClientToScreen(hwnd, &pt);
+      dragStart = pt;
+      SetCapture(hwnd);
+      return true;
+    case WM_LBUTTONUP:
+      if (GetCapture() != hwnd) return false;
+      ReleaseCapture();
+      ClientToScreen(hwnd, &pt);
+      panel->dragBy(unscaled(panel->verticalSplitter() ? pt.x - dragStart.x : pt.y - dragStart.y));
+      return true;
+    default:
+      return false;
+  }
+}
+
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if ((msg == WM_SETCURSOR || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) && splitterMessage(hwnd, msg, lp))
+    return msg == WM_SETCURSOR ? TRUE : 0;
   LRESULT result = 0;
   if (routeParentMessage(formOf(hwnd), hwnd, msg, wp, lp, result)) return result;
   if (msg == WM_NOTIFY || msg == WM_CONTEXTMENU || msg == WM_DRAWITEM || msg == WM_MEASUREITEM)
