@@ -39,18 +39,18 @@ struct FormWindow : Peer {
 
 Control* controlOf(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, L"ZelcorControl")); }
 
+int CALLBACK noteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
 bool fontExists(const wchar_t* face) {
   HDC dc = GetDC(nullptr);
   LOGFONTW lf{};
   lf.lfCharSet = DEFAULT_CHARSET;
   wcsncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
   bool found = false;
-  EnumFontFamiliesExW(
-      dc, &lf, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
-        *reinterpret_cast<bool*>(p) = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
+  EnumFontFamiliesExW(dc, &lf, noteFontFound, reinterpret_cast<LPARAM>(&found), 0);
   ReleaseDC(nullptr, dc);
   return found;
 }
