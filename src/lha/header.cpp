@@ -167,7 +167,8 @@ std::vector<uint8_t> writeHeaderLevel2(const Entry& e) {
   size_t crcPos = v.size() - 2;
   putExtended(v, 0x01, file);
   if (!dir.empty()) putExtended(v, 0x02, dir);
-  putExtended(v, 0x40, std::string{static_cast<char>(e.dosAttributes), 0});
+  if (e.dosAttributes != 0x20)  // the plain archive attribute is what readers assume
+    putExtended(v, 0x40, std::string{static_cast<char>(e.dosAttributes), 0});
   if (e.unixMode) putExtended(v, 0x50, std::string{static_cast<char>(e.unixMode & 0xFF), static_cast<char>(e.unixMode >> 8)});
   put16(v, 0);
   // A header size with a zero low byte would read as the end marker.

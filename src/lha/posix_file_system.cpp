@@ -11,12 +11,9 @@
 namespace lha {
 namespace {
 
-std::string toPosix(std::string path) {
-  // Host paths never hold Shift-JIS, so every "\" is a separator here.
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  return path;
-}
+// Names go to the system unchanged: on a POSIX system a backslash is an
+// ordinary byte, and it may be half of a Shift-JIS character.
+const std::string& toPosix(const std::string& path) { return path; }
 
 class PosixOutputFile : public OutputFile {
 public:
@@ -86,7 +83,7 @@ FileInfo PosixFileSystem::stat(const std::string& path) {
 }
 
 bool PosixFileSystem::makeDirectories(const std::string& path) {
-  std::string p = toPosix(path);
+  const std::string& p = path;
   for (size_t i = 1; i <= p.size(); ++i) {
     if (i < p.size() && p[i] != '/') continue;
     std::string part = p.substr(0, i);
@@ -97,7 +94,7 @@ bool PosixFileSystem::makeDirectories(const std::string& path) {
 }
 
 std::unique_ptr<OutputFile> PosixFileSystem::create(const std::string& path) {
-  std::string target = toPosix(path);
+  const std::string& target = path;
   size_t slash = target.rfind('/');
   std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
   std::string temp = dir + (slash == std::string::npos ? "/" : "") + ".lhatmp-XXXXXX";
