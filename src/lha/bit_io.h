@@ -63,6 +63,7 @@ public:
   void flush() {
     if (count_ > 0) put(8 - count_, 0);
   }
+  uint64_t bitCount() const { return out_.size() * 8 + static_cast<uint64_t>(count_); }
 
 private:
   std::vector<uint8_t>& out_;

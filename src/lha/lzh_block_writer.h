@@ -14,14 +14,7 @@ struct LzhSymbol {
 };
 
 // Position symbol of an offset: its bit length.
-inline int positionSymbol(uint32_t offset) {
-  int n = 0;
-  while (offset) {
-    ++n;
-    offset >>= 1;
-  }
-  return n;
-}
+inline int positionSymbol(uint32_t offset) { return offset ? 32 - __builtin_clz(offset) : 0; }
 
 // Writes one block: symbol count, the three code tables, the symbols.
 void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int dictBits);

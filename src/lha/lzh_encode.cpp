@@ -36,10 +36,6 @@ struct CostModel {
     for (int i = 2; i < numP; ++i) p[i] += float(i - 1);  // extra bits
   }
 
-  float match(int length, uint32_t distance) const {
-    return c[256 + length - kMinMatch] + p[positionSymbol(distance - 1)];
-  }
-
 private:
   template <size_t N>
   static void fill(float (&cost)[N], const std::vector<uint32_t>& freq, uint32_t total) {
@@ -57,6 +53,20 @@ struct BlockMatches {
   std::vector<Match> list;
 };
 
+uint64_t blockBits(const std::vector<LzhSymbol>& symbols, int dictBits) {
+  std::vector<uint8_t> scratch;
+  BitWriter w(scratch);
+  writeLzhBlock(w, symbols, dictBits);
+  return w.bitCount();
+}
+
+// How a stretch of input is cut into blocks, with the cost of doing so.
+struct Plan {
+  std::vector<std::vector<LzhSymbol>> blocks;
+  uint64_t bits = 0;
+  CostModel after;  // statistics of the last block, to price what follows
+};
+
 class Encoder {
 public:
   Encoder(int dictBits, const uint8_t* data, size_t size, const EncodeOptions& o)
@@ -66,7 +76,9 @@ public:
 
 private:
   void collect(size_t begin, size_t end, BlockMatches& m);
-  void parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, std::vector<LzhSymbol>& out);
+  void parse(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
+             std::vector<LzhSymbol>& out);
+  Plan plan(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, int depth);
 
   int dictBits_;
   const uint8_t* data_;
@@ -93,9 +105,10 @@ void Encoder::collect(size_t begin, size_t end, BlockMatches& m) {
   m.start[end - begin] = static_cast<uint32_t>(m.list.size());
 }
 
-void Encoder::parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
+void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
                     std::vector<LzhSymbol>& out) {
   size_t n = end - begin;
+  size_t skip = begin - origin;
   std::vector<float> best(n + 1, std::numeric_limits<float>::infinity());
   std::vector<LzhSymbol> step(n + 1);
   std::vector<uint16_t> stepLen(n + 1, 1);
@@ -109,13 +122,17 @@ void Encoder::parse(size_t begin, size_t end, const BlockMatches& m, const CostM
       stepLen[i + 1] = 1;
     }
     int length = kMinMatch;
-    for (uint32_t k = m.start[i]; k < m.start[i + 1]; ++k) {
+    int room = static_cast<int>(std::min<size_t>(n - i, kMaxMatch));
+    for (uint32_t k = m.start[skip + i]; k < m.start[skip + i + 1] && length <= room; ++k) {
       const Match& mt = m.list[k];
-      for (; length <= mt.length; ++length) {
-        float c = here + cost.match(length, mt.distance);
+      int top = std::min<int>(mt.length, room);
+      float base = here + cost.p[positionSymbol(mt.distance - 1)];
+      uint16_t offset = static_cast<uint16_t>(mt.distance - 1);
+      for (; length <= top; ++length) {
+        float c = base + cost.c[256 + length - kMinMatch];
         if (c < best[i + length]) {
           best[i + length] = c;
-          step[i + length] = {static_cast<uint16_t>(256 + length - kMinMatch), static_cast<uint16_t>(mt.distance - 1)};
+          step[i + length] = {static_cast<uint16_t>(256 + length - kMinMatch), offset};
           stepLen[i + length] = static_cast<uint16_t>(length);
         }
       }
@@ -126,25 +143,48 @@ void Encoder::parse(size_t begin, size_t end, const BlockMatches& m, const CostM
   std::reverse(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
 }
 
+// One block for the whole stretch, or the better of that and two halves
+// planned the same way: a block boundary pays for its tables where the
+// statistics change.
+Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
+                   int depth) {
+  Plan whole;
+  whole.after = cost;
+  std::vector<LzhSymbol> symbols;
+  // Price with the last statistics, re-price with the result: two passes
+  // settle most of what further ones would gain.
+  for (int pass = 0; pass < 2; ++pass) {
+    symbols.clear();
+    parse(origin, begin, end, m, whole.after, symbols);
+    whole.after.learn(symbols, numP(dictBits_));
+  }
+  whole.bits = blockBits(symbols, dictBits_);
+  whole.blocks.push_back(std::move(symbols));
+  if (depth == 0 || end - begin < 2 * options_.minBlockBytes) return whole;
+
+  size_t mid = begin + (end - begin) / 2;
+  Plan left = plan(origin, begin, mid, m, cost, depth - 1);
+  Plan right = plan(origin, mid, end, m, left.after, depth - 1);
+  if (left.bits + right.bits >= whole.bits) return whole;
+  for (auto& b : right.blocks) left.blocks.push_back(std::move(b));
+  left.bits += right.bits;
+  left.after = right.after;
+  return left;
+}
+
 std::vector<uint8_t> Encoder::run() {
   std::vector<uint8_t> packed;
   BitWriter out(packed);
   CostModel cost;
   BlockMatches matches;
-  std::vector<LzhSymbol> symbols;
-  // A block counts its symbols in 16 bits.
-  size_t blockBytes = std::clamp<size_t>(options_.blockBytes, 1024, 65535);
-  for (size_t begin = 0; begin < size_; begin += blockBytes) {
-    size_t end = std::min(size_, begin + blockBytes);
+  // A block counts its symbols in 16 bits; a stretch of at most 65535 bytes never overflows it.
+  size_t stretch = std::clamp<size_t>(options_.blockBytes, 1024, 65535);
+  for (size_t begin = 0; begin < size_; begin += stretch) {
+    size_t end = std::min(size_, begin + stretch);
     collect(begin, end, matches);
-    // Price with the last statistics, re-price with the result: two passes
-    // settle most of what further ones would gain.
-    for (int pass = 0; pass < 2; ++pass) {
-      symbols.clear();
-      parse(begin, end, matches, cost, symbols);
-      cost.learn(symbols, numP(dictBits_));
-    }
-    writeLzhBlock(out, symbols, dictBits_);
+    Plan p = plan(begin, begin, end, matches, cost, options_.splitDepth);
+    for (const auto& block : p.blocks) writeLzhBlock(out, block, dictBits_);
+    cost = p.after;
   }
   out.flush();
   return packed;
