@@ -121,8 +121,12 @@ TEST(Codec, DamagedStreamsFailCleanly) {
   lha::VectorSink sink;
   // Cut short: the decoder would need bits beyond the packed size.
   EXPECT_EQ(lha::decodeLzh(13, packed.data(), packed.size() / 2, data.size(), sink), lha::DecodeStatus::Corrupt);
-  // The stream holds more symbols than the stated size.
-  EXPECT_EQ(lha::decodeLzh(13, packed.data(), packed.size(), data.size() - 100, sink), lha::DecodeStatus::Corrupt);
+  // The stream holds more symbols than the stated size: one literal more
+  // (the data ends in random bytes, so its last symbols are literals).
+  std::vector<uint8_t> tail = randomBytes(64, 5);
+  data.insert(data.end(), tail.begin(), tail.end());
+  packed = lha::encodeLzh(13, data.data(), data.size());
+  EXPECT_EQ(lha::decodeLzh(13, packed.data(), packed.size(), data.size() - 1, sink), lha::DecodeStatus::Corrupt);
   // A zero block length never ends a stream.
   std::vector<uint8_t> zeros(64, 0);
   EXPECT_EQ(lha::decodeLzh(13, zeros.data(), zeros.size(), 10, sink), lha::DecodeStatus::Corrupt);
