@@ -117,10 +117,17 @@ int64_t daysFromCivil(int y, unsigned m, unsigned d) {
   return int64_t{era} * 146097 + static_cast<int64_t>(doe) - 719468;
 }
 
+// MS-DOS tools padded files with end-of-file bytes (0x1A); that is no header.
+bool onlyPadding(const uint8_t* data, size_t size, size_t offset) {
+  for (size_t i = offset; i < size; ++i)
+    if (data[i] != 0x1A && data[i] != 0) return false;
+  return true;
+}
+
 }  // namespace
 
 HeaderStatus readHeader(const uint8_t* data, size_t size, size_t offset, Entry& entry) {
-  if (offset >= size || data[offset] == 0) return HeaderStatus::End;
+  if (offset >= size || data[offset] == 0 || onlyPadding(data, size, offset)) return HeaderStatus::End;
   if (size - offset < 22) return HeaderStatus::Corrupt;
   Entry e;
   e.headerOffset = offset;

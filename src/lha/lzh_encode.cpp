@@ -46,7 +46,7 @@ private:
   }
 };
 
-// Matches found at every position of one block, searched once and reused by
+// Matches found at every position of one stretch, searched once and reused by
 // each pricing pass.
 struct BlockMatches {
   std::vector<uint32_t> start;  // index into list per position, plus an end sentinel

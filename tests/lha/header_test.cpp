@@ -170,11 +170,15 @@ TEST(Header, DamageIsReportedNotFollowed) {
   }
 }
 
-TEST(Header, EndMarkerAndEndOfDataEndTheArchive) {
+TEST(Header, EndMarkerEndOfDataAndPaddingEndTheArchive) {
   lha::Entry e;
   Bytes zero = {0};
   EXPECT_EQ(read(zero, e), lha::HeaderStatus::End);
   EXPECT_EQ(lha::readHeader(zero.data(), 0, 0, e), lha::HeaderStatus::End);
+  Bytes dosPadding = {0x1A, 0x1A, 0x1A};
+  EXPECT_EQ(read(dosPadding, e), lha::HeaderStatus::End);
+  Bytes stray = {0x1A, 0x1A, 0x05};
+  EXPECT_EQ(read(stray, e), lha::HeaderStatus::Corrupt);
 }
 
 TEST(DosTime, ConvertsBothWays) {
