@@ -84,9 +84,13 @@ int WINAPI UnlhaFindFirst(HANDLE archive, LPCSTR pattern, void* record) {
 
 int WINAPI UnlhaFindNext(HANDLE archive, void* record) {
   std::lock_guard<std::mutex> lock(gLock);
-  unlha::ArchiveListing* listing = findOpen(archive);
-  if (!listing) return unlha::kErrorNoArchive;
-  return report(listing->findNext(), record);
+  try {
+    unlha::ArchiveListing* listing = findOpen(archive);
+    if (!listing) return unlha::kErrorNoArchive;
+    return report(listing->findNext(), record);
+  } catch (...) {
+    return unlha::kErrorInternal;
+  }
 }
 
 int WINAPI UnlhaCloseArchive(HANDLE archive) {
