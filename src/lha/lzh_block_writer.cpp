@@ -1,0 +1,121 @@
+#include "lha/lzh_block_writer.h"
+
+#include "lha/huffman.h"
+#include "lha/lzh_format.h"
+
+namespace lha {
+namespace {
+
+using namespace lzh;
+
+struct Code {
+  std::vector<uint8_t> len;
+  std::vector<uint16_t> code;
+  int used = 0;
+  int single = 0;  // the symbol of a one-symbol (or empty) table
+
+  Code(const std::vector<uint32_t>& freq) : len(freq.size()), code(freq.size()) {
+    int n = static_cast<int>(freq.size());
+    used = buildCodeLengths(freq.data(), n, kMaxCodeLength, len.data());
+    for (int i = 0; i < n; ++i)
+      if (freq[i]) single = i;
+    buildCodes(len.data(), n, code.data());
+  }
+  void put(BitWriter& out, int sym) const { out.put(len[sym], code[sym]); }
+};
+
+int trimmedCount(const std::vector<uint8_t>& len) {
+  int n = static_cast<int>(len.size());
+  while (n > 0 && len[n - 1] == 0) --n;
+  return n;
+}
+
+// Runs of zero lengths in the c table, as the t symbols 0 (one), 1 (3..18, 4 bits) and 2 (20+, 9 bits).
+template <typename Emit>
+void walkCLengths(const std::vector<uint8_t>& cLen, Emit emit) {
+  int n = trimmedCount(cLen);
+  for (int i = 0; i < n;) {
+    int k = cLen[i++];
+    if (k != 0) {
+      emit(k + 2, 0, 0);
+      continue;
+    }
+    int run = 1;
+    while (i < n && cLen[i] == 0) ++i, ++run;
+    if (run <= 2) {
+      for (int j = 0; j < run; ++j) emit(0, 0, 0);
+    } else if (run <= 18) {
+      emit(1, 4, run - 3);
+    } else if (run == 19) {
+      emit(0, 0, 0);
+      emit(1, 4, 15);
+    } else {
+      emit(2, kCBits, run - 20);
+    }
+  }
+}
+
+void writePtLengths(BitWriter& out, const Code& c, int nbits, int special) {
+  if (c.used < 2) {
+    out.put(nbits, 0);
+    out.put(nbits, static_cast<uint32_t>(c.single));
+    return;
+  }
+  int n = trimmedCount(c.len);
+  out.put(nbits, static_cast<uint32_t>(n));
+  for (int i = 0; i < n;) {
+    int k = c.len[i++];
+    if (k <= 6)
+      out.put(3, static_cast<uint32_t>(k));
+    else
+      out.put(k - 3, (1u << (k - 3)) - 2);
+    if (i == special) {
+      int zeros = 0;
+      while (i + zeros < 6 && c.len[i + zeros] == 0) ++zeros;
+      out.put(2, static_cast<uint32_t>(zeros));
+      i += zeros;
+    }
+  }
+}
+
+void writeTables(BitWriter& out, const Code& c, const Code& p, int dictBits) {
+  if (c.used < 2) {
+    out.put(kTBits, 0);
+    out.put(kTBits, 0);
+    out.put(kCBits, 0);
+    out.put(kCBits, static_cast<uint32_t>(c.single));
+  } else {
+    std::vector<uint32_t> tFreq(kNumT, 0);
+    walkCLengths(c.len, [&](int sym, int, int) { ++tFreq[sym]; });
+    Code t(tFreq);
+    writePtLengths(out, t, kTBits, kTSpecial);
+    out.put(kCBits, static_cast<uint32_t>(trimmedCount(c.len)));
+    walkCLengths(c.len, [&](int sym, int bits, int value) {
+      t.put(out, sym);
+      if (bits) out.put(bits, static_cast<uint32_t>(value));
+    });
+  }
+  writePtLengths(out, p, pBits(dictBits), -1);
+}
+
+}  // namespace
+
+void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int dictBits) {
+  std::vector<uint32_t> cFreq(kNumC, 0), pFreq(numP(dictBits), 0);
+  for (const LzhSymbol& s : symbols) {
+    ++cFreq[s.code];
+    if (s.code >= 256) ++pFreq[positionSymbol(s.offset)];
+  }
+  Code c(cFreq), p(pFreq);
+  out.put(16, static_cast<uint32_t>(symbols.size()));
+  writeTables(out, c, p, dictBits);
+  for (const LzhSymbol& s : symbols) {
+    c.put(out, s.code);
+    if (s.code < 256) continue;
+    int ps = positionSymbol(s.offset);
+    p.put(out, ps);
+    if (ps > 1) out.put(ps - 1, s.offset - (1u << (ps - 1)));
+  }
+}
+
+}  // namespace lha

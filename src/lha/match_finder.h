@@ -1,0 +1,36 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace lha {
+
+struct Match {
+  uint16_t length;
+  uint32_t distance;  // 1 = the byte just before
+};
+
+// Hash chains over three-byte prefixes. find() reports, for every length it
+// can improve on, the nearest match reaching that length (nearer is cheaper
+// to code), so a parser can pick any length with its best distance.
+class MatchFinder {
+public:
+  MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain);
+
+  // Matches at pos in increasing length; pos must be inserted in order.
+  void find(size_t pos, size_t maxLength, std::vector<Match>& out);
+  void insert(size_t pos);
+
+private:
+  uint32_t hashAt(size_t pos) const;
+
+  const uint8_t* data_;
+  size_t size_;
+  size_t maxDistance_;
+  size_t windowMask_;
+  int maxChain_;
+  std::vector<int64_t> head_;
+  std::vector<int64_t> prev_;
+};
+
+}  // namespace lha

@@ -1,0 +1,135 @@
+// CRC, Huffman code building and the -lh5-/-lh6-/-lh7- stream codec.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "lha/bit_io.h"
+#include "lha/crc16.h"
+#include "lha/huffman.h"
+#include "lha/lzh_decode.h"
+#include "lha/lzh_encode.h"
+
+namespace {
+
+std::vector<uint8_t> bytesOf(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+std::vector<uint8_t> randomBytes(size_t n, unsigned seed, int alphabet = 256) {
+  std::mt19937 rng(seed);
+  std::vector<uint8_t> v(n);
+  for (auto& b : v) b = static_cast<uint8_t>(rng() % alphabet);
+  return v;
+}
+
+// Text-like data: words from a small vocabulary, so matches of every length and distance occur.
+std::vector<uint8_t> wordSoup(size_t n, unsigned seed) {
+  static const char* const kWords[] = {"tune ", "play ", "archive ", "音楽 ", "folder\r\n", "MIDI ", "wave ", "the "};
+  std::mt19937 rng(seed);
+  std::string s;
+  while (s.size() < n) s += kWords[rng() % 8];
+  s.resize(n);
+  return bytesOf(s);
+}
+
+TEST(Crc16, MatchesTheStandardCheckValue) {
+  EXPECT_EQ(lha::crc16(reinterpret_cast<const uint8_t*>("123456789"), 9), 0xBB3D);
+  lha::Crc16 c;
+  c.update(reinterpret_cast<const uint8_t*>("1234"), 4);
+  c.update(reinterpret_cast<const uint8_t*>("56789"), 5);
+  EXPECT_EQ(c.value(), 0xBB3D);
+}
+
+TEST(Huffman, LengthsStayWithinSixteenBitsAndDecode) {
+  // Fibonacci frequencies make an unlimited Huffman tree as deep as the alphabet.
+  std::vector<uint32_t> freq(40);
+  freq[0] = freq[1] = 1;
+  for (size_t i = 2; i < freq.size(); ++i) freq[i] = freq[i - 1] + freq[i - 2];
+  std::vector<uint8_t> len(freq.size());
+  ASSERT_EQ(lha::buildCodeLengths(freq.data(), 40, 16, len.data()), 40);
+  for (uint8_t l : len) EXPECT_LE(l, 16);
+  std::vector<uint16_t> codes(freq.size());
+  lha::buildCodes(len.data(), 40, codes.data());
+
+  std::vector<uint8_t> stream;
+  lha::BitWriter w(stream);
+  for (int s = 0; s < 40; ++s) w.put(len[s], codes[s]);
+  w.flush();
+  lha::HuffmanDecoder dec(8);
+  ASSERT_TRUE(dec.build(len.data(), 40));
+  lha::BitReader r(stream.data(), stream.size());
+  for (int s = 0; s < 40; ++s) EXPECT_EQ(dec.decode(r), s);
+}
+
+TEST(Huffman, RejectsCodesThatAreNotComplete) {
+  const uint8_t overfull[] = {1, 1, 1};
+  const uint8_t gap[] = {1, 2};
+  lha::HuffmanDecoder dec(8);
+  EXPECT_FALSE(dec.build(overfull, 3));
+  EXPECT_FALSE(dec.build(gap, 2));
+}
+
+struct RoundTrip {
+  const char* name;
+  std::vector<uint8_t> data;
+};
+
+std::vector<RoundTrip> roundTripCases() {
+  std::vector<uint8_t> period8191, period65535;
+  std::vector<uint8_t> block = randomBytes(8191, 7);
+  for (int i = 0; i < 5; ++i) period8191.insert(period8191.end(), block.begin(), block.end());
+  std::vector<uint8_t> big = randomBytes(65535, 8);
+  period65535 = big;
+  period65535.insert(period65535.end(), big.begin(), big.begin() + 5000);
+  return {
+      {"empty", {}},
+      {"one_byte", {0x41}},
+      {"three_bytes", {1, 2, 3}},
+      {"zeros", std::vector<uint8_t>(200000, 0)},
+      {"random", randomBytes(70000, 1)},
+      {"small_alphabet", randomBytes(100000, 2, 3)},
+      {"words", wordSoup(150000, 3)},
+      {"repeat_at_8191", period8191},
+      {"repeat_at_65535", period65535},
+  };
+}
+
+class CodecRoundTrip : public ::testing::TestWithParam<int> {};
+
+TEST_P(CodecRoundTrip, EveryInputDecodesToItself) {
+  int dictBits = GetParam();
+  for (const RoundTrip& c : roundTripCases()) {
+    std::vector<uint8_t> packed = lha::encodeLzh(dictBits, c.data.data(), c.data.size());
+    lha::VectorSink out;
+    EXPECT_EQ(lha::decodeLzh(dictBits, packed.data(), packed.size(), c.data.size(), out), lha::DecodeStatus::Ok)
+        << c.name;
+    EXPECT_TRUE(out.bytes == c.data) << c.name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, CodecRoundTrip, ::testing::Values(13, 15, 16));
+
+TEST(Codec, CompressesRedundantDataWell) {
+  std::vector<uint8_t> zeros(200000, 0), words = wordSoup(150000, 3);
+  EXPECT_LT(lha::encodeLzh(13, zeros.data(), zeros.size()).size(), 2000u);
+  EXPECT_LT(lha::encodeLzh(13, words.data(), words.size()).size(), words.size() / 3);
+}
+
+TEST(Codec, DamagedStreamsFailCleanly) {
+  std::vector<uint8_t> data = wordSoup(50000, 4);
+  std::vector<uint8_t> packed = lha::encodeLzh(13, data.data(), data.size());
+  lha::VectorSink sink;
+  // Cut short: the decoder would need bits beyond the packed size.
+  EXPECT_EQ(lha::decodeLzh(13, packed.data(), packed.size() / 2, data.size(), sink), lha::DecodeStatus::Corrupt);
+  // The stream holds more symbols than the stated size: one literal more
+  // (the data ends in random bytes, so its last symbols are literals).
+  std::vector<uint8_t> tail = randomBytes(64, 5);
+  data.insert(data.end(), tail.begin(), tail.end());
+  packed = lha::encodeLzh(13, data.data(), data.size());
+  EXPECT_EQ(lha::decodeLzh(13, packed.data(), packed.size(), data.size() - 1, sink), lha::DecodeStatus::Corrupt);
+  // A zero block length never ends a stream.
+  std::vector<uint8_t> zeros(64, 0);
+  EXPECT_EQ(lha::decodeLzh(13, zeros.data(), zeros.size(), 10, sink), lha::DecodeStatus::Corrupt);
+}
+
+}  // namespace

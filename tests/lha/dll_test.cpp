@@ -1,0 +1,242 @@
+// UnLha32.dll as the player uses it: loaded by name, entry points resolved
+// by name, command lines and records exactly as the player passes them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "lha/archive.h"
+
+namespace {
+
+using UnlhaFn = int(WINAPI*)(HWND, LPCSTR, LPSTR, DWORD);
+using OpenFn = HANDLE(WINAPI*)(HWND, LPCSTR, DWORD);
+using FindFirstFn = int(WINAPI*)(HANDLE, LPCSTR, void*);
+using FindNextFn = int(WINAPI*)(HANDLE, void*);
+using CloseFn = int(WINAPI*)(HANDLE);
+using RunningFn = BOOL(WINAPI*)();
+
+constexpr size_t kRecordSize = 558;  // the record the player allocates
+constexpr DWORD kOpenMode = 0x00400000;
+
+std::wstring wide(const std::string& s) {
+  int n = MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD done = 0;
+  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+  CloseHandle(h);
+  return ok && done == bytes.size();
+}
+
+std::string readFile(const std::string& path) {
+  HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "<missing>";
+  char buf[4096];
+  DWORD n = 0;
+  ReadFile(h, buf, sizeof buf, &n, nullptr);
+  CloseHandle(h);
+  return std::string(buf, n);
+}
+
+bool exists(const std::string& path) { return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Names of the files directly in a folder, as Shift-JIS.
+std::vector<std::string> filesIn(const std::string& dir) {
+  std::vector<std::string> out;
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW(wide(dir + "*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return out;
+  do {
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    char name[MAX_PATH * 2];
+    int n = WideCharToMultiByte(932, 0, fd.cFileName, -1, name, sizeof name, nullptr, nullptr);
+    out.push_back(std::string(name, n > 0 ? n - 1 : 0));
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+std::vector<uint8_t> archiveOf(const std::vector<std::pair<std::string, std::string>>& entries) {
+  std::vector<uint8_t> arc;
+  for (const auto& [name, text] : entries) {
+    lha::Entry e;
+    e.name = name;
+    e.mtime = 1500000000;
+    std::vector<uint8_t> data(text.begin(), text.end());
+    std::vector<uint8_t> b = lha::packEntry(e, data.data(), data.size(), lha::Method::Lh5);
+    arc.insert(arc.end(), b.begin(), b.end());
+  }
+  arc.push_back(0);
+  return arc;
+}
+
+std::string quote(const std::string& s) { return " \"" + s + "\""; }
+
+// GetProcAddress returns a generic pointer; the caller knows the real type.
+template <typename Fn>
+Fn resolve(HMODULE dll, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+}
+
+class UnLha32 : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dll_ = LoadLibraryA("UnLha32.DLL");
+    ASSERT_NE(dll_, nullptr);
+    unlha_ = resolve<UnlhaFn>(dll_, "Unlha");
+    open_ = resolve<OpenFn>(dll_, "UnlhaOpenArchive");
+    findFirst_ = resolve<FindFirstFn>(dll_, "UnlhaFindFirst");
+    findNext_ = resolve<FindNextFn>(dll_, "UnlhaFindNext");
+    close_ = resolve<CloseFn>(dll_, "UnlhaCloseArchive");
+    running_ = resolve<RunningFn>(dll_, "UnlhaGetRunning");
+    ASSERT_TRUE(unlha_ && open_ && findFirst_ && findNext_ && close_ && running_);
+
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    char base[MAX_PATH * 2];
+    WideCharToMultiByte(932, 0, tmp, -1, base, sizeof base, nullptr, nullptr);
+    dir_ = std::string(base) + "unlha-" + std::to_string(GetCurrentProcessId()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
+    CreateDirectoryW(wide(dir_).c_str(), nullptr);
+    arc_ = dir_ + "SONGS.LZH";
+    ASSERT_TRUE(writeFile(arc_, archiveOf({{"DIR/A.MID", "midi in a folder"}, {"B.WAV", "wave"}, {"曲表.MID", "tune"}})));
+  }
+  void TearDown() override {
+    if (dll_) FreeLibrary(dll_);
+    std::wstring w = wide(dir_);
+    std::vector<wchar_t> from(w.begin(), w.end());
+    from.push_back(0);
+    from.push_back(0);
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.data();
+    op.fFlags = FOF_NO_UI;
+    SHFileOperationW(&op);
+  }
+
+  // The player's command form: text, " -n", quoted arguments, a final blank.
+  int run(const std::string& command, const std::vector<std::string>& args, DWORD size = 2000) {
+    std::string line = command;
+    for (const std::string& a : args) line += quote(a);
+    line += " ";
+    output_.assign(size + 2, '\0');
+    return unlha_(nullptr, line.c_str(), output_.data(), size);
+  }
+
+  std::vector<std::string> listed(const char* pattern = "*.*") {
+    std::vector<std::string> names;
+    HANDLE h = open_(nullptr, arc_.c_str(), kOpenMode);
+    if (!h) return names;
+    std::vector<uint8_t> rec(kRecordSize + 32, 0xCC);
+    for (int rc = findFirst_(h, pattern, rec.data()); rc == 0; rc = findNext_(h, rec.data())) {
+      names.push_back(reinterpret_cast<const char*>(rec.data() + 26));
+      for (size_t i = kRecordSize; i < rec.size(); ++i) EXPECT_EQ(rec[i], 0xCC) << "record overrun at " << i;
+    }
+    close_(h);
+    return names;
+  }
+
+  HMODULE dll_ = nullptr;
+  UnlhaFn unlha_ = nullptr;
+  OpenFn open_ = nullptr;
+  FindFirstFn findFirst_ = nullptr;
+  FindNextFn findNext_ = nullptr;
+  CloseFn close_ = nullptr;
+  RunningFn running_ = nullptr;
+  std::string dir_, arc_;
+  std::vector<char> output_;
+};
+
+TEST_F(UnLha32, FindFirstNextGivesFolderNamesWithSlash) {
+  EXPECT_EQ(listed(), (std::vector<std::string>{"DIR/A.MID", "B.WAV", "曲表.MID"}));
+  EXPECT_EQ(listed("B.WAV"), (std::vector<std::string>{"B.WAV"}));
+  EXPECT_TRUE(listed("NONE.MID").empty());
+  EXPECT_FALSE(running_());
+}
+
+TEST_F(UnLha32, BadHandlesAndMissingArchivesFailQuietly) {
+  EXPECT_EQ(open_(nullptr, (dir_ + "NONE.LZH").c_str(), kOpenMode), nullptr);
+  std::vector<uint8_t> rec(kRecordSize);
+  HANDLE bogus = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0x7777));
+  EXPECT_NE(findFirst_(bogus, "*.*", rec.data()), 0);
+  EXPECT_NE(findNext_(bogus, rec.data()), 0);
+  close_(bogus);
+}
+
+TEST_F(UnLha32, ExtractOneEntryForPlay) {
+  std::string dest = dir_ + "LZH_TEMP\\";
+  ASSERT_EQ(run(" e -m -n", {arc_, dest, "A.MID"}), 0) << output_.data();
+  EXPECT_EQ(filesIn(dest), (std::vector<std::string>{"A.MID"}));
+  EXPECT_EQ(readFile(dest + "A.MID"), "midi in a folder");
+  EXPECT_NE(run(" e -m -n", {arc_, dest, "NONE.MID"}), 0);
+}
+
+TEST_F(UnLha32, ExtractEverythingIntoOneFolder) {
+  std::string dest = dir_ + "SONGS.LZ$\\";
+  CreateDirectoryW(wide(dest).c_str(), nullptr);
+  ASSERT_EQ(run(" e -m -n", {arc_, dest, "*.*"}, 300), 0) << output_.data();
+  EXPECT_EQ(filesIn(dest), (std::vector<std::string>{"A.MID", "B.WAV", "曲表.MID"}));
+  EXPECT_EQ(readFile(dest + "曲表.MID"), "tune");
+}
+
+TEST_F(UnLha32, DeleteOneEntry) {
+  ASSERT_EQ(run(" d  -n", {arc_, "B.WAV"}, 1000), 0) << output_.data();
+  EXPECT_EQ(listed(), (std::vector<std::string>{"DIR/A.MID", "曲表.MID"}));
+  EXPECT_NE(run(" d  -n", {arc_, "B.WAV"}, 1000), 0) << "already gone";
+}
+
+TEST_F(UnLha32, AddFileUnderItsOwnName) {
+  std::string popm = dir_ + "LZH_POPM\\";
+  CreateDirectoryW(wide(popm).c_str(), nullptr);
+  ASSERT_TRUE(writeFile(popm + "新表.MID", std::vector<uint8_t>(3000, 'n')));
+  ASSERT_EQ(run(" a -m -n", {arc_, popm + "新表.MID"}, 1000), 0) << output_.data();
+  EXPECT_EQ(listed(), (std::vector<std::string>{"DIR/A.MID", "B.WAV", "曲表.MID", "新表.MID"}));
+
+  std::string fresh = dir_ + "$$$$圧縮\\ABC.lzh";
+  CreateDirectoryW(wide(dir_ + "$$$$圧縮").c_str(), nullptr);
+  ASSERT_EQ(run(" a", {fresh, popm + "新表.MID"}, 1000), 0) << output_.data();
+  ASSERT_EQ(run(" e -m -n", {fresh, dir_ + "OUT\\", "新表.MID"}), 0) << output_.data();
+  EXPECT_EQ(readFile(dir_ + "OUT\\新表.MID"), std::string(3000, 'n'));
+}
+
+TEST_F(UnLha32, ListTextRespectsTheBufferSize) {
+  ASSERT_EQ(run(" l -x1", {arc_}, 40000), 0);
+  std::string text = output_.data();
+  for (const char* n : {"DIR/A.MID", "B.WAV", "曲表.MID"}) EXPECT_NE(text.find(n), std::string::npos) << n;
+
+  std::vector<char> small(64, '#');
+  std::string line = " l -x1" + quote(arc_) + " ";
+  EXPECT_EQ(unlha_(nullptr, line.c_str(), small.data(), 16), 0);
+  EXPECT_LT(std::strlen(small.data()), 16u);
+  for (size_t i = 16; i < small.size(); ++i) EXPECT_EQ(small[i], '#');
+  EXPECT_EQ(unlha_(nullptr, line.c_str(), nullptr, 0), 0);
+}
+
+TEST_F(UnLha32, DamagedOrHostileArchivesLeaveNothingBehind) {
+  std::vector<uint8_t> good = archiveOf({{"A.MID", std::string(5000, 'a') + "tail"}});
+  std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
+  std::vector<uint8_t> badCrc = good;
+  badCrc[21] ^= 0xFF;  // data CRC field; the header CRC then refuses the header too
+  std::string dest = dir_ + "OUT\\";
+  for (const auto& bytes : {truncated, badCrc, archiveOf({{"../EVIL.MID", "x"}, {"..\\EVIL2.MID", "y"}})}) {
+    ASSERT_TRUE(writeFile(dir_ + "BAD.LZH", bytes));
+    EXPECT_NE(run(" e -m -n", {dir_ + "BAD.LZH", dest, "*.*"}), 0);
+    EXPECT_TRUE(filesIn(dest).empty());
+  }
+  EXPECT_FALSE(exists(dir_ + "EVIL.MID"));
+  EXPECT_FALSE(exists(dir_ + "EVIL2.MID"));
+  EXPECT_NE(run(" x", {}), 0) << "no archive named";
+}
+
+}  // namespace
