@@ -1,0 +1,225 @@
+#include "mp3/huffman_coder.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "mp3/huffman_tables.h"
+
+namespace zelcor::mp3 {
+namespace {
+
+int PairBits(const HuffmanTable& t, int x, int y) {
+  int bits = (x != 0) + (y != 0);
+  if (t.linbits) {
+    if (x >= 15) { bits += t.linbits; x = 15; }
+    if (y >= 15) { bits += t.linbits; y = 15; }
+  }
+  return bits + t.lengths[x * t.xlen + y];
+}
+
+int RegionBits(const int* ix, int begin, int end, int table) {
+  if (table == 0 || begin >= end) return 0;
+  const HuffmanTable& t = kBigValueTables[table];
+  int bits = 0;
+  for (int i = begin; i < end; i += 2) bits += PairBits(t, ix[i], ix[i + 1]);
+  return bits;
+}
+
+// Tables able to carry magnitudes up to `max_value`, cheapest families first.
+int Candidates(int max_value, int out[4]) {
+  if (max_value == 0) { out[0] = 0; return 1; }
+  if (max_value == 1) { out[0] = 1; return 1; }
+  if (max_value == 2) { out[0] = 2; out[1] = 3; return 2; }
+  if (max_value == 3) { out[0] = 5; out[1] = 6; return 2; }
+  if (max_value <= 5) { out[0] = 7; out[1] = 8; out[2] = 9; return 3; }
+  if (max_value <= 7) { out[0] = 10; out[1] = 11; out[2] = 12; return 3; }
+  if (max_value <= 15) { out[0] = 13; out[1] = 15; out[2] = 16; out[3] = 24; return 4; }
+  int n = 0;
+  for (int first : {16, 24}) {
+    for (int t = first; t < first + 8; ++t) {
+      if (max_value - 15 < (1 << kBigValueTables[t].linbits)) { out[n++] = t; break; }
+    }
+  }
+  return n;
+}
+
+int MaxIn(const int* ix, int begin, int end) {
+  int m = 0;
+  for (int i = begin; i < end; ++i) m = std::max(m, ix[i]);
+  return m;
+}
+
+// Best table for lines [begin, end); returns its bit count.
+int ChooseTable(const int* ix, int begin, int end, int* table) {
+  int cands[4];
+  const int n = Candidates(MaxIn(ix, begin, end), cands);
+  int best = -1;
+  for (int i = 0; i < n; ++i) {
+    const int bits = RegionBits(ix, begin, end, cands[i]);
+    if (best < 0 || bits < best) { best = bits; *table = cands[i]; }
+  }
+  return best;
+}
+
+// Every split of a normal long block, with bits from per-table prefix sums.
+class RegionSearch {
+ public:
+  RegionSearch(const int* ix, int bv_end, const int* bands) : ix_(ix), bv_end_(bv_end) {
+    for (int b = 0; b < 22; ++b) {
+      const int lo = std::min(bands[b], bv_end), hi = std::min(bands[b + 1], bv_end);
+      band_max_[b] = MaxIn(ix, lo, hi);
+    }
+  }
+
+  int Cost(int begin, int end, int first_band, int last_band, int* table) {
+    if (begin >= end) { *table = 0; return 0; }
+    int m = 0;
+    for (int b = first_band; b < last_band; ++b) m = std::max(m, band_max_[b]);
+    int cands[4];
+    const int n = Candidates(m, cands);
+    int best = -1;
+    for (int i = 0; i < n; ++i) {
+      const std::vector<int>& cum = Prefix(cands[i]);
+      const int bits = cum[end / 2] - cum[begin / 2];
+      if (best < 0 || bits < best) { best = bits; *table = cands[i]; }
+    }
+    return best;
+  }
+
+ private:
+  const std::vector<int>& Prefix(int table) {
+    std::vector<int>& cum = prefix_[table];
+    if (cum.empty()) {
+      cum.resize(bv_end_ / 2 + 1);
+      cum[0] = 0;
+      if (table == 0) {
+        std::fill(cum.begin(), cum.end(), 0);
+      } else {
+        const HuffmanTable& t = kBigValueTables[table];
+        // Pairs the table cannot carry count as prohibitively long; they only
+        // matter to ranges whose maximum rules this table out anyway.
+        const int limit = t.linbits ? kMaxQuantised : t.xlen - 1;
+        for (int p = 0; p < bv_end_ / 2; ++p) {
+          const int x = ix_[2 * p], y = ix_[2 * p + 1];
+          cum[p + 1] = cum[p] + (x > limit || y > limit ? (1 << 16) : PairBits(t, x, y));
+        }
+      }
+    }
+    return cum;
+  }
+
+  const int* ix_;
+  int bv_end_;
+  std::array<int, 22> band_max_{};
+  std::array<std::vector<int>, 32> prefix_;
+};
+
+int BandIndexAtOrAbove(const int* bands, int line) {
+  int b = 0;
+  while (b < 22 && bands[b] < line) ++b;
+  return b;
+}
+
+int PlanBigValuesNormal(const int* ix, int bv_end, const int* bands, bool search,
+                        HuffmanPlan* plan) {
+  int best = -1;
+  RegionSearch rs(ix, bv_end, bands);
+  auto consider = [&](int r0, int r1) {
+    const int b1 = std::min(r0 + 1, 22), b2 = std::min(r0 + r1 + 2, 22);
+    const int s1 = std::min(bands[b1], bv_end), s2 = std::min(bands[b2], bv_end);
+    int t0, t1, t2;
+    const int bits = rs.Cost(0, s1, 0, b1, &t0) + rs.Cost(s1, s2, b1, b2, &t1) +
+                     rs.Cost(s2, bv_end, b2, 22, &t2);
+    if (best < 0 || bits < best) {
+      best = bits;
+      plan->region0_count = r0;
+      plan->region1_count = r1;
+      plan->table_select[0] = t0;
+      plan->table_select[1] = t1;
+      plan->table_select[2] = t2;
+    }
+  };
+  const int used_bands = BandIndexAtOrAbove(bands, bv_end);
+  if (search) {
+    const int r0_max = std::min(15, std::max(0, used_bands - 1));
+    for (int r0 = 0; r0 <= r0_max; ++r0)
+      for (int r1 = 0; r1 <= 7 && r0 + r1 + 1 <= std::max(used_bands, 1); ++r1) consider(r0, r1);
+  } else {
+    // Low bands carry large values, high bands small ones: about a third each.
+    const int third = std::max(1, (used_bands + 2) / 3);
+    consider(std::min(15, third - 1), std::min(7, third - 1));
+  }
+  return best;
+}
+
+}  // namespace
+
+HuffmanPlan PlanHuffman(const int* ix, const RegionSplit& split, bool search_regions) {
+  HuffmanPlan plan;
+  int end = 576;
+  while (end > 0 && ix[end - 1] == 0 && ix[end - 2] == 0) end -= 2;
+  plan.count1_end = end;
+  int start = end;
+  while (start >= 4 && ix[start - 1] <= 1 && ix[start - 2] <= 1 && ix[start - 3] <= 1 &&
+         ix[start - 4] <= 1)
+    start -= 4;
+  plan.big_values = start / 2;
+
+  int bits_a = 0, bits_b = 0;
+  for (int i = start; i < end; i += 4) {
+    const int idx = ix[i] * 8 + ix[i + 1] * 4 + ix[i + 2] * 2 + ix[i + 3];
+    const int signs = ix[i] + ix[i + 1] + ix[i + 2] + ix[i + 3];
+    bits_a += kCount1Tables[0].lengths[idx] + signs;
+    bits_b += 4 + signs;
+  }
+  plan.count1_table = bits_b < bits_a ? 1 : 0;
+  int bits = std::min(bits_a, bits_b);
+
+  const int bv_end = start;
+  if (split.window_switching) {
+    const int r1 = std::min(split.implicit_region1_start, bv_end);
+    bits += ChooseTable(ix, 0, r1, &plan.table_select[0]);
+    bits += ChooseTable(ix, r1, bv_end, &plan.table_select[1]);
+  } else {
+    bits += PlanBigValuesNormal(ix, bv_end, split.long_bands, search_regions, &plan);
+  }
+  plan.bits = bits;
+  return plan;
+}
+
+void WriteHuffman(BitWriter& out, const int* ix, const bool* negative, const HuffmanPlan& plan,
+                  const RegionSplit& split) {
+  const int bv_end = plan.big_values * 2;
+  int r1, r2;
+  if (split.window_switching) {
+    r1 = std::min(split.implicit_region1_start, bv_end);
+    r2 = bv_end;
+  } else {
+    r1 = std::min(split.long_bands[std::min(plan.region0_count + 1, 22)], bv_end);
+    r2 = std::min(split.long_bands[std::min(plan.region0_count + plan.region1_count + 2, 22)],
+                  bv_end);
+  }
+  for (int i = 0; i < bv_end; i += 2) {
+    const int table = plan.table_select[i < r1 ? 0 : i < r2 ? 1 : 2];
+    if (table == 0) continue;
+    const HuffmanTable& t = kBigValueTables[table];
+    const int x = ix[i], y = ix[i + 1];
+    const int xi = std::min(x, 15), yi = std::min(y, 15);
+    const int code = xi * t.xlen + yi;
+    out.Put(t.codes[code], t.lengths[code]);
+    if (t.linbits && x >= 15) out.Put(x - 15, t.linbits);
+    if (x) out.Put(negative[i], 1);
+    if (t.linbits && y >= 15) out.Put(y - 15, t.linbits);
+    if (y) out.Put(negative[i + 1], 1);
+  }
+  const HuffmanTable& q = kCount1Tables[plan.count1_table];
+  for (int i = bv_end; i < plan.count1_end; i += 4) {
+    const int idx = ix[i] * 8 + ix[i + 1] * 4 + ix[i + 2] * 2 + ix[i + 3];
+    out.Put(q.codes[idx], q.lengths[idx]);
+    for (int k = 0; k < 4; ++k)
+      if (ix[i + k]) out.Put(negative[i + k], 1);
+  }
+}
+
+}  // namespace zelcor::mp3
