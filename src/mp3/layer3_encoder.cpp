@@ -75,6 +75,7 @@ Layer3Encoder::Layer3Encoder(const EncoderConfig& config, ByteSink sink)
   // The decoder's input buffer holds 7680 bits: a frame plus what it borrows.
   const int reservoir = std::clamp(960 - NominalFrameBytes(), 0, layout_.mpeg1 ? 511 : 255);
   stream_ = MainDataStream(reservoir, std::move(sink));
+  max_reservoir_bits_ = reservoir * 8;
   for (int ch = 0; ch < config.channels; ++ch) channels_.push_back(std::make_unique<Channel>());
   const int cutoff = std::min(LowpassHz(config.kbps, config.channels), config.sample_rate * 48 / 100);
   lowpass_line_ = std::min(576, static_cast<int>(cutoff * 1152.0 / config.sample_rate));
@@ -223,13 +224,17 @@ void Layer3Encoder::EncodeFrame() {
     // Granules that need more than their share draw on the reservoir.
     const double draw = is_short ? 0.6 : pe_total > mean_bits ? 0.4 : 0.1;
     const int gr_budget = mean_bits + static_cast<int>(reservoir_bits * draw);
+    // Bits the reservoir could not keep would be wasted as stuffing: spend them.
+    const int must_use = std::max(0, reservoir_bits + mean_bits - max_reservoir_bits_);
     int used = 0;
     for (int ch = 0; ch < nch; ++ch) {
       Channel& c = *channels_[ch];
       int budget = gr_budget - used;
+      int floor = must_use - used;
       if (ch == 0 && nch == 2) {
         const double share = pe_total > 0 ? std::clamp(pe[gr][0] / pe_total, 0.15, 0.85) : 0.5;
         budget = static_cast<int>(gr_budget * share);
+        floor = static_cast<int>(must_use * share);
       }
       RateLoopInput in;
       in.xr = c.xr[gr];
@@ -238,6 +243,7 @@ void Layer3Encoder::EncodeFrame() {
       in.split = MakeRegionSplit(layout_, c.type[gr]);
       in.mpeg1 = layout_.mpeg1;
       in.max_bits = std::min(kMaxPart23Bits, budget);
+      in.min_bits = std::min(in.max_bits, floor);
       c.coded[gr].block_type = c.type[gr];
       QuantizeGranule(in, &c.coded[gr]);
       used += c.coded[gr].Part23Bits();

@@ -50,6 +50,7 @@ class Layer3Encoder {
   EncoderConfig config_;
   StreamLayout layout_;
   int bitrate_index_ = 0;
+  int max_reservoir_bits_ = 0;
   MainDataStream stream_;
   MaskingModel masking_;
   std::vector<std::unique_ptr<Channel>> channels_;

@@ -130,8 +130,8 @@ Distortion Measure(const float* noise, const float* allowed, int count) {
   return d;
 }
 
-// Raises the gain while every band stays within its allowed noise: what is not
-// needed goes back to the bit reservoir.
+// Raises the gain while every band stays within its allowed noise and at least
+// min_bits are used: what is not needed goes back to the bit reservoir.
 void SaveBits(const Quantizer& q, const RateLoopInput& in, GranuleChannel* g) {
   float noise[39];
   int lo = g->global_gain, hi = 256;
@@ -140,6 +140,7 @@ void SaveBits(const Quantizer& q, const RateLoopInput& in, GranuleChannel* g) {
     const int mid = (lo + hi) / 2;
     trial.global_gain = mid;
     bool ok = q.Quantize(&trial);
+    if (ok) ok = trial.part2_bits + PlanHuffman(trial.ix, in.split, false).bits >= in.min_bits;
     if (ok) {
       q.Noise(trial, noise);
       ok = Measure(noise, in.allowed, in.bands->count).over_count == 0;

@@ -13,6 +13,7 @@ struct RateLoopInput {
   RegionSplit split;
   bool mpeg1 = true;
   int max_bits = 0;      // part2 + part3 budget (at most 4095)
+  int min_bits = 0;      // bits to spend even when the noise is already masked
 };
 
 // Fills g (block_type must already be set). The result never exceeds max_bits.
