@@ -62,7 +62,6 @@ class Layer3Encoder {
   int64_t blocks_out_ = 0;     // MDCT blocks encoded
   int frame_granule_ = 0;      // granules collected for the current frame
   int64_t frames_written_ = 0;
-  int64_t padding_accumulator_ = 0;
 };
 
 }  // namespace zelcor::mp3
