@@ -1,13 +1,14 @@
 #include "mp3/filterbank.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace zelcor::mp3 {
 
 AnalysisFilterbank::AnalysisFilterbank() {
   for (int k = 0; k < 32; ++k)
     for (int i = 0; i < 64; ++i)
-      matrix_[k * 64 + i] = static_cast<float>(std::cos((2 * k + 1) * (i - 16) * M_PI / 64.0));
+      matrix_[k * 64 + i] = static_cast<float>(std::cos((2 * k + 1) * (i - 16) * std::numbers::pi / 64.0));
 }
 
 void AnalysisFilterbank::Process(const float* in, float* out) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstring>
 #include <stdexcept>
 
@@ -190,7 +191,7 @@ void Layer3Encoder::EncodeFrame() {
   bool mid_side = false;
   if (config_.mode == ChannelMode::kJointStereo) {
     const double pe_lr = pe[0][0] + pe[0][1] + pe[1][0] + pe[1][1];
-    const float k = static_cast<float>(M_SQRT1_2);
+    const float k = static_cast<float>((1.0 / std::numbers::sqrt2));
     for (int gr = 0; gr < ngr; ++gr) {
       float* l = channels_[0]->xr[gr];
       float* r = channels_[1]->xr[gr];

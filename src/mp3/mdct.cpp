@@ -1,6 +1,7 @@
 #include "mp3/mdct.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace zelcor::mp3 {
 namespace {
@@ -14,27 +15,27 @@ struct MdctTables {
 
   MdctTables() {
     for (int i = 0; i < 36; ++i) {
-      const float sine = static_cast<float>(std::sin(M_PI / 36 * (i + 0.5)));
+      const float sine = static_cast<float>(std::sin(std::numbers::pi / 36 * (i + 0.5)));
       window[kNormalBlock][i] = sine;
       window[kStartBlock][i] = i < 18 ? sine
                                : i < 24 ? 1.0f
-                               : i < 30 ? static_cast<float>(std::sin(M_PI / 12 * (i - 18 + 0.5)))
+                               : i < 30 ? static_cast<float>(std::sin(std::numbers::pi / 12 * (i - 18 + 0.5)))
                                         : 0.0f;
       window[kStopBlock][i] = i < 6    ? 0.0f
-                              : i < 12 ? static_cast<float>(std::sin(M_PI / 12 * (i - 6 + 0.5)))
+                              : i < 12 ? static_cast<float>(std::sin(std::numbers::pi / 12 * (i - 6 + 0.5)))
                               : i < 18 ? 1.0f
                                        : sine;
       window[kShortBlock][i] = 0;
     }
-    for (int i = 0; i < 12; ++i) short_window[i] = static_cast<float>(std::sin(M_PI / 12 * (i + 0.5)));
+    for (int i = 0; i < 12; ++i) short_window[i] = static_cast<float>(std::sin(std::numbers::pi / 12 * (i + 0.5)));
     // The forward transforms carry the 1/9 and 1/3 that make the decoder's
     // unscaled inverse transforms reproduce the subband signal.
     for (int k = 0; k < 18; ++k)
       for (int i = 0; i < 36; ++i)
-        cos_long[k][i] = static_cast<float>(std::cos(M_PI / 72 * (2 * i + 19) * (2 * k + 1)) / 9.0);
+        cos_long[k][i] = static_cast<float>(std::cos(std::numbers::pi / 72 * (2 * i + 19) * (2 * k + 1)) / 9.0);
     for (int k = 0; k < 6; ++k)
       for (int i = 0; i < 12; ++i)
-        cos_short[k][i] = static_cast<float>(std::cos(M_PI / 24 * (2 * i + 7) * (2 * k + 1)) / 3.0);
+        cos_short[k][i] = static_cast<float>(std::cos(std::numbers::pi / 24 * (2 * i + 7) * (2 * k + 1)) / 3.0);
     const double c[8] = {-0.6, -0.535, -0.33, -0.185, -0.095, -0.041, -0.0142, -0.0037};
     for (int i = 0; i < 8; ++i) {
       const double norm = std::sqrt(1.0 + c[i] * c[i]);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 
 namespace zelcor::mp3 {
@@ -37,7 +38,7 @@ std::vector<float> Resample(const std::vector<float>& in, int in_rate, int out_r
     const double x = static_cast<double>(i) / kTableSteps;
     const double r = x / half;
     const double window = r >= 1 ? 0 : BesselI0(kKaiserBeta * std::sqrt(1 - r * r)) / norm;
-    const double arg = 2 * M_PI * cutoff * x;
+    const double arg = 2 * std::numbers::pi * cutoff * x;
     const double sinc = x == 0 ? 1 : std::sin(arg) / arg;
     kernel[i] = static_cast<float>(2 * cutoff * sinc * window);
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <random>
 
@@ -9,6 +10,10 @@ namespace zelcor::mp3::testing {
 namespace {
 
 size_t Count(int rate, double seconds) { return static_cast<size_t>(rate * seconds); }
+
+void PutText(std::vector<uint8_t>& v, const char* text) {
+  for (; *text; ++text) v.push_back(static_cast<uint8_t>(*text));
+}
 
 void Put(std::vector<uint8_t>& v, uint32_t x, int bytes) {
   for (int i = 0; i < bytes; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
@@ -20,7 +25,7 @@ Channels Sine(int rate, int channels, double seconds, double hz, double amplitud
   Channels out(channels, std::vector<float>(Count(rate, seconds)));
   for (int ch = 0; ch < channels; ++ch)
     for (size_t i = 0; i < out[ch].size(); ++i)
-      out[ch][i] = static_cast<float>(amplitude * std::sin(2 * M_PI * hz * (ch + 1) * i / rate));
+      out[ch][i] = static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * hz * (ch + 1) * i / rate));
   return out;
 }
 
@@ -29,7 +34,7 @@ Channels Sweep(int rate, int channels, double seconds, double from_hz, double to
   const double k = std::log(to_hz / from_hz) / seconds;
   for (size_t i = 0; i < out[0].size(); ++i) {
     const double t = static_cast<double>(i) / rate;
-    const double phase = 2 * M_PI * from_hz * (std::exp(k * t) - 1) / k;
+    const double phase = 2 * std::numbers::pi * from_hz * (std::exp(k * t) - 1) / k;
     for (int ch = 0; ch < channels; ++ch) out[ch][i] = static_cast<float>(amplitude * std::sin(phase));
   }
   return out;
@@ -60,12 +65,12 @@ Channels Tune(int rate, int channels, double seconds) {
     const double pluck = std::exp(-in_beat * 9.0) * std::min(1.0, in_beat * 400.0);
     const double lead_hz = note_hz(melody[step % 16]);
     double lead = 0;
-    for (int h = 1; h <= 6; ++h) lead += std::sin(2 * M_PI * lead_hz * h * t) / (h * h);
+    for (int h = 1; h <= 6; ++h) lead += std::sin(2 * std::numbers::pi * lead_hz * h * t) / (h * h);
     const int bar = (step / 8) % 4;
     const double root = note_hz(chords[bar]);
     double pad = 0;
-    for (double ratio : {1.0, 1.26, 1.5}) pad += std::sin(2 * M_PI * root * ratio * t) * 0.12;
-    const double bass = std::sin(2 * M_PI * root / 4 * t) * 0.3 * (0.6 + 0.4 * std::exp(-(t - (step / 2) * 2 * beat) * 4));
+    for (double ratio : {1.0, 1.26, 1.5}) pad += std::sin(2 * std::numbers::pi * root * ratio * t) * 0.12;
+    const double bass = std::sin(2 * std::numbers::pi * root / 4 * t) * 0.3 * (0.6 + 0.4 * std::exp(-(t - (step / 2) * 2 * beat) * 4));
     const double hat = (step % 2 == 1) ? hiss(rng) * 0.08 * std::exp(-in_beat * 60.0) : 0.0;
     const double left = 0.35 * lead * pluck + pad * 0.8 + bass + hat;
     const double right = 0.2 * lead * pluck + pad * 1.1 + bass + hat * 0.5;
@@ -93,9 +98,9 @@ std::vector<uint8_t> WavImage(const Channels& audio, int rate, int bits) {
   const uint32_t frames = static_cast<uint32_t>(audio[0].size());
   const uint32_t block = channels * bits / 8;
   std::vector<uint8_t> v;
-  v.insert(v.end(), {'R', 'I', 'F', 'F'});
+  PutText(v, "RIFF");
   Put(v, 36 + frames * block, 4);
-  v.insert(v.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  PutText(v, "WAVEfmt ");
   Put(v, 16, 4);
   Put(v, 1, 2);
   Put(v, channels, 2);
@@ -103,7 +108,7 @@ std::vector<uint8_t> WavImage(const Channels& audio, int rate, int bits) {
   Put(v, rate * block, 4);
   Put(v, block, 2);
   Put(v, bits, 2);
-  v.insert(v.end(), {'d', 'a', 't', 'a'});
+  PutText(v, "data");
   Put(v, frames * block, 4);
   const double full = std::ldexp(1.0, bits - 1);
   for (uint32_t i = 0; i < frames; ++i) {
