@@ -72,12 +72,13 @@ class RegionSearch {
     }
   }
 
-  int Cost(int begin, int end, int first_band, int last_band, int* table) {
+  int BandMax(int band) const { return band_max_[band]; }
+
+  // Bits of lines [begin, end) with the best table for magnitudes up to max_value.
+  int Cost(int begin, int end, int max_value, int* table) {
     if (begin >= end) { *table = 0; return 0; }
-    int m = 0;
-    for (int b = first_band; b < last_band; ++b) m = std::max(m, band_max_[b]);
     int cands[4];
-    const int n = Candidates(m, cands);
+    const int n = Candidates(max_value, cands);
     int best = -1;
     for (int i = 0; i < n; ++i) {
       const std::vector<int>& cum = Prefix(cands[i]);
@@ -123,14 +124,17 @@ int BandIndexAtOrAbove(const int* bands, int line) {
 
 int PlanBigValuesNormal(const int* ix, int bv_end, const int* bands, bool search,
                         HuffmanPlan* plan) {
-  int best = -1;
   RegionSearch rs(ix, bv_end, bands);
-  auto consider = [&](int r0, int r1) {
+  int suffix_max[23];
+  suffix_max[22] = 0;
+  for (int b = 21; b >= 0; --b) suffix_max[b] = std::max(suffix_max[b + 1], rs.BandMax(b));
+  int best = -1;
+  auto consider = [&](int r0, int r1, int max0, int max1) {
     const int b1 = std::min(r0 + 1, 22), b2 = std::min(r0 + r1 + 2, 22);
     const int s1 = std::min(bands[b1], bv_end), s2 = std::min(bands[b2], bv_end);
     int t0, t1, t2;
-    const int bits = rs.Cost(0, s1, 0, b1, &t0) + rs.Cost(s1, s2, b1, b2, &t1) +
-                     rs.Cost(s2, bv_end, b2, 22, &t2);
+    const int bits = rs.Cost(0, s1, max0, &t0) + rs.Cost(s1, s2, max1, &t1) +
+                     rs.Cost(s2, bv_end, suffix_max[b2], &t2);
     if (best < 0 || bits < best) {
       best = bits;
       plan->region0_count = r0;
@@ -141,14 +145,23 @@ int PlanBigValuesNormal(const int* ix, int bv_end, const int* bands, bool search
     }
   };
   const int used_bands = BandIndexAtOrAbove(bands, bv_end);
-  if (search) {
-    const int r0_max = std::min(15, std::max(0, used_bands - 1));
-    for (int r0 = 0; r0 <= r0_max; ++r0)
-      for (int r1 = 0; r1 <= 7 && r0 + r1 + 1 <= std::max(used_bands, 1); ++r1) consider(r0, r1);
-  } else {
-    // Low bands carry large values, high bands small ones: about a third each.
-    const int third = std::max(1, (used_bands + 2) / 3);
-    consider(std::min(15, third - 1), std::min(7, third - 1));
+  const int r0_max = search ? std::min(15, std::max(0, used_bands - 1)) : 0;
+  // Low bands carry large values, high bands small ones: without a search,
+  // about a third of the bands each.
+  const int third = std::max(1, (used_bands + 2) / 3);
+  const int r0_first = search ? 0 : std::min(15, third - 1);
+  int max0 = 0;
+  for (int b = 0; b < r0_first; ++b) max0 = std::max(max0, rs.BandMax(b));
+  for (int r0 = r0_first; r0 <= std::max(r0_first, r0_max); ++r0) {
+    max0 = std::max(max0, rs.BandMax(std::min(r0, 21)));
+    int max1 = 0;
+    const int r1_last = search ? 7 : std::min(7, third - 1);
+    for (int r1 = 0; r1 <= r1_last; ++r1) {
+      max1 = std::max(max1, rs.BandMax(std::min(r0 + 1 + r1, 21)));
+      if (!search && r1 < r1_last) continue;
+      consider(r0, r1, max0, max1);
+      if (r0 + r1 + 2 >= std::max(used_bands, 1) + 1) break;
+    }
   }
   return best;
 }

@@ -100,7 +100,17 @@ void Layer3Encoder::Encode(const float* const* pcm, size_t frames) {
   for (size_t ch = 0; ch < channels_.size(); ++ch)
     channels_[ch]->pending.insert(channels_[ch]->pending.end(), pcm[ch], pcm[ch] + frames);
   input_samples_ += static_cast<int64_t>(frames);
-  while (channels_[0]->pending.size() >= kGranule) ProcessGranule();
+  ConsumePending();
+}
+
+void Layer3Encoder::ConsumePending() {
+  while (channels_[0]->pending.size() - pending_pos_ >= kGranule) {
+    ProcessGranule();
+    pending_pos_ += kGranule;
+  }
+  // Drop what was consumed in one go rather than per granule.
+  for (auto& c : channels_) c->pending.erase(c->pending.begin(), c->pending.begin() + pending_pos_);
+  pending_pos_ = 0;
 }
 
 void Layer3Encoder::Finish() {
@@ -109,7 +119,7 @@ void Layer3Encoder::Finish() {
   const std::vector<float> silence(kGranule, 0.0f);
   while (blocks_out_ < blocks) {
     for (auto& c : channels_) c->pending.insert(c->pending.end(), silence.begin(), silence.end());
-    ProcessGranule();
+    ConsumePending();
   }
   stream_.Finish();
 }
@@ -121,10 +131,9 @@ void Layer3Encoder::ProcessGranule() {
     std::memcpy(c->sb_prev, c->sb_cur, sizeof c->sb_cur);
     float out[32];
     for (int t = 0; t < 18; ++t) {
-      c->filterbank.Process(&c->pending[t * 32], out);
+      c->filterbank.Process(&c->pending[pending_pos_ + t * 32], out);
       for (int sb = 0; sb < 32; ++sb) c->sb_cur[sb][t] = out[sb];
     }
-    c->pending.erase(c->pending.begin(), c->pending.begin() + kGranule);
     const int attack = c->attacks.Feed(c->sb_cur);
     if (attack == 0) want_this = true;
     if (attack == 1) want_next = true;

@@ -42,6 +42,7 @@ class Layer3Encoder {
 
  private:
   struct Channel;
+  void ConsumePending();
   void ProcessGranule();
   void EncodeBlock(const std::array<BlockType, 2>& types);
   void EncodeFrame();
@@ -57,6 +58,7 @@ class Layer3Encoder {
   bool want_short_[4] = {};  // [1] block g-1, [2] block g, [3] block g+1
   BlockType last_type_ = kNormalBlock;
   int lowpass_line_ = 576;     // first long-block line removed
+  size_t pending_pos_ = 0;     // first unconsumed sample of each channel's input
   int64_t input_samples_ = 0;  // samples fed by the caller
   int64_t granules_in_ = 0;    // granules of subband samples produced
   int64_t blocks_out_ = 0;     // MDCT blocks encoded
