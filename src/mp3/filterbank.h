@@ -16,7 +16,7 @@ class AnalysisFilterbank {
  private:
   std::array<float, 1024> history_{};  // doubled ring so a 512-window is contiguous
   int pos_ = 0;
-  std::array<float, 32 * 64> matrix_{};
+  std::array<float, 32 * 32> matrix_{};  // [folded input][subband]
 };
 
 }  // namespace zelcor::mp3

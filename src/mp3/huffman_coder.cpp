@@ -81,7 +81,7 @@ class RegionSearch {
     const int n = Candidates(max_value, cands);
     int best = -1;
     for (int i = 0; i < n; ++i) {
-      const std::vector<int>& cum = Prefix(cands[i]);
+      const std::array<int, 289>& cum = Prefix(cands[i]);
       const int bits = cum[end / 2] - cum[begin / 2];
       if (best < 0 || bits < best) { best = bits; *table = cands[i]; }
     }
@@ -89,10 +89,10 @@ class RegionSearch {
   }
 
  private:
-  const std::vector<int>& Prefix(int table) {
-    std::vector<int>& cum = prefix_[table];
-    if (cum.empty()) {
-      cum.resize(bv_end_ / 2 + 1);
+  const std::array<int, 289>& Prefix(int table) {
+    std::array<int, 289>& cum = prefix_[table];
+    if (!ready_[table]) {
+      ready_[table] = true;
       cum[0] = 0;
       if (table == 0) {
         std::fill(cum.begin(), cum.end(), 0);
@@ -113,7 +113,8 @@ class RegionSearch {
   const int* ix_;
   int bv_end_;
   std::array<int, 22> band_max_{};
-  std::array<std::vector<int>, 32> prefix_;
+  std::array<std::array<int, 289>, 32> prefix_;  // bits of pairs [0, p) per table
+  std::array<bool, 32> ready_{};
 };
 
 int BandIndexAtOrAbove(const int* bands, int line) {
@@ -122,8 +123,24 @@ int BandIndexAtOrAbove(const int* bands, int line) {
   return b;
 }
 
+// Low bands carry large values, high bands small ones: about a third of the used
+// bands for each region. Cheap enough for every step of the rate loop.
+int PlanBigValuesProportional(const int* ix, int bv_end, const int* bands, HuffmanPlan* plan) {
+  const int third = std::max(1, (BandIndexAtOrAbove(bands, bv_end) + 2) / 3);
+  plan->region0_count = std::min(15, third - 1);
+  plan->region1_count = std::min(7, third - 1);
+  const int s1 = std::min(bands[std::min(plan->region0_count + 1, 22)], bv_end);
+  const int s2 = std::min(bands[std::min(plan->region0_count + plan->region1_count + 2, 22)], bv_end);
+  int bits = 0;
+  bits += s1 > 0 ? ChooseTable(ix, 0, s1, &plan->table_select[0]) : (plan->table_select[0] = 0);
+  bits += s2 > s1 ? ChooseTable(ix, s1, s2, &plan->table_select[1]) : (plan->table_select[1] = 0);
+  bits += bv_end > s2 ? ChooseTable(ix, s2, bv_end, &plan->table_select[2]) : (plan->table_select[2] = 0);
+  return bits;
+}
+
 int PlanBigValuesNormal(const int* ix, int bv_end, const int* bands, bool search,
                         HuffmanPlan* plan) {
+  if (!search) return PlanBigValuesProportional(ix, bv_end, bands, plan);
   RegionSearch rs(ix, bv_end, bands);
   int suffix_max[23];
   suffix_max[22] = 0;
@@ -132,7 +149,7 @@ int PlanBigValuesNormal(const int* ix, int bv_end, const int* bands, bool search
   auto consider = [&](int r0, int r1, int max0, int max1) {
     const int b1 = std::min(r0 + 1, 22), b2 = std::min(r0 + r1 + 2, 22);
     const int s1 = std::min(bands[b1], bv_end), s2 = std::min(bands[b2], bv_end);
-    int t0, t1, t2;
+    int t0 = 0, t1 = 0, t2 = 0;
     const int bits = rs.Cost(0, s1, max0, &t0) + rs.Cost(s1, s2, max1, &t1) +
                      rs.Cost(s2, bv_end, suffix_max[b2], &t2);
     if (best < 0 || bits < best) {
@@ -145,20 +162,13 @@ int PlanBigValuesNormal(const int* ix, int bv_end, const int* bands, bool search
     }
   };
   const int used_bands = BandIndexAtOrAbove(bands, bv_end);
-  const int r0_max = search ? std::min(15, std::max(0, used_bands - 1)) : 0;
-  // Low bands carry large values, high bands small ones: without a search,
-  // about a third of the bands each.
-  const int third = std::max(1, (used_bands + 2) / 3);
-  const int r0_first = search ? 0 : std::min(15, third - 1);
+  const int r0_max = std::min(15, std::max(0, used_bands - 1));
   int max0 = 0;
-  for (int b = 0; b < r0_first; ++b) max0 = std::max(max0, rs.BandMax(b));
-  for (int r0 = r0_first; r0 <= std::max(r0_first, r0_max); ++r0) {
+  for (int r0 = 0; r0 <= r0_max; ++r0) {
     max0 = std::max(max0, rs.BandMax(std::min(r0, 21)));
     int max1 = 0;
-    const int r1_last = search ? 7 : std::min(7, third - 1);
-    for (int r1 = 0; r1 <= r1_last; ++r1) {
+    for (int r1 = 0; r1 <= 7; ++r1) {
       max1 = std::max(max1, rs.BandMax(std::min(r0 + 1 + r1, 21)));
-      if (!search && r1 < r1_last) continue;
       consider(r0, r1, max0, max1);
       if (r0 + r1 + 2 >= std::max(used_bands, 1) + 1) break;
     }

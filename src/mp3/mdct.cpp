@@ -9,7 +9,7 @@ namespace {
 struct MdctTables {
   float window[4][36];
   float short_window[12];
-  float cos_long[18][36];
+  float cos_long[36][18];  // [input][output], so the products vectorise
   float cos_short[6][12];
   float alias_cs[8], alias_ca[8];
 
@@ -32,7 +32,7 @@ struct MdctTables {
     // unscaled inverse transforms reproduce the subband signal.
     for (int k = 0; k < 18; ++k)
       for (int i = 0; i < 36; ++i)
-        cos_long[k][i] = static_cast<float>(std::cos(std::numbers::pi / 72 * (2 * i + 19) * (2 * k + 1)) / 9.0);
+        cos_long[i][k] = static_cast<float>(std::cos(std::numbers::pi / 72 * (2 * i + 19) * (2 * k + 1)) / 9.0);
     for (int k = 0; k < 6; ++k)
       for (int i = 0; i < 12; ++i)
         cos_short[k][i] = static_cast<float>(std::cos(std::numbers::pi / 24 * (2 * i + 7) * (2 * k + 1)) / 3.0);
@@ -76,11 +76,10 @@ void MdctGranule(const float prev[32][18], const float cur[32][18], BlockType ty
     } else {
       float z[36];
       for (int i = 0; i < 36; ++i) z[i] = block[i] * t.window[type][i];
-      for (int k = 0; k < 18; ++k) {
-        float sum = 0;
-        for (int i = 0; i < 36; ++i) sum += t.cos_long[k][i] * z[i];
-        xr[sb * 18 + k] = sum;
-      }
+      float acc[18] = {};
+      for (int i = 0; i < 36; ++i)
+        for (int k = 0; k < 18; ++k) acc[k] += t.cos_long[i][k] * z[i];
+      for (int k = 0; k < 18; ++k) xr[sb * 18 + k] = acc[k];
     }
   }
   if (type == kShortBlock) return;
