@@ -62,16 +62,28 @@ struct Layer3Encoder::Channel {
   GranuleChannel coded[2];
 };
 
+namespace {
+
+StreamLayout ValidatedLayout(const EncoderConfig& config) {
+  StreamLayout layout;
+  if (const std::string e = CheckConfig(config); !e.empty()) throw std::invalid_argument(e);
+  LayoutForRate(config.sample_rate, &layout);
+  return layout;
+}
+
+void ToMidSide(float* l, float* r) {
+  const float k = static_cast<float>(1.0 / std::numbers::sqrt2);
+  for (int i = 0; i < kGranule; ++i) {
+    const float m = (l[i] + r[i]) * k, s = (l[i] - r[i]) * k;
+    l[i] = m;
+    r[i] = s;
+  }
+}
+
+}  // namespace
+
 Layer3Encoder::Layer3Encoder(const EncoderConfig& config, ByteSink sink)
-    : config_(config),
-      stream_(0, nullptr),
-      masking_([&] {
-        StreamLayout l;
-        if (!CheckConfig(config).empty() || !LayoutForRate(config.sample_rate, &l))
-          throw std::invalid_argument(CheckConfig(config));
-        return l;
-      }()) {
-  LayoutForRate(config.sample_rate, &layout_);
+    : config_(config), layout_(ValidatedLayout(config)), stream_(0, nullptr), masking_(layout_) {
   bitrate_index_ = BitrateIndex(layout_.mpeg1, config.kbps);
   // The decoder's input buffer holds 7680 bits: a frame plus what it borrows.
   const int reservoir = std::clamp(960 - NominalFrameBytes(), 0, layout_.mpeg1 ? 511 : 255);
@@ -179,77 +191,67 @@ void Layer3Encoder::EncodeBlock(const std::array<BlockType, 2>& types) {
 }
 
 void Layer3Encoder::EncodeFrame() {
-  const int nch = static_cast<int>(channels_.size());
-  const int ngr = layout_.granules;
-  const int frame_bytes = NextFrameBytes();
-  const int slot_bytes = frame_bytes - 4 - SideInfoBytes(layout_.mpeg1, nch);
-  const int reservoir_bytes = stream_.ReservoirBytes();
-  const int mean_bits = slot_bytes * 8 / ngr;
+  FrameWork w;
+  w.frame_bytes = NextFrameBytes();
+  w.reservoir_bytes = stream_.ReservoirBytes();
+  const int slot_bytes = w.frame_bytes - 4 - SideInfoBytes(layout_.mpeg1, static_cast<int>(channels_.size()));
+  w.mean_bits = slot_bytes * 8 / layout_.granules;
+  for (int gr = 0; gr < layout_.granules; ++gr) w.bands[gr] = MakeBandLayout(layout_, channels_[0]->type[gr]);
+  Analyze(&w);
+  w.mid_side = config_.mode == ChannelMode::kJointStereo && ChooseMidSide(&w);
+  QuantizeFrame(&w);
+  WriteFrame(w);
+  ++frames_written_;
+}
 
-  float allowed[2][2][39];
-  double pe[2][2] = {{0, 0}, {0, 0}};
-  BandLayout bands[2];
-  for (int gr = 0; gr < ngr; ++gr) bands[gr] = MakeBandLayout(layout_, channels_[0]->type[gr]);
-  auto analyze = [&] {
-    for (int gr = 0; gr < ngr; ++gr)
-      for (int ch = 0; ch < nch; ++ch)
-        pe[gr][ch] = masking_.Analyze(channels_[ch]->xr[gr], bands[gr], allowed[gr][ch]);
+void Layer3Encoder::Analyze(FrameWork* w) {
+  for (int gr = 0; gr < layout_.granules; ++gr)
+    for (size_t ch = 0; ch < channels_.size(); ++ch)
+      w->pe[gr][ch] = masking_.Analyze(channels_[ch]->xr[gr], w->bands[gr], w->allowed[gr][ch]);
+}
+
+// Mid/side when it lowers the estimated bit demand; the spectra and masks are
+// left in the chosen representation.
+bool Layer3Encoder::ChooseMidSide(FrameWork* w) {
+  const auto total_pe = [&] {
+    double pe = 0;
+    for (int gr = 0; gr < layout_.granules; ++gr) pe += w->pe[gr][0] + w->pe[gr][1];
+    return pe;
   };
-  analyze();
+  const double pe_lr = total_pe();
+  for (int gr = 0; gr < layout_.granules; ++gr) ToMidSide(channels_[0]->xr[gr], channels_[1]->xr[gr]);
+  Analyze(w);
+  if (total_pe() < pe_lr) return true;
+  // The same butterfly turns mid/side back into left/right.
+  for (int gr = 0; gr < layout_.granules; ++gr) ToMidSide(channels_[0]->xr[gr], channels_[1]->xr[gr]);
+  Analyze(w);
+  return false;
+}
 
-  bool mid_side = false;
-  if (config_.mode == ChannelMode::kJointStereo) {
-    const double pe_lr = pe[0][0] + pe[0][1] + pe[1][0] + pe[1][1];
-    const float k = static_cast<float>((1.0 / std::numbers::sqrt2));
-    for (int gr = 0; gr < ngr; ++gr) {
-      float* l = channels_[0]->xr[gr];
-      float* r = channels_[1]->xr[gr];
-      for (int i = 0; i < kGranule; ++i) {
-        const float m = (l[i] + r[i]) * k, s = (l[i] - r[i]) * k;
-        l[i] = m;
-        r[i] = s;
-      }
-    }
-    analyze();
-    const double pe_ms = pe[0][0] + pe[0][1] + pe[1][0] + pe[1][1];
-    mid_side = pe_ms < pe_lr;
-    if (!mid_side) {
-      for (int gr = 0; gr < ngr; ++gr) {
-        float* m = channels_[0]->xr[gr];
-        float* s = channels_[1]->xr[gr];
-        for (int i = 0; i < kGranule; ++i) {
-          const float l = (m[i] + s[i]) * k, r = (m[i] - s[i]) * k;
-          m[i] = l;
-          s[i] = r;
-        }
-      }
-      analyze();
-    }
-  }
-
-  int reservoir_bits = reservoir_bytes * 8;
-  for (int gr = 0; gr < ngr; ++gr) {
-    const bool is_short = bands[gr].is_short;
-    const double pe_total = pe[gr][0] + (nch > 1 ? pe[gr][1] : 0);
+void Layer3Encoder::QuantizeFrame(FrameWork* w) {
+  const int nch = static_cast<int>(channels_.size());
+  int reservoir_bits = w->reservoir_bytes * 8;
+  for (int gr = 0; gr < layout_.granules; ++gr) {
+    const double pe_total = w->pe[gr][0] + (nch > 1 ? w->pe[gr][1] : 0);
     // Granules that need more than their share draw on the reservoir.
-    const double draw = is_short ? 0.6 : pe_total > mean_bits ? 0.4 : 0.1;
-    const int gr_budget = mean_bits + static_cast<int>(reservoir_bits * draw);
+    const double draw = w->bands[gr].is_short ? 0.6 : pe_total > w->mean_bits ? 0.4 : 0.1;
+    const int gr_budget = w->mean_bits + static_cast<int>(reservoir_bits * draw);
     // Bits the reservoir could not keep would be wasted as stuffing: spend them.
-    const int must_use = std::max(0, reservoir_bits + mean_bits - max_reservoir_bits_);
+    const int must_use = std::max(0, reservoir_bits + w->mean_bits - max_reservoir_bits_);
     int used = 0;
     for (int ch = 0; ch < nch; ++ch) {
       Channel& c = *channels_[ch];
       int budget = gr_budget - used;
       int floor = must_use - used;
       if (ch == 0 && nch == 2) {
-        const double share = pe_total > 0 ? std::clamp(pe[gr][0] / pe_total, 0.15, 0.85) : 0.5;
+        const double share = pe_total > 0 ? std::clamp(w->pe[gr][0] / pe_total, 0.15, 0.85) : 0.5;
         budget = static_cast<int>(gr_budget * share);
         floor = static_cast<int>(must_use * share);
       }
       RateLoopInput in;
       in.xr = c.xr[gr];
-      in.allowed = allowed[gr][ch];
-      in.bands = &bands[gr];
+      in.allowed = w->allowed[gr][ch];
+      in.bands = &w->bands[gr];
       in.split = MakeRegionSplit(layout_, c.type[gr]);
       in.mpeg1 = layout_.mpeg1;
       in.max_bits = std::min(kMaxPart23Bits, budget);
@@ -258,32 +260,32 @@ void Layer3Encoder::EncodeFrame() {
       QuantizeGranule(in, &c.coded[gr]);
       used += c.coded[gr].Part23Bits();
     }
-    reservoir_bits += mean_bits - used;
+    reservoir_bits += w->mean_bits - used;
   }
+}
 
+void Layer3Encoder::WriteFrame(const FrameWork& w) {
+  const int nch = static_cast<int>(channels_.size());
   BitWriter main_data;
-  for (int gr = 0; gr < ngr; ++gr) {
+  const GranuleChannel* side[2][2] = {{nullptr, nullptr}, {nullptr, nullptr}};
+  for (int gr = 0; gr < layout_.granules; ++gr) {
     for (int ch = 0; ch < nch; ++ch) {
       const GranuleChannel& g = channels_[ch]->coded[gr];
-      WriteScalefactors(main_data, layout_.mpeg1, bands[gr], g);
+      WriteScalefactors(main_data, layout_.mpeg1, w.bands[gr], g);
       WriteHuffman(main_data, g.ix, g.negative, g.huffman, MakeRegionSplit(layout_, g.block_type));
+      side[gr][ch] = &g;
     }
   }
-
   FrameHeader header;
   header.mpeg1 = layout_.mpeg1;
   header.bitrate_index = bitrate_index_;
   header.rate_index = layout_.rate_index;
-  header.padding = frame_bytes > NominalFrameBytes();
+  header.padding = w.frame_bytes > NominalFrameBytes();
   header.mode = config_.mode;
-  header.mid_side = mid_side;
-  const GranuleChannel* side[2][2] = {{nullptr, nullptr}, {nullptr, nullptr}};
-  for (int gr = 0; gr < ngr; ++gr)
-    for (int ch = 0; ch < nch; ++ch) side[gr][ch] = &channels_[ch]->coded[gr];
+  header.mid_side = w.mid_side;
   BitWriter head;
-  WriteHeaderAndSideInfo(head, header, nch, reservoir_bytes, side);
-  stream_.AddFrame(head.Bytes(), frame_bytes, main_data.Bytes());
-  ++frames_written_;
+  WriteHeaderAndSideInfo(head, header, nch, w.reservoir_bytes, side);
+  stream_.AddFrame(head.Bytes(), w.frame_bytes, main_data.Bytes());
 }
 
 }  // namespace zelcor::mp3

@@ -42,10 +42,22 @@ class Layer3Encoder {
 
  private:
   struct Channel;
+  // What one frame's steps hand each other.
+  struct FrameWork {
+    int frame_bytes = 0, reservoir_bytes = 0, mean_bits = 0;
+    bool mid_side = false;
+    BandLayout bands[2];
+    float allowed[2][2][39];
+    double pe[2][2] = {{0, 0}, {0, 0}};
+  };
   void ConsumePending();
   void ProcessGranule();
   void EncodeBlock(const std::array<BlockType, 2>& types);
   void EncodeFrame();
+  void Analyze(FrameWork* w);
+  bool ChooseMidSide(FrameWork* w);
+  void QuantizeFrame(FrameWork* w);
+  void WriteFrame(const FrameWork& w);
   int NextFrameBytes();
 
   EncoderConfig config_;
