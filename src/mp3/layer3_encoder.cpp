@@ -15,6 +15,10 @@ namespace {
 
 constexpr int kGranule = 576;
 constexpr int kMaxPart23Bits = 4095;
+// A long block spreads its noise over 1152 samples, also before a note that
+// starts within it: its allowed noise may rise at most this much over the
+// previous granule's, so that a soft onset is not preceded by audible noise.
+constexpr float kPreEchoRise = 2.0f;
 
 // Bandwidth kept per channel's share of the bit rate: above it the few bits
 // available would buy only audible noise.
@@ -58,6 +62,7 @@ struct Layer3Encoder::Channel {
   float sb_prev[32][18] = {};   // granule g-1
   float sb_cur[32][18] = {};    // granule g
   float xr[2][kGranule] = {};   // spectra of the frame's granules, coding order
+  float last_allowed[22];       // masking estimate of the latest long block
   BlockType type[2] = {kNormalBlock, kNormalBlock};
   GranuleChannel coded[2];
 };
@@ -89,7 +94,10 @@ Layer3Encoder::Layer3Encoder(const EncoderConfig& config, ByteSink sink)
   const int reservoir = std::clamp(960 - NominalFrameBytes(), 0, layout_.mpeg1 ? 511 : 255);
   stream_ = MainDataStream(reservoir, std::move(sink));
   max_reservoir_bits_ = reservoir * 8;
-  for (int ch = 0; ch < config.channels; ++ch) channels_.push_back(std::make_unique<Channel>());
+  for (int ch = 0; ch < config.channels; ++ch) {
+    channels_.push_back(std::make_unique<Channel>());
+    std::fill(std::begin(channels_.back()->last_allowed), std::end(channels_.back()->last_allowed), 1e30f);
+  }
   const int cutoff = std::min(LowpassHz(config.kbps, config.channels), config.sample_rate * 48 / 100);
   lowpass_line_ = std::min(576, static_cast<int>(cutoff * 1152.0 / config.sample_rate));
 }
@@ -228,6 +236,19 @@ bool Layer3Encoder::ChooseMidSide(FrameWork* w) {
   return false;
 }
 
+void Layer3Encoder::LimitPreEcho(const BandLayout& bands, float* allowed, float* last_allowed) {
+  if (bands.is_short) {
+    // Short blocks keep their noise near the attack; start afresh after them.
+    std::fill(last_allowed, last_allowed + 22, 1e30f);
+    return;
+  }
+  for (int b = 0; b < 22; ++b) {
+    const float estimate = allowed[b];
+    allowed[b] = std::min(estimate, kPreEchoRise * last_allowed[b]);
+    last_allowed[b] = estimate;
+  }
+}
+
 void Layer3Encoder::QuantizeFrame(FrameWork* w) {
   const int nch = static_cast<int>(channels_.size());
   int reservoir_bits = w->reservoir_bytes * 8;
@@ -241,6 +262,7 @@ void Layer3Encoder::QuantizeFrame(FrameWork* w) {
     int used = 0;
     for (int ch = 0; ch < nch; ++ch) {
       Channel& c = *channels_[ch];
+      LimitPreEcho(w->bands[gr], w->allowed[gr][ch], c.last_allowed);
       int budget = gr_budget - used;
       int floor = must_use - used;
       if (ch == 0 && nch == 2) {

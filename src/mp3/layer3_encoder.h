@@ -57,6 +57,7 @@ class Layer3Encoder {
   void Analyze(FrameWork* w);
   bool ChooseMidSide(FrameWork* w);
   void QuantizeFrame(FrameWork* w);
+  static void LimitPreEcho(const BandLayout& bands, float* allowed, float* last_allowed);
   void WriteFrame(const FrameWork& w);
   int NextFrameBytes();
 
