@@ -6,7 +6,10 @@
 namespace zelcor::mp3 {
 namespace {
 
-constexpr double kMaskOffsetDb = 10.0;   // signal-to-mask ratio kept under each band
+// Signal-to-mask ratio kept under each band: noise hides well under noise-like
+// content and poorly under tones, the more so the higher the band.
+constexpr double kNoiseMaskOffsetDb = 6.0;
+constexpr double kToneMaskOffsetDb = 14.5;  // plus the band's Bark value
 constexpr double kSpreadUpDbPerBark = 15.0;
 constexpr double kSpreadDownDbPerBark = 27.0;
 // Level of a full-scale sine taken as this many dB SPL when applying the
@@ -20,6 +23,20 @@ double Bark(double hz) { return 13.0 * std::atan(0.00076 * hz) + 3.5 * std::atan
 double ThresholdInQuietDb(double hz) {
   const double k = std::max(hz, 20.0) / 1000.0;
   return 3.64 * std::pow(k, -0.8) - 6.5 * std::exp(-0.6 * (k - 3.3) * (k - 3.3)) + 1e-3 * std::pow(k, 4);
+}
+
+// 0 for a flat (noise-like) band, towards 1 for one dominated by a few lines:
+// the spectral flatness in dB, scaled so that -30 dB counts as a pure tone.
+double Tonality(const float* lines, int count) {
+  double sum = 0, log_sum = 0;
+  for (int i = 0; i < count; ++i) {
+    const double e = static_cast<double>(lines[i]) * lines[i] + 1e-20;
+    sum += e;
+    log_sum += std::log(e);
+  }
+  if (sum <= 1e-18 * count) return 0;
+  const double flatness_db = 10 * (log_sum / count - std::log(sum / count)) / std::log(10.0);
+  return std::clamp(flatness_db / -30.0, 0.0, 1.0);
 }
 
 }  // namespace
@@ -41,8 +58,9 @@ void MaskingModel::Prepare(const BandLayout& bands, BandInfo* info) const {
     for (int j = 0; j < n; ++j) {
       const double dz = bark - Bark((edges[j] + edges[j + 1]) * 0.5 * hz_per_line);
       const double atten = dz >= 0 ? dz * kSpreadUpDbPerBark : -dz * kSpreadDownDbPerBark;
-      info[s].spread[j] = static_cast<float>(std::pow(10.0, -(atten + kMaskOffsetDb) / 10.0));
+      info[s].spread[j] = static_cast<float>(std::pow(10.0, -atten / 10.0));
     }
+    info[s].bark = static_cast<float>(bark);
     double lowest = 1e9;
     for (int i = lo; i < hi; ++i) lowest = std::min(lowest, ThresholdInQuietDb((i + 0.5) * hz_per_line));
     info[s].ath = static_cast<float>(std::pow(10.0, (lowest - kFullScaleDbSpl) / 10.0));
@@ -66,6 +84,9 @@ double MaskingModel::Analyze(const float* xr, const BandLayout& bands, float* al
       double mask = 0;
       for (int j = 0; j < per_window; ++j) mask += energy[j] * info[s].spread[j];
       const int b = bands.is_short ? s * 3 + w : s;
+      const double t = Tonality(xr + bands.bands[b].start, bands.bands[b].end - bands.bands[b].start);
+      const double offset = t * (kToneMaskOffsetDb + info[s].bark) + (1 - t) * kNoiseMaskOffsetDb;
+      mask *= std::pow(10.0, -offset / 10.0);
       const int width = bands.bands[b].end - bands.bands[b].start;
       const double floor = info[s].ath * width;
       allowed[b] = static_cast<float>(std::max(mask, floor));

@@ -2,7 +2,8 @@
 //
 // The masking estimate works on the MDCT spectrum of each granule: band energies
 // are spread over neighbouring critical bands (steeper towards lower frequencies),
-// lowered by a fixed signal-to-mask offset and floored by the threshold in quiet.
+// lowered by a signal-to-mask offset that grows with the band's tonality and
+// floored by the threshold in quiet.
 // The result is the noise energy each scale factor band may carry.
 #pragma once
 #include "mp3/granule.h"
@@ -19,6 +20,7 @@ class MaskingModel {
  private:
   struct BandInfo {
     float ath = 0;       // threshold in quiet per line
+    float bark = 0;      // critical band rate of the band's centre
     float spread[22];    // share of band j's energy that masks this band
   };
   void Prepare(const BandLayout& bands, BandInfo* info) const;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "mp3/huffman_tables.h"
+#include "mp3/psy_model.h"
 #include "mp3/resampler.h"
 #include "mp3/wav_reader.h"
 #include "mp3/wav_to_mp3.h"
@@ -43,6 +44,41 @@ TEST(HuffmanTables, EveryTableIsACompletePrefixCode) {
   }
   ExpectPrefixFree(kCount1Tables[0], 16, "count1 A");
   ExpectPrefixFree(kCount1Tables[1], 16, "count1 B");
+}
+
+// --- Masking estimate ---------------------------------------------------------
+
+class Masking : public ::testing::Test {
+ protected:
+  Masking() { LayoutForRate(44100, &layout_); }
+  // Allowed noise per long band for a spectrum with `fill` applied.
+  std::vector<float> Allowed(const std::function<void(float*)>& fill) {
+    float xr[576] = {};
+    fill(xr);
+    std::vector<float> allowed(39);
+    MaskingModel(layout_).Analyze(xr, MakeBandLayout(layout_, kNormalBlock), allowed.data());
+    return allowed;
+  }
+  StreamLayout layout_;
+};
+
+TEST_F(Masking, ToneHidesLessNoiseThanNoiseOfTheSameEnergy) {
+  // Band 12 covers lines 74..89 at 44.1 kHz.
+  const auto tone = Allowed([](float* xr) { xr[80] = 0.4f; });
+  const auto noise = Allowed([](float* xr) {
+    for (int i = 74; i < 90; ++i) xr[i] = (i % 2 ? 0.1f : -0.1f);
+  });
+  EXPECT_GT(10 * std::log10(noise[12] / tone[12]), 10.0);
+}
+
+TEST_F(Masking, MaskingSpreadsFurtherUpwardAndQuietBandsKeepTheThresholdInQuiet) {
+  const auto quiet = Allowed([](float*) {});
+  const auto loud = Allowed([](float* xr) {
+    for (int i = 74; i < 90; ++i) xr[i] = (i % 2 ? 0.1f : -0.1f);
+  });
+  for (int b = 0; b < 22; ++b) EXPECT_GT(quiet[b], 0.0f) << b;
+  EXPECT_GT(loud[13] / quiet[13], loud[11] / quiet[11]);  // upward spread is wider
+  EXPECT_EQ(loud[0], quiet[0]);                           // far below: nothing but the floor
 }
 
 // --- WAV reader ---------------------------------------------------------------
