@@ -227,12 +227,13 @@ bool Layer3Encoder::ChooseMidSide(FrameWork* w) {
     return pe;
   };
   const double pe_lr = total_pe();
+  const FrameWork left_right = *w;
   for (int gr = 0; gr < layout_.granules; ++gr) ToMidSide(channels_[0]->xr[gr], channels_[1]->xr[gr]);
   Analyze(w);
   if (total_pe() < pe_lr) return true;
   // The same butterfly turns mid/side back into left/right.
   for (int gr = 0; gr < layout_.granules; ++gr) ToMidSide(channels_[0]->xr[gr], channels_[1]->xr[gr]);
-  Analyze(w);
+  *w = left_right;
   return false;
 }
 

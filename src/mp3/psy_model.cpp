@@ -30,12 +30,12 @@ double ThresholdInQuietDb(double hz) {
 double Tonality(const float* lines, int count) {
   double sum = 0, log_sum = 0;
   for (int i = 0; i < count; ++i) {
-    const double e = static_cast<double>(lines[i]) * lines[i] + 1e-20;
+    const float e = lines[i] * lines[i] + 1e-20f;
     sum += e;
-    log_sum += std::log(e);
+    log_sum += std::log2(e);
   }
   if (sum <= 1e-18 * count) return 0;
-  const double flatness_db = 10 * (log_sum / count - std::log(sum / count)) / std::log(10.0);
+  const double flatness_db = 10 * std::log10(2.0) * (log_sum / count - std::log2(sum / count));
   return std::clamp(flatness_db / -30.0, 0.0, 1.0);
 }
 
