@@ -45,6 +45,9 @@ start_rest() {
     --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/pulse-native" >/dev/null 2>&1 &
   PIDS+=($!)
   export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse-native
+  # One prefix is made once, even when several sessions start together.
+  exec 9>"$ROOT/prefix.lock"
+  flock 9
   if [ ! -f "$ROOT/prefix.ready" ]; then
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
@@ -54,6 +57,7 @@ start_rest() {
     wineserver -w
     touch "$ROOT/prefix.ready"
   fi
+  flock -u 9
   # Start the Wine session with its output detached, so pipes on test output do not wait on it.
   wineserver -p60 >/dev/null 2>&1
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
