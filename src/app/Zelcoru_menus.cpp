@@ -143,6 +143,10 @@ void TZELCOR32ZUMIK::buildMenus() {
   menu("BackColor").onClick = [this] { BackColorClick(); };
   menu("MHELP_VERCUT").onClick = [this] { MHELP_VERCUTClick(); };
   menu("MEXIT").onClick = [this] { Button6Click(); };
+  menu("help2").onClick = [this] {
+    MKBoxDlg1.ShowMessage(std::string(kWindowTitle) + "\nバージョン " + std::to_string(kBuildVersion) +
+                          "\nフォルダーやメモリーの曲を、次々に自動演奏するＢＧＭプレーヤーです。");
+  };
   menu("ME_AUTO_OFF").onClick = [this] { ME_AUTO_OFFClick(); };
   menu("ME_AUTO_OFF_WIN").onClick = [this] { ME_AUTO_OFF_WINClick(); };
   menu("ME_AUTO_OFF_SAVE").onClick = [this] { ME_AUTO_OFF_SAVEClick(); };
