@@ -3,8 +3,8 @@
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"
-#include "settings_key.h"
 #include "dropped_files.h"
+#include "settings_key.h"
 
 namespace e2e {
 namespace {
@@ -47,11 +47,7 @@ TEST_F(BadInput, DroppedPathsOver300CharactersAreIgnored) {
   ASSERT_NE(main, nullptr);
   HWND memory = FindControl(main, ids::ListBox2);
   ASSERT_TRUE(DropFiles(main, player->handle(), {overlong, normal}));
-  const bool landed = WaitUntil([&] { return !ListBoxItems(memory).empty(); }, 3000);
-  if (!landed) {
-    closeMain(main, *player);
-    GTEST_SKIP() << "no file of a WM_DROPFILES posted from another process reached the player";
-  }
+  EXPECT_TRUE(WaitUntil([&] { return !ListBoxItems(memory).empty(); }, 3000)) << "nothing was taken";
   EXPECT_EQ(ListBoxItems(memory), std::vector<std::wstring>{normal});
   EXPECT_TRUE(Responds(main));
   EXPECT_EQ(closeMain(main, *player), 0ul);

@@ -3,11 +3,13 @@
 //   e2e_driver wait-window CLASS [ms] exit 0 once a top-level window of CLASS exists
 //   e2e_driver list-box ID            print the items of a list box of the running main window
 //   e2e_driver close                  close the running main window
+//   e2e_driver state                  print what makes the running main window usable or not
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "app/control_ids.h"
 #include "player_folder.h"
 #include "player_process.h"
 #include "player_windows.h"
@@ -71,6 +73,16 @@ int wmain(int argc, wchar_t** argv) {
       for (auto& item : e2e::ListBoxItems(box)) printLine(item);
       return 0;
     }
+    if (cmd == L"state") {
+      HWND main = runningMain();
+      if (!main) return 1;
+      const auto bar = e2e::MenuBarEnabled(main);
+      const std::wstring menus = bar ? std::to_wstring(*bar) : L"unreadable";
+      printLine(L"enabled=" + std::to_wstring(IsWindowEnabled(main)) + L" title=" + e2e::Text(main) +
+                L" banner=" + std::to_wstring(e2e::IsShown(e2e::FindControl(main, ids::PanelOPEN))) +
+                L" menus=" + menus);
+      return 0;
+    }
     if (cmd == L"close") {
       HWND main = runningMain();
       if (!main) return 1;
@@ -81,6 +93,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | wait-window CLASS [ms] | list-box ID | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | wait-window CLASS [ms] | list-box ID | state | close\n");
   return 2;
 }

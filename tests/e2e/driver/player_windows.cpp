@@ -13,7 +13,9 @@ const wchar_t kIdleTitle[] = L"Zelcor32 B-G-M";
 bool MainWindowUsable(HWND main) {
   if (!main || !IsWindowEnabled(main) || Text(main) != kIdleTitle) return false;
   if (IsShown(FindControl(main, ids::PanelOPEN))) return false;
-  return MenuBarEnabled(main);
+  // Where the menu cannot be read, the menus are enabled in the same start-up step that sets
+  // the idle title and hides the banner, so those two stand for it.
+  return MenuBarEnabled(main).value_or(true);
 }
 
 HWND WaitForUsableMainWindow(DWORD pid, DWORD timeoutMs) {

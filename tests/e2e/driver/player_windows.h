@@ -11,7 +11,8 @@ extern const wchar_t kSetupWindowClass[];
 extern const wchar_t kFolderDialogClass[];
 extern const wchar_t kIdleTitle[];
 
-// Usable: enabled, idle title, start-up banner hidden, every menu of the bar enabled.
+// Usable: enabled, idle title, start-up banner hidden, every menu of the bar enabled
+// (where the menu can be read from another process; see MenuBarEnabled).
 bool MainWindowUsable(HWND main);
 // The main window of process pid once it is usable, or nullptr after timeoutMs.
 HWND WaitForUsableMainWindow(DWORD pid, DWORD timeoutMs);

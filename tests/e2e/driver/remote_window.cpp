@@ -125,10 +125,12 @@ std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel) {
   return text;
 }
 
-bool MenuBarEnabled(HWND top) {
+std::optional<bool> MenuBarEnabled(HWND top) {
   HMENU bar = GetMenu(top);
-  const int n = bar ? GetMenuItemCount(bar) : -1;
-  if (n <= 0) return false;
+  if (!bar) return false;
+  const int n = GetMenuItemCount(bar);
+  if (n < 0) return std::nullopt;
+  if (n == 0) return false;
   for (int i = 0; i < n; ++i) {
     const UINT state = GetMenuState(bar, i, MF_BYPOSITION);
     if (state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED))) return false;

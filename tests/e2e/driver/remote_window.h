@@ -3,6 +3,7 @@
 // Every send has a time limit, so a hung player fails a test instead of hanging it.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,9 @@ std::vector<std::wstring> ComboBoxItems(HWND comboBox);
 bool IsChecked(HWND button);
 // Panel texts of a status bar; process is the owner's handle (the text buffer must live there).
 std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel);
-// Whether every item of the window's menu bar is enabled (false if it has none).
-bool MenuBarEnabled(HWND top);
+// Whether every item of the window's menu bar is enabled; nothing when the menu cannot be read
+// from another process (Wine 8 keeps menus per process: GetMenuItemCount there fails).
+std::optional<bool> MenuBarEnabled(HWND top);
 
 // Input as the window system delivers it, posted so a modal window cannot block the driver.
 void Click(HWND button);                 // WM_COMMAND BN_CLICKED to the button's parent
