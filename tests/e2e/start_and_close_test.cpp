@@ -26,7 +26,8 @@ TEST_F(StartAndClose, UsableWithinFiveSecondsAndClosingWritesEverySetting) {
 
 TEST_F(StartAndClose, FirstStartPreparedLikeMakeRunOpensNoFolderDialog) {
   prepareAsMakeRun();
-  SettingsKey::set(L"CPATH", folder->makeFolder(L"demo"));
+  const std::wstring demo = folder->makeFolder(L"demo");
+  SettingsKey::set(L"CPATH", demo);
   folder->writeFile(L"demo\\tune.wav", SilentWav());
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
@@ -34,6 +35,8 @@ TEST_F(StartAndClose, FirstStartPreparedLikeMakeRunOpensNoFolderDialog) {
   // A dialog would open from the deferred start-up; give it the time it would need.
   Sleep(500);
   EXPECT_EQ(FindTopWindow(kFolderDialogClass, player->id()), nullptr);
+  // The folder it opens on is the prepared one.
+  EXPECT_EQ(StatusBarText(FindControl(main, ids::StatusBar1), player->handle(), 0), demo);
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 
