@@ -1,0 +1,87 @@
+#include "player_folder.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+std::wstring fromUnixPath(const std::string& unix) {
+  // Wine maps the host's root to drive Z:.
+  std::wstring w = L"Z:";
+  for (char c : unix) w += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return w;
+}
+
+std::wstring uniqueTempFolder() {
+  wchar_t base[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH, base);
+  for (unsigned n = GetTickCount() ^ GetCurrentProcessId();; ++n) {
+    std::wstring candidate = std::wstring(base) + L"zelcor-e2e-" + std::to_wstring(n);
+    if (CreateDirectoryW(candidate.c_str(), nullptr)) return candidate + L"\\";
+    if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a temp folder");
+  }
+}
+
+void put16(std::string& s, std::uint16_t v) { s.append({char(v & 0xFF), char(v >> 8)}); }
+void put32(std::string& s, std::uint32_t v) {
+  put16(s, static_cast<std::uint16_t>(v & 0xFFFF));
+  put16(s, static_cast<std::uint16_t>(v >> 16));
+}
+
+}  // namespace
+
+std::wstring BuiltPlayerExe() {
+  wchar_t env[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"ZELCOR_EXE", env, MAX_PATH) > 0) return env;
+  return fromUnixPath(ZELCOR_BUILT_EXE);
+}
+
+PlayerFolder::PlayerFolder(const std::wstring& exeName) : path_(uniqueTempFolder()), exe_(path_ + exeName) {
+  if (!CopyFileW(BuiltPlayerExe().c_str(), exe_.c_str(), FALSE))
+    throw std::runtime_error("cannot copy the player exe (build zelcor32 first)");
+}
+
+PlayerFolder::~PlayerFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(std::filesystem::path(path_), ec);
+}
+
+std::wstring PlayerFolder::writeFile(const std::wstring& name, const std::string& bytes) const {
+  const std::wstring full = path_ + name;
+  std::ofstream out(std::filesystem::path(full), std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write a file into the player folder");
+  return full;
+}
+
+std::wstring PlayerFolder::makeFolder(const std::wstring& name) const {
+  const std::wstring full = path_ + name;
+  CreateDirectoryW(full.c_str(), nullptr);
+  return full;
+}
+
+std::string SilentWav() {
+  const std::uint32_t rate = 8000, samples = 800;  // a tenth of a second, 8-bit mono
+  std::string s = "RIFF";
+  put32(s, 36 + samples);
+  s += "WAVEfmt ";
+  put32(s, 16);
+  put16(s, 1);
+  put16(s, 1);
+  put32(s, rate);
+  put32(s, rate);
+  put16(s, 1);
+  put16(s, 8);
+  s += "data";
+  put32(s, samples);
+  s.append(samples, static_cast<char>(0x80));
+  return s;
+}
+
+}  // namespace e2e

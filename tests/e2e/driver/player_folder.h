@@ -1,0 +1,34 @@
+#pragma once
+// A fresh data folder for one run of the player: the player keeps its data next to its exe,
+// so every run gets its own copy of the built exe in a new temporary folder.
+#include <string>
+
+namespace e2e {
+
+// The built zelcor32.exe as a Windows path (ZELCOR_EXE in the environment overrides it).
+std::wstring BuiltPlayerExe();
+
+class PlayerFolder {
+ public:
+  // Copies the built exe into a new folder under the temp folder, named exeName there.
+  explicit PlayerFolder(const std::wstring& exeName = L"zelcor32.exe");
+  ~PlayerFolder();
+  PlayerFolder(const PlayerFolder&) = delete;
+  PlayerFolder& operator=(const PlayerFolder&) = delete;
+
+  const std::wstring& path() const { return path_; }  // with a trailing backslash
+  const std::wstring& exe() const { return exe_; }
+  // Writes a file into the folder and returns its full path.
+  std::wstring writeFile(const std::wstring& name, const std::string& bytes) const;
+  // Makes a subfolder and returns its full path (no trailing backslash).
+  std::wstring makeFolder(const std::wstring& name) const;
+
+ private:
+  std::wstring path_;
+  std::wstring exe_;
+};
+
+// A short silent PCM WAV, so that a file handed to the player is real audio.
+std::string SilentWav();
+
+}  // namespace e2e

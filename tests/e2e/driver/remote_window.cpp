@@ -1,0 +1,150 @@
+#include "remote_window.h"
+
+#include <commctrl.h>
+
+namespace e2e {
+
+namespace {
+
+struct TopSearch {
+  const std::wstring* windowClass;
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK matchTop(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<TopSearch*>(lp);
+  wchar_t cls[256] = {};
+  GetClassNameW(hwnd, cls, 256);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (*s->windowClass == cls && (s->pid == 0 || s->pid == owner)) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<ChildSearch*>(lp);
+  if (GetDlgCtrlID(hwnd) == s->id) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+LRESULT send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool* ok = nullptr) {
+  DWORD_PTR result = 0;
+  const bool answered =
+      SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSendTimeoutMs, &result) != 0;
+  if (ok) *ok = answered;
+  return answered ? static_cast<LRESULT>(result) : LRESULT(-1);
+}
+
+std::vector<std::wstring> items(HWND hwnd, UINT countMsg, UINT lenMsg, UINT textMsg) {
+  std::vector<std::wstring> out;
+  const LRESULT n = send(hwnd, countMsg, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    const LRESULT len = send(hwnd, lenMsg, i, 0);
+    if (len < 0) break;
+    std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
+    const LRESULT got = send(hwnd, textMsg, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+    out.push_back(text);
+  }
+  return out;
+}
+
+}  // namespace
+
+HWND FindTopWindow(const std::wstring& windowClass, DWORD pid) {
+  TopSearch s{&windowClass, pid, nullptr};
+  EnumWindows(matchTop, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+HWND WaitForTopWindow(const std::wstring& windowClass, DWORD pid, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindTopWindow(windowClass, pid)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+HWND FindControl(HWND top, int id) {
+  ChildSearch s{id, nullptr};
+  EnumChildWindows(top, matchChild, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+bool Responds(HWND hwnd) {
+  bool ok = false;
+  send(hwnd, WM_NULL, 0, 0, &ok);
+  return ok;
+}
+
+std::wstring Text(HWND hwnd) {
+  const LRESULT len = send(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  if (len <= 0) return L"";
+  std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
+  const LRESULT got = send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+  return text;
+}
+
+bool IsShown(HWND hwnd) { return hwnd && IsWindowVisible(hwnd); }
+
+std::vector<std::wstring> ListBoxItems(HWND listBox) {
+  return items(listBox, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<std::wstring> ComboBoxItems(HWND comboBox) {
+  return items(comboBox, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+bool IsChecked(HWND button) { return send(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel) {
+  const LRESULT info = send(statusBar, SB_GETTEXTLENGTHW, panel, 0);
+  if (info < 0) return L"";
+  const std::size_t len = LOWORD(info);
+  const std::size_t bytes = (len + 1) * sizeof(wchar_t);
+  // The control writes into memory of its own process: borrow some there.
+  void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) return L"";
+  std::wstring text(len + 1, L'\0');
+  send(statusBar, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(remote));
+  SIZE_T read = 0;
+  ReadProcessMemory(process, remote, text.data(), bytes, &read);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  text.resize(wcsnlen(text.c_str(), len));
+  return text;
+}
+
+std::optional<bool> MenuBarEnabled(HWND top) {
+  HMENU bar = GetMenu(top);
+  if (!bar) return false;
+  const int n = GetMenuItemCount(bar);
+  if (n < 0) return std::nullopt;
+  if (n == 0) return false;
+  for (int i = 0; i < n; ++i) {
+    const UINT state = GetMenuState(bar, i, MF_BYPOSITION);
+    if (state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED))) return false;
+  }
+  return true;
+}
+
+void Click(HWND button) {
+  PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+void ChooseMenuCommand(HWND top, int id) { PostMessageW(top, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void RequestClose(HWND top) { PostMessageW(top, WM_CLOSE, 0, 0); }
+
+}  // namespace e2e

@@ -1,0 +1,50 @@
+#pragma once
+// Finding and reading another process's windows and controls through ordinary messages.
+// Every send has a time limit, so a hung player fails a test instead of hanging it.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+// A top-level window of the class owned by process pid (0: any process), or nullptr.
+HWND FindTopWindow(const std::wstring& windowClass, DWORD pid = 0);
+// Polls for such a window until timeoutMs has passed.
+HWND WaitForTopWindow(const std::wstring& windowClass, DWORD pid, DWORD timeoutMs);
+// Polls until ready() holds or timeoutMs has passed; returns whether it held.
+template <class F>
+bool WaitUntil(F ready, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (ready()) return true;
+    if (GetTickCount64() >= end) return false;
+    Sleep(20);
+  }
+}
+
+// The control with this ID anywhere below top (controls sit inside panels), or nullptr.
+HWND FindControl(HWND top, int id);
+
+// False when the window's thread does not answer within the time limit.
+bool Responds(HWND hwnd);
+std::wstring Text(HWND hwnd);  // WM_GETTEXT
+bool IsShown(HWND hwnd);       // visible itself and all its parents
+std::vector<std::wstring> ListBoxItems(HWND listBox);
+std::vector<std::wstring> ComboBoxItems(HWND comboBox);
+bool IsChecked(HWND button);
+// Panel texts of a status bar; process is the owner's handle (the text buffer must live there).
+std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel);
+// Whether every item of the window's menu bar is enabled; nothing when the menu cannot be read
+// from another process (Wine 8 keeps menus per process: GetMenuItemCount there fails).
+std::optional<bool> MenuBarEnabled(HWND top);
+
+// Input as the window system delivers it, posted so a modal window cannot block the driver.
+void Click(HWND button);                 // WM_COMMAND BN_CLICKED to the button's parent
+void ChooseMenuCommand(HWND top, int id);  // WM_COMMAND with the menu ID
+void RequestClose(HWND top);              // WM_CLOSE
+
+}  // namespace e2e

@@ -1,0 +1,51 @@
+#include "player_fixture.h"
+
+#include "app/settings.h"
+#include "platform/win32/text.h"
+#include "player_windows.h"
+#include "remote_window.h"
+#include "settings_key.h"
+
+namespace e2e {
+
+void PlayerTest::SetUp() {
+  SettingsKey::clear();
+  folder = std::make_unique<PlayerFolder>();
+}
+
+void PlayerTest::TearDown() {
+  SettingsKey::clear();
+  // A player still running holds files in the folder: the processes end before it goes.
+  folder.reset();
+}
+
+void PlayerTest::prepareAsMakeRun() {
+  SettingsKey::set(L"Version", L"20");
+  SettingsKey::set(L"TEMPLZH", folder->makeFolder(L"extract"));
+  SettingsKey::set(L"SND_DIR", folder->makeFolder(L"mp3"));
+}
+
+std::unique_ptr<PlayerProcess> PlayerTest::start(const std::vector<std::wstring>& args) {
+  return std::make_unique<PlayerProcess>(folder->exe(), args);
+}
+
+HWND PlayerTest::startUsable(std::unique_ptr<PlayerProcess>& player, const std::vector<std::wstring>& args) {
+  player = start(args);
+  HWND main = WaitForUsableMainWindow(player->id(), 5000);
+  EXPECT_NE(main, nullptr) << "no usable main window within 5 s";
+  return main;
+}
+
+std::optional<unsigned long> PlayerTest::closeMain(HWND main, PlayerProcess& player) {
+  RequestClose(main);
+  return player.waitExit(10000);
+}
+
+std::vector<std::string> MissingSettings() {
+  std::vector<std::string> missing;
+  for (const std::string& name : app::SettingsWriteOrder())
+    if (!SettingsKey::get(platform::win32::ToWide(name))) missing.push_back(name);
+  return missing;
+}
+
+}  // namespace e2e

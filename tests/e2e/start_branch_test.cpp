@@ -1,0 +1,40 @@
+// Which window a start opens: the player's or the setup window.
+#include "player_fixture.h"
+#include "player_windows.h"
+#include "remote_window.h"
+#include "settings_key.h"
+
+namespace e2e {
+namespace {
+
+class StartBranch : public PlayerTest {
+ protected:
+  // Starts exe and expects the setup window and no main window; then closes it.
+  void expectSetupWindow(const std::wstring& exe) {
+    PlayerProcess player(exe);
+    HWND setup = WaitForTopWindow(kSetupWindowClass, player.id(), 5000);
+    ASSERT_NE(setup, nullptr) << "no setup window";
+    EXPECT_EQ(FindTopWindow(kMainWindowClass, player.id()), nullptr);
+    RequestClose(setup);
+    EXPECT_EQ(player.waitExit(10000), 0ul);
+  }
+};
+
+TEST_F(StartBranch, OtherSettingsVersionOpensSetup) {
+  prepareAsMakeRun();
+  SettingsKey::set(L"Version", L"21");
+  expectSetupWindow(folder->exe());
+}
+
+TEST_F(StartBranch, MissingSettingsVersionOpensSetup) {
+  expectSetupWindow(folder->exe());
+}
+
+TEST_F(StartBranch, ExeNamedSetupOpensSetupWhateverTheVersion) {
+  prepareAsMakeRun();
+  PlayerFolder setupFolder(L"zelSETUPx.exe");
+  expectSetupWindow(setupFolder.exe());
+}
+
+}  // namespace
+}  // namespace e2e
