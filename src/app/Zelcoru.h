@@ -20,6 +20,10 @@
 #include "ui/list_box.h"
 #include "ui/widgets.h"
 
+namespace memory {
+class MemoryLists;
+}
+
 namespace app {
 
 struct Services {
@@ -44,6 +48,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   SharedState S;
   Services& Sv;
   dialogs::TMKBoxDlg MKBoxDlg1;
+  // Subsystems the window owns (registered in this order for start-up and closing).
+  std::unique_ptr<memory::MemoryLists> Memory;
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

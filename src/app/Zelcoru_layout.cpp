@@ -1,6 +1,7 @@
 // The main window's controls, captions, hints and layout: the form description.
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "memory/memory_lists.h"
 
 namespace app {
 
@@ -95,6 +96,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
+  Memory = std::make_unique<memory::MemoryLists>(*this);
+  AddSubsystem(Memory.get());
 }
 
 #undef MK

@@ -1,6 +1,7 @@
 // The main menu, the pop-up menus and the handlers of the menu toggles.
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "memory/memory_lists.h"
 
 namespace app {
 
@@ -226,17 +227,11 @@ void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
     ListBox6.setVisible(!namesOnly);
   }
   if (namesOnly) {
-    // The names-only mirrors show the bare file names of the memory and the trash.
-    auto names = [](const ui::ItemList& l) {
-      std::vector<std::string> out;
-      for (auto& e : l.items()) {
-        auto slash = e.find_last_of("\\/");
-        out.push_back(slash == std::string::npos ? e : e.substr(slash + 1));
-      }
-      return out;
-    };
-    ListBox8.setItems(names(ListBox2));
-    ListBox9.setItems(names(ListBox6));
+    // The names-only mirrors follow the one display rule of the memory lists (Part 4.1).
+    Memory->RefreshNamesOnly();
+    std::vector<std::string> trash;
+    for (auto& e : ListBox6.items()) trash.push_back(Memory->DisplayName(e));
+    ListBox9.setItems(std::move(trash));
     mirrorTag(ListBox2, ListBox8);
     mirrorTag(ListBox6, ListBox9);
   } else {

@@ -4,6 +4,7 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "memory/memory_lists.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
 #include "base/path.h"
@@ -205,12 +206,13 @@ void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   for (Subsystem* s : subsystems_) s->showHistoryMemory();
   const int first = ListBox2.count();
   for (auto& f : files) ListBox2.add(f);
+  Memory->AlignVolumes();
   ListBox2.setItemIndex(first);
   if (menu("SSN").checked()) {
-    for (auto& f : files) ListBox8.add(base::ExtractFileName(f));
+    for (auto& f : files) ListBox8.add(Memory->DisplayName(f));
     ListBox8.setItemIndex(first);
   }
-  Label_MFN_Kosu.setCaption(std::to_string(ListBox2.count()) + "ｺ");
+  Memory->ShowEntryCount();
   RadioGroup1.setItemIndex(0);
 }
 
