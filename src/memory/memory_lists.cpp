@@ -176,8 +176,9 @@ std::string MemoryLists::DisplayName(const std::string& entry) const {
     const std::string name = trackName ? trackName(entry) : std::string("    ");
     return name == "    " ? entry : name;
   }
-  if (!entry.empty() && entry[0] == '/') return "/" + base::ExtractFileName(entry);
-  return base::ExtractFileName(entry);
+  std::string name = base::ExtractFileName(entry);
+  if (!entry.empty() && entry[0] == '/') name.insert(name.begin(), '/');
+  return name;
 }
 
 void MemoryLists::RefreshNamesOnly() {
