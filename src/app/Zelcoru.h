@@ -23,6 +23,9 @@
 namespace memory {
 class MemoryLists;
 }
+namespace files {
+class FileList;
+}
 
 namespace app {
 
@@ -49,6 +52,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   Services& Sv;
   dialogs::TMKBoxDlg MKBoxDlg1;
   // Subsystems the window owns (registered in this order for start-up and closing).
+  std::unique_ptr<files::FileList> Files;
   std::unique_ptr<memory::MemoryLists> Memory;
 
   // Window creation (the steps before the window is on screen).

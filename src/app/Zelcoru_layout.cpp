@@ -1,6 +1,7 @@
 // The main window's controls, captions, hints and layout: the form description.
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "files/file_list.h"
 #include "memory/memory_lists.h"
 
 namespace app {
@@ -96,6 +97,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
+  Files = std::make_unique<files::FileList>(*this);
+  AddSubsystem(Files.get());
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
 }
@@ -179,7 +182,7 @@ void TZELCOR32ZUMIK::buildControls() {
   ListBox4.ownerDrawBoldSelection = true;
   ListBox4.multiSelect = true;
   ListBox4.tag = -1;
-  HeaderControl1.setSections({"ファイル名表示", "ﾌｧｲﾙｻｲｽﾞ"});
+  HeaderControl1.setSections({"ファイル一覧"});
   captionHint(Button13, "ﾌｧｲﾙ名指定", "独自の検索条件を設定する");
   captionHint(Button14, "★");
   Edit1.setMaxLength(254);

@@ -4,6 +4,7 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "files/folder_history.h"
 #include "memory/memory_lists.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
@@ -16,7 +17,6 @@ namespace app {
 namespace {
 const char kWaveFormatsKey[] = "Software\\Microsoft\\Multimedia\\Audio\\WaveFormats";
 const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr int kHistoryCap = 16000;
 }  // namespace
 
 void TZELCOR32ZUMIK::FormCreate() {
@@ -87,7 +87,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   app().showHints = true;
   Edit1.setMaxLength(254);
   StatusBar1.setPanelText(0, "選択フォルダー名");
-  HeaderControl1.setSections({"ファイル名表示", "ﾌｧｲﾙｻｲｽﾞ"});
+  HeaderControl1.setSections({"ファイル一覧"});
   S.ExtensionTable = {"WAV", "MID", "RMI", "AIF", "AU", "SND", "LZH", "CDA", "MP3"};
   restoreSettings();
   restoreFolderHistory();
@@ -132,15 +132,9 @@ void TZELCOR32ZUMIK::restoreSettings() {
 
 void TZELCOR32ZUMIK::restoreFolderHistory() {
   ListBoxKaKo.setItems(base::LoadLines(Sv.fs, S.DataFolder + "ZeLC32FH.LIS").value_or(std::vector<std::string>{}));
-  if (S.FolderHistoryLimit != 0) {
-    int old = ListBoxKaKo.indexOf(S.FolderPath);
-    if (old >= 0) ListBoxKaKo.remove(old);
-    ListBoxKaKo.insert(0, S.FolderPath);
-    if (ListBoxKaKo.count() > S.FolderHistoryLimit || ListBoxKaKo.count() > kHistoryCap)
-      ListBoxKaKo.remove(ListBoxKaKo.count() - 1);
-  }
+  files::RecordFolderHistory(ListBoxKaKo, LabelKaKo, S.FolderHistoryLimit, S.FolderPath);
   ListBoxKaKo.setItemIndex(ListBoxKaKo.count() > 0 ? 0 : -1);
-  LabelKaKo.setCaption(std::to_string(ListBoxKaKo.count()) + "ｺ");
+  files::ShowHistoryCount(ListBoxKaKo, LabelKaKo);
 }
 
 std::string TZELCOR32ZUMIK::ScheduleFileName() const {
