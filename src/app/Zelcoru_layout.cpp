@@ -16,6 +16,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
     : ui::Form(app, "ZELCOR32ZUMIK", "TZELCOR32ZUMIK"),
       Sv(services),
       MKBoxDlg1(app),
+      TmSETBoxDlg1(app),
       MK(Panel, PanelCommand, this),
       MK(Panel, PanelFF, this),
       MK(Panel, PanelMemory, this),

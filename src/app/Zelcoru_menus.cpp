@@ -145,6 +145,9 @@ void TZELCOR32ZUMIK::buildMenus() {
   menu("MHELP_VERCUT").onClick = [this] { MHELP_VERCUTClick(); };
   menu("MEXIT").onClick = [this] { Button6Click(); };
   menu("ME_AUTO_OFF").onClick = [this] { ME_AUTO_OFFClick(); };
+  menu("ME_kosu_Set_Edit").onClick = [this] { ME_kosu_Set_EditClick(); };
+  menu("FOLDERHIS").onClick = [this] { FOLDERHISClick(); };
+  menu("FILEHIS").onClick = [this] { FILEHISClick(); };
   menu("ME_AUTO_OFF_WIN").onClick = [this] { ME_AUTO_OFF_WINClick(); };
   menu("ME_AUTO_OFF_SAVE").onClick = [this] { ME_AUTO_OFF_SAVEClick(); };
   menu("ME_AUTO_OFF_WIN_SAVE").onClick = [this] { ME_AUTO_OFF_WIN_SAVEClick(); };
