@@ -26,6 +26,7 @@ class MemoryLists;
 }
 namespace files {
 class FileList;
+class Folders;
 }
 
 namespace app {
@@ -55,6 +56,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   dialogs::TTmSETBoxDlg TmSETBoxDlg1;
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
+  std::unique_ptr<files::Folders> Folders;
   std::unique_ptr<memory::MemoryLists> Memory;
 
   // Window creation (the steps before the window is on screen).

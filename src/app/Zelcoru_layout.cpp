@@ -2,6 +2,7 @@
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
 #include "files/file_list.h"
+#include "files/folders.h"
 #include "memory/memory_lists.h"
 
 namespace app {
@@ -100,6 +101,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   buildMenus();
   Files = std::make_unique<files::FileList>(*this);
   AddSubsystem(Files.get());
+  Folders = std::make_unique<files::Folders>(*this);
+  AddSubsystem(Folders.get());
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
 }

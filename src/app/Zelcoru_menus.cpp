@@ -128,7 +128,7 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p1, P4, "中止 (&Z)");
 
   // Wiring of the commands this window carries itself.
-  for (const char* name : {"K6", "Start1", "Start2", "K7", "K8", "LZHEND1", "KC"}) {
+  for (const char* name : {"Start1", "Start2", "K7", "K8", "LZHEND1", "KC"}) {
     ui::MenuItem& item = menu(name);
     item.onClick = [this, &item] { Start1Click(item); };
   }
@@ -156,8 +156,6 @@ void TZELCOR32ZUMIK::buildMenus() {
   Button11.onClick = [this] { Button11Click(); };
   ButtonKZON.onClick = [this] { ShowPanel(PanelKZ, !PanelKZ.visible()); };
   Button1.onClick = [this] { ShowPanel(PanelKZ, false); };
-  ButtonKaka.onClick = [this] { ShowPanel(PanelKaKo, !PanelKaKo.visible()); };
-  findControl("ButtonKaKoClose")->onClick = [this] { ShowPanel(PanelKaKo, false); };
   findControl("ButtonGomiClose")->onClick = [this] { ShowPanel(PanelGomi, false); };
   Button_JK.onClick = [this] { ShowPanel(Panel_JK, !Panel_JK.visible()); };
   findControl("Button_JK_CLOSE")->onClick = [this] { ShowPanel(Panel_JK, false); };

@@ -4,7 +4,7 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
-#include "files/folder_history.h"
+#include "files/folders.h"
 #include "memory/memory_lists.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
@@ -130,12 +130,7 @@ void TZELCOR32ZUMIK::restoreSettings() {
   S.RestoringSettings = false;
 }
 
-void TZELCOR32ZUMIK::restoreFolderHistory() {
-  ListBoxKaKo.setItems(base::LoadLines(Sv.fs, S.DataFolder + "ZeLC32FH.LIS").value_or(std::vector<std::string>{}));
-  files::RecordFolderHistory(ListBoxKaKo, LabelKaKo, S.FolderHistoryLimit, S.FolderPath);
-  ListBoxKaKo.setItemIndex(ListBoxKaKo.count() > 0 ? 0 : -1);
-  files::ShowHistoryCount(ListBoxKaKo, LabelKaKo);
-}
+void TZELCOR32ZUMIK::restoreFolderHistory() { Folders->RestoreFolderHistory(); }
 
 std::string TZELCOR32ZUMIK::ScheduleFileName() const {
   switch (S.ScheduleMode) {

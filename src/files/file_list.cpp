@@ -109,12 +109,6 @@ void FileList::restoreAtStart() {
   SetSizePanel("ﾌｧｲﾙｻｲｽﾞ");
   SetDatePanel(base::FormatDateTime(base::kDisplayDatePattern, w_.Sv.clock.now()) + "rsha");
   ActiveList = &w_.ListBox4;
-  try {
-    RebuildFileList(w_.S.FolderPath);
-  } catch (const FolderError&) {
-    w_.MKBoxDlg1.ShowTimed(
-        "ファイルリスト・エラー発生\n" + w_.S.FolderPath + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
-  }
 }
 
 std::string FileList::UsableFolderOf(const std::string& folder) {
