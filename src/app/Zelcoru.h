@@ -11,6 +11,7 @@
 #include "app/shared_state.h"
 #include "app/subsystem.h"
 #include "dialogs/Mkdlg.h"
+#include "dialogs/TmSETdlg.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -19,6 +20,14 @@
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+
+namespace memory {
+class MemoryLists;
+}
+namespace files {
+class FileList;
+class Folders;
+}
 
 namespace app {
 
@@ -44,6 +53,11 @@ class TZELCOR32ZUMIK : public ui::Form {
   SharedState S;
   Services& Sv;
   dialogs::TMKBoxDlg MKBoxDlg1;
+  dialogs::TTmSETBoxDlg TmSETBoxDlg1;
+  // Subsystems the window owns (registered in this order for start-up and closing).
+  std::unique_ptr<files::FileList> Files;
+  std::unique_ptr<files::Folders> Folders;
+  std::unique_ptr<memory::MemoryLists> Memory;
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();
@@ -69,6 +83,12 @@ class TZELCOR32ZUMIK : public ui::Form {
   void ME_AUTO_OFF_SAVEClick();
   void ME_AUTO_OFF_WIN_SAVEClick();
   void ME_kosu0Click(ui::MenuItem& item);
+  void ME_kosu_Set_EditClick();
+  void FOLDERHISClick();
+  void FILEHISClick();
+  // The number box for one count (Part 9.3): true with the new value when accepted; a cancel
+  // shows "中止しました。". One box at a time (the shared busy flag).
+  bool AskCount(int& value, const std::string& prompt, const std::string& title);
   void RefreshEndCount();
   void ShowPanel(ui::Panel& panel, bool on);
 

@@ -77,8 +77,8 @@ void TZELCOR32ZUMIK::saveAll() {
     S.LastExtractedFile.clear();
   });
   for (Subsystem* s : subsystems_) step([s] { s->saveAtClose(); });
-  step([this] { base::SaveLines(Sv.fs, S.DataFolder + "ZeLC32FH.LIS", ListBoxKaKo.items()); });
-  step([this] { base::SaveLines(Sv.fs, S.DataFolder + "ZeLC32CD.LIS", S.DriveLastFolders); });
+  // The memories (Part 4.1) and the folder history with DriveLastFolders (Part 3.2) are saved
+  // by their subsystems above.
   step([this] {
     const std::string file = ScheduleFileName();
     if (!file.empty()) base::SaveLines(Sv.fs, S.DataFolder + file, ListBox_JK.items());

@@ -3,6 +3,9 @@
 
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "files/file_list.h"
+#include "files/folders.h"
+#include "memory/memory_lists.h"
 
 namespace app {
 
@@ -16,6 +19,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
     : ui::Form(app, "ZELCOR32ZUMIK", "TZELCOR32ZUMIK"),
       Sv(services),
       MKBoxDlg1(app),
+      TmSETBoxDlg1(app),
       MK(Panel, PanelCommand, this),
       MK(Panel, PanelFF, this),
       MK(Panel, PanelMemory, this),
@@ -97,6 +101,12 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
+  Files = std::make_unique<files::FileList>(*this);
+  AddSubsystem(Files.get());
+  Folders = std::make_unique<files::Folders>(*this);
+  AddSubsystem(Folders.get());
+  Memory = std::make_unique<memory::MemoryLists>(*this);
+  AddSubsystem(Memory.get());
 }
 
 #undef MK
@@ -178,7 +188,7 @@ void TZELCOR32ZUMIK::buildControls() {
   ListBox4.ownerDrawBoldSelection = true;
   ListBox4.multiSelect = true;
   ListBox4.tag = -1;
-  HeaderControl1.setSections({"ファイル名表示", "ﾌｧｲﾙｻｲｽﾞ"});
+  HeaderControl1.setSections({"ファイル一覧"});
   captionHint(Button13, "ﾌｧｲﾙ名指定", "独自の検索条件を設定する");
   captionHint(Button14, "★");
   Edit1.setMaxLength(254);

@@ -1,6 +1,7 @@
 // The main menu, the pop-up menus and the handlers of the menu toggles.
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "memory/memory_lists.h"
 
 namespace app {
 
@@ -127,7 +128,7 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p1, P4, "中止 (&Z)");
 
   // Wiring of the commands this window carries itself.
-  for (const char* name : {"K6", "Start1", "Start2", "K7", "K8", "LZHEND1", "KC"}) {
+  for (const char* name : {"Start1", "Start2", "K7", "K8", "LZHEND1", "KC"}) {
     ui::MenuItem& item = menu(name);
     item.onClick = [this, &item] { Start1Click(item); };
   }
@@ -148,6 +149,9 @@ void TZELCOR32ZUMIK::buildMenus() {
                           "\nフォルダーやメモリーの曲を、次々に自動演奏するＢＧＭプレーヤーです。");
   };
   menu("ME_AUTO_OFF").onClick = [this] { ME_AUTO_OFFClick(); };
+  menu("ME_kosu_Set_Edit").onClick = [this] { ME_kosu_Set_EditClick(); };
+  menu("FOLDERHIS").onClick = [this] { FOLDERHISClick(); };
+  menu("FILEHIS").onClick = [this] { FILEHISClick(); };
   menu("ME_AUTO_OFF_WIN").onClick = [this] { ME_AUTO_OFF_WINClick(); };
   menu("ME_AUTO_OFF_SAVE").onClick = [this] { ME_AUTO_OFF_SAVEClick(); };
   menu("ME_AUTO_OFF_WIN_SAVE").onClick = [this] { ME_AUTO_OFF_WIN_SAVEClick(); };
@@ -156,8 +160,6 @@ void TZELCOR32ZUMIK::buildMenus() {
   Button11.onClick = [this] { Button11Click(); };
   ButtonKZON.onClick = [this] { ShowPanel(PanelKZ, !PanelKZ.visible()); };
   Button1.onClick = [this] { ShowPanel(PanelKZ, false); };
-  ButtonKaka.onClick = [this] { ShowPanel(PanelKaKo, !PanelKaKo.visible()); };
-  findControl("ButtonKaKoClose")->onClick = [this] { ShowPanel(PanelKaKo, false); };
   findControl("ButtonGomiClose")->onClick = [this] { ShowPanel(PanelGomi, false); };
   Button_JK.onClick = [this] { ShowPanel(Panel_JK, !Panel_JK.visible()); };
   findControl("Button_JK_CLOSE")->onClick = [this] { ShowPanel(Panel_JK, false); };
@@ -232,17 +234,11 @@ void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
     ListBox6.setVisible(!namesOnly);
   }
   if (namesOnly) {
-    // The names-only mirrors show the bare file names of the memory and the trash.
-    auto names = [](const ui::ItemList& l) {
-      std::vector<std::string> out;
-      for (auto& e : l.items()) {
-        auto slash = e.find_last_of("\\/");
-        out.push_back(slash == std::string::npos ? e : e.substr(slash + 1));
-      }
-      return out;
-    };
-    ListBox8.setItems(names(ListBox2));
-    ListBox9.setItems(names(ListBox6));
+    // The names-only mirrors follow the one display rule of the memory lists (Part 4.1).
+    Memory->RefreshNamesOnly();
+    std::vector<std::string> trash;
+    for (auto& e : ListBox6.items()) trash.push_back(Memory->DisplayName(e));
+    ListBox9.setItems(std::move(trash));
     mirrorTag(ListBox2, ListBox8);
     mirrorTag(ListBox6, ListBox9);
   } else {

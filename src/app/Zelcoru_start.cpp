@@ -4,6 +4,8 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "files/folders.h"
+#include "memory/memory_lists.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
 #include "base/path.h"
@@ -15,7 +17,6 @@ namespace app {
 namespace {
 const char kWaveFormatsKey[] = "Software\\Microsoft\\Multimedia\\Audio\\WaveFormats";
 const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr int kHistoryCap = 16000;
 }  // namespace
 
 void TZELCOR32ZUMIK::FormCreate() {
@@ -86,7 +87,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   app().showHints = true;
   Edit1.setMaxLength(254);
   StatusBar1.setPanelText(0, "選択フォルダー名");
-  HeaderControl1.setSections({"ファイル名表示", "ﾌｧｲﾙｻｲｽﾞ"});
+  HeaderControl1.setSections({"ファイル一覧"});
   S.ExtensionTable = {"WAV", "MID", "RMI", "AIF", "AU", "SND", "LZH", "CDA", "MP3"};
   restoreSettings();
   restoreFolderHistory();
@@ -129,18 +130,7 @@ void TZELCOR32ZUMIK::restoreSettings() {
   S.RestoringSettings = false;
 }
 
-void TZELCOR32ZUMIK::restoreFolderHistory() {
-  ListBoxKaKo.setItems(base::LoadLines(Sv.fs, S.DataFolder + "ZeLC32FH.LIS").value_or(std::vector<std::string>{}));
-  if (S.FolderHistoryLimit != 0) {
-    int old = ListBoxKaKo.indexOf(S.FolderPath);
-    if (old >= 0) ListBoxKaKo.remove(old);
-    ListBoxKaKo.insert(0, S.FolderPath);
-    if (ListBoxKaKo.count() > S.FolderHistoryLimit || ListBoxKaKo.count() > kHistoryCap)
-      ListBoxKaKo.remove(ListBoxKaKo.count() - 1);
-  }
-  ListBoxKaKo.setItemIndex(ListBoxKaKo.count() > 0 ? 0 : -1);
-  LabelKaKo.setCaption(std::to_string(ListBoxKaKo.count()) + "ｺ");
-}
+void TZELCOR32ZUMIK::restoreFolderHistory() { Folders->RestoreFolderHistory(); }
 
 std::string TZELCOR32ZUMIK::ScheduleFileName() const {
   switch (S.ScheduleMode) {
@@ -205,12 +195,13 @@ void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   for (Subsystem* s : subsystems_) s->showHistoryMemory();
   const int first = ListBox2.count();
   for (auto& f : files) ListBox2.add(f);
+  Memory->AlignVolumes();
   ListBox2.setItemIndex(first);
   if (menu("SSN").checked()) {
-    for (auto& f : files) ListBox8.add(base::ExtractFileName(f));
+    for (auto& f : files) ListBox8.add(Memory->DisplayName(f));
     ListBox8.setItemIndex(first);
   }
-  Label_MFN_Kosu.setCaption(std::to_string(ListBox2.count()) + "ｺ");
+  Memory->ShowEntryCount();
   RadioGroup1.setItemIndex(0);
 }
 

@@ -29,6 +29,46 @@ void TZELCOR32ZUMIK::ME_kosu0Click(ui::MenuItem& item) {
   RefreshEndCount();
 }
 
+bool TZELCOR32ZUMIK::AskCount(int& value, const std::string& prompt, const std::string& title) {
+  if (S.MenuBusy) return false;
+  S.MenuBusy = true;
+  TmSETBoxDlg1.Msg0.clear();
+  TmSETBoxDlg1.Msg1 = prompt;
+  TmSETBoxDlg1.Msg2.clear();
+  TmSETBoxDlg1.TCount = value;
+  const bool accepted = TmSETBoxDlg1.Execute(title) == ui::kResultOk;
+  S.MenuBusy = false;
+  if (accepted)
+    value = TmSETBoxDlg1.TCount;
+  else
+    MKBoxDlg1.ShowTimed("中止しました。", 1);
+  return accepted;
+}
+
+void TZELCOR32ZUMIK::ME_kosu_Set_EditClick() {
+  int count = S.EndCountSet;
+  TmSETBoxDlg1.MinCount = 0;
+  if (!AskCount(count, "Set 曲数：", "Set 曲数設定")) return;
+  S.EndCountSet = count;
+  menu("ME_kosu_Set").setCaption("Set " + std::to_string(count));
+  S.EndCountChoice = 11;
+  RefreshEndCount();
+}
+
+void TZELCOR32ZUMIK::FOLDERHISClick() {
+  int limit = S.FolderHistoryLimit;
+  if (!AskCount(limit, "ﾌｫﾙﾀﾞｰﾋｽﾄﾘｰ登録個数：", "ﾌｫﾙﾀﾞｰﾋｽﾄﾘｰ")) return;
+  S.FolderHistoryLimit = limit;
+  menu("FOLDERHIS").setCaption(FolderHistoryCaption(limit));
+}
+
+void TZELCOR32ZUMIK::FILEHISClick() {
+  int limit = S.FileHistoryLimit;
+  if (!AskCount(limit, "ﾌｧｲﾙﾋｽﾄﾘｰ登録個数：", "ﾌｧｲﾙﾋｽﾄﾘｰ")) return;
+  S.FileHistoryLimit = limit;
+  menu("FILEHIS").setCaption(FileHistoryCaption(limit));
+}
+
 void TZELCOR32ZUMIK::ME_AUTO_OFFClick() {
   ui::MenuItem& off = menu("ME_AUTO_OFF");
   off.setChecked(!off.checked());

@@ -1,0 +1,89 @@
+#pragma once
+// The file list and its filters (Part 3.1): RebuildFileList with the pattern pieces, the
+// attribute mask and the "nor" rule; the extension switches, the typed pattern and "ALL(*.*)";
+// ShowSelectedFile with the status-bar panels; the one-shot skip flag; the shared draw rule.
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/subsystem.h"
+#include "platform/file_system.h"
+#include "ui/list_box.h"
+
+namespace app {
+class TZELCOR32ZUMIK;
+}
+
+namespace files {
+
+// "フォルダーエラー": the folder does not exist and the path repair cannot resolve it.
+struct FolderError : std::runtime_error {
+  FolderError() : std::runtime_error("フォルダーエラー") {}
+};
+
+// The pieces of a ";"-separated pattern list, empty pieces left out.
+std::vector<std::string> PatternPieces(const std::string& patterns);
+// True when the enumeration with this attribute set returns the entry: never folders or volume
+// labels; hidden and system files only when that bit is in the set.
+bool Enumerated(std::uint32_t attributes, int mask);
+// The names of folder taken by patterns, mask and "nor": sorted ignoring case, each once.
+std::vector<std::string> ListFiles(platform::FileSystem& fs, const std::string& folder,
+                                   const std::string& patterns, int mask, bool normal);
+// Appends piece when on and missing; removes its first occurrence when off.
+std::string TogglePiece(std::string patterns, const std::string& piece, bool on);
+// "r", "s", "h", "a" or a space each.
+std::string AttributeChars(std::uint32_t attributes);
+// The header caption of the file list for a count (-1: "---" while building).
+std::string FileHeaderCaption(int count);
+
+class FileList : public app::Subsystem {
+ public:
+  explicit FileList(app::TZELCOR32ZUMIK& window);
+
+  std::string ListedFolder;
+  bool HistoryNavigation = false;  // set while a folder is opened from the folder history
+  bool SkipOnce = false;           // the one-shot skip flag of the shared click handler
+  ui::ItemList* ActiveList = nullptr;
+  // Rebuilds the random pool when a random run is active (the play driver sets it).
+  std::function<void()> rebuildRandomPool;
+  // Folder-history recording of step 4 (the folders subsystem sets it).
+  std::function<void(const std::string&)> recordFolder;
+
+  void RebuildFileList(const std::string& folder);  // throws FolderError
+  void ResetFileHeader();
+  // Rebuilds for ListedFolder and shows the list error message when that fails.
+  void Rebuild();
+
+  // Filter handlers.
+  void ExtensionClick(int tag);
+  void CB32Click();
+  void Button13Click();
+  void Button14Click();
+  void Edit1Change();
+  void AttributeClick();
+
+  // Selection display.
+  void ShowSelectedFile(ui::ItemList& list);
+  void SetNamePanel(const std::string& text);
+  void SetSizePanel(const std::string& text);
+  void SetDatePanel(const std::string& text);
+  // Mouse press and release on a shared list (the one-shot skip flag).
+  void ListMouseDown();
+  void ListMouseUp();
+  // The folder of path resolved by the path repair; throws FolderError.
+  std::string UsableFolderOf(const std::string& folder);
+
+  void restoreAtStart() override;
+
+ private:
+  void leavePatternMode();
+  void allOff();
+  void setPanel(int index, const std::string& text, int minimum);
+  app::TZELCOR32ZUMIK& w_;
+  bool suppress_ = false;
+  bool pressed_ = false;
+};
+
+}  // namespace files

@@ -1,0 +1,416 @@
+#include "files/folders.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/Zelcoru.h"
+#include "base/line_file.h"
+#include "base/path.h"
+#include "base/sjis.h"
+#include "files/file_list.h"
+#include "files/folder_history.h"
+#include "memory/memory_lists.h"
+
+namespace files {
+
+namespace {
+const char kFlatCaption[] = "　普通のフォルダー";
+const char kTreeBuilding[] = "---ｺ　ツリー構造のフォルダー";
+const char kTreeCaption[] = "　ツリーフォルダー";
+
+char driveOf(const std::string& path) {
+  return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) : 0;
+}
+std::string rootOf(char drive) { return std::string(1, drive) + ":\\"; }
+}  // namespace
+
+std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback) {
+  std::string p = base::StripTrailingSlash(path);
+  while (!p.empty()) {
+    if (fs.folderExists(p)) return p;
+    const std::string parent = base::StripTrailingSlash(base::ExtractFilePath(p));
+    if (parent == p || parent.empty()) break;
+    p = parent;
+  }
+  return fallback;
+}
+
+void RecordDriveFolder(std::vector<std::string>& list, const std::string& path) {
+  const char d = driveOf(path);
+  for (auto& e : list)
+    if (d && driveOf(e) == d) {
+      e = path;
+      return;
+    }
+  list.push_back(path);
+}
+
+Folders::Folders(app::TZELCOR32ZUMIK& w)
+    : Button12(w.add<ui::Button>(&w.PanelMemory, "Button12", 0)),
+      PanelDriveSearch(w.add<ui::Panel>(&w.PanelFF, "PanelDriveSearch", 0)),
+      w_(w) {
+  Button12.setCaption("検索中");
+  Button12.setHint("検索結果をメモリーに登録中");
+  Button12.setVisible(false);
+  Button12.onClick = [this] { w_.S.StopRequested = true; };
+  PanelDriveSearch.setVisible(false);
+  w_.Button7.setHint("条件一致ファイルをメモリーに登録する");
+  w_.Button7.onClick = [this] { BulkRegister(); };
+  w_.ListBox1.setHint("普通のフォルダー");
+  w_.TreeView1.setHint("ツリーフォルダー");
+  w_.ComboBox2.setHint("ドライブの選択");
+  w_.ButtonKaka.setHint("フォルダーヒストリーの表示");
+  w_.ListBox1.onClick = [this] { ListBox1Click(); };
+  w_.HeaderFolder.onClick = [this] { SwitchView(); };
+  w_.ComboBox2.onClick = [this] {
+    const int i = w_.ComboBox2.itemIndex();
+    if (i >= 0 && !w_.ComboBox2.item(i).empty()) ChangeDrive(w_.ComboBox2.item(i)[0]);
+  };
+  w_.menu("K6").onClick = [this] { K6Click(); };
+  w_.ButtonKaka.onClick = [this] { ButtonKakaClick(); };
+  w_.ListBoxKaKo.onClick = [this] { ListBoxKaKoClick(); };
+  w_.ListBoxKaKo.onDoubleClick = [this] { ButtonKaKoCloseClick(); };
+  w_.findControl("ButtonKaKoClose")->onClick = [this] { ButtonKaKoCloseClick(); };
+  w_.findControl("ButtonKaKoBack")->onClick = [this] { ButtonKaKoBackClick(); };
+  w_.findControl("ButtonKaKoClear")->onClick = [this] { ButtonKaKoClearClick(); };
+  w_.findControl("ButtonKaKoDel")->onClick = [this] { ButtonKaKoDelClick(); };
+  w_.PanelKaKo.setCaption("過去のﾌｫﾙﾀﾞｰの選択");
+}
+
+std::vector<std::string> Folders::subfolders(const std::string& folder) {
+  std::vector<std::string> out;
+  const bool hidden = w_.menu("K6").checked();
+  for (auto& e : w_.Sv.fs.list(base::StripTrailingSlash(folder), "*")) {
+    if (!(e.attributes & platform::kAttrDirectory)) continue;
+    if ((e.attributes & platform::kAttrHidden) && !hidden) continue;
+    out.push_back(e.name);
+  }
+  return out;
+}
+
+void Folders::BuildFlatList(const std::string& folder) {
+  w_.HeaderFolder.setSection(0, std::string("---ｺ") + kFlatCaption);
+  const std::string f = w_.Files->UsableFolderOf(folder);
+  w_.Sv.fs.setCurrentFolder(f);
+  w_.S.FolderPath = f;
+  RecordDriveFolder(w_.S.DriveLastFolders, f);
+  SubfolderList = subfolders(f);
+  FlatItems.clear();
+  std::vector<std::string> parts = base::SplitPath(f);
+  while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
+  int depth = 0;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    FlatItems.push_back({i == 0 ? parts[0] + "\\" : parts[i], depth++, true});
+  const int current = static_cast<int>(FlatItems.size()) - 1;
+  for (auto& s : SubfolderList) FlatItems.push_back({s, depth, false});
+  std::vector<std::string> shown;
+  shown.reserve(FlatItems.size());
+  for (auto& it : FlatItems) shown.push_back(std::string(it.depth * 2, ' ') + it.name);
+  w_.ListBox1.setItems(std::move(shown));
+  w_.ListBox1.tag = current;
+  w_.ListBox1.setItemIndex(current);
+  w_.HeaderFolder.setSection(0, std::to_string(w_.ListBox1.count()) + "ｺ" + kFlatCaption);
+}
+
+void Folders::BuildTree(const std::string& folder) {
+  treeBusy_ = true;
+  w_.HeaderFolder.setSection(0, kTreeBuilding);
+  std::string f;
+  try {
+    f = w_.Files->UsableFolderOf(folder);
+  } catch (...) {
+    treeBusy_ = false;
+    throw;
+  }
+  w_.Sv.fs.setCurrentFolder(f);
+  w_.S.FolderPath = f;
+  RecordDriveFolder(w_.S.DriveLastFolders, f);
+  std::vector<std::string> parts = base::SplitPath(f);
+  while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
+  TreeNodes.clear();
+  TreeNodes.push_back({parts[0] + "\\", 0, true});
+  std::string at = parts[0] + "\\";
+  for (std::size_t level = 1; level <= parts.size(); ++level) {
+    const bool last = level == parts.size();
+    for (auto& s : subfolders(at)) {
+      const bool onPath = !last && base::SameTextIgnoringCase(s, parts[level]);
+      TreeNodes.push_back({s, static_cast<int>(level), onPath});
+    }
+    if (last) break;
+    at = base::AddTrailingSlash(at + parts[level]);
+  }
+  SubfolderList = subfolders(f);
+  w_.HeaderFolder.setSection(0, std::to_string(TreeNodes.size()) + "ｺ" + kTreeCaption);
+  treeBusy_ = false;
+}
+
+void Folders::openWithRecovery(const std::string& path, bool tree) {
+  auto build = [&](const std::string& p) { tree ? BuildTree(p) : BuildFlatList(p); };
+  try {
+    build(path);
+  } catch (const FolderError&) {
+    w_.MKBoxDlg1.ShowTimed("フォルダー・エラー発生\n" + path + "\nエラーを回避してみます。", 1);
+    const std::string fallback = rootOf(driveOf(w_.S.WindowsFolder) ? driveOf(w_.S.WindowsFolder) : 'C');
+    try {
+      build(DeepestExistingFolder(w_.Sv.fs, path, fallback));
+    } catch (const FolderError&) {
+    }
+  }
+  try {
+    w_.Files->RebuildFileList(w_.S.FolderPath);
+  } catch (const FolderError&) {
+    w_.MKBoxDlg1.ShowTimed(
+        "ファイルリスト・エラー発生\n" + w_.S.FolderPath + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
+  }
+}
+
+void Folders::OpenFolderList(const std::string& path) { openWithRecovery(path, false); }
+void Folders::OpenFolderTree(const std::string& path) { openWithRecovery(path, true); }
+
+void Folders::OpenInCurrentView(const std::string& path) {
+  if (w_.S.FolderViewMode == 1)
+    OpenFolderTree(path);
+  else
+    OpenFolderList(path);
+}
+
+void Folders::ListBox1Click() {
+  if (w_.S.BusyBulkAdd) {
+    w_.Sv.shell.beepExclamation();
+    return;
+  }
+  const int index = w_.ListBox1.itemIndex();
+  if (index < 0 || index >= static_cast<int>(FlatItems.size())) return;
+  std::string path = FlatItems[0].name;
+  for (int i = 1; i < static_cast<int>(FlatItems.size()); ++i) {
+    if (FlatItems[i].open) {
+      if (i > index) break;
+      path += FlatItems[i].name + "\\";
+    } else if (i == index) {
+      path += FlatItems[i].name + "\\";
+    }
+  }
+  OpenFolderList(path);
+}
+
+void Folders::SwitchView() {
+  w_.S.FolderViewMode = w_.S.FolderViewMode == 1 ? 0 : 1;
+  const bool tree = w_.S.FolderViewMode == 1;
+  w_.TreeView1.setVisible(tree);
+  w_.ListBox1.setVisible(!tree);
+  OpenInCurrentView(w_.S.FolderPath);
+}
+
+void Folders::K6Click() {
+  if (w_.S.MenuBusy || w_.S.RestoringSettings) return;
+  ui::MenuItem& k6 = w_.menu("K6");
+  k6.setChecked(!k6.checked());
+  const std::string target = k6.checked() ? w_.S.FolderPath : rootOf(driveOf(w_.S.FolderPath));
+  // The hidden view first, the visible one last.
+  try {
+    if (w_.S.FolderViewMode == 1)
+      BuildFlatList(target);
+    else
+      BuildTree(target);
+  } catch (const FolderError&) {
+  }
+  OpenInCurrentView(target);
+}
+
+void Folders::ListDrives() {
+  std::vector<std::string> drives;
+  for (char d = 'A'; d <= 'Z'; ++d)
+    if (w_.Sv.fs.folderExists(rootOf(d))) drives.push_back(std::string(1, d) + ":");
+  w_.ComboBox2.setItems(std::move(drives));
+  const char current = driveOf(w_.S.FolderPath);
+  w_.ComboBox2.setItemIndex(current ? w_.ComboBox2.indexOf(std::string(1, current) + ":") : -1);
+}
+
+void Folders::ChangeDrive(char letter) {
+  letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+  if (w_.Sv.fs.folderExists(rootOf(letter))) {
+    w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(std::string(1, letter) + ":"));
+    std::string folder;
+    for (auto& e : w_.S.DriveLastFolders)
+      if (driveOf(e) == letter) folder = e;
+    if (folder.empty()) folder = w_.Sv.fs.fullPath(std::string(1, letter) + ":.");
+    OpenInCurrentView(folder);
+    return;
+  }
+  w_.MKBoxDlg1.ShowTimed("ドライブ・エラー発生\n" + std::string(1, letter) + "\n元のドライブに戻します", 1);
+  const std::string& listed = w_.Files->ListedFolder;
+  const std::string back = driveOf(listed) == letter ? rootOf(driveOf(w_.S.WindowsFolder)) : listed;
+  w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(std::string(1, driveOf(back)) + ":"));
+  OpenInCurrentView(back);
+}
+
+void Folders::OpenFolderPath(const std::string& path) {
+  const std::string f = w_.Files->UsableFolderOf(path);
+  w_.Sv.fs.setCurrentFolder(f);
+  RecordDriveFolder(w_.S.DriveLastFolders, f);
+  ChangeDrive(driveOf(f));
+}
+
+void Folders::RestoreFolderHistory() {
+  w_.ListBoxKaKo.setItems(
+      base::LoadLines(w_.Sv.fs, w_.S.DataFolder + "ZeLC32FH.LIS").value_or(std::vector<std::string>{}));
+  RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, w_.S.FolderPath);
+  w_.ListBoxKaKo.setItemIndex(w_.ListBoxKaKo.count() > 0 ? 0 : -1);
+  ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
+}
+
+void Folders::ButtonKakaClick() {
+  FolderBeforeHistory = w_.Files->ListedFolder;
+  ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
+  w_.ButtonKaka.setVisible(false);
+  w_.ShowPanel(w_.PanelKaKo, true);
+}
+
+void Folders::ListBoxKaKoClick() {
+  if (w_.Files->SkipOnce) {
+    w_.Files->SkipOnce = false;
+    return;
+  }
+  const int i = w_.ListBoxKaKo.itemIndex();
+  if (i < 0) {
+    w_.Sv.shell.beepExclamation();
+    return;
+  }
+  w_.Files->HistoryNavigation = true;
+  try {
+    OpenFolderPath(w_.ListBoxKaKo.item(i));
+  } catch (const FolderError&) {
+    w_.MKBoxDlg1.ShowTimed("フォルダー・エラー発生\n" + w_.ListBoxKaKo.item(i) + "\nエラーを回避してみます。", 1);
+  }
+  w_.Files->HistoryNavigation = false;
+}
+
+void Folders::ButtonKaKoCloseClick() {
+  w_.ShowPanel(w_.PanelKaKo, false);
+  RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, w_.Files->ListedFolder);
+  w_.ButtonKaka.setVisible(true);
+}
+
+void Folders::ButtonKaKoBackClick() {
+  try {
+    OpenFolderPath(FolderBeforeHistory);
+  } catch (const FolderError&) {
+    w_.MKBoxDlg1.ShowTimed("フォルダー・エラー発生\n" + FolderBeforeHistory + "\nエラーを回避してみます。", 1);
+  }
+}
+
+void Folders::ButtonKaKoClearClick() {
+  w_.ListBoxKaKo.clear();
+  ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
+}
+
+void Folders::ButtonKaKoDelClick() {
+  auto& h = w_.ListBoxKaKo;
+  if (h.count() == 0) {
+    w_.Sv.shell.beepExclamation();
+    return;
+  }
+  const int i = h.itemIndex() < 0 ? 0 : h.itemIndex();
+  h.remove(i);
+  h.setItemIndex(i < h.count() ? i : -1);
+  ShowHistoryCount(h, w_.LabelKaKo);
+}
+
+bool Folders::walk(const std::string& folder, char drive, const std::string& disc) {
+  if (w_.S.CloseRequested) return false;
+  try {
+    BuildFlatList(folder);
+    w_.Files->RebuildFileList(folder);
+  } catch (const FolderError&) {
+    return true;  // a folder that vanished is passed over
+  }
+  const std::string prefix = base::AddTrailingSlash(w_.S.FolderPath);
+  const bool namesOnly = w_.menu("SSN").checked();
+  const std::vector<std::string> entries = w_.ListBox4.items();
+  const std::vector<std::string> subs = SubfolderList;
+  for (auto& e : entries) {
+    if (w_.ListBox2.count() >= kMemoryEntryLimit) {
+      w_.MKBoxDlg1.ShowTimed("バッファーが、いっぱいです。\n検索を強制終了しました。", 1);
+      return false;
+    }
+    std::string entry = prefix + e;
+    if (!disc.empty() && base::UpperCase(base::ExtractFileExt(e)).substr(0, 4) == ".CDA")
+      entry = ">" + entry + "/" + disc;
+    w_.ListBox2.add(entry);
+    if (namesOnly) w_.ListBox8.add(w_.Memory->DisplayName(entry));
+  }
+  if (!entries.empty()) {
+    w_.ListBox2.setItemIndex(w_.ListBox2.count() - 1);
+    if (namesOnly) w_.ListBox8.setItemIndex(w_.ListBox8.count() - 1);
+  }
+  w_.app().processMessages();
+  if (w_.S.StopRequested) {
+    w_.MKBoxDlg1.ShowTimed("中断ボタンが押されました。\n検索を強制終了します。", 1);
+    return false;
+  }
+  if (w_.ListBox2.count() >= kMemoryEntryLimit) {
+    w_.MKBoxDlg1.ShowTimed("バッファーが、いっぱいです。\n検索を強制終了しました。", 1);
+    return false;
+  }
+  for (auto& s : subs) {
+    if (base::SameTextIgnoringCase(s, "NetHood")) continue;
+    if (!walk(base::AddTrailingSlash(prefix + s), drive, disc)) return false;
+  }
+  return true;
+}
+
+void Folders::BulkRegister() {
+  if (w_.S.BusyBulkAdd) return;
+  w_.S.BusyBulkAdd = true;
+  w_.app().setBusyCursor(true);
+  w_.S.StopRequested = false;
+  const std::string start = w_.S.FolderPath;
+  const bool memoryView = w_.MemoryViewShown();
+  const char drive = driveOf(start);
+  w_.Button11.setVisible(false);
+  w_.Button7.setVisible(false);
+  Button12.setVisible(true);
+  PanelDriveSearch.setCaption(std::string(1, drive) + ":ﾄﾞﾗｲﾌﾞ検索中");
+  PanelDriveSearch.setBounds(w_.ComboBox2.bounds());
+  PanelDriveSearch.setVisible(true);
+  const bool treeShown = w_.S.FolderViewMode == 1;
+  w_.TreeView1.setVisible(false);
+  w_.ListBox1.setVisible(true);
+  const std::string disc = discIdentity && drive ? discIdentity(drive) : std::string();
+  walk(start, drive, disc);
+  w_.S.StopRequested = false;
+  w_.TreeView1.setVisible(treeShown);
+  w_.ListBox1.setVisible(!treeShown);
+  OpenInCurrentView(start);
+  w_.Memory->AlignVolumes();
+  w_.Memory->ShowEntryCount();
+  if (w_.S.PlayRunActive && rebuildRandomPool) rebuildRandomPool();
+  Button12.setVisible(false);
+  w_.Button7.setVisible(true);
+  w_.Button11.setVisible(memoryView);
+  PanelDriveSearch.setVisible(false);
+  w_.app().setBusyCursor(false);
+  w_.S.BusyBulkAdd = false;
+  w_.Files->ShowSelectedFile(w_.ListBox2);
+}
+
+void Folders::restoreAtStart() {
+  ListDrives();
+  const bool tree = w_.S.FolderViewMode == 1;
+  w_.TreeView1.setVisible(tree);
+  w_.ListBox1.setVisible(!tree);
+  OpenInCurrentView(w_.S.FolderPath);
+}
+
+void Folders::saveAtClose() {
+  try {
+    base::SaveLines(w_.Sv.fs, w_.S.DataFolder + "ZeLC32FH.LIS", w_.ListBoxKaKo.items());
+  } catch (const std::exception&) {
+  }
+  try {
+    base::SaveLines(w_.Sv.fs, w_.S.DataFolder + "ZeLC32CD.LIS", w_.S.DriveLastFolders);
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace files

@@ -1,0 +1,87 @@
+#pragma once
+// Folders, drives and histories (Part 3.2): the flat folder list and the tree model with their
+// header captions and the view switch, the drive selector and DriveLastFolders, the
+// hidden-folder switch K6, the folder history panel and its file, the error recovery and the
+// bulk add "一括登録".
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/subsystem.h"
+#include "platform/file_system.h"
+#include "ui/widgets.h"
+
+namespace app {
+class TZELCOR32ZUMIK;
+}
+
+namespace files {
+
+inline constexpr int kMemoryEntryLimit = 32700;
+
+struct FolderItem {
+  std::string name;  // "C:\" for the drive root, else a folder name
+  int depth = 0;
+  bool open = false;  // a path component (open-folder picture) rather than a subfolder
+};
+
+// The deepest existing folder on path, tried from path upward; fallback when none exists.
+std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback);
+// Replaces the entry of path's drive letter in list, or appends path.
+void RecordDriveFolder(std::vector<std::string>& list, const std::string& path);
+
+class Folders : public app::Subsystem {
+ public:
+  explicit Folders(app::TZELCOR32ZUMIK& window);
+
+  std::vector<FolderItem> FlatItems;  // mirrors ListBox1
+  std::vector<FolderItem> TreeNodes;  // the tree as built (depth-first, siblings along the path)
+  std::vector<std::string> SubfolderList;
+  std::string FolderBeforeHistory;
+  // The disc identity of a drive's audio CD ("" when none; Part 2.5 sets it).
+  std::function<std::string(char drive)> discIdentity;
+  // Rebuilds the memory's random pool after a bulk add while a random run is active.
+  std::function<void()> rebuildRandomPool;
+
+  // Folder view.
+  void BuildFlatList(const std::string& folder);  // throws FolderError
+  void BuildTree(const std::string& folder);      // throws FolderError
+  void OpenFolderList(const std::string& path);
+  void OpenFolderTree(const std::string& path);
+  void OpenInCurrentView(const std::string& path);
+  void ListBox1Click();
+  void SwitchView();  // header click
+  void K6Click();
+
+  // Drives.
+  void ListDrives();
+  void ChangeDrive(char letter);
+  void OpenFolderPath(const std::string& path);  // throws FolderError
+
+  // Folder history panel.
+  void RestoreFolderHistory();  // start-up step 10
+  void ButtonKakaClick();
+  void ListBoxKaKoClick();
+  void ButtonKaKoCloseClick();
+  void ButtonKaKoBackClick();
+  void ButtonKaKoClearClick();
+  void ButtonKaKoDelClick();
+
+  // Bulk add.
+  void BulkRegister();
+
+  void restoreAtStart() override;
+  void saveAtClose() override;
+
+  ui::Button& Button12;           // "検索中"
+  ui::Panel& PanelDriveSearch;    // covers the drive selector during the bulk add
+
+ private:
+  std::vector<std::string> subfolders(const std::string& folder);
+  void openWithRecovery(const std::string& path, bool tree);
+  bool walk(const std::string& folder, char drive, const std::string& disc);
+  app::TZELCOR32ZUMIK& w_;
+  bool treeBusy_ = false;
+};
+
+}  // namespace files

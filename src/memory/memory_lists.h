@@ -1,0 +1,77 @@
+#pragma once
+// Memory list files (Part 4.1): the ".LIM"/".LIV"/".LIR" files of each memory, the names in
+// ComboBox1, loading, switching and saving, and the history memory held aside while another
+// memory is shown.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/subsystem.h"
+#include "ui/list_box.h"
+#include "ui/widgets.h"
+
+namespace app {
+class TZELCOR32ZUMIK;
+}
+
+namespace memory {
+
+inline constexpr char kProgramName[] = "ZELCOR32";
+
+// The memory files of N in the data folder.
+struct MemoryFiles {
+  std::string lim, liv, lir;
+};
+MemoryFiles FilesOf(const std::string& dataFolder, const std::string& name);
+
+// Sorts memory names without regard to case and puts "HISTORY" last (adding it when missing).
+std::vector<std::string> NamesWithHistoryLast(std::vector<std::string> names, const std::string& historyName);
+
+// The random pool "0" .. count-1.
+std::vector<std::string> FullPool(int count);
+
+class MemoryLists : public app::Subsystem {
+ public:
+  explicit MemoryLists(app::TZELCOR32ZUMIK& window);
+
+  // The history memory while another memory is shown. HistoryVolumes always has as many lines
+  // as HistoryEntries; playback appends to both (empty volume) and trims both alike.
+  std::vector<std::string> HistoryEntries;
+  std::vector<std::string> HistoryVolumes;
+  bool HistoryShown() const;
+
+  // The track-name lookup of Part 2.5 for a CD-track entry; "    " (four spaces) when unknown.
+  std::function<std::string(const std::string& entry)> trackName;
+
+  void ListMemories();
+  // Start-up step 7: names with "HISTORY" last, CurrentMemory resolved, loaded, aligned.
+  void RestoreMemories();
+  void LoadMemoryAtStart();
+  void SaveShownMemory();
+  void LoadShownMemory();
+  void AlignVolumes();
+  void RefreshNamesOnly();
+  void ShowEntryCount();
+  void SelectMemory();  // ComboBox1Click
+  void ShowHistory();
+  // The display name of an entry in the names-only lists (one rule for memory and trash).
+  std::string DisplayName(const std::string& entry) const;
+  // Closing: the history files and the shown memory (each write guarded).
+  void SaveAtClose();
+
+  // app::Subsystem
+  void restoreAtStart() override { RestoreMemories(); }
+  void saveAtClose() override { SaveAtClose(); }
+  void showHistoryMemory() override { ShowHistory(); }
+
+  ui::Panel& Panel4;  // "ﾒﾓﾘｰ設定中"
+  ui::ListBox& ListBoxVM;
+  ui::ListBox& ListBoxRM;
+
+ private:
+  void busy(bool on);
+  std::vector<std::string> names() const;
+  app::TZELCOR32ZUMIK& w_;
+};
+
+}  // namespace memory

@@ -1,0 +1,163 @@
+// Folders, drives and histories (Part 3.2): flat list, tree, drives, history panel, bulk add.
+#include "files/folders.h"
+
+#include "dialogs/mk.h"
+#include "files/file_list.h"
+#include "memory/memory_lists.h"
+#include "player_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct FoldersTest : PlayerTest {
+  std::vector<std::string> messages;
+  FoldersTest() {
+    fs.addFolder("C:\\MUSIC\\JAZZ\\a");
+    fs.addFolder("C:\\MUSIC\\JAZZ\\b");
+    fs.addFolder("C:\\MUSIC\\JAZZ\\c", platform::kAttrDirectory | platform::kAttrHidden);
+    fs.addFile("C:\\MUSIC\\JAZZ\\j.wav", "x");
+    fs.addFile("C:\\MUSIC\\JAZZ\\a\\in-a.wav", "x");
+    set("CPATH", "C:\\MUSIC\\JAZZ");
+    set("DirNo", "0");
+    set("MEMORY", "1,1,0,1,0,0,0");  // hidden folders off, names-only off
+    application.onModalShown = [this](ui::Form& f) {
+      messages.push_back(static_cast<dialogs::TMKBox&>(f).MemoMsg.caption());
+      f.close();
+    };
+  }
+  files::Folders& fo() { return *window->Folders; }
+  std::string folderHeader() { return window->HeaderFolder.sections().at(0); }
+};
+
+TEST_F(FoldersTest, FlatListShowsThePathAndTheSubfoldersAndOpensAClickedOne) {
+  auto& w = start();
+  EXPECT_EQ(w.ListBox1.items(), (Lines{"C:\\", "  MUSIC", "    JAZZ", "      a", "      b"}));
+  EXPECT_EQ(w.ListBox1.itemIndex(), 2);
+  EXPECT_EQ(folderHeader(), "5ｺ　普通のフォルダー");
+  EXPECT_EQ(w.ListBox4.items(), (Lines{"j.wav"}));
+  EXPECT_EQ(w.HeaderControl1.sections().at(0), "1ｺ　ファイル一覧");
+  w.ListBox1.userSelect(3);
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ\\a");
+  EXPECT_EQ(w.ListBox4.items(), (Lines{"in-a.wav"}));
+  w.ListBox1.userSelect(1);
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC");
+  w.ListBox1.userSelect(0);
+  EXPECT_EQ(w.S.FolderPath, "C:\\");
+}
+
+TEST_F(FoldersTest, HiddenFolderSwitchShowsHiddenFoldersAndOffMovesToTheDriveRoot) {
+  auto& w = start();
+  w.menu("K6").click();
+  EXPECT_TRUE(w.menu("K6").checked());
+  EXPECT_EQ(w.ListBox1.count(), 6);
+  w.ListBox1.userSelect(5);
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ\\c");
+  w.menu("K6").click();
+  EXPECT_EQ(w.S.FolderPath, "C:\\");
+}
+
+TEST_F(FoldersTest, HeaderClickSwitchesToTheTreeWithItsCaption) {
+  auto& w = start();
+  w.HeaderFolder.click();
+  EXPECT_EQ(w.S.FolderViewMode, 1);
+  EXPECT_TRUE(w.TreeView1.visible());
+  EXPECT_FALSE(w.ListBox1.visible());
+  // Root, the siblings along the path (MUSIC, WINDOWS, ZELCOR under C:\; JAZZ; a and b).
+  EXPECT_EQ(fo().TreeNodes.front().name, "C:\\");
+  EXPECT_EQ(folderHeader(), std::to_string(fo().TreeNodes.size()) + "ｺ　ツリーフォルダー");
+  EXPECT_EQ(fo().TreeNodes.back().name, "b");
+  w.HeaderFolder.click();
+  EXPECT_EQ(folderHeader(), "5ｺ　普通のフォルダー");
+}
+
+TEST_F(FoldersTest, VanishedFolderRecoversToTheDeepestExistingOne) {
+  auto& w = start();
+  fs.removeFolder("C:\\MUSIC\\JAZZ\\b");
+  w.ListBox1.userSelect(4);
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages[0], "フォルダー・エラー発生\r\nC:\\MUSIC\\JAZZ\\b\\\r\nエラーを回避してみます。");
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+}
+
+TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
+  fs.addFolder("D:\\SONGS");
+  fs.addFile(data + "ZeLC32CD.LIS", "D:\\SONGS\r\n");
+  auto& w = start();
+  EXPECT_EQ(w.ComboBox2.items(), (Lines{"C:", "D:"}));
+  EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
+  w.ComboBox2.userSelect(1);
+  EXPECT_EQ(w.S.FolderPath, "D:\\SONGS");
+  fo().ChangeDrive('q');
+  EXPECT_EQ(messages.back(), "ドライブ・エラー発生\r\nQ\r\n元のドライブに戻します");
+  EXPECT_EQ(w.S.FolderPath, "D:\\SONGS");
+  w.ComboBox2.userSelect(0);
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  w.close();
+  EXPECT_EQ(*fs.contents(data + "ZeLC32CD.LIS"), "D:\\SONGS\r\nC:\\MUSIC\\JAZZ\r\n");
+}
+
+TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
+  fs.addFolder("C:\\OLD");
+  fs.addFile(data + "ZeLC32FH.LIS", "C:\\OLD\r\nc:\\music\\jazz\r\n");
+  auto& w = start();
+  // Exact comparison: the lower-case entry is another folder.
+  EXPECT_EQ(w.ListBoxKaKo.items(), (Lines{"C:\\MUSIC\\JAZZ", "C:\\OLD", "c:\\music\\jazz"}));
+  w.ButtonKaka.click();
+  EXPECT_TRUE(w.PanelKaKo.visible());
+  EXPECT_FALSE(w.ButtonKaka.visible());
+  w.ListBoxKaKo.userSelect(1);
+  EXPECT_EQ(w.S.FolderPath, "C:\\OLD");
+  EXPECT_EQ(w.ListBoxKaKo.item(0), "C:\\MUSIC\\JAZZ");  // not recorded while navigating
+  w.findControl("ButtonKaKoBack")->click();
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  w.ListBoxKaKo.setItemIndex(2);
+  w.findControl("ButtonKaKoDel")->click();
+  EXPECT_EQ(w.ListBoxKaKo.count(), 2);
+  EXPECT_EQ(w.LabelKaKo.caption(), "2ｺ");
+  w.findControl("ButtonKaKoClose")->click();
+  EXPECT_FALSE(w.PanelKaKo.visible());
+  EXPECT_TRUE(w.ButtonKaka.visible());
+  w.findControl("ButtonKaKoClear")->click();
+  EXPECT_EQ(w.LabelKaKo.caption(), "0ｺ");
+  w.close();
+  EXPECT_EQ(*fs.contents(data + "ZeLC32FH.LIS"), "");
+}
+
+TEST_F(FoldersTest, BulkAddWalksDepthFirstSkippingNetHood) {
+  fs.addFolder("C:\\BULK\\sub1\\deep");
+  fs.addFolder("C:\\BULK\\NetHood");
+  fs.addFolder("C:\\BULK\\sub2");
+  fs.addFile("C:\\BULK\\a.wav", "x");
+  fs.addFile("C:\\BULK\\skip.txt", "x");
+  fs.addFile("C:\\BULK\\sub1\\b.wav", "x");
+  fs.addFile("C:\\BULK\\sub1\\deep\\c.wav", "x");
+  fs.addFile("C:\\BULK\\NetHood\\x.wav", "x");
+  fs.addFile("C:\\BULK\\sub2\\d.wav", "x");
+  set("CPATH", "C:\\BULK");
+  set("MEMORY", "0,1,0,1,0,0,0");
+  auto& w = start();
+  w.Button7.click();
+  EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\BULK\\a.wav", "C:\\BULK\\sub1\\b.wav", "C:\\BULK\\sub1\\deep\\c.wav",
+                                       "C:\\BULK\\sub2\\d.wav"}));
+  EXPECT_EQ(w.Memory->ListBoxVM.count(), 4);
+  EXPECT_EQ(w.Label_MFN_Kosu.caption(), "4ｺ");
+  EXPECT_EQ(w.S.FolderPath, "C:\\BULK");
+  EXPECT_FALSE(w.S.BusyBulkAdd);
+  EXPECT_TRUE(w.Button7.visible());
+  EXPECT_TRUE(w.Button11.visible());
+  EXPECT_FALSE(fo().Button12.visible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FoldersTest, BulkAddStopsAt32700Entries) {
+  for (int i = 0; i < 5; ++i) fs.addFile("C:\\MUSIC\\JAZZ\\a\\f" + std::to_string(i) + ".wav", "x");
+  auto& w = start();
+  w.ListBox2.setItems(std::vector<std::string>(32697, "C:\\x.wav"));
+  w.Button7.click();
+  EXPECT_EQ(w.ListBox2.count(), 32700);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "バッファーが、いっぱいです。\r\n検索を強制終了しました。");
+}
+
+}  // namespace

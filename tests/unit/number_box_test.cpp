@@ -1,0 +1,160 @@
+// Number box (Part 9.3) and its three callers in the main window.
+#include "dialogs/TmSETdlg.h"
+
+#include <functional>
+
+#include "dialogs/mk.h"
+#include "files/file_list.h"
+#include "player_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(NumberBoxRules, SpinsClampAndMinCountRaisesAllButZero) {
+  EXPECT_EQ(dialogs::SpinValue(30, -60), 0);
+  EXPECT_EQ(dialogs::SpinValue(32680, 60), 32700);
+  EXPECT_EQ(dialogs::SpinValue(32699, 1), 32700);
+  EXPECT_EQ(dialogs::SpinValue(32700, 10), 32700);
+  EXPECT_EQ(dialogs::SpinValue(5, -10), 0);
+  EXPECT_EQ(dialogs::AcceptedValue(3, 5), 5);
+  EXPECT_EQ(dialogs::AcceptedValue(0, 5), 0);
+  EXPECT_EQ(dialogs::AcceptedValue(7, 5), 7);
+}
+
+// Drives the box: `onBox` acts on the number box, `answers` answer its confirmations in order.
+struct NumberBoxDriver {
+  ui::Application& app;
+  std::function<void(dialogs::TTMSETBox&)> onBox;
+  std::vector<int> answers;
+  std::vector<std::string> questions, messages;
+  void install() {
+    app.onModalShown = [this](ui::Form& f) {
+      if (f.windowClass() == "TTMSETBox") {
+        onBox(static_cast<dialogs::TTMSETBox&>(f));
+        return;
+      }
+      auto& box = static_cast<dialogs::TMKBox&>(f);
+      if (box.Btn_Yes.visible()) {
+        questions.push_back(box.MemoMsg.caption());
+        const int a = answers.empty() ? 7 : answers.front();
+        if (!answers.empty()) answers.erase(answers.begin());
+        (a == 6 ? box.Btn_Yes : box.Btn_No).click();
+      } else {
+        messages.push_back(box.MemoMsg.caption());
+        box.Btn_OK.click();
+      }
+    };
+  }
+};
+
+struct NumberBoxTest : PlayerTest {
+  NumberBoxDriver driver{application, {}, {}, {}, {}};
+};
+
+TEST_F(NumberBoxTest, SpinsShowTheValueWithItsUnitAndTheConfirmationAccepts) {
+  auto& w = start();
+  dialogs::TTmSETBoxDlg dlg(application);
+  dlg.TCount = 30;
+  dlg.MinCount = 5;
+  std::vector<std::string> shown;
+  driver.onBox = [&](dialogs::TTMSETBox& box) {
+    shown.push_back(box.Label2.caption());
+    box.SpinButton3Down.click();  // 30 - 60 -> 0
+    shown.push_back(box.Label2.caption());
+    box.SpinButton1Up.click();
+    box.SpinButton1Up.click();
+    box.SpinButton1Up.click();  // 3
+    box.Button1.click();        // raised to 5, asked
+  };
+  driver.answers = {6};
+  driver.install();
+  EXPECT_EQ(dlg.Execute("ﾃｽﾄ"), 1);
+  EXPECT_EQ(dlg.TCount, 5);
+  EXPECT_EQ(shown, (Lines{"30個", "0個"}));
+  ASSERT_EQ(driver.questions.size(), 1u);
+  EXPECT_EQ(driver.questions[0], "ﾃｽﾄを、\r\n5個に、設定します");
+  (void)w;
+}
+
+TEST_F(NumberBoxTest, NoKeepsTheBoxOpenAndCancelLeavesTheValue) {
+  start();
+  dialogs::TTmSETBoxDlg dlg(application);
+  dlg.TCount = 32680;
+  dlg.Msg0 = "待ち時間";
+  int seen = 0;
+  std::string unitShown;
+  driver.onBox = [&](dialogs::TTMSETBox& box) {
+    box.SpinButton3Up.click();
+    unitShown = box.Label2.caption();
+    box.Button1.click();  // answered No: still open
+    seen = box.value();
+    EXPECT_EQ(box.modalResult(), ui::kResultNone);
+    box.Button4.click();
+  };
+  driver.answers = {7};
+  driver.install();
+  EXPECT_EQ(dlg.Execute("x"), 3);
+  EXPECT_EQ(dlg.TCount, 32680);
+  EXPECT_EQ(seen, 32700);
+  EXPECT_EQ(unitShown, "32700秒");
+}
+
+TEST_F(NumberBoxTest, FolderHistoryLimitThreeKeepsTheLastThreeAndZeroRecordsNothing) {
+  for (const char* f : {"C:\\A", "C:\\B", "C:\\C", "C:\\D"}) fs.addFolder(f);
+  auto& w = start();
+  driver.onBox = [&](dialogs::TTMSETBox& box) {
+    while (box.value() > 3) box.SpinButton1Down.click();
+    box.Button1.click();
+  };
+  driver.answers = {6};
+  driver.install();
+  w.menu("FOLDERHIS").click();
+  EXPECT_EQ(w.S.FolderHistoryLimit, 3);
+  EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　3個 (&H)");
+  w.ListBoxKaKo.clear();
+  for (const char* f : {"C:\\A", "C:\\B", "C:\\C", "C:\\D"}) w.Files->RebuildFileList(f);
+  EXPECT_EQ(w.ListBoxKaKo.items(), (Lines{"C:\\D", "C:\\C", "C:\\B"}));
+  w.Files->RebuildFileList("C:\\B");
+  EXPECT_EQ(w.ListBoxKaKo.items(), (Lines{"C:\\B", "C:\\D", "C:\\C"}));
+  EXPECT_EQ(w.ListBoxKaKo.itemIndex(), 0);
+  EXPECT_EQ(w.LabelKaKo.caption(), "3ｺ");
+
+  driver.onBox = [&](dialogs::TTMSETBox& box) {
+    box.SpinButton3Down.click();
+    box.Button1.click();
+  };
+  driver.answers = {6};
+  w.menu("FOLDERHIS").click();
+  EXPECT_EQ(w.S.FolderHistoryLimit, 0);
+  EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　ＯＦＦ (&H)");
+  w.Files->RebuildFileList("C:\\A");
+  EXPECT_EQ(w.ListBoxKaKo.items(), (Lines{"C:\\B", "C:\\D", "C:\\C"}));
+}
+
+TEST_F(NumberBoxTest, FileHistoryAndEndCountTakeTheirValuesAndCancelSaysSo) {
+  auto& w = start();
+  driver.onBox = [&](dialogs::TTMSETBox& box) {
+    box.SpinButton2Up.click();
+    box.Button1.click();
+  };
+  driver.answers = {6, 6};
+  driver.install();
+  w.menu("FILEHIS").click();
+  EXPECT_EQ(w.S.FileHistoryLimit, 26);
+  EXPECT_EQ(w.menu("FILEHIS").caption(), "ファイルヒストリーの設定　26個 (&F)");
+  w.menu("ME_kosu_Set_Edit").click();
+  EXPECT_EQ(w.S.EndCountSet, 30);
+  EXPECT_EQ(w.S.EndCountChoice, 11);
+  EXPECT_EQ(w.menu("ME_kosu_Set").caption(), "Set 30");
+  EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 Set 30 曲(&P)");
+  EXPECT_EQ(driver.questions.back(), "Set 曲数設定を、\r\n30個に、設定します");
+
+  driver.onBox = [&](dialogs::TTMSETBox& box) { box.Button4.click(); };
+  w.menu("FILEHIS").click();
+  EXPECT_EQ(w.S.FileHistoryLimit, 26);
+  EXPECT_EQ(driver.messages, (Lines{"中止しました。"}));
+  EXPECT_FALSE(w.S.MenuBusy);
+}
+
+}  // namespace
