@@ -86,7 +86,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   void ME_kosu_Set_EditClick();
   void FOLDERHISClick();
   void FILEHISClick();
-  // The number box for one count (Part 9.3): true with the new value when accepted; a cancel
+  // The number box for one count: true with the new value when accepted; a cancel
   // shows "中止しました。". One box at a time (the shared busy flag).
   bool AskCount(int& value, const std::string& prompt, const std::string& title);
   void RefreshEndCount();

@@ -77,7 +77,7 @@ void TZELCOR32ZUMIK::saveAll() {
     S.LastExtractedFile.clear();
   });
   for (Subsystem* s : subsystems_) step([s] { s->saveAtClose(); });
-  // The memories (Part 4.1) and the folder history with DriveLastFolders (Part 3.2) are saved
+  // The memories and the folder history with DriveLastFolders are saved
   // by their subsystems above.
   step([this] {
     const std::string file = ScheduleFileName();

@@ -234,7 +234,7 @@ void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
     ListBox6.setVisible(!namesOnly);
   }
   if (namesOnly) {
-    // The names-only mirrors follow the one display rule of the memory lists (Part 4.1).
+    // The names-only mirrors follow the one display rule of the memory lists.
     Memory->RefreshNamesOnly();
     std::vector<std::string> trash;
     for (auto& e : ListBox6.items()) trash.push_back(Memory->DisplayName(e));

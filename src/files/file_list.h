@@ -1,5 +1,5 @@
 #pragma once
-// The file list and its filters (Part 3.1): RebuildFileList with the pattern pieces, the
+// The file list and its filters: RebuildFileList with the pattern pieces, the
 // attribute mask and the "nor" rule; the extension switches, the typed pattern and "ALL(*.*)";
 // ShowSelectedFile with the status-bar panels; the one-shot skip flag; the shared draw rule.
 #include <cstdint>

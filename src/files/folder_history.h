@@ -1,5 +1,5 @@
 #pragma once
-// The folder history rule (Part 3.2): most recent first, no duplicates (exact comparison), at
+// The folder history rule: most recent first, no duplicates (exact comparison), at
 // most the limit and at most 16,000 entries; the top entry selected, the count on its label.
 #include <string>
 

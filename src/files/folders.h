@@ -1,5 +1,5 @@
 #pragma once
-// Folders, drives and histories (Part 3.2): the flat folder list and the tree model with their
+// Folders, drives and histories: the flat folder list and the tree model with their
 // header captions and the view switch, the drive selector and DriveLastFolders, the
 // hidden-folder switch K6, the folder history panel and its file, the error recovery and the
 // bulk add "一括登録".
@@ -38,7 +38,7 @@ class Folders : public app::Subsystem {
   std::vector<FolderItem> TreeNodes;  // the tree as built (depth-first, siblings along the path)
   std::vector<std::string> SubfolderList;
   std::string FolderBeforeHistory;
-  // The disc identity of a drive's audio CD ("" when none; Part 2.5 sets it).
+  // The disc identity of a drive's audio CD ("" when none; set by the CD player).
   std::function<std::string(char drive)> discIdentity;
   // Rebuilds the memory's random pool after a bulk add while a random run is active.
   std::function<void()> rebuildRandomPool;

@@ -1,5 +1,5 @@
 #pragma once
-// Memory list files (Part 4.1): the ".LIM"/".LIV"/".LIR" files of each memory, the names in
+// Memory list files: the ".LIM"/".LIV"/".LIR" files of each memory, the names in
 // ComboBox1, loading, switching and saving, and the history memory held aside while another
 // memory is shown.
 #include <functional>
@@ -40,7 +40,7 @@ class MemoryLists : public app::Subsystem {
   std::vector<std::string> HistoryVolumes;
   bool HistoryShown() const;
 
-  // The track-name lookup of Part 2.5 for a CD-track entry; "    " (four spaces) when unknown.
+  // The track-name lookup of the CD player for a CD-track entry; "    " (four spaces) when unknown.
   std::function<std::string(const std::string& entry)> trackName;
 
   void ListMemories();

@@ -1,4 +1,4 @@
-// Folders, drives and histories (Part 3.2): flat list, tree, drives, history panel, bulk add.
+// Folders, drives and histories: flat list, tree, drives, history panel, bulk add.
 #include "files/folders.h"
 
 #include "dialogs/mk.h"

@@ -1,4 +1,4 @@
-// File list and filters (Part 3.1): patterns, attributes, modes, header, selection display.
+// File list and filters: patterns, attributes, modes, header, selection display.
 #include "files/file_list.h"
 
 #include "base/date_time.h"

@@ -1,4 +1,4 @@
-// Memory list files (Part 4.1): names, loading at start, switching, saving at close.
+// Memory list files: names, loading at start, switching, saving at close.
 #include "memory/memory_lists.h"
 
 #include "player_fixture.h"

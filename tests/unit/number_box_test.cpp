@@ -1,4 +1,4 @@
-// Number box (Part 9.3) and its three callers in the main window.
+// Number box and its three callers in the main window.
 #include "dialogs/TmSETdlg.h"
 
 #include <functional>

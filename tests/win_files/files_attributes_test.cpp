@@ -1,4 +1,4 @@
-// Part 3.1 under Wine: patterns, the attribute mask and the "nor" rule on real files.
+// The file list under Wine: patterns, the attribute mask and the "nor" rule on real files.
 #include <gtest/gtest.h>
 #include <windows.h>
 
