@@ -13,12 +13,17 @@
 #include "dialogs/Mkdlg.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/mci.h"
 #include "platform/registry.h"
 #include "platform/shell_namespace.h"
 #include "platform/system.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+
+namespace playback {
+class Playback;
+}
 
 namespace app {
 
@@ -30,6 +35,7 @@ struct Services {
   platform::Power& power;
   platform::InstanceLink& link;
   platform::ShellNamespace& shellNs;
+  platform::Mci& mci;
 };
 
 extern const char kWindowTitle[];  // "Zelcor32 B-G-M"
@@ -48,6 +54,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   // Window creation (the steps before the window is on screen).
   void FormCreate();
   void AddSubsystem(Subsystem* s) { subsystems_.push_back(s); }
+  // Playback: the MCI channels, the play driver and its handlers.
+  playback::Playback& Player() { return *player_; }
 
   // Handlers.
   void Timer1Timer();
@@ -144,6 +152,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::vector<std::string> params_;
   std::vector<Subsystem*> subsystems_;
   std::unique_ptr<Settings> loaded_;
+  std::unique_ptr<playback::Playback> player_;
 };
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // The main window's controls, captions, hints and layout: the form description.
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "playback/playback.h"
 
 namespace app {
 
@@ -95,6 +96,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
+  player_ = std::make_unique<playback::Playback>(*this);
+  AddSubsystem(player_.get());
 }
 
 #undef MK
