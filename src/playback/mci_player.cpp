@@ -99,6 +99,11 @@ void MciPlayer::StartPositionTick() {
   if (!pb_.w.S.ShutDown) pb_.w.Timer3.setEnabled(true);
 }
 
+void MciPlayer::StopPositionTick() {
+  pb_.w.Timer3.setEnabled(false);
+  busy3_ = false;
+}
+
 void MciPlayer::Timer3Timer() {
   auto& w = pb_.w;
   if (busy3_) return;
@@ -116,10 +121,8 @@ void MciPlayer::Timer3Timer() {
       w.StatusBar1.setPanelText(2, std::to_string(position / 1000));
       w.ScrollBar1.setPosition(position / pb_.st.MsPerBarStep);
     }
-    if (pb_.st.InterruptReason == kNoInterrupt) {
-      watchProgress(ok && position >= 0, position);
-      if (!busy3_) return;  // the tune was given up
-    }
+    watchProgress(ok && position >= 0, position);
+    if (!busy3_) return;  // the tune was given up
   }
   busy3_ = false;
 }

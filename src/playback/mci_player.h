@@ -20,6 +20,8 @@ class MciPlayer {
   void StopMainAndContinue();
   // Starts the position tick of a tune that has just (re)started playing.
   void StartPositionTick();
+  // Stops the position tick (pause, seek).
+  void StopPositionTick();
   // The tune on the main channel is over for good (closing).
   void Release() { mainInUse_ = false; }
 

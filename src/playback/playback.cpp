@@ -1,6 +1,7 @@
 #include "playback/playback.h"
 
 #include "app/Zelcoru.h"
+#include "app/control_ids.h"
 
 namespace playback {
 
@@ -9,7 +10,8 @@ Playback::Playback(app::TZELCOR32ZUMIK& window)
       mci(window.Sv.mci, window.S.ShutDown, [this] { pump(); }),
       history(window, keptHistory),
       player(*this),
-      driver(*this) {
+      driver(*this),
+      pause(*this) {
   wireHandlers();
 }
 
@@ -27,6 +29,12 @@ void Playback::wireHandlers() {
   w.RadioGroup1.onClick = [this] { driver.RadioGroup1Click(); };
   for (ui::ListBox* list : {&w.ListBox4, &w.ListBox2, &w.ListBox8, &w.ListBox3, &w.ListBox6, &w.ListBox9})
     list->onDoubleClick = [this, list] { driver.Button2Click(list); };
+  pause.createAndWire();
+  // The tune's name and format, under the wave-format line of the settings panel.
+  auto& name = w.add<ui::Label>(&w.PanelKZ, "LabelWAVName", ids::LabelWAVName);
+  name.setBounds(8, 240, 160, 16);
+  auto& data = w.add<ui::Label>(&w.PanelKZ, "LabelWavData", ids::LabelWavData);
+  data.setBounds(8, 258, 160, 16);
 }
 
 void Playback::pump() { w.app().processMessages(); }

@@ -9,6 +9,7 @@
 #include "playback/history_sink.h"
 #include "playback/mci_channels.h"
 #include "playback/mci_player.h"
+#include "playback/pause_control.h"
 #include "playback/play_driver.h"
 #include "playback/playback_state.h"
 
@@ -29,6 +30,7 @@ class Playback : public app::Subsystem {
   HistoryRecorder history;
   MciPlayer player;
   PlayDriver driver;
+  PauseControl pause;
 
   // The main window's MM_MCINOTIFY.
   void MciNotify(unsigned flags) { player.MciNotify(flags); }
