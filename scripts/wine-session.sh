@@ -57,6 +57,8 @@ start_rest() {
     wineserver -w
     touch "$ROOT/prefix.ready"
   fi
+  # Windows keeps its sounds in MEDIA, the player's default folder; a Wine prefix has none.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Media"
   flock -u 9
   # Start the Wine session with its output detached, so pipes on test output do not wait on it.
   wineserver -p60 >/dev/null 2>&1

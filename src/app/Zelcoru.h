@@ -14,6 +14,7 @@
 #include "dialogs/TmSETdlg.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/mci.h"
 #include "platform/registry.h"
 #include "platform/shell_namespace.h"
 #include "platform/system.h"
@@ -28,8 +29,13 @@ namespace files {
 class FileList;
 class Folders;
 }
+namespace playback {
+class Playback;
+}
 
 namespace app {
+
+class MemoryHistorySink;
 
 struct Services {
   platform::Registry& reg;
@@ -39,6 +45,7 @@ struct Services {
   platform::Power& power;
   platform::InstanceLink& link;
   platform::ShellNamespace& shellNs;
+  platform::Mci& mci;
 };
 
 extern const char kWindowTitle[];  // "Zelcor32 B-G-M"
@@ -62,6 +69,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   // Window creation (the steps before the window is on screen).
   void FormCreate();
   void AddSubsystem(Subsystem* s) { subsystems_.push_back(s); }
+  // Playback: the MCI channels, the play driver and its handlers.
+  playback::Playback& Player() { return *player_; }
 
   // Handlers.
   void Timer1Timer();
@@ -168,7 +177,8 @@ class TZELCOR32ZUMIK : public ui::Form {
 
   std::vector<std::string> params_;
   std::vector<Subsystem*> subsystems_;
-  std::unique_ptr<Settings> loaded_;
+  std::unique_ptr<MemoryHistorySink> historyLink_;
+  std::unique_ptr<playback::Playback> player_;
 };
 
 }  // namespace app

@@ -3,9 +3,11 @@
 
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "app/history_link.h"
 #include "files/file_list.h"
 #include "files/folders.h"
 #include "memory/memory_lists.h"
+#include "playback/playback.h"
 
 namespace app {
 
@@ -107,6 +109,10 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Folders.get());
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
+  player_ = std::make_unique<playback::Playback>(*this);
+  AddSubsystem(player_.get());
+  historyLink_ = std::make_unique<MemoryHistorySink>(*Memory);
+  player_->setHistorySink(*historyLink_);
 }
 
 #undef MK

@@ -97,7 +97,6 @@ void TZELCOR32ZUMIK::ApplySettings(const Settings& s) {
   HeaderFolder.setSection(0, S.FolderViewMode == 1 ? "ツリー構造のフォルダー" : "普通のフォルダー");
   // A folder that cannot be opened gives way to the default one.
   S.FolderPath = Sv.fs.folderExists(s.folderPath) ? s.folderPath : S.WindowsFolder + "MEDIA";
-  StatusBar1.setPanelText(0, S.FolderPath);
   RadioGroup1.setItemIndex(s.saiseim[0]);
   CheckBox1.setChecked(s.saiseim[1] != 0);
   const char* playFlags[] = {"Start1", "Start2", "KC", "K7", "K8", "LZHEND1"};

@@ -35,8 +35,8 @@ TEST_F(StartAndClose, FirstStartPreparedLikeMakeRunOpensNoFolderDialog) {
   // A dialog would open from the deferred start-up; give it the time it would need.
   Sleep(500);
   EXPECT_EQ(FindTopWindow(kFolderDialogClass, player->id()), nullptr);
-  // The folder it opens on is the prepared one.
-  EXPECT_EQ(StatusBarText(FindControl(main, ids::StatusBar1), player->handle(), 0), demo);
+  // The folder it opens on is the prepared one: its tune is listed.
+  EXPECT_EQ(ListBoxItems(FindControl(main, ids::ListBox4)), std::vector<std::wstring>{L"tune.wav"});
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 

@@ -7,8 +7,10 @@
 #include "app/DIR2SET.h"
 #include "app/Zelcoru.h"
 #include "app/settings.h"
+#include "playback/playback.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_mci.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/fake_system.h"
@@ -25,7 +27,8 @@ struct PlayerTest : ::testing::Test {
   fakes::FakePower power;
   fakes::FakeInstanceLink link;
   fakes::FakeShellNamespace shellNs;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs};
+  fakes::FakeMci mci{loop};
+  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   const std::string data = "C:\\ZELCOR\\";
 
@@ -49,6 +52,7 @@ struct PlayerTest : ::testing::Test {
     window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::move(params));
     application.mainForm = window.get();
     window->onCloseQuery = [this](bool& can) { window->FormCloseQuery(can); };
+    mci.notifyWindow = [this](unsigned flags) { window->Player().MciNotify(flags); };
     window->FormCreate();
     window->show();
     loop.advance(500);

@@ -11,8 +11,10 @@
 #include "app/setup_window.h"
 #include "app/startup.h"
 #include "base/path.h"
+#include "playback/playback.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/mci_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_namespace_win32.h"
 #include "platform/win32/system_win32.h"
@@ -50,6 +52,10 @@ bool mainWindowMessage(app::TZELCOR32ZUMIK& w, unsigned msg, std::uintptr_t wp, 
       result = 0;
       return true;
     }
+    case MM_MCINOTIFY:
+      w.Player().MciNotify(static_cast<unsigned>(wp));
+      result = 0;
+      return true;
     case WM_QUERYENDSESSION:
       result = TRUE;
       return true;
@@ -79,7 +85,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32Power power;
   platform::win32::Win32InstanceLink link;
   platform::win32::Win32ShellNamespace shellNs;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs};
+  platform::win32::Win32Mci mci;
+  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
 
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend(loop);
@@ -110,6 +117,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   window.bringForward = [&window] { bringForward(window); };
   window.FormCreate();
   window.show();
+  mci.setNotifyWindow(reinterpret_cast<HWND>(window.handle));
   loop.runUntil([&application] { return application.terminated(); });
   return 0;
 }

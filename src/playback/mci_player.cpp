@@ -1,0 +1,184 @@
+#include "playback/mci_player.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Zelcoru.h"
+#include "base/comma_list.h"
+#include "base/path.h"
+#include "base/sjis.h"
+#include "playback/playback.h"
+
+namespace playback {
+
+namespace {
+
+std::string trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+}  // namespace
+
+void MciPlayer::Timer11Timer() {
+  auto& w = pb_.w;
+  if (busy11_) return;
+  busy11_ = true;
+  w.Timer11.setEnabled(false);
+  pb_.pump();
+  const bool wav = base::UpperCase(base::ExtractFileExt(w.S.PlayFile)) == ".WAV";
+  const std::string suffix = wav ? " buffer " + std::to_string(kWavBufferSeconds) : "";
+  pb_.mci.MainBuffer = "Open \"" + w.S.PlayFile + "\" alias Zumik" + suffix;
+  pb_.pump();
+  if (w.S.CloseRequested) {
+    busy11_ = false;
+    return;
+  }
+  if (pb_.mci.SendMainWait("") != 0 || !readLength()) return giveUpTune();
+  setUpPlayBar();
+  if (pb_.st.TrackLengthMs == 0) return giveUpTune();
+  showDetails();
+  if (pb_.mci.SendMainNotify("play Zumik") != 0) return giveUpTune();
+  tunePlaying();
+}
+
+void MciPlayer::giveUpTune() {
+  pb_.mci.CloseMain();
+  pb_.pump();
+  pb_.armAdvance();
+  busy11_ = false;
+}
+
+bool MciPlayer::readLength() {
+  auto& w = pb_.w;
+  pb_.mci.SendMainWait("Set Zumik time format ms");
+  if (pb_.mci.SendMainWait("status Zumik length") != 0) return false;
+  auto length = base::StrToInt(trimmed(pb_.mci.MainReply));
+  if (!length || *length < 0) return false;
+  pb_.st.TrackLengthMs = *length;
+  w.StatusBar1.setPanelText(1, std::to_string(*length / 1000));
+  w.StatusBar1.setPanelText(2, "0");
+  return true;
+}
+
+void MciPlayer::setUpPlayBar() {
+  auto& st = pb_.st;
+  pb_.w.ScrollBar1.setPosition(0);
+  pb_.w.ScrollBar1.setRange(0, std::min(st.TrackLengthMs, kPlayBarSteps));
+  st.MsPerBarStep = 1;
+  if (st.TrackLengthMs >= kPlayBarSteps)
+    st.MsPerBarStep = static_cast<std::int32_t>(std::lround(st.TrackLengthMs / double(kPlayBarSteps)));
+}
+
+void MciPlayer::showDetails() {
+  auto& mci = pb_.mci;
+  if (mci.SendMainWait("status Zumik samplespersec") != 0) return;
+  std::string details = trimmed(mci.MainReply) + " / ";
+  if (mci.SendMainWait("status Zumik bitspersample") == 0) details += trimmed(mci.MainReply) + " / ";
+  if (mci.SendMainWait("status Zumik channels") == 0) details += trimmed(mci.MainReply) == "1" ? "mono" : "stereo";
+  pb_.showTuneDetails(base::ExtractFileName(pb_.w.S.PlayFile), details);
+}
+
+void MciPlayer::tunePlaying() {
+  auto& w = pb_.w;
+  if (w.menu("SAISEIBAR").checked()) w.PanelBar.setVisible(true);
+  pb_.st.PlayedFlags |= 1;
+  mainInUse_ = true;
+  pb_.history.Record(w.S.HistoryEntry.empty() ? w.S.PlayFile : w.S.HistoryEntry, pb_.st.PlayingFromShownList2);
+  pb_.pump();
+  w.ButtonWait.setVisible(false);
+  pb_.driver.ShowPlayingLook();
+  StartPositionTick();
+  busy11_ = false;
+}
+
+void MciPlayer::StartPositionTick() {
+  lastPosition_ = -1;
+  lastMoveAt_ = pb_.w.app().loop().nowMs();
+  if (!pb_.w.S.ShutDown) pb_.w.Timer3.setEnabled(true);
+}
+
+void MciPlayer::StopPositionTick() {
+  pb_.w.Timer3.setEnabled(false);
+  busy3_ = false;
+}
+
+void MciPlayer::Timer3Timer() {
+  auto& w = pb_.w;
+  if (busy3_) return;
+  busy3_ = true;
+  pb_.pump();
+  if (w.S.StopRequested) return StopMainAndContinue();  // StopMain clears the busy flag
+  if (pb_.st.InterruptReason == kPauseOrStop) {
+    lastMoveAt_ = w.app().loop().nowMs();  // paused: time standing still is expected
+  } else {
+    const bool ok = pb_.mci.SendMainDirect("status Zumik position") == 0;
+    std::int32_t position = -1;
+    if (ok) position = base::StrToInt(trimmed(pb_.mci.MainReply)).value_or(-1);
+    if (position > 0) {
+      pb_.st.PositionMs = position;
+      w.StatusBar1.setPanelText(2, std::to_string(position / 1000));
+      w.ScrollBar1.setPosition(position / pb_.st.MsPerBarStep);
+    }
+    watchProgress(ok && position >= 0, position);
+    if (!busy3_) return;  // the tune was given up
+  }
+  busy3_ = false;
+}
+
+void MciPlayer::watchProgress(bool queried, std::int32_t position) {
+  // A device that accepted "play" but never moves (no output device, a broken driver)
+  // would never send its completion and hold an unattended run for ever.
+  const std::uint64_t now = pb_.w.app().loop().nowMs();
+  if (queried && position != lastPosition_) {
+    lastPosition_ = position;
+    lastMoveAt_ = now;
+    return;
+  }
+  if (now - lastMoveAt_ >= kStallMs) StopMainAndContinue();
+}
+
+void MciPlayer::MciNotify(unsigned flags) {
+  auto& w = pb_.w;
+  const int reason = pb_.st.InterruptReason;
+  w.Timer3.setEnabled(false);
+  busy3_ = false;
+  if (flags == 4 && (reason == kBarSeek || reason == kResume)) {
+    w.TimerSEEK.setEnabled(true);
+    return;
+  }
+  if (flags == 4 && (reason == kPauseOrStop || reason == 4)) {
+    // Paused: keep ticking. The abort that a stop itself causes restarts nothing.
+    if (mainInUse_ && !w.S.ShutDown) w.Timer3.setEnabled(true);
+    return;
+  }
+  if (!mainInUse_) return;  // a late message of a tune already closed
+  if (flags != 1) w.S.StopRequested = true;
+  StopMainAndContinue();
+}
+
+void MciPlayer::StopMain() {
+  auto& w = pb_.w;
+  mainInUse_ = false;
+  pb_.st.InterruptReason = kPauseOrStop;
+  pb_.mci.SendMainWait("Stop Zumik");
+  w.Timer3.setEnabled(false);
+  busy3_ = false;
+  w.PanelBar.setVisible(false);
+  w.PanelResume.setVisible(false);
+  pb_.pump();
+  pb_.mci.CloseMain();
+}
+
+void MciPlayer::StopMainAndContinue() {
+  StopMain();
+  if (pb_.w.S.StopRequested) {
+    pb_.driver.ReturnToIdle();
+    return;
+  }
+  pb_.pump();
+  pb_.armAdvance();
+}
+
+}  // namespace playback

@@ -1,0 +1,31 @@
+#pragma once
+// Pause, the pause-position spins, back to the pause point, resume, and seeking with the
+// play bar. Each works by stopping the main channel with a reason the completion message
+// reads: a seek and replay (TimerSEEK) follows, or nothing.
+#include <cstdint>
+
+namespace playback {
+
+class Playback;
+
+class PauseControl {
+ public:
+  explicit PauseControl(Playback& pb) : pb_(pb) {}
+  // Creates the spin buttons on the resume panel and wires every handler.
+  void createAndWire();
+
+  void ButtonStop2Click();
+  void ButtonResumeClick();
+  void ButtonRsumeINIClick();
+  // step: 60000, 1000 or 100 ms; direction -1 down, +1 up.
+  void SpinClick(std::int32_t stepMs, int direction);
+  void ScrollBar1Scroll();
+  void TimerSEEKTimer();
+  void SAISEIBARClick();
+
+ private:
+  void showPausePosition();
+  Playback& pb_;
+};
+
+}  // namespace playback

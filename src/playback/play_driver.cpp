@@ -1,0 +1,388 @@
+#include "playback/play_driver.h"
+
+#include <algorithm>
+
+#include "app/Zelcoru.h"
+#include "base/path.h"
+#include "base/sjis.h"
+#include "playback/playback.h"
+#include "playback/random_pool.h"
+
+namespace playback {
+
+namespace {
+
+constexpr ui::Color kPlayingColour = 0x00FF00;
+constexpr int kLzh = 6, kCda = 7, kMp3 = 8;
+
+// Index of the path's extension in the extension table; unknown extensions count as MP3.
+int ExtensionIndex(const std::string& path, const std::vector<std::string>& table, bool& known) {
+  std::string ext = base::UpperCase(base::ExtractFileExt(path));
+  if (!ext.empty()) ext = ext.substr(1, 3);
+  auto it = std::find(table.begin(), table.end(), ext);
+  known = it != table.end();
+  return known ? static_cast<int>(it - table.begin()) : kMp3;
+}
+
+}  // namespace
+
+// ---- requests -------------------------------------------------------------------------
+
+void PlayDriver::Button2Click(ui::Control* sender) {
+  auto& w = pb_.w;
+  w.ButtonWait.setVisible(true);
+  ShowPlayingLook();
+  pb_.pump();
+  if (isPlayList(sender)) {
+    auto* list = static_cast<ui::ListBox*>(sender);
+    list->tag = list->itemIndex();
+  }
+  pb_.st.PlayTrigger = sender;
+  Button5Click();
+  w.ButtonWait.setVisible(true);
+  pb_.pump();
+  w.TimerPlayStart.setEnabled(true);
+}
+
+void PlayDriver::Button3Click(ui::Control* sender) {
+  auto& w = pb_.w;
+  pb_.st.StepDirection = sender == &w.Button3 ? -1 : 2;
+  Button2Click(w.S.PlayRunActive ? static_cast<ui::Control*>(&w.Button3) : &w.Button2);
+}
+
+void PlayDriver::Button5Click() {
+  auto& w = pb_.w;
+  w.app().setBusyCursor(true);
+  w.S.StopRequested = true;
+  pb_.pump();
+  w.app().setBusyCursor(false);
+}
+
+void PlayDriver::ButtonWaitClick() {
+  showWaitColour();
+  Button5Click();
+}
+
+// ---- run start ------------------------------------------------------------------------
+
+void PlayDriver::TimerPlayStartTimer() {
+  auto& w = pb_.w;
+  auto& st = pb_.st;
+  if (w.S.CloseRequested) {
+    w.TimerPlayStart.setEnabled(false);
+    return;
+  }
+  if (w.S.PlayRunActive || busyStart_) return;  // the previous run has not reached idle yet
+  busyStart_ = true;
+  w.TimerPlayStart.setEnabled(false);
+  w.ButtonWait.setVisible(true);
+  pb_.pump();
+  w.S.PlayRunActive = true;
+  ui::Control* trigger = st.PlayTrigger;
+  if (trigger == &w.Button3) trigger = &w.Button2;  // skip or back during a run keeps its direction
+  else st.StepDirection = 1;
+  rng_.seed(static_cast<unsigned>(w.app().loop().nowMs()) ^ std::random_device{}());
+  st.SavedModeIndex = kNoSavedMode;
+  if (isPlayList(trigger)) {
+    const int remembered = w.RadioGroup1.itemIndex();
+    setMode(-1);
+    setMode(2);
+    st.SavedModeIndex = remembered;
+    pb_.pump();
+    st.PlayModeStep = kSingle;
+    st.LastClickedList = trigger;
+    if (trigger != &w.ListBox3) leaveArchive();
+  } else {
+    TakeModeFromSelector();
+  }
+  w.S.StopRequested = false;
+  st.PlayedFlags = 0;
+  firstDrawOfRun_ = true;
+  if (w.menu("RND_RESET").checked()) {
+    RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
+    RebuildPool(pool("ListBoxRM"), w.ListBox2.count());
+  }
+  pb_.pump();
+  busyStart_ = false;
+  if (st.StepDirection != 1) Timer4Timer();
+  else if (!w.S.ShutDown) w.Timer2.setEnabled(true);
+}
+
+// ---- choose and route -----------------------------------------------------------------
+
+PlayDriver::PlayList PlayDriver::choosePlayList() {
+  auto& w = pb_.w;
+  const bool names = w.menu("SSN").checked();
+  const std::string folder = base::AddTrailingSlash(w.S.FolderPath);
+  PlayList pl{w.MemoryViewShown() ? &w.ListBox2 : &w.ListBox4, w.MemoryViewShown() ? "" : folder};
+  if (pb_.st.PlayModeStep == kSingle) {
+    const ui::Control* last = pb_.st.LastClickedList;
+    if (last == &w.ListBox6 || last == &w.ListBox9) {
+      if (names) w.ListBox6.tag = w.ListBox9.tag;
+      pl = {&w.ListBox6, ""};
+    } else if (last == &w.ListBox4) {
+      pl = {&w.ListBox4, folder};
+    } else if (last == &w.ListBox2 || last == &w.ListBox8) {
+      pl = {&w.ListBox2, ""};
+    }
+  }
+  pb_.st.PlayingFromShownList2 = pl.list == &w.ListBox2;
+  if (names && pl.list == &w.ListBox2) w.ListBox2.tag = w.ListBox8.tag;
+  return pl;
+}
+
+void PlayDriver::Timer2Timer() {
+  auto& w = pb_.w;
+  if (busy2_) return;
+  busy2_ = true;
+  w.Timer2.setEnabled(false);
+  pb_.pump();
+  w.StatusBar1.setPanelText(2, "0");
+  if (w.S.StopRequested) {
+    busy2_ = false;
+    return ReturnToIdle();
+  }
+  pb_.st.InterruptReason = kNoInterrupt;
+  PlayList pl = choosePlayList();
+  ui::ListBox& list = *pl.list;
+  if (list.count() == 0) {
+    ReturnToIdle();
+    w.Sv.shell.beepExclamation();
+    busy2_ = false;
+    return;
+  }
+  list.tag = std::clamp(list.tag, 0, list.count() - 1);
+  if (pb_.st.PlayModeStep == kRandom && !pickRandom(list)) {
+    busy2_ = false;
+    return;
+  }
+  list.setItemIndex(list.tag);
+  if (w.menu("SSN").checked() && (&list == &w.ListBox2 || &list == &w.ListBox6)) {
+    ui::ListBox& names = &list == &w.ListBox2 ? w.ListBox8 : w.ListBox9;
+    names.setItemIndex(list.tag);
+    names.tag = list.tag;
+  }
+  const std::string entry = pl.prefix + list.item(list.tag);
+  if (!routeEntry(entry)) skip();
+  busy2_ = false;
+}
+
+// Checks the chosen entry and hands it to its player; false when it is to be skipped.
+bool PlayDriver::routeEntry(const std::string& entry) {
+  auto& w = pb_.w;
+  // CD tracks and archive entries have no player yet: skipped like any unplayable tune.
+  if (entry.empty() || entry[0] == '>' || entry[0] == '/') return false;
+  if (!w.Sv.fs.fileExists(entry)) return false;
+  bool known = false;
+  const int index = ExtensionIndex(entry, w.S.ExtensionTable, known);
+  if (w.menu("KC").checked()) {
+    if (!known) return false;
+    if (index < kMp3 && (index >= static_cast<int>(w.ExtensionBoxes.size()) || !w.ExtensionBoxes[index]->checked()))
+      return false;
+  }
+  if (index == kLzh || index == kCda) return false;
+  countDownEndCounter();
+  const std::string name = base::ExtractFileName(entry);
+  const std::string path = base::AddTrailingSlash(base::ExtractFilePath(entry)) + name;
+  w.SetTitle(w.S.TitlePrefix + name + " (再生中)");
+  w.S.PlayFile = path;
+  w.S.HistoryEntry.clear();
+  pb_.pump();
+  if (w.S.ShutDown) return true;
+  pb_.st.CdMode = false;
+  w.Timer11.setEnabled(true);
+  return true;
+}
+
+void PlayDriver::countDownEndCounter() {
+  auto& w = pb_.w;
+  if (!w.menu("ME_AUTO_OFF").checked() || w.S.EndCountLeft <= 0) return;
+  w.menu("ME_kosu").setCaption("終了曲数 のこり " + std::to_string(w.S.EndCountLeft) + " 曲(&P)");
+  if (--w.S.EndCountLeft == 0) w.S.EndCountLeft = -1;
+}
+
+void PlayDriver::skip() {
+  pb_.pump();
+  pb_.armAdvance();
+}
+
+// ---- random order ---------------------------------------------------------------------
+
+bool PlayDriver::pickRandom(ui::ListBox& list) {
+  auto& w = pb_.w;
+  ui::ListBox& p = pool(&list == &w.ListBox2 ? "ListBoxRM" : "ListBoxRD");
+  const int count = list.count();
+  do {
+    std::string text;
+    const int r = DrawFromPool(p, rng_, text);
+    if (r >= 0) {
+      list.tag = PoolEntryIndex(text);
+      pb_.st.PoolPickIndex = r;
+      continue;
+    }
+    list.tag = -1;
+    p.clear();
+    RebuildPool(p, count);
+    // A run that starts on an empty pool plays the fresh one instead of ending at once.
+    if (firstDrawOfRun_) continue;
+    const bool autoOff = w.menu("ME_AUTO_OFF").checked();
+    if (autoOff && w.S.EndCountLeft < 1) {
+      endOfPlayClose();
+      return false;
+    }
+    if (!(w.CheckBox1.checked() || (autoOff && w.S.EndCountLeft > 0))) {
+      ReturnToIdle();
+      return false;
+    }
+  } while (list.tag < 0 || list.tag > count - 1);
+  firstDrawOfRun_ = false;
+  return true;
+}
+
+// ---- advance --------------------------------------------------------------------------
+
+ui::ListBox& PlayDriver::advanceList() {
+  auto& w = pb_.w;
+  if (w.S.InArchive) return w.ListBox3;
+  return w.MemoryViewShown() ? w.ListBox2 : w.ListBox4;
+}
+
+void PlayDriver::Timer4Timer() {
+  auto& w = pb_.w;
+  auto& st = pb_.st;
+  if (busy4_) return;
+  busy4_ = true;
+  w.Timer4.setEnabled(false);
+  showWaitColour();
+  w.ButtonWait.setVisible(true);
+  pb_.pump();
+  busy4_ = false;
+  if (w.S.StopRequested) return ReturnToIdle();
+  if (w.menu("ME_AUTO_OFF").checked() && w.S.EndCountLeft < 0) {
+    ReturnToIdle();
+    return endOfPlayClose();
+  }
+  if (st.PlayModeStep == kRandom) {
+    st.StepDirection = 1;
+    if (!w.S.ShutDown) w.Timer2.setEnabled(true);
+    return;
+  }
+  ui::ListBox& list = advanceList();
+  if (st.PlayModeStep != kSingle) {
+    const int direction = st.StepDirection == 2 ? 1 : st.StepDirection;
+    int next = list.tag + st.PlayModeStep * direction;
+    st.StepDirection = 1;
+    if (next < 0 || next > list.count() - 1) {
+      if (!endOfListCheck()) return;
+      next = next < 0 ? list.count() - 1 : 0;
+    }
+    list.tag = next;
+    if (w.menu("SSN").checked() && &list == &w.ListBox2) w.ListBox8.tag = next;
+  } else {
+    st.StepDirection = 1;
+    if (!endOfListCheck()) return;
+  }
+  if (!w.S.ShutDown) w.Timer2.setEnabled(true);
+}
+
+// True when the run goes on past the end of the list.
+bool PlayDriver::endOfListCheck() {
+  auto& w = pb_.w;
+  const bool autoOff = w.menu("ME_AUTO_OFF").checked();
+  if (autoOff && w.S.EndCountLeft < 1) {
+    endOfPlayClose();
+    return false;
+  }
+  const bool endless = w.CheckBox1.checked() || (autoOff && w.S.EndCountLeft >= 1);
+  if (!endless) {
+    ReturnToIdle();
+    return false;
+  }
+  if (pb_.st.PlayedFlags == 2) {
+    w.Sv.shell.beepExclamation();
+    w.MKBoxDlg1.ShowTimed("再生対象データがありません・・・", 1);
+    ReturnToIdle();
+    return false;
+  }
+  if (pb_.st.PlayedFlags == 0) pb_.st.PlayedFlags = 2;
+  return true;
+}
+
+void PlayDriver::endOfPlayClose() {
+  auto& w = pb_.w;
+  w.S.CloseAfterPlay = true;
+  if (!w.S.ShutDown) w.close();
+}
+
+// ---- idle, modes, looks ---------------------------------------------------------------
+
+void PlayDriver::ReturnToIdle() {
+  auto& w = pb_.w;
+  for (ui::Panel* p : {&w.PanelBar, &w.PanelCD, &w.PanelResume, &w.Panel_MP3}) p->setVisible(false);
+  w.SetTitle(w.S.IdleTitle);
+  pb_.mci.CloseMain();
+  pb_.mci.CloseCd();
+  if (pb_.st.SavedModeIndex != kNoSavedMode) {
+    const int saved = pb_.st.SavedModeIndex;
+    setMode(-1);
+    setMode(saved);
+  }
+  w.ButtonWait.setVisible(false);
+  w.Button2.setColor(ui::kParentColor);
+  w.Button2.setFont(0, false);
+  pb_.st.LastClickedList = nullptr;
+  w.S.PlayRunActive = false;
+}
+
+void PlayDriver::setMode(int index) {
+  pb_.w.RadioGroup1.setItemIndex(index);
+  RadioGroup1Click();
+}
+
+void PlayDriver::RadioGroup1Click() {
+  auto& w = pb_.w;
+  const int index = w.RadioGroup1.itemIndex();
+  TakeModeFromSelector();
+  if (index == 3) {
+    RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
+    RebuildPool(pool("ListBoxRM"), w.ListBox2.count());
+  }
+  pb_.st.SavedModeIndex = kNoSavedMode;
+}
+
+void PlayDriver::TakeModeFromSelector() {
+  static constexpr int kSteps[] = {kContinuous, kReverse, kSingle, kRandom};
+  const int index = pb_.w.RadioGroup1.itemIndex();
+  if (index >= 0 && index <= 3) pb_.st.PlayModeStep = kSteps[index];
+}
+
+void PlayDriver::ShowPlayingLook() {
+  pb_.w.Button2.setColor(kPlayingColour);
+  pb_.w.Button2.setFont(0, false);
+}
+
+void PlayDriver::showWaitColour() {
+  // Each wait gets a fresh colour, so a stepping run is visibly alive.
+  std::uniform_int_distribution<int> byte(0, 255);
+  const int red = byte(rng_), blue = byte(rng_);
+  int green = byte(rng_);
+  if (green > 208) green *= 2;
+  pb_.w.ButtonWait.setColor(static_cast<ui::Color>(red + 256 * green + 65536 * blue));
+  pb_.w.ButtonWait.setFont(red + green + blue < 449 ? 0xFFFFFF : 0, false);
+}
+
+void PlayDriver::leaveArchive() {
+  auto& w = pb_.w;
+  w.S.InArchive = false;
+  w.ListBox3.setVisible(false);
+}
+
+bool PlayDriver::isPlayList(const ui::Control* c) const {
+  auto& w = pb_.w;
+  return c == &w.ListBox4 || c == &w.ListBox2 || c == &w.ListBox8 || c == &w.ListBox3 || c == &w.ListBox6 ||
+         c == &w.ListBox9;
+}
+
+ui::ListBox& PlayDriver::pool(const char* name) { return *static_cast<ui::ListBox*>(pb_.w.findControl(name)); }
+
+}  // namespace playback

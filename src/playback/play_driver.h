@@ -1,0 +1,64 @@
+#pragma once
+// The play driver: a run is a chain of timers (TimerPlayStart, Timer2 choose and route,
+// Timer4 advance) that picks each tune from the play list by the play mode, skips what
+// cannot be played, counts the end-of-play counter down and ends the run.
+#include <random>
+#include <string>
+
+namespace ui {
+class Control;
+class ItemList;
+class ListBox;
+}  // namespace ui
+
+namespace playback {
+
+class Playback;
+
+class PlayDriver {
+ public:
+  explicit PlayDriver(Playback& pb) : pb_(pb) {}
+
+  // Play request; a list box as sender plays its selected item in single mode.
+  void Button2Click(ui::Control* sender);
+  // Skip (Button10) and back (Button3).
+  void Button3Click(ui::Control* sender);
+  // Stop request.
+  void Button5Click();
+  void ButtonWaitClick();
+  void TimerPlayStartTimer();
+  void Timer2Timer();
+  void Timer4Timer();
+  void ReturnToIdle();
+  void RadioGroup1Click();
+  // The mode from the selector as it stands (after the settings restore).
+  void TakeModeFromSelector();
+  void ShowPlayingLook();
+
+ private:
+  struct PlayList {
+    ui::ListBox* list;
+    std::string prefix;
+  };
+  PlayList choosePlayList();
+  bool pickRandom(ui::ListBox& list);
+  bool routeEntry(const std::string& entry);
+  void skip();
+  bool endOfListCheck();
+  void endOfPlayClose();
+  void countDownEndCounter();
+  void setMode(int index);
+  void showWaitColour();
+  void leaveArchive();
+  bool isPlayList(const ui::Control* c) const;
+  ui::ListBox& pool(const char* name);
+  // The list the advance step moves through.
+  ui::ListBox& advanceList();
+
+  Playback& pb_;
+  std::mt19937 rng_;
+  bool firstDrawOfRun_ = false;
+  bool busyStart_ = false, busy2_ = false, busy4_ = false;
+};
+
+}  // namespace playback

@@ -1,0 +1,67 @@
+#include "playback/playback.h"
+
+#include "app/Zelcoru.h"
+#include "app/control_ids.h"
+
+namespace playback {
+
+Playback::Playback(app::TZELCOR32ZUMIK& window)
+    : w(window),
+      mci(window.Sv.mci, window.S.ShutDown, [this] { pump(); }),
+      history(window, keptHistory),
+      player(*this),
+      driver(*this),
+      pause(*this) {
+  wireHandlers();
+}
+
+void Playback::wireHandlers() {
+  w.Timer11.onTimer = [this] { player.Timer11Timer(); };
+  w.Timer3.onTimer = [this] { player.Timer3Timer(); };
+  w.TimerPlayStart.onTimer = [this] { driver.TimerPlayStartTimer(); };
+  w.Timer2.onTimer = [this] { driver.Timer2Timer(); };
+  w.Timer4.onTimer = [this] { driver.Timer4Timer(); };
+  w.Button2.onClick = [this] { driver.Button2Click(&w.Button2); };
+  w.Button3.onClick = [this] { driver.Button3Click(&w.Button3); };
+  w.Button10.onClick = [this] { driver.Button3Click(&w.Button10); };
+  w.Button5.onClick = [this] { driver.Button5Click(); };
+  w.ButtonWait.onClick = [this] { driver.ButtonWaitClick(); };
+  w.RadioGroup1.onClick = [this] { driver.RadioGroup1Click(); };
+  for (ui::ListBox* list : {&w.ListBox4, &w.ListBox2, &w.ListBox8, &w.ListBox3, &w.ListBox6, &w.ListBox9})
+    list->onDoubleClick = [this, list] { driver.Button2Click(list); };
+  pause.createAndWire();
+  // The tune's name and format, under the wave-format line of the settings panel.
+  auto& name = w.add<ui::Label>(&w.PanelKZ, "LabelWAVName", ids::LabelWAVName);
+  name.setBounds(8, 240, 160, 16);
+  auto& data = w.add<ui::Label>(&w.PanelKZ, "LabelWavData", ids::LabelWavData);
+  data.setBounds(8, 258, 160, 16);
+}
+
+void Playback::pump() { w.app().processMessages(); }
+
+void Playback::armAdvance() {
+  if (!w.S.ShutDown) w.Timer4.setEnabled(true);
+}
+
+void Playback::showTuneDetails(const std::string& name, const std::string& details) {
+  if (ui::Control* l = w.findControl("LabelWAVName")) l->setCaption(name);
+  if (ui::Control* l = w.findControl("LabelWavData")) l->setCaption(details);
+}
+
+void Playback::restoreAtStart() { driver.TakeModeFromSelector(); }
+
+void Playback::stopForGood() {
+  // The abort messages of the closing channels must read as a stop, not as a failure.
+  st.InterruptReason = kPauseOrStop;
+  player.Release();
+  for (int pass = 0; pass < 3; ++pass) {
+    mci.CloseMain();
+    pump();
+    mci.CloseCd();
+    pump();
+    mci.CloseTest();
+    pump();
+  }
+}
+
+}  // namespace playback

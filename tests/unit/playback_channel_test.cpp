@@ -1,0 +1,198 @@
+// The main MCI channel: the exact commands, the tune's length and play bar, the position
+// tick, the completion message, stopping, and what a refused or dead tune leads to.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "memory/memory_lists.h"
+#include "playback_fixture.h"
+
+namespace {
+
+using Behaviour = fakes::FakeMci::Behaviour;
+
+std::vector<std::string> opensOf(const std::vector<std::string>& commands) {
+  std::vector<std::string> out;
+  for (auto& c : commands)
+    if (c.rfind("Open ", 0) == 0) out.push_back(c);
+  return out;
+}
+
+TEST(MciChannelsTest, EmptyCommandResendsTheBufferAndShutDownSilencesEverySend) {
+  ui::HeadlessLoop loop;
+  fakes::FakeMci mci{loop};
+  bool shutDown = false;
+  int pumps = 0;
+  playback::MciChannels ch(mci, shutDown, [&] { ++pumps; });
+  ch.MainBuffer = "Open \"C:\\x.wav\" alias Zumik";
+  ch.SendMainWait("");
+  EXPECT_EQ(mci.commands.back(), "Open \"C:\\x.wav\" alias Zumik");
+  ch.SendMainNotify("status Zumik length");
+  EXPECT_EQ(mci.commands.back(), "status Zumik length notify");
+  ch.SendTestRaw("status zumikTESTCD media present");
+  EXPECT_EQ(mci.commands.back(), "status zumikTESTCD media present");
+  ch.SendCdWait("stop zumikBGMCD");
+  EXPECT_EQ(pumps, 2) << "only the CD channels let messages run after a send";
+  shutDown = true;
+  const auto sent = mci.commands.size();
+  EXPECT_EQ(ch.SendMainWait("play Zumik"), -1);
+  EXPECT_EQ(ch.SendCdNotify("play zumikBGMCD"), -1);
+  EXPECT_EQ(ch.SendTestWait("status zumikTESTCD mode"), -1);
+  EXPECT_EQ(mci.commands.size(), sent);
+}
+
+struct ChannelTest : PlaybackTest {};
+
+TEST_F(ChannelTest, OpensWithTheBufferClauseForWavFilesOnly) {
+  startPlayer();
+  endless(false);
+  showFolder({{"a.WAV", 200}, {"b.wav", 200}, {"c.mid", 200}, {"d.wav.mp3", 200}});
+  play();
+  runToIdle();
+  EXPECT_EQ(opensOf(mci.commands),
+            (std::vector<std::string>{"Open \"C:\\MUSIC\\a.WAV\" alias Zumik buffer 6",
+                                      "Open \"C:\\MUSIC\\b.wav\" alias Zumik buffer 6",
+                                      "Open \"C:\\MUSIC\\c.mid\" alias Zumik", "Open \"C:\\MUSIC\\d.wav.mp3\" alias Zumik"}));
+  EXPECT_EQ(std::count(mci.commands.begin(), mci.commands.end(), "play Zumik notify"), 4);
+  EXPECT_EQ(mci.openCount(), 0);
+}
+
+TEST_F(ChannelTest, PlayBarFollowsTheLengthAndThePositionTick) {
+  auto& w = startPlayer();
+  showFolder({{"long.wav", 600000}, {"short.wav", 300}});
+  play();
+  runUntilPlayed(1);
+  EXPECT_EQ(w.ScrollBar1.max(), 512);
+  EXPECT_EQ(w.Player().st.MsPerBarStep, 1172);
+  EXPECT_EQ(w.StatusBar1.panelText(1), "600");
+  loop.advance(75300);
+  EXPECT_EQ(w.StatusBar1.panelText(2), std::to_string(mci.positionOf("Zumik") / 1000));
+  EXPECT_EQ(w.ScrollBar1.position(), w.Player().st.PositionMs / 1172);
+  EXPECT_GT(w.ScrollBar1.position(), 60);
+  w.ListBox4.tag = 1;  // straight to the short one
+  w.Button2.click();
+  runUntilPlayed(2);
+  EXPECT_EQ(w.ScrollBar1.max(), 300);
+  EXPECT_EQ(w.Player().st.MsPerBarStep, 1);
+}
+
+TEST_F(ChannelTest, RefusedZeroLengthAndMissingTunesAreSkippedSilently) {
+  startPlayer();
+  endless(false);
+  showFolder({{"zero.wav", 0}, {"text.wav", -1}, {"gone.wav", 100}, {"bad.wav", 100}, {"good.wav", 100}});
+  fs.removeFile(path("gone.wav"));
+  mci.addTune(path("bad.wav"), 100, Behaviour::RefusesPlay);
+  play();
+  runToIdle();
+  EXPECT_EQ(playedNames(), std::vector<std::string>{"good.wav"});
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(shell.beeps, 0);
+  EXPECT_EQ(mci.openCount(), 0);
+}
+
+TEST_F(ChannelTest, StopRequestEndsTheRunAndNothingKeepsTicking) {
+  auto& w = startPlayer();
+  showFolder({{"a.wav", 60000}, {"b.wav", 60000}});
+  play();
+  runUntilPlayed(1);
+  EXPECT_EQ(w.caption(), "Zelcor32 a.wav (再生中)");
+  EXPECT_EQ(w.Button2.color(), 0x00FF00u);
+  loop.advance(3000);
+  w.Button5.click();
+  EXPECT_LE(runToIdle(), 1100u);
+  EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
+  EXPECT_EQ(mci.openCount(), 0);
+  EXPECT_EQ(w.Button2.color(), ui::kParentColor);
+  EXPECT_FALSE(w.ButtonWait.visible());
+  const auto sent = mci.commands.size();
+  loop.advance(10000);
+  EXPECT_FALSE(w.Timer3.enabled());
+  EXPECT_EQ(mci.commands.size(), sent) << "an idle player sends nothing";
+  EXPECT_EQ(playedNames(), std::vector<std::string>{"a.wav"});
+}
+
+TEST_F(ChannelTest, AFailureWhilePlayingEndsTheRun) {
+  startPlayer();
+  showFolder({{"a.wav", 4000}, {"b.wav", 4000}});
+  mci.addTune(path("a.wav"), 4000, Behaviour::Breaks);
+  play();
+  runToIdle(60000);
+  EXPECT_TRUE(idle());
+  EXPECT_EQ(playedNames(), std::vector<std::string>{"a.wav"});
+}
+
+TEST_F(ChannelTest, ATuneThatNeverMovesIsGivenUpAndTheNextPlays) {
+  startPlayer();
+  endless(false);
+  showFolder({{"a.mid", 180000}, {"b.wav", 1000}});
+  mci.addTune(path("a.mid"), 180000, Behaviour::Stalls);
+  play();
+  runUntilPlayed(2, 20000);
+  ASSERT_EQ(playedNames(), (std::vector<std::string>{"a.mid", "b.wav"}));
+  EXPECT_LT(loop.nowMs(), 500u + 8000u);
+  runToIdle();
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ChannelTest, PausedTimeDoesNotCountAsAStall) {
+  auto& w = startPlayer();
+  showFolder({{"a.wav", 60000}});
+  play();
+  runUntilPlayed(1);
+  loop.advance(2000);
+  w.Player().st.InterruptReason = playback::kPauseOrStop;
+  mci.send("stop Zumik");
+  loop.advance(20000);
+  EXPECT_FALSE(idle());
+  EXPECT_TRUE(mci.isOpen("Zumik"));
+}
+
+TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
+  auto& w = startPlayer();
+  endless(false);
+  w.S.FileHistoryLimit = 2;
+  showFolder({{"a.wav", 100}, {"b.wav", 100}, {"c.wav", 100}});
+  play();
+  runToIdle();
+  EXPECT_EQ(w.Memory->HistoryEntries, (std::vector<std::string>{path("b.wav"), path("c.wav")}));
+  EXPECT_EQ(w.Memory->HistoryVolumes, (std::vector<std::string>{"", ""}));
+}
+
+TEST_F(ChannelTest, HistoryLimitNeverPassesSixteenThousand) {
+  auto& w = startPlayer();
+  w.S.FileHistoryLimit = 20000;
+  EXPECT_EQ(w.Player().history.Limit(), 16000);
+  w.S.FileHistoryLimit = 0;
+  endless(false);
+  showFolder({{"a.wav", 100}});
+  play();
+  runToIdle();
+  EXPECT_TRUE(w.Memory->HistoryEntries.empty());
+}
+
+TEST_F(ChannelTest, ShownHistoryGrowsUnlessItIsBeingPlayed) {
+  auto& w = startPlayer();
+  endless(false);
+  w.S.FileHistoryLimit = 16;
+  showFolder({{"a.wav", 100}, {"b.wav", 100}});
+  w.S.CurrentMemory = "HISTORY";
+  w.Button11.setVisible(true);  // the memory view is on screen, showing the history
+  w.ListBox2.setItems({path("a.wav")});
+  w.ListBox2.tag = 0;
+  mode(2);
+  play();  // from the shown history itself: nothing is recorded
+  runToIdle();
+  ASSERT_EQ(playedNames(), std::vector<std::string>{"a.wav"});
+  EXPECT_EQ(w.ListBox2.count(), 1);
+  w.ListBox4.setItemIndex(1);
+  w.ListBox4.onDoubleClick();  // a file-list tune while the history is shown
+  runToIdle();
+  ASSERT_EQ(playedNames(), (std::vector<std::string>{"a.wav", "b.wav"}));
+  EXPECT_EQ(w.ListBox2.items(), (std::vector<std::string>{path("a.wav"), path("b.wav")}));
+  EXPECT_EQ(static_cast<ui::ListBox*>(w.findControl("ListBoxVM"))->count(), 1) << "one volume line per new entry";
+  EXPECT_EQ(static_cast<ui::ListBox*>(w.findControl("ListBoxRM"))->items(), (std::vector<std::string>{"0", "1"}));
+  EXPECT_EQ(w.Label_MFN_Kosu.caption(), "2ｺ");
+  EXPECT_TRUE(w.Memory->HistoryEntries.empty());
+}
+
+}  // namespace

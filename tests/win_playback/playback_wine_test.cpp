@@ -1,0 +1,125 @@
+// A continuous run over three short WAV files through the real MCI: the tunes follow each
+// other on their completion messages, in order, with the window title naming each.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "memory/memory_lists.h"
+#include "app/Zelcoru.h"
+#include "app/settings.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell_namespace.h"
+#include "fakes/fake_system.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/mci_win32.h"
+#include "playback/playback.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_loop.h"
+
+namespace {
+
+// An 8 kHz mono 8-bit PCM WAV of `ms` milliseconds.
+std::string MakeWave(int ms) {
+  const std::uint32_t rate = 8000;
+  const std::uint32_t samples = rate * static_cast<std::uint32_t>(ms) / 1000;
+  std::string wav;
+  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF); };
+  auto u16 = [&](std::uint16_t v) { wav += char(v & 0xFF); wav += char(v >> 8); };
+  wav += "RIFF"; u32(36 + samples); wav += "WAVE";
+  wav += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate); u16(1); u16(8);
+  wav += "data"; u32(samples);
+  for (std::uint32_t i = 0; i < samples; ++i) wav += char((i / 20) % 2 ? 0xA0 : 0x60);
+  return wav;
+}
+
+// The real MCI, noting the window title whenever a tune is started.
+class TitleRecordingMci : public platform::Mci {
+ public:
+  platform::win32::Win32Mci real;
+  const app::TZELCOR32ZUMIK* window = nullptr;
+  std::vector<std::string> opens, titlesAtPlay;
+  platform::MciReply send(const std::string& command) override {
+    if (command.rfind("Open ", 0) == 0) opens.push_back(command);
+    if (command == "play Zumik notify" && window) titlesAtPlay.push_back(window->caption());
+    return real.send(command);
+  }
+};
+
+std::string tempFolder() {
+  wchar_t buf[MAX_PATH];
+  GetTempPathW(MAX_PATH, buf);
+  std::wstring w = std::wstring(buf) + L"zelcor_playback_" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(w.c_str(), nullptr);
+  return std::string(w.begin(), w.end()) + "\\";
+}
+
+TEST(WinePlaybackTest, ContinuousRunPlaysThreeWavesInOrderWithTheirTitles) {
+  const std::string data = tempFolder();
+  platform::win32::Win32FileSystem fs;
+  const std::vector<std::string> names = {"one.wav", "two.wav", "three.wav"};
+  for (auto& n : names) ASSERT_TRUE(fs.writeAtomic(data + n, MakeWave(700)));
+
+  fakes::FakeRegistry reg;
+  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
+  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
+  platform::win32::Win32Clock clock;
+  fakes::FakeShell shell;
+  fakes::FakePower power;
+  fakes::FakeInstanceLink link;
+  fakes::FakeShellNamespace shellNs;
+  TitleRecordingMci mci;
+  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
+
+  ui::win32::Win32Loop loop;
+  ui::win32::Win32Backend backend(loop);
+  ui::Application application(loop, &backend);
+  app::TZELCOR32ZUMIK window(application, services, data, {});
+  application.mainForm = &window;
+  mci.window = &window;
+  window.onMessage = [&window](unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
+    if (msg != MM_MCINOTIFY) return false;
+    window.Player().MciNotify(static_cast<unsigned>(wp));
+    result = 0;
+    return true;
+  };
+  window.FormCreate();
+  window.show();
+  mci.real.setNotifyWindow(reinterpret_cast<HWND>(window.handle));
+  const ULONGLONG begin = GetTickCount64();
+  loop.runUntil([&] { return window.S.InitDone == 99 || GetTickCount64() - begin > 10000; });
+  ASSERT_EQ(window.S.InitDone, 99);
+
+  window.S.FolderPath = data;
+  window.ListBox4.setItems(names);
+  window.ListBox4.tag = 0;
+  window.RadioGroup1.choose(0);
+  window.CheckBox1.setChecked(false);
+  window.S.FileHistoryLimit = 16;
+  const ULONGLONG started = GetTickCount64();
+  window.Button2.click();
+  loop.runUntil([&] {
+    return (mci.titlesAtPlay.size() == 3 && !window.S.PlayRunActive) || GetTickCount64() - started > 30000;
+  });
+  const ULONGLONG took = GetTickCount64() - started;
+
+  EXPECT_EQ(mci.opens, (std::vector<std::string>{"Open \"" + data + "one.wav\" alias Zumik buffer 6",
+                                                 "Open \"" + data + "two.wav\" alias Zumik buffer 6",
+                                                 "Open \"" + data + "three.wav\" alias Zumik buffer 6"}));
+  EXPECT_EQ(mci.titlesAtPlay, (std::vector<std::string>{"Zelcor32 one.wav (再生中)", "Zelcor32 two.wav (再生中)",
+                                                       "Zelcor32 three.wav (再生中)"}));
+  EXPECT_FALSE(window.S.PlayRunActive);
+  EXPECT_EQ(window.caption(), "Zelcor32 B-G-M");
+  EXPECT_EQ(window.Memory->HistoryEntries,
+            (std::vector<std::string>{data + "one.wav", data + "two.wav", data + "three.wav"}));
+  EXPECT_GE(took, 3 * 700u) << "each tune played to its end in real time";
+  EXPECT_NE(mci.real.send("status Zumik mode").code, 0u) << "the channel is closed at the end";
+  for (auto& n : names) {
+    const std::string file = data + n;
+    DeleteFileW(std::wstring(file.begin(), file.end()).c_str());
+  }
+}
+
+}  // namespace
