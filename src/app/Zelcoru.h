@@ -23,6 +23,7 @@
 
 namespace memory {
 class MemoryLists;
+class MemoryEdit;
 }
 namespace files {
 class FileList;
@@ -58,6 +59,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
   std::unique_ptr<memory::MemoryLists> Memory;
+  std::unique_ptr<memory::MemoryEdit> MemEdit;  // the memory edit panel
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

@@ -5,6 +5,7 @@
 #include "app/control_ids.h"
 #include "files/file_list.h"
 #include "files/folders.h"
+#include "memory/memory_edit.h"
 #include "memory/memory_lists.h"
 
 namespace app {
@@ -107,6 +108,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Folders.get());
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
+  MemEdit = std::make_unique<memory::MemoryEdit>(*this);
 }
 
 #undef MK
