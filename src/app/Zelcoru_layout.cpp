@@ -5,7 +5,9 @@
 #include "app/control_ids.h"
 #include "files/file_list.h"
 #include "files/folders.h"
+#include "memory/drop.h"
 #include "memory/memory_edit.h"
+#include "memory/trash.h"
 #include "memory/memory_lists.h"
 
 namespace app {
@@ -109,6 +111,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
   MemEdit = std::make_unique<memory::MemoryEdit>(*this);
+  TrashBin = std::make_unique<memory::Trash>(*this);
+  AddSubsystem(TrashBin.get());
+  Drop = std::make_unique<memory::DragDrop>(*this, *TrashBin);
 }
 
 #undef MK
