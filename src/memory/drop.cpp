@@ -5,12 +5,13 @@
 
 namespace memory {
 
+namespace {
+const char* const kDropItems[4] = {"P0", "P1", "P2", "P3"};
+}
+
 DragDrop::DragDrop(app::TZELCOR32ZUMIK& window, Trash& trash)
     : PopupMenu1(*window.findMenu("PopupMenu1")), w_(window), trash_(trash) {
-  for (int i = 0; i < 4; ++i) {
-    const std::string name = "P" + std::to_string(i);
-    w_.menu(name.c_str()).onClick = [this, i] { DropMenuChoice(i); };
-  }
+  for (int i = 0; i < 4; ++i) w_.menu(kDropItems[i]).onClick = [this, i] { DropMenuChoice(i); };
 }
 
 bool DragDrop::hasEntries(const ui::Control& list) const {
@@ -73,8 +74,7 @@ void DragDrop::DropOn(ui::Control& target, ui::Control& source) {
 }
 
 void DragDrop::DropMenuChoice(int item) {
-  const std::string name = "P" + std::to_string(item);
-  if (!DropTarget || !DropSource || !w_.menu(name.c_str()).enabled()) return;
+  if (item < 0 || item > 3 || !DropTarget || !DropSource || !w_.menu(kDropItems[item]).enabled()) return;
   MoveMode = item == 0 || item == 2;
   const bool all = item >= 2;
   ui::ItemList* source = &w_.ListBox6;
