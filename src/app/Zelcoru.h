@@ -24,6 +24,9 @@
 
 namespace memory {
 class MemoryLists;
+class MemoryEdit;
+class Trash;
+class DragDrop;
 }
 namespace files {
 class FileList;
@@ -65,6 +68,9 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
   std::unique_ptr<memory::MemoryLists> Memory;
+  std::unique_ptr<memory::MemoryEdit> MemEdit;  // the memory edit panel
+  std::unique_ptr<memory::Trash> TrashBin;     // the trash and moving entries
+  std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

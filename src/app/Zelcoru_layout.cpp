@@ -6,8 +6,12 @@
 #include "app/history_link.h"
 #include "files/file_list.h"
 #include "files/folders.h"
+#include "memory/drop.h"
+#include "memory/memory_edit.h"
+#include "memory/trash.h"
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
+#include "playback/random_pool.h"
 
 namespace app {
 
@@ -113,6 +117,19 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(player_.get());
   historyLink_ = std::make_unique<MemoryHistorySink>(*Memory);
   player_->setHistorySink(*historyLink_);
+  MemEdit = std::make_unique<memory::MemoryEdit>(*this);
+  TrashBin = std::make_unique<memory::Trash>(*this);
+  AddSubsystem(TrashBin.get());
+  Drop = std::make_unique<memory::DragDrop>(*this, *TrashBin);
+  // A list that changes under a random run starts its pool afresh.
+  auto folderPool = [this] {
+    playback::RebuildPool(*static_cast<ui::ListBox*>(findControl("ListBoxRD")), ListBox4.count());
+  };
+  Files->rebuildRandomPool = folderPool;
+  Folders->rebuildRandomPool = folderPool;
+  TrashBin->memoryListChanged = [this] {
+    playback::RebuildPool(*static_cast<ui::ListBox*>(findControl("ListBoxRM")), ListBox2.count());
+  };
 }
 
 #undef MK

@@ -1,6 +1,7 @@
 // The main menu, the pop-up menus and the handlers of the menu toggles.
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "files/file_list.h"
 #include "memory/memory_lists.h"
 
 namespace app {
@@ -160,7 +161,6 @@ void TZELCOR32ZUMIK::buildMenus() {
   Button11.onClick = [this] { Button11Click(); };
   ButtonKZON.onClick = [this] { ShowPanel(PanelKZ, !PanelKZ.visible()); };
   Button1.onClick = [this] { ShowPanel(PanelKZ, false); };
-  findControl("ButtonGomiClose")->onClick = [this] { ShowPanel(PanelGomi, false); };
   Button_JK.onClick = [this] { ShowPanel(Panel_JK, !Panel_JK.visible()); };
   findControl("Button_JK_CLOSE")->onClick = [this] { ShowPanel(Panel_JK, false); };
 }
@@ -236,9 +236,7 @@ void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
   if (namesOnly) {
     // The names-only mirrors follow the one display rule of the memory lists.
     Memory->RefreshNamesOnly();
-    std::vector<std::string> trash;
-    for (auto& e : ListBox6.items()) trash.push_back(Memory->DisplayName(e));
-    ListBox9.setItems(std::move(trash));
+    Memory->RefreshTrashNames();
     mirrorTag(ListBox2, ListBox8);
     mirrorTag(ListBox6, ListBox9);
   } else {
@@ -257,6 +255,14 @@ void TZELCOR32ZUMIK::Button9Click() {
   const bool namesOnly = menu("SSN").checked();
   ListBox2.setVisible(!namesOnly);
   ListBox8.setVisible(namesOnly);
+  ListBox6.setVisible(!namesOnly);
+  ListBox9.setVisible(namesOnly);
+  // Start-up builds the names-only lists itself once the memory is loaded.
+  if (namesOnly && !S.RestoringSettings) {
+    Memory->RefreshNamesOnly();
+    Memory->RefreshTrashNames();
+  }
+  Files->ActiveList = namesOnly ? &ListBox8 : &ListBox2;
   FormResize();
 }
 
@@ -265,6 +271,7 @@ void TZELCOR32ZUMIK::Button11Click() {
   PanelFF.setVisible(true);
   Button9.setVisible(true);
   Button11.setVisible(false);
+  Files->ActiveList = &ListBox4;
   FormResize();
 }
 

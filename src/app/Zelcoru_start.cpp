@@ -6,6 +6,7 @@
 #include "app/data_folder.h"
 #include "files/folders.h"
 #include "memory/memory_lists.h"
+#include "schedule/schedule_sets.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
 #include "base/path.h"
@@ -155,14 +156,7 @@ void TZELCOR32ZUMIK::restoreScheduleView() {
     ComboBox_TM_SUB.setItems({"月", "火", "水", "木", "金", "土", "日"});
     ComboBox_TM_SUB.setItemIndex(S.WeeklySetIndex);
   } else {
-    std::vector<std::string> names;
-    for (auto& e : Sv.fs.list(base::StripTrailingSlash(S.DataFolder), "*.DAY"))
-      if (!(e.attributes & platform::kAttrDirectory)) names.push_back(e.name.substr(0, e.name.size() - 4));
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-      return base::UpperCase(a) < base::UpperCase(b);
-    });
-    if (names.empty()) names.push_back("DAY000");
-    ComboBox_TM_SUB.setItems(names);
+    ComboBox_TM_SUB.setItems(schedule::ListDailySets(Sv.fs, S.DataFolder));
     edit->setVisible(true);
     int i = S.DailySetName.empty() ? -1 : ComboBox_TM_SUB.indexOf(S.DailySetName);
     ComboBox_TM_SUB.setItemIndex(i < 0 ? 0 : i);

@@ -195,6 +195,13 @@ void MemoryLists::RefreshNamesOnly() {
   w_.app().setBusyCursor(wasBusy);
 }
 
+void MemoryLists::RefreshTrashNames() {
+  std::vector<std::string> shown;
+  shown.reserve(w_.ListBox6.count());
+  for (auto& e : w_.ListBox6.items()) shown.push_back(DisplayName(e));
+  w_.ListBox9.setItems(std::move(shown));
+}
+
 void MemoryLists::ShowEntryCount() { w_.Label_MFN_Kosu.setCaption(std::to_string(w_.ListBox2.count()) + "ｺ"); }
 
 void MemoryLists::SelectMemory() {

@@ -51,6 +51,8 @@ class MemoryLists : public app::Subsystem {
   void LoadShownMemory();
   void AlignVolumes();
   void RefreshNamesOnly();
+  // The trash's names-only list ListBox9 from ListBox6, by the same display rule.
+  void RefreshTrashNames();
   void ShowEntryCount();
   void SelectMemory();  // ComboBox1Click
   void ShowHistory();

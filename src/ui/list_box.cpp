@@ -31,6 +31,7 @@ void ItemList::setItems(std::vector<std::string> items) {
     std::stable_sort(items_.begin(), items_.end(), [](const std::string& x, const std::string& y) {
       return compareNoCase(x, y) < 0;
     });
+  selected_.assign(items_.size(), 0);
   itemIndex_ = -1;
   notify(kChangeItems);
 }
@@ -42,6 +43,7 @@ void ItemList::add(const std::string& text) {
 void ItemList::insert(int index, const std::string& text) {
   if (index < 0 || index > count()) index = count();
   items_.insert(items_.begin() + index, text);
+  selected_.insert(selected_.begin() + index, 0);
   if (itemIndex_ >= index) ++itemIndex_;
   if (peer()) peer()->itemInserted(index);
 }
@@ -49,6 +51,7 @@ void ItemList::insert(int index, const std::string& text) {
 void ItemList::remove(int index) {
   if (index < 0 || index >= count()) return;
   items_.erase(items_.begin() + index);
+  selected_.erase(selected_.begin() + index);
   if (itemIndex_ == index)
     itemIndex_ = -1;
   else if (itemIndex_ > index)
@@ -59,6 +62,7 @@ void ItemList::remove(int index) {
 void ItemList::clear() {
   if (items_.empty() && itemIndex_ == -1) return;
   items_.clear();
+  selected_.clear();
   itemIndex_ = -1;
   notify(kChangeItems);
 }
@@ -84,6 +88,29 @@ int ItemList::indexOf(const std::string& text) const {
 void ItemList::setItemIndex(int index) {
   if (index < 0 || index >= count()) index = -1;
   itemIndex_ = index;
+  selected_.assign(items_.size(), 0);
+  if (index >= 0) selected_[index] = 1;
+  notify(kChangeSelection);
+}
+
+bool ItemList::selected(int index) const {
+  return index >= 0 && index < count() && selected_[index] != 0;
+}
+
+void ItemList::setSelected(int index, bool on) {
+  if (index < 0 || index >= count()) return;
+  selected_[index] = on ? 1 : 0;
+  notify(kChangeSelection);
+}
+
+int ItemList::selCount() const {
+  int n = 0;
+  for (char s : selected_) n += s;
+  return n;
+}
+
+void ItemList::selectAll() {
+  selected_.assign(items_.size(), 1);
   notify(kChangeSelection);
 }
 

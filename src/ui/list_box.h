@@ -31,12 +31,20 @@ class ItemList : public Control {
   std::function<void()> onChange;
   std::function<void()> onDoubleClick;
 
+  // The selected entries of a multi-select list, kept in step with inserts and removals.
+  // Setting itemIndex selects that entry alone.
+  bool selected(int index) const;
+  void setSelected(int index, bool on);
+  int selCount() const;
+  void selectAll();
+
   // The list's own integer, used by the play lists for their current entry.
   int tag = 0;
 
  private:
   int sortedPosition(const std::string& text) const;
   std::vector<std::string> items_;
+  std::vector<char> selected_;
   int itemIndex_ = -1;
 };
 

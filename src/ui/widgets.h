@@ -38,7 +38,7 @@ class Image : public Control {
  public:
   using Control::Control;
   Kind kind() const override { return Kind::Image; }
-  enum class Icon { None, Information, Question, Exclamation, Trash };
+  enum class Icon { None, Information, Question, Exclamation, Trash, TrashFull };
   Icon icon() const { return icon_; }
   void setIcon(Icon i) {
     icon_ = i;

@@ -281,6 +281,7 @@ void ControlPeer::applyState() {
       case Image::Icon::Question: id = reinterpret_cast<LPCWSTR>(IDI_QUESTION); break;
       case Image::Icon::Exclamation: id = reinterpret_cast<LPCWSTR>(IDI_WARNING); break;
       case Image::Icon::Trash: id = reinterpret_cast<LPCWSTR>(IDI_APPLICATION); break;
+      case Image::Icon::TrashFull: id = reinterpret_cast<LPCWSTR>(IDI_WINLOGO); break;
       case Image::Icon::None: break;
     }
     if (id) SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, id)), 0);
