@@ -58,6 +58,7 @@ Folders::Folders(app::TZELCOR32ZUMIK& w)
   w_.Button7.onClick = [this] { BulkRegister(); };
   w_.ListBox1.setHint("普通のフォルダー");
   w_.TreeView1.setHint("ツリーフォルダー");
+  w_.TreeView1.onChange = [this] { w_.app().loop().post([this] { TreeView1Change(); }); };
   w_.ComboBox2.setHint("ドライブの選択");
   w_.ButtonKaka.setHint("フォルダーヒストリーの表示");
   w_.ListBox1.onClick = [this] { ListBox1Click(); };
@@ -140,8 +141,37 @@ void Folders::BuildTree(const std::string& folder) {
     at = base::AddTrailingSlash(at + parts[level]);
   }
   SubfolderList = subfolders(f);
+  showTree();
   w_.HeaderFolder.setSection(0, std::to_string(TreeNodes.size()) + "ｺ" + kTreeCaption);
   treeBusy_ = false;
+}
+
+void Folders::showTree() {
+  std::vector<ui::TreeView::Node> nodes;
+  int current = -1;
+  for (std::size_t i = 0; i < TreeNodes.size(); ++i) {
+    nodes.push_back({TreeNodes[i].name, TreeNodes[i].depth, TreeNodes[i].open});
+    if (TreeNodes[i].open) current = static_cast<int>(i);  // the deepest open node is the folder itself
+  }
+  w_.TreeView1.setNodes(std::move(nodes), current);
+}
+
+std::string Folders::TreePath(int index) const {
+  if (index < 0 || index >= static_cast<int>(TreeNodes.size())) return {};
+  // The node's ancestors are the open nodes above it, one per level.
+  std::vector<std::string> parts(TreeNodes[index].depth + 1);
+  parts[TreeNodes[index].depth] = TreeNodes[index].name;
+  for (int i = index - 1, want = TreeNodes[index].depth - 1; i >= 0 && want >= 0; --i)
+    if (TreeNodes[i].open && TreeNodes[i].depth == want) parts[want--] = TreeNodes[i].name;
+  std::string path = parts[0];
+  for (std::size_t p = 1; p < parts.size(); ++p) path = base::AddTrailingSlash(path) + parts[p];
+  return path;
+}
+
+void Folders::TreeView1Change() {
+  if (treeBusy_) return;
+  const std::string path = TreePath(w_.TreeView1.selected());
+  if (!path.empty()) OpenFolderTree(path);
 }
 
 void Folders::openWithRecovery(const std::string& path, bool tree) {

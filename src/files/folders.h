@@ -51,9 +51,16 @@ class Folders : public app::Subsystem {
   void OpenInCurrentView(const std::string& path);
   void ListBox1Click();
   void SwitchView();  // header click
+  // The folder a tree node stands for, and the user's choice of a node.
+  std::string TreePath(int index) const;
+  void TreeView1Change();
   void K6Click();
 
   // Drives.
+ private:
+  void showTree();
+
+ public:
   void ListDrives();
   void ChangeDrive(char letter);
   void OpenFolderPath(const std::string& path);  // throws FolderError

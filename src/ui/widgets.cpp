@@ -139,6 +139,18 @@ void ScrollBar::userMoved(int pos) {
   if (onChange) onChange();
 }
 
+void TreeView::setNodes(std::vector<Node> nodes, int selected) {
+  nodes_ = std::move(nodes);
+  selected_ = selected >= 0 && selected < static_cast<int>(nodes_.size()) ? selected : -1;
+  notify(kChangeItems);
+}
+
+void TreeView::userSelect(int index) {
+  if (index < 0 || index >= static_cast<int>(nodes_.size())) return;
+  selected_ = index;
+  if (onChange) onChange();
+}
+
 void Header::setSections(std::vector<std::string> s) {
   sections_ = std::move(s);
   notify(kChangeItems);

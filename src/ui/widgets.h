@@ -173,11 +173,28 @@ class Header : public Control {
   std::vector<std::string> sections_;
 };
 
+// A folder tree, given as nodes in display order with their depth: a node's parent is the
+// nearest earlier node one level up that is open.
 class TreeView : public Control {
  public:
   using Control::Control;
   Kind kind() const override { return Kind::TreeView; }
   bool readOnly = true;
+  struct Node {
+    std::string text;
+    int depth = 0;
+    bool open = false;  // expanded, with its children below it
+  };
+  const std::vector<Node>& nodes() const { return nodes_; }
+  void setNodes(std::vector<Node> nodes, int selected);
+  int selected() const { return selected_; }
+  // The user chose a node: selects it and fires onChange.
+  void userSelect(int index);
+  std::function<void()> onChange;
+
+ private:
+  std::vector<Node> nodes_;
+  int selected_ = -1;
 };
 
 }  // namespace ui

@@ -161,3 +161,31 @@ TEST_F(FoldersTest, BulkAddStopsAt32700Entries) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FoldersTest, TreeShowsThePathOpenAndAChosenNodeOpensItsFolder) {
+  set("DirNo", "1");
+  fs.addFolder("C:\\OTHER");
+  auto& w = start();
+  const auto& nodes = w.TreeView1.nodes();
+  ASSERT_GE(nodes.size(), 5u);
+  ASSERT_GE(w.TreeView1.selected(), 0);
+  EXPECT_EQ(nodes[w.TreeView1.selected()].text, "JAZZ");
+  EXPECT_TRUE(nodes[w.TreeView1.selected()].open);
+  // Every node names its own folder through its open ancestors.
+  for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
+    EXPECT_TRUE(fs.folderExists(w.Folders->TreePath(i))) << w.Folders->TreePath(i);
+  int aNode = -1;
+  for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
+    if (nodes[i].text == "a") aNode = i;
+  ASSERT_GE(aNode, 0);
+  EXPECT_EQ(w.Folders->TreePath(aNode), "C:\\MUSIC\\JAZZ\\a");
+  w.TreeView1.userSelect(aNode);
+  loop.advance(10);
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ\\a");
+  EXPECT_EQ(w.ListBox4.items(), (Lines{"in-a.wav"}));
+  EXPECT_EQ(w.TreeView1.nodes()[w.TreeView1.selected()].text, "a");
+}
+
+}  // namespace

@@ -207,6 +207,37 @@ void ControlPeer::applyItems() {
       }
       break;
     }
+    case Kind::TreeView: {
+      auto& t = static_cast<TreeView&>(control_);
+      SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+      SendMessageW(hwnd_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+      std::vector<HTREEITEM> openAt;  // the open node of each depth so far
+      std::vector<HTREEITEM> items;
+      for (int i = 0; i < static_cast<int>(t.nodes().size()); ++i) {
+        const auto& n = t.nodes()[i];
+        std::wstring text = widen(n.text);
+        TVINSERTSTRUCTW ins{};
+        ins.hParent = n.depth > 0 && n.depth <= static_cast<int>(openAt.size()) ? openAt[n.depth - 1] : TVI_ROOT;
+        ins.hInsertAfter = TVI_LAST;
+        ins.item.mask = TVIF_TEXT | TVIF_PARAM;
+        ins.item.pszText = text.data();
+        ins.item.lParam = i;
+        HTREEITEM h = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+        items.push_back(h);
+        if (n.open) {
+          openAt.resize(n.depth);
+          openAt.push_back(h);
+        }
+      }
+      for (int i = 0; i < static_cast<int>(items.size()); ++i)
+        if (t.nodes()[i].open) SendMessageW(hwnd_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(items[i]));
+      if (t.selected() >= 0) {
+        SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items[t.selected()]));
+        SendMessageW(hwnd_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(items[t.selected()]));
+      }
+      SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+      break;
+    }
     case Kind::RadioGroup: {
       auto& g = static_cast<RadioGroup&>(control_);
       HWND child;

@@ -214,6 +214,19 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
       }
       result = 0;
       return true;
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(lp);
+      Control* c = controlOf(hdr->hwndFrom);
+      if (c && c->kind() == Kind::TreeView && hdr->code == TVN_SELCHANGEDW) {
+        auto* tv = reinterpret_cast<NMTREEVIEWW*>(lp);
+        // Only the user's own choice; selections the program makes are not echoed back.
+        if (tv->action == TVC_BYMOUSE || tv->action == TVC_BYKEYBOARD)
+          static_cast<TreeView*>(c)->userSelect(static_cast<int>(tv->itemNew.lParam));
+        result = 0;
+        return true;
+      }
+      return false;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -284,7 +297,7 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return msg == WM_SETCURSOR ? TRUE : 0;
   LRESULT result = 0;
   if (routeParentMessage(formOf(hwnd), hwnd, msg, wp, lp, result)) return result;
-  if (msg == WM_NOTIFY || msg == WM_CONTEXTMENU || msg == WM_DRAWITEM || msg == WM_MEASUREITEM)
+  if (msg == WM_CONTEXTMENU || msg == WM_DRAWITEM || msg == WM_MEASUREITEM)
     return SendMessageW(GetParent(hwnd), msg, wp, lp);
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
