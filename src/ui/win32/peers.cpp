@@ -55,7 +55,7 @@ ClassAndStyle classFor(Control& c) {
     case Kind::Header:
       return {WC_HEADERW, HDS_HORZ, 0};
     case Kind::TreeView:
-      return {WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS, WS_EX_CLIENTEDGE};
+      return {WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     case Kind::Image:
       return {L"STATIC", static_cast<Image&>(c).icon() == Image::Icon::None ? SS_ETCHEDFRAME : SS_ICON | SS_CENTERIMAGE, 0};
     case Kind::Form:
@@ -231,11 +231,11 @@ void ControlPeer::applyItems() {
       }
       for (int i = 0; i < static_cast<int>(items.size()); ++i)
         if (t.nodes()[i].open) SendMessageW(hwnd_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(items[i]));
+      SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
       if (t.selected() >= 0) {
         SendMessageW(hwnd_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items[t.selected()]));
         SendMessageW(hwnd_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(items[t.selected()]));
       }
-      SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
       break;
     }
     case Kind::RadioGroup: {
