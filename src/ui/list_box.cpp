@@ -114,6 +114,16 @@ void ItemList::selectAll() {
   notify(kChangeSelection);
 }
 
+void ItemList::userSelectMany(const std::vector<int>& chosen, int focused) {
+  selected_.assign(items_.size(), 0);
+  for (int i : chosen)
+    if (i >= 0 && i < count()) selected_[i] = 1;
+  itemIndex_ = focused >= 0 && focused < count() ? focused : -1;
+  notify(kChangeSelection);
+  if (onChange) onChange();
+  Control::click();
+}
+
 void ItemList::userSelect(int index) {
   setItemIndex(index);
   if (onChange) onChange();

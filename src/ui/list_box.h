@@ -37,6 +37,8 @@ class ItemList : public Control {
   void setSelected(int index, bool on);
   int selCount() const;
   void selectAll();
+  // A user's selection in a multi-select list: the entries chosen and the one with the focus.
+  void userSelectMany(const std::vector<int>& chosen, int focused);
 
   // The list's own integer, used by the play lists for their current entry.
   int tag = 0;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/Mkdlg.h"
+#include "ui/form.h"
+#include "ui/list_box.h"
 #include "test_support.h"
 #include "ui/headless_loop.h"
 
@@ -117,6 +119,30 @@ TEST(ColorButton, PushedLookDarkensTheFaceAndGreysTheFont) {
   EXPECT_EQ(look.face, 0x000020u);
   EXPECT_EQ(look.font, 0x333333u);
   EXPECT_EQ(ui::pushedLook(0xFFFFFF, 0x0000FF).font, 0xDDDDDDu);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ListSelection, UserMultiSelectionKeepsEveryChosenEntryThroughEdits) {
+  ui::HeadlessLoop loop;
+  ui::Application app{loop};
+  ui::Form form(app, "F", "TF");
+  auto& list = form.add<ui::ListBox>(&form, "L", 1);
+  list.multiSelect = true;
+  list.setItems({"a", "b", "c", "d"});
+  int changes = 0;
+  list.onChange = [&] { ++changes; };
+  list.userSelectMany({0, 2, 9}, 2);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(list.selCount(), 2);
+  EXPECT_EQ(list.itemIndex(), 2);
+  list.remove(1);  // "c" moves up and stays chosen
+  EXPECT_TRUE(list.selected(0));
+  EXPECT_TRUE(list.selected(1));
+  EXPECT_FALSE(list.selected(2));
+  EXPECT_EQ(list.itemIndex(), 1);
 }
 
 }  // namespace

@@ -278,7 +278,8 @@ void ControlPeer::applySelection() {
       auto& l = static_cast<ListBox&>(control_);
       if (l.multiSelect) {
         SendMessageW(hwnd_, LB_SETSEL, FALSE, -1);
-        if (l.itemIndex() >= 0) SendMessageW(hwnd_, LB_SETSEL, TRUE, l.itemIndex());
+        for (int i = 0; i < l.count(); ++i)
+          if (l.selected(i)) SendMessageW(hwnd_, LB_SETSEL, TRUE, i);
         SendMessageW(hwnd_, LB_SETCARETINDEX, l.itemIndex() < 0 ? 0 : l.itemIndex(), FALSE);
       } else {
         SendMessageW(hwnd_, LB_SETCURSEL, l.itemIndex(), 0);

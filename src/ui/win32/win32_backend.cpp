@@ -154,9 +154,15 @@ bool routeCommand(Form& form, WPARAM wp, LPARAM lp) {
       break;
     case Kind::ListBox:
       if (code == LBN_SELCHANGE) {
-        int sel = static_cast<int>(SendMessageW(child, LB_GETCURSEL, 0, 0));
-        if (static_cast<ListBox*>(c)->multiSelect) sel = static_cast<int>(SendMessageW(child, LB_GETCARETINDEX, 0, 0));
-        static_cast<ItemList*>(c)->userSelect(sel);
+        if (static_cast<ListBox*>(c)->multiSelect) {
+          const int n = static_cast<int>(SendMessageW(child, LB_GETSELCOUNT, 0, 0));
+          std::vector<int> chosen(n > 0 ? n : 0);
+          if (n > 0) SendMessageW(child, LB_GETSELITEMS, n, reinterpret_cast<LPARAM>(chosen.data()));
+          static_cast<ItemList*>(c)->userSelectMany(chosen,
+                                                    static_cast<int>(SendMessageW(child, LB_GETCARETINDEX, 0, 0)));
+        } else {
+          static_cast<ItemList*>(c)->userSelect(static_cast<int>(SendMessageW(child, LB_GETCURSEL, 0, 0)));
+        }
       } else if (code == LBN_DBLCLK) {
         if (auto& f = static_cast<ItemList*>(c)->onDoubleClick) f();
       }
