@@ -6,6 +6,8 @@
 #include <wmp.h>
 #include <wmpids.h>
 
+#include <optional>
+
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
@@ -84,6 +86,7 @@ struct Win32MediaPlayer::Impl {
   Ref<IWMPPlayer4> player;
   Ref<IConnectionPoint> point;
   DWORD cookie = 0;
+  std::optional<double> pausedAt;  // the place a paused tune goes on from
 
   bool controls(Ref<IWMPControls>& c) { return SUCCEEDED(player->get_controls(c.out())) && c; }
 };
@@ -125,7 +128,12 @@ Win32MediaPlayer::~Win32MediaPlayer() {
 
 bool Win32MediaPlayer::clearPlaylist() {
   Ref<IWMPPlaylist> list;
-  return SUCCEEDED(impl_->player->get_currentPlaylist(list.out())) && list && SUCCEEDED(list->clear());
+  if (SUCCEEDED(impl_->player->get_currentPlaylist(list.out())) && list && SUCCEEDED(list->clear())) return true;
+  // Some versions of the component (Wine's) offer no playlist editing: the URL set by
+  // appendToPlaylist replaces the current media instead.
+  Ref<IWMPControls> c;
+  if (impl_->controls(c)) c->stop();
+  return true;
 }
 
 bool Win32MediaPlayer::appendToPlaylist(const std::string& path) {
@@ -137,23 +145,33 @@ bool Win32MediaPlayer::appendToPlaylist(const std::string& path) {
                   SUCCEEDED(collection->add(url, media.out())) && media &&
                   SUCCEEDED(impl_->player->get_currentPlaylist(list.out())) && list &&
                   SUCCEEDED(list->appendItem(media.p));
+  const bool replaced = ok || SUCCEEDED(impl_->player->put_URL(url));
   SysFreeString(url);
-  return ok;
+  return replaced;
 }
 
 bool Win32MediaPlayer::play() {
   Ref<IWMPControls> c;
-  return impl_->controls(c) && SUCCEEDED(c->play());
+  if (!impl_->controls(c) || FAILED(c->play())) return false;
+  if (impl_->pausedAt) c->put_currentPosition(*impl_->pausedAt);
+  impl_->pausedAt.reset();
+  return true;
 }
 
 bool Win32MediaPlayer::stop() {
+  impl_->pausedAt.reset();
   Ref<IWMPControls> c;
   return impl_->controls(c) && SUCCEEDED(c->stop());
 }
 
 bool Win32MediaPlayer::pause() {
+  // Wine's component goes on playing through "pause"; a stop with the place kept pauses
+  // on every version.
   Ref<IWMPControls> c;
-  return impl_->controls(c) && SUCCEEDED(c->pause());
+  double at = 0;
+  if (!impl_->controls(c) || FAILED(c->get_currentPosition(&at)) || FAILED(c->stop())) return false;
+  impl_->pausedAt = at;
+  return true;
 }
 
 std::optional<double> Win32MediaPlayer::duration() {
@@ -165,6 +183,7 @@ std::optional<double> Win32MediaPlayer::duration() {
 }
 
 std::optional<double> Win32MediaPlayer::currentPosition() {
+  if (impl_->pausedAt) return impl_->pausedAt;
   Ref<IWMPControls> c;
   double p = 0;
   if (!impl_->controls(c) || FAILED(c->get_currentPosition(&p))) return std::nullopt;
@@ -172,6 +191,10 @@ std::optional<double> Win32MediaPlayer::currentPosition() {
 }
 
 bool Win32MediaPlayer::setCurrentPosition(double seconds) {
+  if (impl_->pausedAt) {
+    impl_->pausedAt = seconds;
+    return true;
+  }
   Ref<IWMPControls> c;
   return impl_->controls(c) && SUCCEEDED(c->put_currentPosition(seconds));
 }
