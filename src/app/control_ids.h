@@ -30,7 +30,8 @@
   X(ListBoxVG, 1804) X(ListBoxVL, 1805) X(ListBoxCD, 1806) X(ListBoxLZH, 1807)                  \
   X(ListBoxLZH_V, 1808) X(PanelFFV, 1900) X(PanelKZV, 1901) X(PanelKKV, 1902) X(PanelGMV, 1903)  \
   X(SpinButton4Down, 1030) X(SpinButton4Up, 1031) X(SpinButton5Down, 1032) X(SpinButton5Up, 1033) \
-  X(SpinButton6Down, 1034) X(SpinButton6Up, 1035) X(LabelWAVName, 1036) X(LabelWavData, 1037)
+  X(SpinButton6Down, 1034) X(SpinButton6Up, 1035) X(LabelWAVName, 1036) X(LabelWavData, 1037) \
+  X(ScrollBar_MP3, 1038) X(Button_MP3_STOP, 1039) X(Button_MP3_PLAY, 1040)
 
 #define ZELCOR_MENUS(X)                                                                          \
   X(MFile0, 2000) X(K6, 2001) X(SSN, 2002) X(M_CD_NAME, 2003) X(FOLDERHIS, 2004)                \

@@ -190,6 +190,7 @@ bool PlayDriver::routeEntry(const std::string& entry) {
   pb_.pump();
   if (w.S.ShutDown) return true;
   pb_.st.CdMode = false;
+  if (index == kMp3 && pb_.mp3.Mp3PlayerAvailable()) return pb_.mp3.Load();
   w.Timer11.setEnabled(true);
   return true;
 }

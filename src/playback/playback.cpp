@@ -11,7 +11,8 @@ Playback::Playback(app::TZELCOR32ZUMIK& window)
       history(window, keptHistory),
       player(*this),
       driver(*this),
-      pause(*this) {
+      pause(*this),
+      mp3(*this) {
   wireHandlers();
 }
 
@@ -30,6 +31,7 @@ void Playback::wireHandlers() {
   for (ui::ListBox* list : {&w.ListBox4, &w.ListBox2, &w.ListBox8, &w.ListBox3, &w.ListBox6, &w.ListBox9})
     list->onDoubleClick = [this, list] { driver.Button2Click(list); };
   pause.createAndWire();
+  mp3.createAndWire();
   // The tune's name and format, under the wave-format line of the settings panel.
   auto& name = w.add<ui::Label>(&w.PanelKZ, "LabelWAVName", ids::LabelWAVName);
   name.setBounds(8, 240, 160, 16);
@@ -48,12 +50,16 @@ void Playback::showTuneDetails(const std::string& name, const std::string& detai
   if (ui::Control* l = w.findControl("LabelWavData")) l->setCaption(details);
 }
 
-void Playback::restoreAtStart() { driver.TakeModeFromSelector(); }
+void Playback::restoreAtStart() {
+  driver.TakeModeFromSelector();
+  mp3.decideAtStart();
+}
 
 void Playback::stopForGood() {
   // The abort messages of the closing channels must read as a stop, not as a failure.
   st.InterruptReason = kPauseOrStop;
   player.Release();
+  mp3.StopMp3();
   for (int pass = 0; pass < 3; ++pass) {
     mci.CloseMain();
     pump();

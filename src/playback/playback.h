@@ -9,6 +9,7 @@
 #include "playback/history_sink.h"
 #include "playback/mci_channels.h"
 #include "playback/mci_player.h"
+#include "playback/mp3_player.h"
 #include "playback/pause_control.h"
 #include "playback/play_driver.h"
 #include "playback/playback_state.h"
@@ -31,9 +32,12 @@ class Playback : public app::Subsystem {
   MciPlayer player;
   PlayDriver driver;
   PauseControl pause;
+  Mp3Player mp3;
 
   // The main window's MM_MCINOTIFY.
   void MciNotify(unsigned flags) { player.MciNotify(flags); }
+  // The media player component for MP3 (none: MP3 goes to MCI); set before the start-up.
+  void setMediaPlayer(platform::MediaPlayer* component) { mp3.setComponent(component); }
   // Where the history is kept while another memory is shown (the memory lists' store).
   void setHistorySink(HistorySink& sink) { history.setSink(sink); }
 

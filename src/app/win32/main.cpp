@@ -15,6 +15,7 @@
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
+#include "platform/win32/media_player_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_namespace_win32.h"
 #include "platform/win32/system_win32.h"
@@ -108,7 +109,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     case app::StartKind::Player:
       break;
   }
+  // Without the component MP3 goes to MCI like the other formats.
+  const auto mediaPlayer = platform::win32::Win32MediaPlayer::Create();
   app::TZELCOR32ZUMIK window(application, services, dataFolder, params);
+  window.Player().setMediaPlayer(mediaPlayer.get());
   application.mainForm = &window;
   window.onCloseQuery = [&window](bool& canClose) { window.FormCloseQuery(canClose); };
   window.onMessage = [&window](unsigned msg, std::uintptr_t wp, std::intptr_t lp, std::intptr_t& result) {

@@ -1,0 +1,208 @@
+#include "playback/mp3_player.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Zelcoru.h"
+#include "app/control_ids.h"
+#include "platform/media_player.h"
+#include "playback/playback.h"
+
+namespace playback {
+
+void Mp3Player::createAndWire() {
+  auto& w = pb_.w;
+  pauseButton_ = &w.add<ui::Button>(&w.Panel_MP3, "Button_MP3_STOP", ids::Button_MP3_STOP);
+  playButton_ = &w.add<ui::Button>(&w.Panel_MP3, "Button_MP3_PLAY", ids::Button_MP3_PLAY);
+  bar_ = &w.add<ui::ScrollBar>(&w.Panel_MP3, "ScrollBar_MP3", ids::ScrollBar_MP3);
+  // The pause button lies over the resume button; hiding it uncovers ">".
+  playButton_->setBounds(0, 2, 26, 22);
+  playButton_->setCaption(">");
+  playButton_->setHint("再開");
+  pauseButton_->setBounds(0, 2, 26, 22);
+  pauseButton_->setCaption("■");
+  pauseButton_->setHint("一時停止");
+  bar_->setBounds(28, 0, 360, 26);
+  bar_->setHint("再生位置移動");
+  pauseButton_->onClick = [this] { Button_MP3_STOPClick(); };
+  playButton_->onClick = [this] { Button_MP3_PLAYClick(); };
+  bar_->onChange = [this] { ScrollBar_MP3Scroll(); };
+  errTimer_ = &w.addTimer("Timer_MP3_ERR", 300);
+  errTimer_->onTimer = [this] { Timer_MP3_ERRTimer(); };
+  w.Timer_MP3_Start.setInterval(500);
+  w.Timer_MP3_Start.onTimer = [this] { Timer_MP3_StartTimer(); };
+  w.Timer_MP3_LOOP.setInterval(1000);
+  w.Timer_MP3_LOOP.onTimer = [this] { Timer_MP3_LOOPTimer(); };
+}
+
+void Mp3Player::setComponent(platform::MediaPlayer* component) {
+  component_ = component;
+  if (!component_) return;
+  component_->onPlayStateChange = [this](long state) { PlayStateChange(state); };
+  component_->onError = [this] { ErrorEvent(); };
+}
+
+void Mp3Player::decideAtStart() { available_ = component_ && !pb_.w.menu("MO_MP3").checked(); }
+
+bool Mp3Player::Load() {
+  Mp3Error = false;
+  bool ok = component_ != nullptr;
+  if (ok) {
+    ok = component_->clearPlaylist();
+    pb_.pump();
+    ok = ok && component_->appendToPlaylist(pb_.w.S.PlayFile);
+    pb_.pump();
+    // Playing and stopping at once makes the component read the media (its duration).
+    ok = ok && component_->play() && component_->stop();
+  }
+  pb_.pump();
+  pb_.pump();
+  if (ok && !Mp3Error) {
+    pb_.w.Timer_MP3_Start.setEnabled(true);
+    return true;
+  }
+  pb_.w.app().setBusyCursor(false);
+  return false;
+}
+
+void Mp3Player::Timer_MP3_StartTimer() {
+  auto& w = pb_.w;
+  if (busyStart_) return;
+  busyStart_ = true;
+  w.Timer_MP3_Start.setEnabled(false);
+  pb_.pump();
+  w.Panel_MP3.setVisible(true);
+  pauseButton_->setVisible(true);
+  paused_ = false;
+  const auto duration = component_ ? component_->duration() : std::nullopt;
+  if (!duration || Mp3Error) return failStart();
+  Mp3DurationSec = *duration;
+  const long d = std::lround(Mp3DurationSec);
+  w.StatusBar1.setPanelText(1, std::to_string(d));
+  w.StatusBar1.setPanelText(2, "0");
+  bar_->setPosition(0);
+  bar_->setRange(0, static_cast<int>(std::min<long>(d, kPlayBarSteps)));
+  pb_.st.MsPerBarStep = d >= kPlayBarSteps ? static_cast<std::int32_t>(std::lround(d / double(kPlayBarSteps))) : 1;
+  if (!startPlaying()) return failStart();
+  pb_.pump();
+  w.ButtonWait.setVisible(false);
+  pb_.driver.ShowPlayingLook();
+  w.app().setBusyCursor(false);
+  lastPosition_ = -1;
+  lastMoveAt_ = w.app().loop().nowMs();
+  if (!w.S.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
+  busyStart_ = false;
+}
+
+bool Mp3Player::startPlaying() {
+  auto& w = pb_.w;
+  if (!component_->play() || Mp3Error) return false;
+  if (w.menu("SAISEIBAR").checked()) w.PanelBar.setVisible(true);
+  pb_.st.PlayedFlags |= 1;
+  pb_.history.Record(w.S.HistoryEntry.empty() ? w.S.PlayFile : w.S.HistoryEntry, pb_.st.PlayingFromShownList2);
+  return true;
+}
+
+void Mp3Player::failStart() {
+  busyStart_ = false;
+  errTimer_->setEnabled(true);
+}
+
+void Mp3Player::Timer_MP3_LOOPTimer() {
+  auto& w = pb_.w;
+  if (busyLoop_) return;
+  busyLoop_ = true;
+  pb_.pump();
+  if (!w.Timer_MP3_LOOP.enabled()) {  // stopped while the messages ran
+    busyLoop_ = false;
+    return;
+  }
+  const auto position = component_ ? component_->currentPosition() : std::nullopt;
+  Mp3PositionSec = position.value_or(component_ ? Mp3PositionSec : Mp3DurationSec);
+  const long p = std::lround(Mp3PositionSec);
+  w.StatusBar1.setPanelText(2, std::to_string(p));
+  bar_->setPosition(static_cast<int>(std::lround(p / double(std::max(1, pb_.st.MsPerBarStep)))));
+  const bool goesOn = Mp3PositionSec < Mp3DurationSec && !w.S.StopRequested && !Mp3MediaEnded && !Mp3Error;
+  if (goesOn && !stalled()) {
+    busyLoop_ = false;
+    return;
+  }
+  w.Timer_MP3_LOOP.setEnabled(false);
+  Mp3MediaEnded = false;
+  pb_.pump();
+  busyLoop_ = false;
+  StopMp3AndContinue();
+}
+
+bool Mp3Player::stalled() {
+  // A component that accepted "play" but never moves would hold an unattended run for ever.
+  const std::uint64_t now = pb_.w.app().loop().nowMs();
+  if (paused_ || Mp3PositionSec != lastPosition_) {
+    lastPosition_ = Mp3PositionSec;
+    lastMoveAt_ = now;
+    return false;
+  }
+  return now - lastMoveAt_ >= kStallMs;
+}
+
+void Mp3Player::Timer_MP3_ERRTimer() {
+  auto& w = pb_.w;
+  errTimer_->setEnabled(false);
+  StopMp3();
+  if (!w.S.ShutDown) w.Timer4.setEnabled(true);
+  w.app().setBusyCursor(false);
+}
+
+void Mp3Player::PlayStateChange(long newState) {
+  if (newState == platform::MediaPlayer::kMediaEnded) Mp3MediaEnded = true;
+}
+
+void Mp3Player::ErrorEvent() {
+  if (!component_) return;
+  if (component_->errorCount() > 0) Mp3Error = true;
+  component_->clearErrorQueue();
+}
+
+void Mp3Player::StopMp3() {
+  auto& w = pb_.w;
+  w.Panel_MP3.setVisible(false);
+  w.Timer_MP3_LOOP.setEnabled(false);
+  paused_ = false;
+  pb_.pump();
+  if (component_) component_->stop();
+}
+
+void Mp3Player::StopMp3AndContinue() {
+  auto& w = pb_.w;
+  if (busyStop_) return;
+  busyStop_ = true;
+  pb_.pump();
+  StopMp3();
+  if (w.S.StopRequested) {
+    pb_.driver.ReturnToIdle();
+  } else {
+    pb_.pump();
+    pb_.armAdvance();
+  }
+  busyStop_ = false;
+}
+
+void Mp3Player::Button_MP3_STOPClick() {
+  if (component_) component_->pause();
+  paused_ = true;
+  pauseButton_->setVisible(false);
+}
+
+void Mp3Player::Button_MP3_PLAYClick() {
+  pauseButton_->setVisible(true);
+  pb_.pump();
+  paused_ = false;
+  lastMoveAt_ = pb_.w.app().loop().nowMs();
+  if (component_) component_->play();
+}
+
+void Mp3Player::ScrollBar_MP3Scroll() {
+  if (component_) component_->setCurrentPosition(double(bar_->position()) * pb_.st.MsPerBarStep);
+}
+
+}  // namespace playback

@@ -1,0 +1,168 @@
+// MP3 under Wine: through the media player component to its end, with pause and resume, and
+// through the real MCI when "MP3" = 1.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/Zelcoru.h"
+#include "app/settings.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell_namespace.h"
+#include "fakes/fake_system.h"
+#include "memory/memory_lists.h"
+#include "mp3/wav_to_mp3.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/mci_win32.h"
+#include "platform/win32/media_player_win32.h"
+#include "playback/playback.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_loop.h"
+
+namespace {
+
+// A 44.1 kHz stereo tone as plain MPEG frames (the data chunk of the encoder's RIFF image).
+std::string MakeMp3(int ms) {
+  const std::uint32_t rate = 44100, frames = rate * static_cast<std::uint32_t>(ms) / 1000;
+  std::vector<std::uint8_t> wav;
+  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav.push_back((v >> (8 * i)) & 0xFF); };
+  auto u16 = [&](std::uint16_t v) { wav.push_back(v & 0xFF); wav.push_back(v >> 8); };
+  auto tag = [&](const char* t) { wav.insert(wav.end(), t, t + 4); };
+  tag("RIFF"); u32(36 + frames * 4); tag("WAVE");
+  tag("fmt "); u32(16); u16(1); u16(2); u32(rate); u32(rate * 4); u16(4); u16(16);
+  tag("data"); u32(frames * 4);
+  for (std::uint32_t i = 0; i < frames; ++i) {
+    const auto s = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / rate));
+    u16(static_cast<std::uint16_t>(s)); u16(static_cast<std::uint16_t>(s));
+  }
+  std::vector<std::uint8_t> riff;
+  if (!zelcor::mp3::EncodeWavImage(wav, zelcor::mp3::DefaultTargetFormat(), &riff).empty()) return {};
+  const std::string image(riff.begin(), riff.end());
+  const auto data = image.find("data", 12);
+  if (data == std::string::npos) return {};
+  return image.substr(data + 8);
+}
+
+class OpenRecordingMci : public platform::Mci {
+ public:
+  platform::win32::Win32Mci real;
+  std::vector<std::string> opens;
+  platform::MciReply send(const std::string& command) override {
+    if (command.rfind("Open ", 0) == 0) opens.push_back(command);
+    return real.send(command);
+  }
+};
+
+std::string tempFolder() {
+  wchar_t buf[MAX_PATH];
+  GetTempPathW(MAX_PATH, buf);
+  std::wstring w = std::wstring(buf) + L"zelcor_mp3_" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(w.c_str(), nullptr);
+  return std::string(w.begin(), w.end()) + "\\";
+}
+
+struct WineMp3Test : ::testing::Test {
+  const std::string data = tempFolder();
+  const std::string tune = data + "tone.mp3";
+  platform::win32::Win32FileSystem fs;
+  fakes::FakeRegistry reg;
+  platform::win32::Win32Clock clock;
+  fakes::FakeShell shell;
+  fakes::FakePower power;
+  fakes::FakeInstanceLink link;
+  fakes::FakeShellNamespace shellNs;
+  OpenRecordingMci mci;
+  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
+  ui::win32::Win32Loop loop;
+  ui::win32::Win32Backend backend{loop};
+  ui::Application application{loop, &backend};
+  std::unique_ptr<platform::win32::Win32MediaPlayer> component = platform::win32::Win32MediaPlayer::Create();
+  std::unique_ptr<app::TZELCOR32ZUMIK> window;
+
+  void SetUp() override {
+    const std::string mp3 = MakeMp3(1500);
+    ASSERT_GT(mp3.size(), 1000u);
+    ASSERT_TRUE(fs.writeAtomic(tune, mp3));
+    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
+    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
+  }
+  void TearDown() override { DeleteFileW(std::wstring(tune.begin(), tune.end()).c_str()); }
+
+  void startAndPlay() {
+    window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::vector<std::string>{});
+    application.mainForm = window.get();
+    window->Player().setMediaPlayer(component.get());
+    window->onMessage = [this](unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
+      if (msg != MM_MCINOTIFY) return false;
+      window->Player().MciNotify(static_cast<unsigned>(wp));
+      result = 0;
+      return true;
+    };
+    window->FormCreate();
+    window->show();
+    mci.real.setNotifyWindow(reinterpret_cast<HWND>(window->handle));
+    runFor(10000, [&] { return window->S.InitDone == 99; });
+    ASSERT_EQ(window->S.InitDone, 99);
+    window->S.FolderPath = data;
+    window->ListBox4.setItems({"tone.mp3"});
+    window->ListBox4.tag = 0;
+    window->RadioGroup1.choose(0);
+    window->CheckBox1.setChecked(false);
+    window->S.FileHistoryLimit = 16;
+    window->Button2.click();
+  }
+  // Runs the loop until done or timeoutMs; the time it took.
+  ULONGLONG runFor(ULONGLONG timeoutMs, const std::function<bool()>& done) {
+    const ULONGLONG begin = GetTickCount64();
+    loop.runUntil([&] { return done() || GetTickCount64() - begin > timeoutMs; });
+    return GetTickCount64() - begin;
+  }
+  ui::Button& button(const char* name) { return *static_cast<ui::Button*>(window->findControl(name)); }
+};
+
+TEST_F(WineMp3Test, PlaysThroughTheComponentToItsEndWithPauseAndResume) {
+  ASSERT_TRUE(component) << "the media player component could not be created";
+  startAndPlay();
+  runFor(5000, [&] { return window->Timer_MP3_LOOP.enabled(); });
+  ASSERT_TRUE(window->Panel_MP3.visible());
+  EXPECT_EQ(window->StatusBar1.panelText(1), "2") << "duration 1.5 s, rounded";
+  EXPECT_EQ(window->caption(), "Zelcor32 tone.mp3 (再生中)");
+
+  runFor(400, [] { return false; });
+  button("Button_MP3_STOP").click();
+  runFor(300, [] { return false; });
+  const double pausedAt = *component->currentPosition();
+  runFor(1500, [] { return false; });
+  EXPECT_TRUE(window->S.PlayRunActive) << "a paused tune does not end";
+  EXPECT_NEAR(*component->currentPosition(), pausedAt, 0.05);
+  button("Button_MP3_PLAY").click();
+  const ULONGLONG rest = runFor(10000, [&] { return !window->S.PlayRunActive; });
+
+  EXPECT_FALSE(window->S.PlayRunActive);
+  EXPECT_GE(rest + 50, static_cast<ULONGLONG>((1.5 - pausedAt) * 1000)) << "the rest played in real time";
+  EXPECT_TRUE(mci.opens.empty()) << "MCI was used for the MP3";
+  EXPECT_EQ(window->Memory->HistoryEntries, (std::vector<std::string>{tune}));
+  EXPECT_EQ(window->caption(), "Zelcor32 B-G-M");
+  EXPECT_FALSE(window->Panel_MP3.visible());
+  window->close();
+  runFor(3000, [&] { return window->closed(); });
+}
+
+TEST_F(WineMp3Test, WithMp3OffTheSameFilePlaysThroughMci) {
+  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "MP3", "1");
+  startAndPlay();
+  runFor(3000, [&] { return window->S.PlayRunActive; });
+  const ULONGLONG took = runFor(10000, [&] { return !window->S.PlayRunActive; });
+  EXPECT_EQ(mci.opens, (std::vector<std::string>{"Open \"" + tune + "\" alias Zumik"}));
+  EXPECT_EQ(window->Memory->HistoryEntries, (std::vector<std::string>{tune}));
+  EXPECT_GE(took, 1400u) << "played in real time to its end";
+  EXPECT_FALSE(window->Timer_MP3_LOOP.enabled());
+  window->close();
+  runFor(3000, [&] { return window->closed(); });
+}
+
+}  // namespace
