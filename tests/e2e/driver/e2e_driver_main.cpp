@@ -4,8 +4,10 @@
 //   e2e_driver list-box ID            print the items of a list box of the running main window
 //   e2e_driver close                  close the running main window
 //   e2e_driver state                  print what makes the running main window usable or not
+//   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -55,6 +57,70 @@ int measureStart() {
   return code && *code == 0 ? 0 : 1;
 }
 
+// An 8 kHz mono 8-bit PCM WAV of ms milliseconds (a soft square tone).
+std::string ToneWav(int ms) {
+  const std::uint32_t samples = 8 * static_cast<std::uint32_t>(ms);
+  std::string w;
+  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) w += char((v >> (8 * i)) & 0xFF); };
+  auto u16 = [&](std::uint16_t v) { w += char(v & 0xFF); w += char(v >> 8); };
+  w += "RIFF"; u32(36 + samples); w += "WAVE";
+  w += "fmt "; u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
+  w += "data"; u32(samples);
+  for (std::uint32_t i = 0; i < samples; ++i) w += char((i / 20) % 2 ? 0x90 : 0x70);
+  return w;
+}
+
+// The time from one tune's start (its title appears) to the next one's, less the tune's own
+// length: what the player spends between two tunes.
+int measureGaps(int count, int tuneMs) {
+  using namespace e2e;
+  PlayerFolder folder;
+  const std::wstring tunes = folder.makeFolder(L"tunes");
+  for (int i = 0; i < count; ++i) {
+    wchar_t name[32];
+    swprintf(name, 32, L"tunes\\t%03d.wav", i);
+    folder.writeFile(name, ToneWav(tuneMs));
+  }
+  SettingsKey::clear();
+  SettingsKey::set(L"Version", L"20");
+  SettingsKey::set(L"TEMPLZH", folder.makeFolder(L"extract"));
+  SettingsKey::set(L"SND_DIR", folder.makeFolder(L"mp3"));
+  SettingsKey::set(L"CPATH", tunes);
+  SettingsKey::set(L"SAISEIM", L"0,0,0,0,0,0,0,0");
+  PlayerProcess player(folder.exe());
+  HWND main = WaitForUsableMainWindow(player.id(), 60000);
+  if (!main) return 1;
+  LARGE_INTEGER freq, now;
+  QueryPerformanceFrequency(&freq);
+  auto ms = [&] {
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
+  };
+  Click(FindControl(main, ids::Button2));
+  std::wstring last;
+  double lastStart = 0;
+  const double deadline = ms() + 10000.0 + count * (tuneMs + 3000.0);
+  int seen = 0;
+  while (ms() < deadline) {
+    const std::wstring t = Text(main);
+    if (t != last) {
+      const double at = ms();
+      if (t.find(L"(\x518D\x751F\x4E2D)") != std::wstring::npos) {
+        if (seen++ > 0) printLine(L"gap_ms=" + std::to_wstring(static_cast<long long>(at - lastStart - tuneMs)));
+        lastStart = at;
+      } else if (seen > 0 && t == kIdleTitle) {
+        break;
+      }
+      last = t;
+    }
+    Sleep(1);
+  }
+  RequestClose(main);
+  player.waitExit(10000);
+  SettingsKey::clear();
+  return seen == count ? 0 : 1;
+}
+
 HWND runningMain() { return e2e::FindTopWindow(e2e::kMainWindowClass); }
 
 }  // namespace
@@ -63,6 +129,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring cmd = argc > 1 ? argv[1] : L"";
   try {
     if (cmd == L"measure-start") return measureStart();
+    if (cmd == L"measure-gaps" && argc > 3) return measureGaps(_wtoi(argv[2]), _wtoi(argv[3]));
     if (cmd == L"wait-window" && argc > 2) {
       const DWORD ms = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 5000;
       return e2e::WaitForTopWindow(argv[2], 0, ms) ? 0 : 1;
