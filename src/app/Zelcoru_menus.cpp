@@ -137,7 +137,7 @@ void TZELCOR32ZUMIK::buildMenus() {
     ui::MenuItem& item = menu(name);
     item.onClick = [this, &item] { SSNClick(item); };
   }
-  for (const char* name : {"SAISEIBAR", "RND_RESET", "LZH_VOUT", "PLZH5", "AUTO_VOL", "MO_MP3"}) {
+  for (const char* name : {"RND_RESET", "LZH_VOUT", "PLZH5", "AUTO_VOL", "MO_MP3"}) {
     ui::MenuItem& item = menu(name);
     item.onClick = [this, &item] { ToggleClick(item); };
   }
@@ -182,7 +182,6 @@ void TZELCOR32ZUMIK::Start1Click(ui::MenuItem& item) {
 
 void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) {
   item.setChecked(!item.checked());
-  if (item.name() == "SAISEIBAR" && !item.checked()) PanelBar.setVisible(false);
   if (item.name() == "MO_MP3") S.UseMediaPlayerForMp3 = !item.checked();
 }
 

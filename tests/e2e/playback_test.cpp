@@ -17,20 +17,6 @@
 namespace e2e {
 namespace {
 
-// An 8 kHz mono 8-bit PCM WAV of ms milliseconds; dataBytes overrides the declared size.
-std::string Wave(int ms, std::uint32_t dataBytes = 0) {
-  const std::uint32_t samples = 8 * static_cast<std::uint32_t>(ms);
-  const std::uint32_t declared = dataBytes ? dataBytes : samples;
-  std::string w;
-  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) w += char((v >> (8 * i)) & 0xFF); };
-  auto u16 = [&](std::uint16_t v) { w += char(v & 0xFF); w += char(v >> 8); };
-  w += "RIFF"; u32(36 + declared); w += "WAVE";
-  w += "fmt "; u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
-  w += "data"; u32(declared);
-  for (std::uint32_t i = 0; i < samples; ++i) w += char((i / 20) % 2 ? 0xA0 : 0x60);
-  return w;
-}
-
 const std::wstring kPlaying = L" (再生中)";
 
 class Playback : public PlayerTest {
@@ -79,7 +65,7 @@ class Playback : public PlayerTest {
 std::wstring Title(const std::wstring& name) { return L"Zelcor32 " + name + kPlaying; }
 
 TEST_F(Playback, FolderPlaysInOrderWithTitlesAndHistory) {
-  for (auto* n : {L"a.wav", L"b.wav", L"c.wav"}) tune(n, Wave(400));
+  for (auto* n : {L"a.wav", L"b.wav", L"c.wav"}) tune(n, ToneWav(400));
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);
@@ -92,7 +78,7 @@ TEST_F(Playback, FolderPlaysInOrderWithTitlesAndHistory) {
 }
 
 TEST_F(Playback, PauseSpinAndResumeGoOnFromTheMovedPlace) {
-  tune(L"long.wav", Wave(3000));
+  tune(L"long.wav", ToneWav(3000));
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);
@@ -117,7 +103,7 @@ TEST_F(Playback, PauseSpinAndResumeGoOnFromTheMovedPlace) {
 
 TEST_F(Playback, EndCountOfTwoClosesThePlayerAndWritesTheSettings) {
   SettingsKey::set(L"SAISEIM", L"0,1,0,0,0,0,0,0");  // endless: only the count ends the run
-  for (auto* n : {L"a.wav", L"b.wav", L"c.wav"}) tune(n, Wave(300));
+  for (auto* n : {L"a.wav", L"b.wav", L"c.wav"}) tune(n, ToneWav(300));
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);
@@ -132,12 +118,12 @@ TEST_F(Playback, EndCountOfTwoClosesThePlayerAndWritesTheSettings) {
 }
 
 TEST_F(Playback, CorruptFilesAreSkippedAndTheRunGoesOn) {
-  tune(L"a.wav", Wave(300));
-  tune(L"c.wav", Wave(300).substr(0, 30));                 // truncated in its header
+  tune(L"a.wav", ToneWav(300));
+  tune(L"c.wav", ToneWav(300).substr(0, 30));                 // truncated in its header
   tune(L"d.wav", "this is only text, renamed\r\n");
   tune(L"e.mp3", "");
-  tune(L"f.wav", Wave(300, 0xFFFFFFF0u));                   // claims 4 GB of samples
-  tune(L"g.wav", Wave(300));
+  tune(L"f.wav", ToneWav(300, 0xFFFFFFF0u));                   // claims 4 GB of samples
+  tune(L"g.wav", ToneWav(300));
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);
@@ -178,7 +164,7 @@ std::string Midi() {
 // give it up and go on rather than wait for a completion that never comes.
 TEST_F(Playback, MidiThatNeverMovesDoesNotHoldTheRun) {
   tune(L"a.mid", Midi());
-  tune(L"b.wav", Wave(400));
+  tune(L"b.wav", ToneWav(400));
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);

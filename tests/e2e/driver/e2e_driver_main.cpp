@@ -57,19 +57,6 @@ int measureStart() {
   return code && *code == 0 ? 0 : 1;
 }
 
-// An 8 kHz mono 8-bit PCM WAV of ms milliseconds (a soft square tone).
-std::string ToneWav(int ms) {
-  const std::uint32_t samples = 8 * static_cast<std::uint32_t>(ms);
-  std::string w;
-  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) w += char((v >> (8 * i)) & 0xFF); };
-  auto u16 = [&](std::uint16_t v) { w += char(v & 0xFF); w += char(v >> 8); };
-  w += "RIFF"; u32(36 + samples); w += "WAVE";
-  w += "fmt "; u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
-  w += "data"; u32(samples);
-  for (std::uint32_t i = 0; i < samples; ++i) w += char((i / 20) % 2 ? 0x90 : 0x70);
-  return w;
-}
-
 // The time from one tune's start (its title appears) to the next one's, less the tune's own
 // length: what the player spends between two tunes.
 int measureGaps(int count, int tuneMs) {

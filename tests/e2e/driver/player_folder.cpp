@@ -84,4 +84,23 @@ std::string SilentWav() {
   return s;
 }
 
+std::string ToneWav(int ms, std::uint32_t declaredBytes) {
+  const std::uint32_t samples = 8 * static_cast<std::uint32_t>(ms);
+  const std::uint32_t declared = declaredBytes ? declaredBytes : samples;
+  std::string s = "RIFF";
+  put32(s, 36 + declared);
+  s += "WAVEfmt ";
+  put32(s, 16);
+  put16(s, 1);
+  put16(s, 1);
+  put32(s, 8000);
+  put32(s, 8000);
+  put16(s, 1);
+  put16(s, 8);
+  s += "data";
+  put32(s, declared);
+  for (std::uint32_t i = 0; i < samples; ++i) s += static_cast<char>((i / 20) % 2 ? 0xA0 : 0x60);
+  return s;
+}
+
 }  // namespace e2e

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh data folder for one run of the player: the player keeps its data next to its exe,
 // so every run gets its own copy of the built exe in a new temporary folder.
+#include <cstdint>
 #include <string>
 
 namespace e2e {
@@ -30,5 +31,8 @@ class PlayerFolder {
 
 // A short silent PCM WAV, so that a file handed to the player is real audio.
 std::string SilentWav();
+// An 8 kHz mono 8-bit PCM WAV tone of ms milliseconds; declaredBytes, when given, is the data
+// size its header claims instead of the real one.
+std::string ToneWav(int ms, std::uint32_t declaredBytes = 0);
 
 }  // namespace e2e
