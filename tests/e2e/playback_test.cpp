@@ -141,38 +141,3 @@ TEST_F(Playback, CorruptFilesAreSkippedAndTheRunGoesOn) {
 
 }  // namespace
 }  // namespace e2e
-
-namespace e2e {
-namespace {
-
-// A one-track MIDI file of three quarter notes.
-std::string Midi() {
-  std::string track;
-  for (char note : {char(60), char(62), char(64)}) {
-    track += std::string("\x00\x90", 2) + note + char(100);
-    track += std::string("\x83\x60\x80", 3) + note + char(0);  // 480 ticks later
-  }
-  track += std::string("\x00\xFF\x2F\x00", 4);
-  auto be32 = [](std::uint32_t v) {
-    return std::string{char(v >> 24), char((v >> 16) & 0xFF), char((v >> 8) & 0xFF), char(v & 0xFF)};
-  };
-  return std::string("MThd") + be32(6) + std::string("\x00\x00\x00\x01\x01\xE0", 6) + "MTrk" +
-         be32(static_cast<std::uint32_t>(track.size())) + track;
-}
-
-// Wine has no MIDI output: the tune opens and "plays" without ever moving. The run must
-// give it up and go on rather than wait for a completion that never comes.
-TEST_F(Playback, MidiThatNeverMovesDoesNotHoldTheRun) {
-  tune(L"a.mid", Midi());
-  tune(L"b.wav", ToneWav(400));
-  std::unique_ptr<PlayerProcess> player;
-  HWND main = startUsable(player);
-  ASSERT_NE(main, nullptr);
-  Click(FindControl(main, ids::Button2));
-  const auto titles = titlesOfRun(main, 20000);
-  EXPECT_EQ(titles, (std::vector<std::wstring>{kIdleTitle, Title(L"a.mid"), Title(L"b.wav"), kIdleTitle}));
-  EXPECT_EQ(closeMain(main, *player), 0ul);
-}
-
-}  // namespace
-}  // namespace e2e
