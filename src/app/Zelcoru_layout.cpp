@@ -462,6 +462,12 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
 }
 
 void TZELCOR32ZUMIK::FormResize() {
+  // In the memory view the folder panel keeps two fifths of the height above the command strip.
+  if (MemoryViewShown()) {
+    ui::Rect b = PanelFF.bounds();
+    b.height = std::max(0, bounds().height - PanelCommand.bounds().height) * 2 / 5;
+    PanelFF.setBounds(b);
+  }
   realign();
   // The banner covers the client area while start-up runs.
   PanelOPEN.setBounds(0, 0, bounds().width, bounds().height);
