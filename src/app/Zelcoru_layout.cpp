@@ -459,6 +459,8 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
   ListBox2.setBounds(4, 30, w - 60, h - 34);
   ListBox8.setBounds(4, 30, w - 60, h - 34);
   if (ui::Control* trash = findControl("Image1")) trash->setBounds(w - 52, 30, 48, 48);
+  // The trash count sits under the trash icon.
+  if (ui::Control* count = findControl("Label7")) count->setBounds(w - 52, 80, 48, 16);
 }
 
 void TZELCOR32ZUMIK::FormResize() {

@@ -45,7 +45,6 @@ Trash::Trash(app::TZELCOR32ZUMIK& window)
       w_(window) {
   Image1.setHint("ゴミ箱");
   Image1.onRightButtonUp = [this] { Image1RightUp(); };
-  Label7.setBounds(Image1.bounds().left, 80, 48, 16);
   LabelGomiKosu2.setBounds(130, 4, 48, 16);
   LabelGomiTUIKA.setBounds(180, 4, 36, 16);
   ButtonMCut.setVisible(false);
