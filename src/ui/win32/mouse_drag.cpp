@@ -26,15 +26,15 @@ const char* const kDragPicture[] = {
     "X.......X       ",
     "X....XXXXX      ",
     "X..X..X         ",
-    "X.XX..X         ",
+    "X.X X..X        ",
     "XX  X..X        ",
-    "X   X..X        ",
-    "     X..XXXXXXX ",
-    "     X..X.....X ",
-    "      XXX.....X ",
-    "        X.....X ",
-    "        X.....X ",
-    "        XXXXXXX ",
+    "X    X..X       ",
+    "     X..X       ",
+    "      XX XXXXXXX",
+    "         X.....X",
+    "         X.....X",
+    "         X.....X",
+    "         XXXXXXX",
 };
 
 HCURSOR makeDragCursor() {
