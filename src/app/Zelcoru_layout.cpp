@@ -459,9 +459,17 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
   ListBox2.setBounds(4, 30, w - 60, h - 34);
   ListBox8.setBounds(4, 30, w - 60, h - 34);
   if (ui::Control* trash = findControl("Image1")) trash->setBounds(w - 52, 30, 48, 48);
+  // The trash count sits under the trash icon.
+  if (ui::Control* count = findControl("Label7")) count->setBounds(w - 52, 80, 48, 16);
 }
 
 void TZELCOR32ZUMIK::FormResize() {
+  // In the memory view the folder panel keeps two fifths of the height above the command strip.
+  if (MemoryViewShown()) {
+    ui::Rect b = PanelFF.bounds();
+    b.height = std::max(0, bounds().height - PanelCommand.bounds().height) * 2 / 5;
+    PanelFF.setBounds(b);
+  }
   realign();
   // The banner covers the client area while start-up runs.
   PanelOPEN.setBounds(0, 0, bounds().width, bounds().height);

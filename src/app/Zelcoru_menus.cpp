@@ -246,8 +246,9 @@ void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
 }
 
 void TZELCOR32ZUMIK::Button9Click() {
-  // Memory view: the memory panel in place of the folder panel.
-  PanelFF.setVisible(false);
+  // Memory view: the memory panel takes the room under a shorter folder panel, so that
+  // entries can still be dragged from the file list into the memory.
+  PanelFF.setAlign(ui::Align::Top);
   PanelMemory.setVisible(true);
   Button9.setVisible(false);
   Button11.setVisible(true);
@@ -267,7 +268,7 @@ void TZELCOR32ZUMIK::Button9Click() {
 
 void TZELCOR32ZUMIK::Button11Click() {
   PanelMemory.setVisible(false);
-  PanelFF.setVisible(true);
+  PanelFF.setAlign(ui::Align::Client);
   Button9.setVisible(true);
   Button11.setVisible(false);
   Files->ActiveList = &ListBox4;

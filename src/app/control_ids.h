@@ -14,7 +14,8 @@
   X(PanelMemory, 1200) X(ComboBox1, 1201) X(ListBox2, 1202) X(ListBox8, 1203) X(Image1, 1204)   \
   X(Button7, 1205) X(Button11, 1206) X(Button_JK, 1207) X(Btn_M_EDIT, 1208)                     \
   X(Panel_M_EDIT, 1209) X(Edit_M_EDIT, 1210) X(Btn_M_HENKO, 1211) X(Btn_M_NEW, 1212)            \
-  X(Btn_M_DEL, 1213) X(Btn_M_CANCEL, 1214) X(Label_MFN_Kosu, 1215)                                   \
+  X(Btn_M_DEL, 1213) X(Btn_M_CANCEL, 1214) X(Label_MFN_Kosu, 1215) X(Label7, 1216)              \
+  X(ButtonMCut, 1217)                                                                            \
   X(PanelKZ, 1300) X(CB13, 1301) X(CB14, 1302) X(CB15, 1303) X(CB37, 1304) X(CB38, 1305)        \
   X(CB39, 1306) X(CB30, 1307) X(CB40, 1308) X(CB41, 1309) X(CB1, 1310) X(CB2, 1311)             \
   X(CB3, 1312) X(CB4, 1313) X(CB5, 1314) X(Button1, 1315) X(LabelWaveFormat, 1316)              \
@@ -22,6 +23,7 @@
   X(ButtonKaKoBack, 1404) X(ButtonKaKoClose, 1405) X(LabelKaKo, 1406)                           \
   X(PanelGomi, 1500) X(ListBox6, 1501) X(ListBox9, 1502) X(ButtonGomiDel, 1503)                 \
   X(ButtonGomiClear, 1504) X(ButtonGomiClose, 1505) X(CheckBoxGomi, 1506) X(LabelGomiSASIN, 1507) \
+  X(LabelGomiKosu2, 1508) X(LabelGomiTUIKA, 1509)                                               \
   X(Panel_JK, 1600) X(ListBox_JK, 1601) X(ComboBox_TM_Mode, 1602) X(ComboBox_TM_SUB, 1603)      \
   X(Button_JK_START, 1604) X(Button_JK_STOP, 1605) X(Button_JK_CLOSE, 1606)                     \
   X(Label_JK_MODE, 1607) X(Label_JK_TM, 1608) X(Label_JK_KOSU, 1609) X(Btn_DAY_HENSHU, 1610)    \

@@ -1,5 +1,7 @@
 #include "memory/drop.h"
 
+#include <initializer_list>
+
 #include "app/Zelcoru.h"
 #include "memory/trash.h"
 
@@ -7,11 +9,21 @@ namespace memory {
 
 namespace {
 const char* const kDropItems[4] = {"P0", "P1", "P2", "P3"};
+constexpr int kHalfFontHeight = 6;  // the window font is 12 logical pixels high
 }
 
 DragDrop::DragDrop(app::TZELCOR32ZUMIK& window, Trash& trash)
     : PopupMenu1(*window.findMenu("PopupMenu1")), w_(window), trash_(trash) {
   for (int i = 0; i < 4; ++i) w_.menu(kDropItems[i]).onClick = [this, i] { DropMenuChoice(i); };
+  using Controls = std::initializer_list<ui::Control*>;
+  for (ui::Control* c : Controls{&w_.ListBox4, &w_.ListBox2, &w_.ListBox8, &w_.ListBox6, &w_.ListBox9, &trash_.Image1})
+    c->dragSource = true;
+  for (ui::Control* target : Controls{&w_.ListBox2, &w_.ListBox8, &w_.ListBox6, &w_.ListBox9, &trash_.Image1}) {
+    target->onDragOver = [this, target](ui::Control& source, int item) { return DragOver(*target, source, item); };
+    target->onDragDrop = [this, target](ui::Control& source, int) { DropOn(*target, source); };
+  }
+  // The menu opens at the mouse, moved up and left by half the window font's height.
+  showMenu = [this](ui::MenuItem& menu) { w_.app().popupAtMouse(w_, menu, -kHalfFontHeight, -kHalfFontHeight); };
 }
 
 bool DragDrop::hasEntries(const ui::Control& list) const {

@@ -1,6 +1,7 @@
 #include "memory/trash.h"
 
 #include "app/Zelcoru.h"
+#include "app/control_ids.h"
 #include "base/path.h"
 #include "base/sjis.h"
 #include "files/file_list.h"
@@ -17,8 +18,9 @@ T& control(app::TZELCOR32ZUMIK& w, const char* name) {
 }
 
 template <class T>
-T& made(app::TZELCOR32ZUMIK& w, ui::Control* parent, const char* name, const char* caption, const char* hint) {
-  T& c = w.add<T>(parent, name, 0);
+T& made(app::TZELCOR32ZUMIK& w, ui::Control* parent, const char* name, int id, const char* caption,
+        const char* hint) {
+  T& c = w.add<T>(parent, name, id);
   c.setCaption(caption);
   c.setHint(hint);
   return c;
@@ -33,14 +35,16 @@ bool IsCdTrackFile(const std::string& entry) {
 Trash::Trash(app::TZELCOR32ZUMIK& window)
     : Image1(control<ui::Image>(window, "Image1")),
       ListBoxVG(control<ui::ListBox>(window, "ListBoxVG")),
-      Label7(made<ui::Label>(window, &window.PanelMemory, "Label7", "0ｺ", "ゴミ箱に捨てた数")),
-      LabelGomiKosu2(made<ui::Label>(window, &window.PanelGomi, "LabelGomiKosu2", "0ｺ", "捨てられたファイル数")),
-      LabelGomiTUIKA(made<ui::Label>(window, &window.PanelGomi, "LabelGomiTUIKA", "add", "ゴミをどんどん追加する")),
-      ButtonMCut(made<ui::Button>(window, &window.PanelMemory, "ButtonMCut", "削除",
+      Label7(made<ui::Label>(window, &window.PanelMemory, "Label7", ids::Label7, "0ｺ", "ゴミ箱に捨てた数")),
+      LabelGomiKosu2(made<ui::Label>(window, &window.PanelGomi, "LabelGomiKosu2", ids::LabelGomiKosu2, "0ｺ",
+                                     "捨てられたファイル数")),
+      LabelGomiTUIKA(made<ui::Label>(window, &window.PanelGomi, "LabelGomiTUIKA", ids::LabelGomiTUIKA, "add",
+                                     "ゴミをどんどん追加する")),
+      ButtonMCut(made<ui::Button>(window, &window.PanelMemory, "ButtonMCut", ids::ButtonMCut, "削除",
                                   "メモリーデータを直接削除する　（ﾏﾙﾁｾﾚｸﾄ）")),
       w_(window) {
   Image1.setHint("ゴミ箱");
-  Label7.setBounds(Image1.bounds().left, 80, 48, 16);
+  Image1.onRightButtonUp = [this] { Image1RightUp(); };
   LabelGomiKosu2.setBounds(130, 4, 48, 16);
   LabelGomiTUIKA.setBounds(180, 4, 36, 16);
   ButtonMCut.setVisible(false);

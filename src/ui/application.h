@@ -11,6 +11,7 @@
 namespace ui {
 
 class Form;
+class MenuItem;
 
 // Creates and drives real windows for forms; the Win32 binding implements it.
 class Backend {
@@ -28,6 +29,9 @@ class Backend {
   virtual Rect screen() = 0;
   virtual void setBusyCursor(bool busy) = 0;
   virtual void bringToFront(Form& form) = 0;
+  // Opens a pop-up menu of the form at the mouse pointer moved by (dx, dy) logical pixels;
+  // the chosen item's onClick runs afterwards.
+  virtual void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) = 0;
 };
 
 class Application {
@@ -60,6 +64,10 @@ class Application {
     if (backend_) backend_->setBusyCursor(busy);
   }
   bool busyCursor() const { return busyCursor_; }
+  // Headless there is no mouse: the menu just stays open for a test to choose from.
+  void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) {
+    if (backend_) backend_->popupAtMouse(form, menu, dx, dy);
+  }
 
  private:
   EventLoop& loop_;

@@ -18,6 +18,10 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+struct Point {
+  int x = 0, y = 0;
+};
+
 // Colours are 0x00BBGGRR; kParentColor means "take the parent's colour".
 using Color = std::uint32_t;
 constexpr Color kParentColor = 0xFF000000u;
@@ -99,6 +103,15 @@ class Control {
   std::function<void()> onResize;
   // The pop-up menu shown on a right click over this control (not owned).
   MenuItem* popupMenu = nullptr;
+  std::function<void()> onRightButtonUp;
+
+  // Drag and drop between controls (see ui/drag.h): a drag source starts a drag when the
+  // mouse is pressed on it (on a selected entry of a list) and moved away. While the mouse
+  // is over this control, above entry `item` (-1 for none), onDragOver answers whether a drop
+  // from source would be taken; onDragDrop is the drop itself.
+  bool dragSource = false;
+  std::function<bool(Control& source, int item)> onDragOver;
+  std::function<void(Control& source, int item)> onDragDrop;
 
   // Lays out the aligned children inside the client area, in creation order, like a form does.
   void realign();

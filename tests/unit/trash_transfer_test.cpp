@@ -3,6 +3,7 @@
 #include "memory/drop.h"
 #include "memory/memory_lists.h"
 #include "memory/trash.h"
+#include "ui/drag.h"
 #include "player_fixture.h"
 
 namespace {
@@ -66,6 +67,26 @@ TEST_F(TransferTest, MoveAllFromTheTrashIconGoesToTheDropPositionAndEmptiesTheTr
   EXPECT_EQ(trash().LabelGomiKosu2.caption(), "0ｺ");
   EXPECT_EQ(trash().Image1.icon(), ui::Image::Icon::Trash);
   EXPECT_EQ(w.Label_MFN_Kosu.caption(), "3ｺ");
+}
+
+TEST_F(TransferTest, AMouseDragFromTheFileListCopiesToTheEntryUnderTheMouse) {
+  auto& w = start();
+  ui::DragTracker drag(4, 4);
+  w.ListBox4.setItemIndex(1);  // y.wav
+  ASSERT_TRUE(drag.press(w.ListBox4, {0, 0}, 1));
+  EXPECT_EQ(drag.move({0, 50}, &trash().Image1, -1), ui::DragCursor::Refuse);  // files never go to the trash
+  EXPECT_EQ(drag.move({0, 90}, &w.ListBox2, 2), ui::DragCursor::Accept);
+  EXPECT_EQ(w.ListBox2.itemIndex(), 2);
+  ASSERT_TRUE(drag.release({0, 80}, &w.ListBox2, 1));
+  loop.advance(0);
+  window->menu("P1").click();
+  EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\a.wav", "C:\\MUSIC\\y.wav", "C:\\b.wav", "C:\\c.wav"}));
+  EXPECT_EQ(w.ListBox4.count(), 2);
+
+  // The trash icon's right button opens the trash panel.
+  ASSERT_TRUE(trash().Image1.onRightButtonUp);
+  trash().Image1.onRightButtonUp();
+  EXPECT_TRUE(w.PanelGomi.visible());
 }
 
 TEST_F(TransferTest, TheMenuEnablesItemsBySourceAndASecondDropWaitsForTheFirst) {

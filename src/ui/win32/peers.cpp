@@ -4,6 +4,7 @@
 
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+#include "ui/win32/mouse_drag.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/wide.h"
 
@@ -36,11 +37,13 @@ ClassAndStyle classFor(Control& c) {
       return {L"STATIC", static_cast<Label&>(c).alignRight ? SS_RIGHT : SS_LEFT, 0};
     case Kind::CheckBox:
       return {L"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0};
-    case Kind::ListBox:
+    case Kind::ListBox: {
+      auto& l = static_cast<ListBox&>(c);
       return {L"LISTBOX",
-              WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                  (static_cast<ListBox&>(c).multiSelect ? LBS_EXTENDEDSEL : 0),
+              WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | (l.multiSelect ? LBS_EXTENDEDSEL : 0) |
+                  (l.ownerDrawBoldSelection ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0),
               WS_EX_CLIENTEDGE};
+    }
     case Kind::ComboBox:
       return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     case Kind::Edit:
@@ -57,7 +60,8 @@ ClassAndStyle classFor(Control& c) {
     case Kind::TreeView:
       return {WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     case Kind::Image:
-      return {L"STATIC", static_cast<Image&>(c).icon() == Image::Icon::None ? SS_ETCHEDFRAME : SS_ICON | SS_CENTERIMAGE, 0};
+      // SS_NOTIFY: a static window lets the mouse through to its parent without it.
+      return {L"STATIC", SS_NOTIFY | (static_cast<Image&>(c).icon() == Image::Icon::None ? SS_ETCHEDFRAME : SS_ICON | SS_CENTERIMAGE), 0};
     case Kind::Form:
       break;
   }
@@ -81,6 +85,7 @@ HWND createControlWindow(Win32Backend& backend, Control& c, HWND parent) {
   ControlPeer* raw = peer.get();
   c.setPeer(std::move(peer));
   SetPropW(hwnd, L"ZelcorControl", &c);
+  if (c.kind() == Kind::ListBox || c.kind() == Kind::Image) watchMouse(backend, hwnd);
   raw->changed(kChangeItems | kChangeSelection | kChangeChecked | kChangeState | kChangeCaption |
                kChangeBounds);
   return hwnd;
@@ -95,6 +100,18 @@ ControlPeer::~ControlPeer() {
     RemovePropW(hwnd_, L"ZelcorControl");
     DestroyWindow(hwnd_);
   }
+}
+
+Color paintedBackground(const Control& c) {
+  const Kind k = c.kind();
+  if ((k == Kind::ListBox || k == Kind::Edit || k == Kind::ComboBox) && c.color() == kParentColor) return kWindowColor;
+  return c.effectiveColor();
+}
+
+COLORREF colorRef(Color c) {
+  if (c == kButtonFaceColor) return GetSysColor(COLOR_BTNFACE);
+  if (c == kWindowColor) return GetSysColor(COLOR_WINDOW);
+  return c;
 }
 
 HBRUSH ControlPeer::backgroundBrush() {

@@ -41,6 +41,14 @@ class ControlPeer : public Peer {
   unsigned brushColor_ = 0;
 };
 
+// The background colour a control paints (lists, edits and combo boxes of the parent's colour
+// take the system window colour), and a kit colour as the system's own value.
+Color paintedBackground(const Control& c);
+COLORREF colorRef(Color c);
+
+// Draws one entry of an owner-drawn list (false when the item is not a list's).
+bool drawListItem(Win32Backend& backend, const DRAWITEMSTRUCT& d);
+
 // Creates the window of one control (and, for containers, nothing more: the caller recurses).
 HWND createControlWindow(Win32Backend& backend, Control& control, HWND parent);
 

@@ -7,6 +7,7 @@
 
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+#include "ui/win32/mouse_drag.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/wide.h"
 
@@ -67,6 +68,17 @@ HFONT makeFont(double scale, bool bold) {
   return CreateFontW(-static_cast<int>(12 * scale + 0.5), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
                      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH, face);
+}
+
+// The height of one list entry: a line of the bold face, which is never lower than the normal one.
+int measureLineHeight(HFONT font) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return tm.tmHeight;
 }
 
 int scaled(int v) { return static_cast<int>(v * g_backend->scale() + 0.5); }
@@ -190,17 +202,9 @@ LRESULT colorMessage(HDC dc, HWND child) {
   Control* c = controlOf(child);
   if (!c || !c->peer()) return 0;
   auto* peer = static_cast<ControlPeer*>(c->peer());
-  Color bg = c->effectiveColor();
-  if (c->kind() == Kind::ListBox || c->kind() == Kind::Edit || c->kind() == Kind::ComboBox) {
-    if (c->color() == kParentColor) bg = kWindowColor;
-  }
+  const Color bg = paintedBackground(*c);
   SetTextColor(dc, c->fontColor());
-  if (bg == kButtonFaceColor)
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  else if (bg == kWindowColor)
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  else
-    SetBkColor(dc, bg);
+  SetBkColor(dc, colorRef(bg));
   if (bg == kWindowColor) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(peer->backgroundBrush());
 }
@@ -233,6 +237,19 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
       }
       return false;
     }
+    case WM_MEASUREITEM:
+      if (auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp); m->CtlType == ODT_LISTBOX) {
+        m->itemHeight = g_backend->lineHeight();
+        result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_DRAWITEM:
+      if (drawListItem(*g_backend, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) {
+        result = TRUE;
+        return true;
+      }
+      return false;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -399,7 +416,8 @@ Form* formOf(HWND hwnd) {
   return &fw->form;
 }
 
-Win32Backend::Win32Backend(Win32Loop& loop) {
+Win32Backend::Win32Backend(Win32Loop& loop)
+    : drag_(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)) {
   g_backend = this;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                             ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -410,6 +428,7 @@ Win32Backend::Win32Backend(Win32Loop& loop) {
   if (scale_ < 1.0) scale_ = 1.0;
   font_ = makeFont(scale_, false);
   boldFont_ = makeFont(scale_, true);
+  lineHeight_ = measureLineHeight(boldFont_);
   registerClass(kContainerClass, containerProc);
   loop.preTranslate = [this](MSG& m) { return preTranslate(m); };
 }
@@ -511,8 +530,15 @@ void Win32Backend::popup(Form& form, MenuItem& menu, int x, int y) {
   PostMessageW(owner, WM_NULL, 0, 0);
 }
 
+void Win32Backend::popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) {
+  POINT pt;
+  GetCursorPos(&pt);
+  popup(form, menu, pt.x + static_cast<int>(dx * scale_), pt.y + static_cast<int>(dy * scale_));
+}
+
 bool Win32Backend::preTranslate(MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
+  if (msg.wParam == VK_ESCAPE && cancelDrag(*this)) return true;
   Form* form = formOf(msg.hwnd);
   if (!form) return false;
   if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "ui/application.h"
+#include "ui/drag.h"
 #include "ui/form.h"
 #include "ui/win32/win32_loop.h"
 
@@ -24,6 +25,7 @@ class Win32Backend : public Backend {
   Rect screen() override;
   void setBusyCursor(bool busy) override;
   void bringToFront(Form& form) override;
+  void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) override;
 
   // Shows a pop-up menu at screen position (x, y); its commands go to the form.
   void popup(Form& form, MenuItem& menu, int x, int y);
@@ -31,11 +33,17 @@ class Win32Backend : public Backend {
   // Pixels per logical pixel (the forms are laid out at 96 dpi).
   double scale() const { return scale_; }
   HFONT font(bool bold) const { return bold ? boldFont_ : font_; }
+  // The height of one entry of an owner-drawn list, in pixels.
+  int lineHeight() const { return lineHeight_; }
+  // The one mouse drag between controls.
+  DragTracker& drag() { return drag_; }
 
  private:
   bool preTranslate(MSG& msg);
   HFONT font_ = nullptr, boldFont_ = nullptr;
   double scale_ = 1.0;
+  int lineHeight_ = 16;
+  DragTracker drag_;
   bool busy_ = false;
   std::map<Form*, HWND> disabledOwners_;
 };

@@ -147,4 +147,40 @@ void ChooseMenuCommand(HWND top, int id) { PostMessageW(top, WM_COMMAND, MAKEWPA
 
 void RequestClose(HWND top) { PostMessageW(top, WM_CLOSE, 0, 0); }
 
+POINT ListEntryPoint(HWND listBox, int index) {
+  const LRESULT height = send(listBox, LB_GETITEMHEIGHT, 0, 0);
+  const LRESULT top = send(listBox, LB_GETTOPINDEX, 0, 0);
+  RECT rc{};
+  GetClientRect(listBox, &rc);
+  return POINT{rc.right / 2, static_cast<LONG>((index - top) * height + height / 2)};
+}
+
+bool ListEntrySelected(HWND listBox, int index) { return send(listBox, LB_GETSEL, index, 0) > 0; }
+
+namespace {
+void postMouse(HWND window, UINT msg, WPARAM keys, POINT at) {
+  PostMessageW(window, msg, keys, MAKELPARAM(static_cast<short>(at.x), static_cast<short>(at.y)));
+}
+}  // namespace
+
+void ClickAt(HWND window, POINT at) {
+  postMouse(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  postMouse(window, WM_LBUTTONUP, 0, at);
+}
+
+void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to) {
+  MapWindowPoints(toWindow, from, &to, 1);
+  postMouse(from, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  constexpr int kSteps = 4;
+  for (int i = 1; i <= kSteps; ++i)
+    postMouse(from, WM_MOUSEMOVE, MK_LBUTTON,
+              POINT{at.x + (to.x - at.x) * i / kSteps, at.y + (to.y - at.y) * i / kSteps});
+  postMouse(from, WM_LBUTTONUP, 0, to);
+}
+
+HWND FindOpenPopupMenu(DWORD pid) {
+  HWND menu = FindTopWindow(L"#32768", pid);
+  return IsShown(menu) ? menu : nullptr;
+}
+
 }  // namespace e2e

@@ -47,4 +47,17 @@ void Click(HWND button);                 // WM_COMMAND BN_CLICKED to the button'
 void ChooseMenuCommand(HWND top, int id);  // WM_COMMAND with the menu ID
 void RequestClose(HWND top);              // WM_CLOSE
 
+// The middle of entry index of a list box, in the list's client coordinates (the entry must be
+// scrolled into view).
+POINT ListEntryPoint(HWND listBox, int index);
+bool ListEntrySelected(HWND listBox, int index);
+// A left-button drag with the mouse: press at `from` in from's client coordinates, moves in a
+// few steps to client point `to` of window toWindow, release there. The messages go to from,
+// as they do while the pressed window holds the mouse.
+void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to);
+// A left click at client point `at`.
+void ClickAt(HWND window, POINT at);
+// The open pop-up menu of process pid, or nullptr.
+HWND FindOpenPopupMenu(DWORD pid);
+
 }  // namespace e2e

@@ -1,0 +1,20 @@
+#pragma once
+// The mouse side of dragging between controls: a control's window reports presses, moves
+// and releases to the kit's drag tracker, with the control and the list entry under the
+// mouse, and shows the answer in the pointer.
+#include <windows.h>
+
+#include "ui/control.h"
+
+namespace ui::win32 {
+
+class Win32Backend;
+
+// Watches the mouse over a list box or an image: drags from it and its right-button release.
+void watchMouse(Win32Backend& backend, HWND hwnd);
+// Ends a drag in progress without a drop (Escape); false when none was running.
+bool cancelDrag(Win32Backend& backend);
+// The entry of list window hwnd at client point pt, or -1 when none is there.
+int listItemAt(HWND hwnd, POINT pt);
+
+}  // namespace ui::win32
