@@ -7,19 +7,9 @@
 #   bash bench/playback/cpu.sh        (needs build/win64: cmake --build --preset win64)
 # The machine may be shared: other work delays both alike but does not add to these figures.
 set -e
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build=${ZELCOR_BUILD:-$repo/build/win64}
-driver="$build/tests/e2e/driver/e2e_driver.exe"
+. "$(dirname "$0")/../wine-bench.sh" tests/e2e/driver/e2e_driver.exe playback_bench.exe
 bench="$build/playback_bench.exe"
-for f in "$driver" "$bench"; do
-  [ -f "$f" ] || { echo "missing $f: build the win64 preset first" >&2; exit 1; }
-done
 seconds=${SECONDS_WINDOW:-30}
-
-if [ -z "$ZELCOR_WINE_SESSION" ]; then
-  exec bash "$repo/scripts/wine-session.sh" run bash "$0" "$@"
-fi
 
 player=$(wine "$driver" measure-cpu "$seconds" 2>/dev/null </dev/null | tr -d '\r')
 mci=$(wine "$bench" mci-cpu "$seconds" 2>/dev/null </dev/null | tr -d '\r')

@@ -6,20 +6,10 @@
 # message) and sets it against one tune's commands sent straight to MCI in the same session.
 #   bash bench/playback/run.sh        (needs build/win64: cmake --build --preset win64)
 set -e
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build=${ZELCOR_BUILD:-$repo/build/win64}
-driver="$build/tests/e2e/driver/e2e_driver.exe"
+. "$(dirname "$0")/../wine-bench.sh" tests/e2e/driver/e2e_driver.exe playback_bench.exe
 bench="$build/playback_bench.exe"
-for f in "$driver" "$bench"; do
-  [ -f "$f" ] || { echo "missing $f: build the win64 preset first" >&2; exit 1; }
-done
 tunes=${TUNES:-21}
 tune_ms=${TUNE_MS:-500}
-
-if [ -z "$ZELCOR_WINE_SESSION" ]; then
-  exec bash "$repo/scripts/wine-session.sh" run bash "$0" "$@"
-fi
 
 gaps=$(wine "$driver" measure-gaps "$tunes" "$tune_ms" 2>/dev/null </dev/null | tr -d '\r' | sed -n 's/gap_ms=//p')
 n=$(echo "$gaps" | grep -c . || true)
