@@ -22,18 +22,12 @@
 #include <vector>
 
 #include "app/Zelcoru.h"
-#include "app/settings.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
-#include "platform/win32/clock_win32.h"
+#include "hosted_player.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
 #include "player_folder.h"
 #include "player_process.h"
 #include "playback/playback.h"
-#include "ui/win32/win32_backend.h"
-#include "ui/win32/win32_loop.h"
 
 namespace {
 
@@ -142,57 +136,27 @@ void Analyse(const RecordingMci& mci, const Moments& notify, const Moments& t4, 
 }
 
 PlayerRun RunThePlayer(const std::string& data, const std::vector<std::string>& names) {
-  fakes::FakeRegistry reg;
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
-  platform::win32::Win32FileSystem fs;
-  platform::win32::Win32Clock clock;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeInstanceLink link;
-  fakes::FakeShellNamespace shellNs;
   RecordingMci mci;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
-  ui::win32::Win32Loop loop;
-  ui::win32::Win32Backend backend(loop);
-  ui::Application application(loop, &backend);
-  app::TZELCOR32ZUMIK window(application, services, data, {});
-  application.mainForm = &window;
-
+  wintest::HostedPlayer host(data, mci, mci.real);
   Moments notify, t4, t2, t11;
-  window.onMessage = [&](unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
-    if (msg != MM_MCINOTIFY) return false;
-    if (wp == MCI_NOTIFY_SUCCESSFUL) notify.at.push_back(NowMs());
-    window.Player().MciNotify(static_cast<unsigned>(wp));
-    result = 0;
-    return true;
+  host.onCompletion = [&](unsigned flags) {
+    if (flags == MCI_NOTIFY_SUCCESSFUL) notify.at.push_back(NowMs());
   };
+  PlayerRun run;
+  if (!host.start()) return run;
+  app::TZELCOR32ZUMIK& window = *host.window;
   for (auto [timer, moments] : {std::pair{&window.Timer4, &t4}, {&window.Timer2, &t2}, {&window.Timer11, &t11}}) {
     timer->onTimer = [tick = timer->onTimer, moments] {
       moments->at.push_back(NowMs());
       tick();
     };
   }
-  window.FormCreate();
-  window.show();
-  mci.real.setNotifyWindow(reinterpret_cast<HWND>(window.handle));
-  const double begin = NowMs();
-  loop.runUntil([&] { return window.S.InitDone == 99 || NowMs() - begin > 20000; });
-
-  window.S.FolderPath = data;
-  window.ListBox4.setItems(names);
-  window.ListBox4.tag = 0;
-  window.RadioGroup1.choose(0);
-  window.CheckBox1.setChecked(false);
-  const double started = NowMs();
-  window.Button2.click();
+  host.playFolder(names);
   bool runStarted = false;
-  loop.runUntil([&] {
+  host.runFor(20000 + names.size() * 5000, [&] {
     runStarted = runStarted || window.S.PlayRunActive;
-    return (runStarted && !window.S.PlayRunActive) || NowMs() - started > 20000.0 + names.size() * 5000.0;
+    return runStarted && !window.S.PlayRunActive;
   });
-
-  PlayerRun run;
   Analyse(mci, notify, t4, t2, t11, run);
   run.timer4 = window.Timer4.interval();
   run.timer2 = window.Timer2.interval();
