@@ -4,16 +4,8 @@
 # warm: the starts that follow. Median of 5 of each. Needs build/win64 (cmake --build --preset win64).
 #   bash bench/startup/run.sh
 set -e
-here=$(cd "$(dirname "$0")" && pwd)
-repo=$(cd "$here/../.." && pwd)
-build=${ZELCOR_BUILD:-$repo/build/win64}
-driver="$build/tests/e2e/driver/e2e_driver.exe"
-[ -f "$driver" ] || { echo "missing $driver: build the win64 preset first" >&2; exit 1; }
+. "$(dirname "$0")/../wine-bench.sh" tests/e2e/driver/e2e_driver.exe
 runs=${RUNS:-5}
-
-if [ -z "$ZELCOR_WINE_SESSION" ]; then
-  exec bash "$repo/scripts/wine-session.sh" run bash "$0" "$@"
-fi
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

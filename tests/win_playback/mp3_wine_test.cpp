@@ -9,19 +9,15 @@
 #include <vector>
 
 #include "app/Zelcoru.h"
+#include "hosted_player.h"
 #include "app/settings.h"
 #include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
 #include "memory/memory_lists.h"
 #include "mp3/wav_to_mp3.h"
-#include "platform/win32/clock_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
 #include "platform/win32/media_player_win32.h"
 #include "playback/playback.h"
-#include "ui/win32/win32_backend.h"
-#include "ui/win32/win32_loop.h"
 
 namespace {
 
@@ -68,59 +64,25 @@ std::string tempFolder() {
 struct WineMp3Test : ::testing::Test {
   const std::string data = tempFolder();
   const std::string tune = data + "tone.mp3";
-  platform::win32::Win32FileSystem fs;
-  fakes::FakeRegistry reg;
-  platform::win32::Win32Clock clock;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeInstanceLink link;
-  fakes::FakeShellNamespace shellNs;
   OpenRecordingMci mci;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
-  ui::win32::Win32Loop loop;
-  ui::win32::Win32Backend backend{loop};
-  ui::Application application{loop, &backend};
+  wintest::HostedPlayer host{data, mci, mci.real};
+  platform::win32::Win32FileSystem& fs = host.fs;
+  fakes::FakeRegistry& reg = host.reg;
   std::unique_ptr<platform::win32::Win32MediaPlayer> component = platform::win32::Win32MediaPlayer::Create();
-  std::unique_ptr<app::TZELCOR32ZUMIK> window;
+  std::unique_ptr<app::TZELCOR32ZUMIK>& window = host.window;
 
   void SetUp() override {
     const std::string mp3 = MakeMp3(1500);
     ASSERT_GT(mp3.size(), 1000u);
     ASSERT_TRUE(fs.writeAtomic(tune, mp3));
-    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
-    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
   }
   void TearDown() override { DeleteFileW(std::wstring(tune.begin(), tune.end()).c_str()); }
 
   void startAndPlay() {
-    window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::vector<std::string>{});
-    application.mainForm = window.get();
-    window->Player().setMediaPlayer(component.get());
-    window->onMessage = [this](unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
-      if (msg != MM_MCINOTIFY) return false;
-      window->Player().MciNotify(static_cast<unsigned>(wp));
-      result = 0;
-      return true;
-    };
-    window->FormCreate();
-    window->show();
-    mci.real.setNotifyWindow(reinterpret_cast<HWND>(window->handle));
-    runFor(10000, [&] { return window->S.InitDone == 99; });
-    ASSERT_EQ(window->S.InitDone, 99);
-    window->S.FolderPath = data;
-    window->ListBox4.setItems({"tone.mp3"});
-    window->ListBox4.tag = 0;
-    window->RadioGroup1.choose(0);
-    window->CheckBox1.setChecked(false);
-    window->S.FileHistoryLimit = 16;
-    window->Button2.click();
+    ASSERT_TRUE(host.start(component.get()));
+    host.playFolder({"tone.mp3"});
   }
-  // Runs the loop until done or timeoutMs; the time it took.
-  ULONGLONG runFor(ULONGLONG timeoutMs, const std::function<bool()>& done) {
-    const ULONGLONG begin = GetTickCount64();
-    loop.runUntil([&] { return done() || GetTickCount64() - begin > timeoutMs; });
-    return GetTickCount64() - begin;
-  }
+  ULONGLONG runFor(ULONGLONG timeoutMs, const std::function<bool()>& done) { return host.runFor(timeoutMs, done); }
   ui::Button& button(const char* name) { return *static_cast<ui::Button*>(window->findControl(name)); }
 };
 

@@ -8,16 +8,10 @@
 
 #include "memory/memory_lists.h"
 #include "app/Zelcoru.h"
-#include "app/settings.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
-#include "platform/win32/clock_win32.h"
+#include "hosted_player.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
 #include "playback/playback.h"
-#include "ui/win32/win32_backend.h"
-#include "ui/win32/win32_loop.h"
 
 namespace {
 
@@ -62,47 +56,14 @@ TEST(WinePlaybackTest, ContinuousRunPlaysThreeWavesInOrderWithTheirTitles) {
   const std::vector<std::string> names = {"one.wav", "two.wav", "three.wav"};
   for (auto& n : names) ASSERT_TRUE(fs.writeAtomic(data + n, MakeWave(700)));
 
-  fakes::FakeRegistry reg;
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
-  platform::win32::Win32Clock clock;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeInstanceLink link;
-  fakes::FakeShellNamespace shellNs;
   TitleRecordingMci mci;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
-
-  ui::win32::Win32Loop loop;
-  ui::win32::Win32Backend backend(loop);
-  ui::Application application(loop, &backend);
-  app::TZELCOR32ZUMIK window(application, services, data, {});
-  application.mainForm = &window;
+  wintest::HostedPlayer host(data, mci, mci.real);
+  ASSERT_TRUE(host.start());
+  app::TZELCOR32ZUMIK& window = *host.window;
   mci.window = &window;
-  window.onMessage = [&window](unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
-    if (msg != MM_MCINOTIFY) return false;
-    window.Player().MciNotify(static_cast<unsigned>(wp));
-    result = 0;
-    return true;
-  };
-  window.FormCreate();
-  window.show();
-  mci.real.setNotifyWindow(reinterpret_cast<HWND>(window.handle));
-  const ULONGLONG begin = GetTickCount64();
-  loop.runUntil([&] { return window.S.InitDone == 99 || GetTickCount64() - begin > 10000; });
-  ASSERT_EQ(window.S.InitDone, 99);
-
-  window.S.FolderPath = data;
-  window.ListBox4.setItems(names);
-  window.ListBox4.tag = 0;
-  window.RadioGroup1.choose(0);
-  window.CheckBox1.setChecked(false);
-  window.S.FileHistoryLimit = 16;
   const ULONGLONG started = GetTickCount64();
-  window.Button2.click();
-  loop.runUntil([&] {
-    return (mci.titlesAtPlay.size() == 3 && !window.S.PlayRunActive) || GetTickCount64() - started > 30000;
-  });
+  host.playFolder(names);
+  host.runFor(30000, [&] { return mci.titlesAtPlay.size() == 3 && !window.S.PlayRunActive; });
   const ULONGLONG took = GetTickCount64() - started;
 
   EXPECT_EQ(mci.opens, (std::vector<std::string>{"Open \"" + data + "one.wav\" alias Zumik buffer 6",

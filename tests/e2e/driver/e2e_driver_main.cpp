@@ -5,10 +5,13 @@
 //   e2e_driver close                  close the running main window
 //   e2e_driver state                  print what makes the running main window usable or not
 //   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes
+//   e2e_driver measure-cpu SECONDS    the player's CPU share over SECONDS, idle and playing a long tune
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "app/control_ids.h"
@@ -28,13 +31,19 @@ void printLine(const std::wstring& w) {
   std::fflush(stdout);
 }
 
-int measureStart() {
-  using namespace e2e;
-  PlayerFolder folder;
+// Fresh settings of a current version, with the working folders inside the player's folder.
+void PrepareSettings(e2e::PlayerFolder& folder) {
+  using e2e::SettingsKey;
   SettingsKey::clear();
   SettingsKey::set(L"Version", L"20");
   SettingsKey::set(L"TEMPLZH", folder.makeFolder(L"extract"));
   SettingsKey::set(L"SND_DIR", folder.makeFolder(L"mp3"));
+}
+
+int measureStart() {
+  using namespace e2e;
+  PlayerFolder folder;
+  PrepareSettings(folder);
   LARGE_INTEGER freq, t0, t1;
   QueryPerformanceFrequency(&freq);
   QueryPerformanceCounter(&t0);
@@ -57,6 +66,26 @@ int measureStart() {
   return code && *code == 0 ? 0 : 1;
 }
 
+// Prepares the settings so that the player opens on the folder `tunes` in continuous mode,
+// starts it there and returns its main window once usable (nullptr if it never is).
+HWND StartOnTunes(e2e::PlayerFolder& folder, const std::wstring& tunes, std::unique_ptr<e2e::PlayerProcess>& player) {
+  using namespace e2e;
+  PrepareSettings(folder);
+  SettingsKey::set(L"CPATH", tunes);
+  SettingsKey::set(L"SAISEIM", L"0,0,0,0,0,0,0,0");
+  player = std::make_unique<PlayerProcess>(folder.exe());
+  return WaitForUsableMainWindow(player->id(), 60000);
+}
+
+bool IsPlayingTitle(const std::wstring& title) { return title.find(L"(\x518D\x751F\x4E2D)") != std::wstring::npos; }
+
+double NowMs() {
+  LARGE_INTEGER freq, now;
+  QueryPerformanceFrequency(&freq);
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
+}
+
 // The time from one tune's start (its title appears) to the next one's, less the tune's own
 // length: what the player spends between two tunes.
 int measureGaps(int count, int tuneMs) {
@@ -68,31 +97,19 @@ int measureGaps(int count, int tuneMs) {
     swprintf(name, 32, L"tunes\\t%03d.wav", i);
     folder.writeFile(name, ToneWav(tuneMs));
   }
-  SettingsKey::clear();
-  SettingsKey::set(L"Version", L"20");
-  SettingsKey::set(L"TEMPLZH", folder.makeFolder(L"extract"));
-  SettingsKey::set(L"SND_DIR", folder.makeFolder(L"mp3"));
-  SettingsKey::set(L"CPATH", tunes);
-  SettingsKey::set(L"SAISEIM", L"0,0,0,0,0,0,0,0");
-  PlayerProcess player(folder.exe());
-  HWND main = WaitForUsableMainWindow(player.id(), 60000);
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = StartOnTunes(folder, tunes, player);
   if (!main) return 1;
-  LARGE_INTEGER freq, now;
-  QueryPerformanceFrequency(&freq);
-  auto ms = [&] {
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
-  };
   Click(FindControl(main, ids::Button2));
   std::wstring last;
   double lastStart = 0;
-  const double deadline = ms() + 10000.0 + count * (tuneMs + 3000.0);
+  const double deadline = NowMs() + 10000.0 + count * (tuneMs + 3000.0);
   int seen = 0;
-  while (ms() < deadline) {
+  while (NowMs() < deadline) {
     const std::wstring t = Text(main);
     if (t != last) {
-      const double at = ms();
-      if (t.find(L"(\x518D\x751F\x4E2D)") != std::wstring::npos) {
+      const double at = NowMs();
+      if (IsPlayingTitle(t)) {
         if (seen++ > 0) printLine(L"gap_ms=" + std::to_wstring(static_cast<long long>(at - lastStart - tuneMs)));
         lastStart = at;
       } else if (seen > 0 && t == kIdleTitle) {
@@ -103,9 +120,72 @@ int measureGaps(int count, int tuneMs) {
     Sleep(1);
   }
   RequestClose(main);
-  player.waitExit(10000);
+  player->waitExit(10000);
   SettingsKey::clear();
   return seen == count ? 0 : 1;
+}
+
+// The player's CPU over `seconds` as a share of one core, in percent: all its threads, and its
+// window thread alone.
+struct CpuShare {
+  double all, windowThread;
+};
+
+CpuShare CpuShareOver(const e2e::PlayerProcess& player, int seconds) {
+  const double t0 = NowMs();
+  const std::uint64_t all0 = player.cpuTime100ns(), ui0 = player.mainThreadCpuTime100ns();
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  const std::uint64_t all1 = player.cpuTime100ns(), ui1 = player.mainThreadCpuTime100ns();
+  const double wallMs = NowMs() - t0;
+  auto percent = [&](std::uint64_t used) { return static_cast<double>(used) / 1e4 * 100.0 / wallMs; };
+  return {percent(all1 - all0), percent(ui1 - ui0)};
+}
+
+// A pointer resting on a control keeps that control's tooltip timer ticking; the figures are
+// for a user who works elsewhere, so the pointer goes to a screen corner outside the window.
+void MovePointerOffWindow(HWND main) {
+  RECT r{};
+  GetWindowRect(main, &r);
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  for (POINT p : {POINT{0, 0}, POINT{w - 1, 0}, POINT{0, h - 1}, POINT{w - 1, h - 1}}) {
+    if (!PtInRect(&r, p)) {
+      SetCursorPos(p.x, p.y);
+      return;
+    }
+  }
+}
+
+// The player's CPU while it waits idle and while it plays one long WAV tune, each over the
+// same window, in one process: the idle figure is the baseline of the playing one.
+int measureCpu(int seconds) {
+  using namespace e2e;
+  PlayerFolder folder;
+  const std::wstring tunes = folder.makeFolder(L"tunes");
+  const int tuneMs = std::max(60, seconds + 20) * 1000;
+  folder.writeFile(L"tunes\\long.wav", ToneWav(tuneMs));
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = StartOnTunes(folder, tunes, player);
+  if (!main) return 1;
+  MovePointerOffWindow(main);
+  Sleep(2000);  // the deferred start-up's last steps settle
+  const CpuShare idle = CpuShareOver(*player, seconds);
+  Click(FindControl(main, ids::Button2));
+  const bool started = WaitUntil([&] { return IsPlayingTitle(Text(main)); }, 10000);
+  Sleep(2000);  // past the tune's opening steps: the figure is the steady playing state
+  const CpuShare playing = started ? CpuShareOver(*player, seconds) : CpuShare{};
+  const bool stillPlaying = IsPlayingTitle(Text(main));
+  RequestClose(main);
+  player->waitExit(10000);
+  SettingsKey::clear();
+  if (!started || !stillPlaying) {
+    printLine(L"error=the-tune-did-not-play-through-the-window");
+    return 1;
+  }
+  wchar_t line[200];
+  swprintf(line, 200, L"seconds=%d idle_cpu_pct=%.3f idle_window_thread_pct=%.3f playing_cpu_pct=%.3f playing_window_thread_pct=%.3f",
+           seconds, idle.all, idle.windowThread, playing.all, playing.windowThread);
+  printLine(line);
+  return 0;
 }
 
 HWND runningMain() { return e2e::FindTopWindow(e2e::kMainWindowClass); }
@@ -117,6 +197,7 @@ int wmain(int argc, wchar_t** argv) {
   try {
     if (cmd == L"measure-start") return measureStart();
     if (cmd == L"measure-gaps" && argc > 3) return measureGaps(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (cmd == L"measure-cpu" && argc > 2) return measureCpu(_wtoi(argv[2]));
     if (cmd == L"wait-window" && argc > 2) {
       const DWORD ms = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 5000;
       return e2e::WaitForTopWindow(argv[2], 0, ms) ? 0 : 1;
@@ -147,6 +228,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | wait-window CLASS [ms] | list-box ID | state | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | list-box ID | state | close\n");
   return 2;
 }

@@ -2,6 +2,7 @@
 // One running copy of the player (or any program), started with a chosen command line.
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,11 +26,18 @@ class PlayerProcess {
   void terminate();
   // Working set (resident memory) in bytes, 0 when unknown.
   std::size_t workingSetBytes() const;
+  // User plus kernel time used so far, in 100 ns units: by the process's live threads, and by
+  // its first thread alone (the player's window thread, where all of its own code runs).
+  std::uint64_t cpuTime100ns() const;
+  std::uint64_t mainThreadCpuTime100ns() const;
 
  private:
   PROCESS_INFORMATION info_{};
 };
 
 std::wstring QuoteArgument(const std::wstring& arg);
+// User plus kernel time in 100 ns units, of one thread and of all live threads of a process.
+std::uint64_t ThreadCpuTime100ns(HANDLE thread);
+std::uint64_t ProcessCpuTime100ns(DWORD processId);
 
 }  // namespace e2e
