@@ -7,6 +7,7 @@
 #include "base/format.h"
 #include "base/path.h"
 #include "base/sjis.h"
+#include "base/wildcard.h"
 #include "files/folder_history.h"
 
 namespace files {
@@ -43,14 +44,18 @@ bool Enumerated(std::uint32_t attributes, int mask) {
 
 std::vector<std::string> ListFiles(platform::FileSystem& fs, const std::string& folder,
                                    const std::string& patterns, int mask, bool normal) {
+  const std::vector<std::string> pieces = PatternPieces(patterns);
+  if (pieces.empty()) return {};
+  // One pass over the folder, each name tried against every piece: the same names as one
+  // search per piece (the listing keeps long-name matches only), for one read of the folder.
   std::vector<std::pair<std::string, std::string>> keyed;  // upper-cased key, name
-  const std::string where = base::StripTrailingSlash(folder);
-  for (const std::string& piece : PatternPieces(patterns))
-    for (auto& e : fs.list(where, piece)) {
-      if (!Enumerated(e.attributes, mask)) continue;
-      if (!normal && !(e.attributes & static_cast<std::uint32_t>(mask))) continue;
-      keyed.emplace_back(base::UpperCase(e.name), std::move(e.name));
-    }
+  for (auto& e : fs.list(base::StripTrailingSlash(folder), "*")) {
+    if (!Enumerated(e.attributes, mask)) continue;
+    if (!normal && !(e.attributes & static_cast<std::uint32_t>(mask))) continue;
+    if (std::none_of(pieces.begin(), pieces.end(), [&](auto& p) { return base::MatchesWildcard(e.name, p); }))
+      continue;
+    keyed.emplace_back(base::UpperCase(e.name), std::move(e.name));
+  }
   std::stable_sort(keyed.begin(), keyed.end(), [](auto& a, auto& b) { return a.first < b.first; });
   keyed.erase(std::unique(keyed.begin(), keyed.end(), [](auto& a, auto& b) { return a.first == b.first; }),
               keyed.end());
