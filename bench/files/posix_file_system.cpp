@@ -89,6 +89,7 @@ std::optional<std::string> PosixFileSystem::readAll(const std::string& path) {
   auto file = openRead(path);
   if (!file) return std::nullopt;
   std::string data;
+  if (auto e = stat(path)) data.reserve(e->size);  // as the Win32 one does
   char chunk[65536];
   for (;;) {
     const long long got = file->read(chunk, sizeof chunk);
