@@ -28,8 +28,9 @@ namespace {
 // Position just after the last real "\" or ":" (0 when none), walking by characters.
 std::size_t NameStart(const std::string& path) {
   std::size_t start = 0;
-  for (std::size_t i = 0; i < path.size(); i += CharLengthAt(path, i)) {
-    if (CharLengthAt(path, i) == 1 && (path[i] == '\\' || path[i] == ':')) start = i + 1;
+  for (std::size_t i = 0, len = 0; i < path.size(); i += len) {
+    len = CharLengthAt(path, i);
+    if (len == 1 && (path[i] == '\\' || path[i] == ':')) start = i + 1;
   }
   return start;
 }

@@ -2,15 +2,6 @@
 
 namespace base {
 
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-std::size_t CharLengthAt(const std::string& text, std::size_t pos) {
-  if (IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size()) return 2;
-  return 1;
-}
-
 std::size_t CharCount(const std::string& text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) ++count;

@@ -6,11 +6,14 @@
 namespace base {
 
 // True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
-bool IsLeadByte(unsigned char byte);
+inline bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // Length in bytes of the character starting at text[pos]: 2 for a lead byte followed by a
-// byte, else 1. A lead byte at the very end stands alone.
-std::size_t CharLengthAt(const std::string& text, std::size_t pos);
+// byte, else 1. A lead byte at the very end stands alone. (Inline: every name walk calls it
+// once per byte.)
+inline std::size_t CharLengthAt(const std::string& text, std::size_t pos) {
+  return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
 
 // Number of characters (a double-byte character counts once).
 std::size_t CharCount(const std::string& text);

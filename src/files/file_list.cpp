@@ -7,6 +7,7 @@
 #include "base/format.h"
 #include "base/path.h"
 #include "base/sjis.h"
+#include "base/wildcard.h"
 #include "files/folder_history.h"
 
 namespace files {
@@ -43,14 +44,23 @@ bool Enumerated(std::uint32_t attributes, int mask) {
 
 std::vector<std::string> ListFiles(platform::FileSystem& fs, const std::string& folder,
                                    const std::string& patterns, int mask, bool normal) {
+  if (PatternPieces(patterns).empty()) return {};
+  return TakeFiles(fs.list(base::StripTrailingSlash(folder), "*"), patterns, mask, normal);
+}
+
+std::vector<std::string> TakeFiles(std::vector<platform::FileEntry> entries, const std::string& patterns, int mask,
+                                   bool normal) {
+  const std::vector<std::string> pieces = PatternPieces(patterns);
+  // Each name tried against every piece: the same names as one search per piece (the
+  // listing keeps long-name matches only), for one read of the folder.
   std::vector<std::pair<std::string, std::string>> keyed;  // upper-cased key, name
-  const std::string where = base::StripTrailingSlash(folder);
-  for (const std::string& piece : PatternPieces(patterns))
-    for (auto& e : fs.list(where, piece)) {
-      if (!Enumerated(e.attributes, mask)) continue;
-      if (!normal && !(e.attributes & static_cast<std::uint32_t>(mask))) continue;
-      keyed.emplace_back(base::UpperCase(e.name), std::move(e.name));
-    }
+  for (auto& e : entries) {
+    if (!Enumerated(e.attributes, mask)) continue;
+    if (!normal && !(e.attributes & static_cast<std::uint32_t>(mask))) continue;
+    if (std::none_of(pieces.begin(), pieces.end(), [&](auto& p) { return base::MatchesWildcard(e.name, p); }))
+      continue;
+    keyed.emplace_back(base::UpperCase(e.name), std::move(e.name));
+  }
   std::stable_sort(keyed.begin(), keyed.end(), [](auto& a, auto& b) { return a.first < b.first; });
   keyed.erase(std::unique(keyed.begin(), keyed.end(), [](auto& a, auto& b) { return a.first == b.first; }),
               keyed.end());
@@ -121,7 +131,13 @@ std::string FileList::UsableFolderOf(const std::string& folder) {
 
 void FileList::ResetFileHeader() { w_.HeaderControl1.setSection(0, FileHeaderCaption(-1)); }
 
-void FileList::RebuildFileList(const std::string& folder) {
+void FileList::RebuildFileList(const std::string& folder) { rebuild(folder, nullptr); }
+
+void FileList::RebuildFileList(const std::string& folder, std::vector<platform::FileEntry> listed) {
+  rebuild(folder, &listed);
+}
+
+void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntry>* listed) {
   ResetFileHeader();
   const std::string f = UsableFolderOf(folder);
   w_.Sv.fs.setCurrentFolder(f);
@@ -129,7 +145,8 @@ void FileList::RebuildFileList(const std::string& folder) {
   if (w_.S.FolderHistoryLimit != 0 && !HistoryNavigation)
     RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, f);
   const bool normal = w_.AttributeBoxes.size() > 4 && w_.AttributeBoxes[4]->checked();
-  w_.ListBox4.setItems(ListFiles(w_.Sv.fs, f, w_.S.ActivePatterns, w_.S.AttributeMask, normal));
+  w_.ListBox4.setItems(listed ? TakeFiles(std::move(*listed), w_.S.ActivePatterns, w_.S.AttributeMask, normal)
+                              : ListFiles(w_.Sv.fs, f, w_.S.ActivePatterns, w_.S.AttributeMask, normal));
   w_.ListBox4.tag = -1;
   w_.HeaderControl1.setSection(0, FileHeaderCaption(w_.ListBox4.count()));
   if (w_.S.PlayRunActive && rebuildRandomPool) rebuildRandomPool();

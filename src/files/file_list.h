@@ -31,6 +31,9 @@ bool Enumerated(std::uint32_t attributes, int mask);
 // The names of folder taken by patterns, mask and "nor": sorted ignoring case, each once.
 std::vector<std::string> ListFiles(platform::FileSystem& fs, const std::string& folder,
                                    const std::string& patterns, int mask, bool normal);
+// The same taken from every entry of a folder, already listed.
+std::vector<std::string> TakeFiles(std::vector<platform::FileEntry> entries, const std::string& patterns, int mask,
+                                   bool normal);
 // Appends piece when on and missing; removes its first occurrence when off.
 std::string TogglePiece(std::string patterns, const std::string& piece, bool on);
 // "r", "s", "h", "a" or a space each.
@@ -52,6 +55,8 @@ class FileList : public app::Subsystem {
   std::function<void(const std::string&)> recordFolder;
 
   void RebuildFileList(const std::string& folder);  // throws FolderError
+  // The same from the folder's entries listed a moment before (by the folder view).
+  void RebuildFileList(const std::string& folder, std::vector<platform::FileEntry> listed);
   void ResetFileHeader();
   // Rebuilds for ListedFolder and shows the list error message when that fails.
   void Rebuild();
@@ -78,6 +83,7 @@ class FileList : public app::Subsystem {
   void restoreAtStart() override;
 
  private:
+  void rebuild(const std::string& folder, std::vector<platform::FileEntry>* listed);
   void leavePatternMode();
   void allOff();
   void setPanel(int index, const std::string& text, int minimum);

@@ -79,9 +79,13 @@ Folders::Folders(app::TZELCOR32ZUMIK& w)
 }
 
 std::vector<std::string> Folders::subfolders(const std::string& folder) {
+  return subfoldersAmong(w_.Sv.fs.list(base::StripTrailingSlash(folder), "*"));
+}
+
+std::vector<std::string> Folders::subfoldersAmong(const std::vector<platform::FileEntry>& entries) {
   std::vector<std::string> out;
   const bool hidden = w_.menu("K6").checked();
-  for (auto& e : w_.Sv.fs.list(base::StripTrailingSlash(folder), "*")) {
+  for (auto& e : entries) {
     if (!(e.attributes & platform::kAttrDirectory)) continue;
     if ((e.attributes & platform::kAttrHidden) && !hidden) continue;
     out.push_back(e.name);
@@ -95,7 +99,8 @@ void Folders::BuildFlatList(const std::string& folder) {
   w_.Sv.fs.setCurrentFolder(f);
   w_.S.FolderPath = f;
   RecordDriveFolder(w_.S.DriveLastFolders, f);
-  SubfolderList = subfolders(f);
+  FolderEntries = w_.Sv.fs.list(f, "*");
+  SubfolderList = subfoldersAmong(FolderEntries);
   FlatItems.clear();
   std::vector<std::string> parts = base::SplitPath(f);
   while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
@@ -350,7 +355,8 @@ bool Folders::walk(const std::string& folder, char drive, const std::string& dis
   if (w_.S.CloseRequested) return false;
   try {
     BuildFlatList(folder);
-    w_.Files->RebuildFileList(folder);
+    // One read of the folder for both lists: the walk reads thousands of folders.
+    w_.Files->RebuildFileList(folder, std::move(FolderEntries));
   } catch (const FolderError&) {
     return true;  // a folder that vanished is passed over
   }

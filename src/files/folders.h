@@ -37,6 +37,8 @@ class Folders : public app::Subsystem {
   std::vector<FolderItem> FlatItems;  // mirrors ListBox1
   std::vector<FolderItem> TreeNodes;  // the tree as built (depth-first, siblings along the path)
   std::vector<std::string> SubfolderList;
+  // Every entry of the folder the flat list was last built for, as listed then.
+  std::vector<platform::FileEntry> FolderEntries;
   std::string FolderBeforeHistory;
   // The disc identity of a drive's audio CD ("" when none; set by the CD player).
   std::function<std::string(char drive)> discIdentity;
@@ -85,6 +87,7 @@ class Folders : public app::Subsystem {
 
  private:
   std::vector<std::string> subfolders(const std::string& folder);
+  std::vector<std::string> subfoldersAmong(const std::vector<platform::FileEntry>& entries);
   void openWithRecovery(const std::string& path, bool tree);
   bool walk(const std::string& folder, char drive, const std::string& disc);
   app::TZELCOR32ZUMIK& w_;

@@ -18,14 +18,18 @@ ui::ListBox& hiddenList(app::TZELCOR32ZUMIK& w, const char* name) {
   return static_cast<ui::ListBox&>(*c);
 }
 
-std::vector<std::string> linesOr(platform::FileSystem& fs, const std::string& path,
-                                 std::vector<std::string> fallback) {
+// The lines of path, or what fallback makes when they cannot be read: made only then, as a
+// pool or a volume list of 32,700 entries is no small thing to throw away.
+template <typename Fallback>
+std::vector<std::string> linesOr(platform::FileSystem& fs, const std::string& path, Fallback fallback) {
   try {
     if (auto lines = base::LoadLines(fs, path)) return std::move(*lines);
   } catch (const std::exception&) {
   }
-  return fallback;
+  return fallback();
 }
+
+std::vector<std::string> noLines() { return {}; }
 
 void saveGuarded(platform::FileSystem& fs, const std::string& path, const std::vector<std::string>& lines) {
   try {
@@ -109,17 +113,17 @@ void MemoryLists::LoadMemoryAtStart() {
   auto& fs = w_.Sv.fs;
   const MemoryFiles f = FilesOf(w_.S.DataFolder, n);
   w_.ListBox2.clear();
-  if (fs.fileExists(f.lim)) w_.ListBox2.setItems(linesOr(fs, f.lim, {}));
+  if (fs.fileExists(f.lim)) w_.ListBox2.setItems(linesOr(fs, f.lim, noLines));
   const int count = w_.ListBox2.count();
-  ListBoxVM.setItems(linesOr(fs, f.liv, std::vector<std::string>(count)));
+  ListBoxVM.setItems(linesOr(fs, f.liv, [count] { return std::vector<std::string>(count); }));
   if (HistoryShown()) {
     ListBoxRM.setItems(FullPool(count));
   } else {
     const MemoryFiles h = FilesOf(w_.S.DataFolder, w_.S.HistoryName);
-    HistoryEntries = linesOr(fs, h.lim, {});
-    HistoryVolumes = linesOr(fs, h.liv, {});
+    HistoryEntries = linesOr(fs, h.lim, noLines);
+    HistoryVolumes = linesOr(fs, h.liv, noLines);
     HistoryVolumes.resize(HistoryEntries.size());
-    ListBoxRM.setItems(linesOr(fs, f.lir, FullPool(count)));
+    ListBoxRM.setItems(linesOr(fs, f.lir, [count] { return FullPool(count); }));
   }
   w_.ListBox2.tag = -1;
   ShowEntryCount();
@@ -143,10 +147,10 @@ void MemoryLists::LoadShownMemory() {
   auto& fs = w_.Sv.fs;
   if (!HistoryShown()) {
     const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.CurrentMemory);
-    w_.ListBox2.setItems(fs.fileExists(f.lim) ? linesOr(fs, f.lim, {}) : std::vector<std::string>{});
+    w_.ListBox2.setItems(fs.fileExists(f.lim) ? linesOr(fs, f.lim, noLines) : std::vector<std::string>{});
     const int count = w_.ListBox2.count();
-    ListBoxVM.setItems(linesOr(fs, f.liv, std::vector<std::string>(count)));
-    ListBoxRM.setItems(linesOr(fs, f.lir, FullPool(count)));
+    ListBoxVM.setItems(linesOr(fs, f.liv, [count] { return std::vector<std::string>(count); }));
+    ListBoxRM.setItems(linesOr(fs, f.lir, [count] { return FullPool(count); }));
   } else {
     w_.ListBox2.setItems(HistoryEntries);
     ListBoxVM.setItems(HistoryVolumes);

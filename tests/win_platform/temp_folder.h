@@ -4,6 +4,9 @@
 
 namespace wintest {
 
+// Removes folder with everything in it, read-only files included.
+void RemoveTree(const std::string& folder);
+
 class TempFolder {
  public:
   explicit TempFolder(const std::string& name);

@@ -110,6 +110,10 @@ std::optional<std::string> Win32FileSystem::readAll(const std::string& path) {
   auto file = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) return std::nullopt;
   std::string data;
+  // Memory lists run to megabytes: one allocation of the right size instead of doublings.
+  WIN32_FILE_ATTRIBUTE_DATA info;
+  if (GetFileAttributesExW(ToWide(path).c_str(), GetFileExInfoStandard, &info) && info.nFileSizeHigh == 0)
+    data.reserve(info.nFileSizeLow);
   char chunk[65536];
   for (;;) {
     const long long got = file->read(chunk, sizeof chunk);
