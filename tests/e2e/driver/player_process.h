@@ -25,6 +25,8 @@ class PlayerProcess {
   void terminate();
   // Working set (resident memory) in bytes, 0 when unknown.
   std::size_t workingSetBytes() const;
+  // Open kernel handles of the process, 0 when unknown.
+  DWORD handleCount() const;
 
  private:
   PROCESS_INFORMATION info_{};
