@@ -30,6 +30,7 @@ int ExtensionIndex(const std::string& path, const std::vector<std::string>& tabl
 
 void PlayDriver::Button2Click(ui::Control* sender) {
   auto& w = pb_.w;
+  stopAfterPlayRequest_ = false;
   w.ButtonWait.setVisible(true);
   ShowPlayingLook();
   pb_.pump();
@@ -38,7 +39,7 @@ void PlayDriver::Button2Click(ui::Control* sender) {
     list->tag = list->itemIndex();
   }
   pb_.st.PlayTrigger = sender;
-  Button5Click();
+  requestStop();  // ends a run in progress
   w.ButtonWait.setVisible(true);
   pb_.pump();
   w.TimerPlayStart.setEnabled(true);
@@ -51,6 +52,11 @@ void PlayDriver::Button3Click(ui::Control* sender) {
 }
 
 void PlayDriver::Button5Click() {
+  stopAfterPlayRequest_ = true;
+  requestStop();
+}
+
+void PlayDriver::requestStop() {
   auto& w = pb_.w;
   w.app().setBusyCursor(true);
   w.S.StopRequested = true;
@@ -95,7 +101,10 @@ void PlayDriver::TimerPlayStartTimer() {
   } else {
     TakeModeFromSelector();
   }
-  w.S.StopRequested = false;
+  // The play request's own stop has ended the previous run by now; a stop pressed since that
+  // request stays and ends this run at its first step.
+  w.S.StopRequested = stopAfterPlayRequest_;
+  stopAfterPlayRequest_ = false;
   st.PlayedFlags = 0;
   firstDrawOfRun_ = true;
   if (w.menu("RND_RESET").checked()) {

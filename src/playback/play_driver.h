@@ -23,7 +23,7 @@ class PlayDriver {
   void Button2Click(ui::Control* sender);
   // Skip (Button10) and back (Button3).
   void Button3Click(ui::Control* sender);
-  // Stop request.
+  // The stop button: also ends a run that was requested but has not begun yet.
   void Button5Click();
   void ButtonWaitClick();
   void TimerPlayStartTimer();
@@ -40,6 +40,8 @@ class PlayDriver {
     ui::ListBox* list;
     std::string prefix;
   };
+  // Asks the running step to end the run (StopRequested).
+  void requestStop();
   PlayList choosePlayList();
   bool pickRandom(ui::ListBox& list);
   bool routeEntry(const std::string& entry);
@@ -58,6 +60,7 @@ class PlayDriver {
   Playback& pb_;
   std::mt19937 rng_;
   bool firstDrawOfRun_ = false;
+  bool stopAfterPlayRequest_ = false;  // the stop button was pressed since the last play request
   bool busyStart_ = false, busy2_ = false, busy4_ = false;
 };
 

@@ -111,6 +111,30 @@ TEST_F(ChannelTest, StopRequestEndsTheRunAndNothingKeepsTicking) {
   EXPECT_EQ(playedNames(), std::vector<std::string>{"a.wav"});
 }
 
+// The play request's own stop ends the previous run; a stop pressed after it, before the new
+// run has begun, must still end the new one.
+TEST_F(ChannelTest, StopPressedBeforeTheRunBeginsIsNotLost) {
+  auto& w = startPlayer();
+  showFolder({{"a.wav", 60000}, {"b.wav", 60000}});
+  play();
+  w.Button5.click();  // before the run's start tick
+  runToIdle();
+  EXPECT_TRUE(mci.played.empty());
+  EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
+  EXPECT_EQ(w.Button2.color(), ui::kParentColor);
+  EXPECT_FALSE(w.ButtonWait.visible());
+  play();
+  runUntilPlayed(1);
+  w.Button10.click();  // skip: the start waits for the playing tune to stop
+  loop.advance(200);
+  ASSERT_TRUE(w.TimerPlayStart.enabled());
+  w.Button5.click();
+  runToIdle();
+  loop.advance(5000);
+  EXPECT_EQ(playedNames(), std::vector<std::string>{"a.wav"}) << "the skip went on after the stop";
+  EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
+}
+
 TEST_F(ChannelTest, AFailureWhilePlayingEndsTheRun) {
   startPlayer();
   showFolder({{"a.wav", 4000}, {"b.wav", 4000}});

@@ -3,6 +3,7 @@
 // so every run gets its own copy of the built exe in a new temporary folder.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -23,6 +24,8 @@ class PlayerFolder {
   std::wstring writeFile(const std::wstring& name, const std::string& bytes) const;
   // Makes a subfolder and returns its full path (no trailing backslash).
   std::wstring makeFolder(const std::wstring& name) const;
+  // The CR LF lines of a file in the folder, empty ones included; none when it is missing.
+  std::vector<std::string> readLines(const std::wstring& name) const;
 
  private:
   std::wstring path_;
@@ -34,5 +37,7 @@ std::string SilentWav();
 // An 8 kHz mono 8-bit PCM WAV tone of ms milliseconds; declaredBytes, when given, is the data
 // size its header claims instead of the real one.
 std::string ToneWav(int ms, std::uint32_t declaredBytes = 0);
+// A one-track standard MIDI file of three quarter notes.
+std::string MidiFile();
 
 }  // namespace e2e

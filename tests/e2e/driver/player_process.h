@@ -30,6 +30,8 @@ class PlayerProcess {
   // its first thread alone (the player's window thread, where all of its own code runs).
   std::uint64_t cpuTime100ns() const;
   std::uint64_t mainThreadCpuTime100ns() const;
+  // Open kernel handles of the process, 0 when unknown.
+  DWORD handleCount() const;
 
  private:
   PROCESS_INFORMATION info_{};
