@@ -13,6 +13,7 @@
 #include "dialogs/Mkdlg.h"
 #include "dialogs/TmSETdlg.h"
 #include "platform/clock.h"
+#include "platform/drives.h"
 #include "platform/file_system.h"
 #include "platform/mci.h"
 #include "platform/registry.h"
@@ -49,6 +50,7 @@ struct Services {
   platform::InstanceLink& link;
   platform::ShellNamespace& shellNs;
   platform::Mci& mci;
+  platform::Drives& drives;
 };
 
 extern const char kWindowTitle[];  // "Zelcor32 B-G-M"

@@ -22,7 +22,24 @@ char driveOf(const std::string& path) {
   return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) : 0;
 }
 std::string rootOf(char drive) { return std::string(1, drive) + ":\\"; }
+std::string driveName(char drive) { return std::string(1, drive) + ":"; }
 }  // namespace
+
+ui::ItemPicture DrivePicture(platform::DriveType type) {
+  switch (type) {
+    case platform::DriveType::Removable: return ui::ItemPicture::RemovableDrive;
+    case platform::DriveType::Fixed: return ui::ItemPicture::FixedDrive;
+    case platform::DriveType::Remote: return ui::ItemPicture::RemoteDrive;
+    case platform::DriveType::CdRom: return ui::ItemPicture::CdDrive;
+    case platform::DriveType::RamDisk: return ui::ItemPicture::RamDrive;
+    default: return ui::ItemPicture::None;
+  }
+}
+
+std::string VolumeLabelText(platform::Drives& drives, char letter) {
+  const auto label = drives.volumeLabel(letter);
+  return label ? "[" + *label + "]" : std::string();
+}
 
 std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback) {
   std::string p = base::StripTrailingSlash(path);
@@ -63,6 +80,10 @@ Folders::Folders(app::TZELCOR32ZUMIK& w)
   w_.ButtonKaka.setHint("フォルダーヒストリーの表示");
   w_.ListBox1.onClick = [this] { ListBox1Click(); };
   w_.HeaderFolder.onClick = [this] { SwitchView(); };
+  w_.ComboBox2.pictureOf = [this](int i) {
+    return i >= 0 && i < static_cast<int>(ListedDrives.size()) ? DrivePicture(ListedDrives[i].type)
+                                                                 : ui::ItemPicture::None;
+  };
   w_.ComboBox2.onClick = [this] {
     const int i = w_.ComboBox2.itemIndex();
     if (i >= 0 && !w_.ComboBox2.item(i).empty()) ChangeDrive(w_.ComboBox2.item(i)[0]);
@@ -252,19 +273,26 @@ void Folders::K6Click() {
   OpenInCurrentView(target);
 }
 
+void Folders::selectDrive(char letter) { w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(driveName(letter))); }
+
 void Folders::ListDrives() {
-  std::vector<std::string> drives;
-  for (char d = 'A'; d <= 'Z'; ++d)
-    if (w_.Sv.fs.folderExists(rootOf(d))) drives.push_back(std::string(1, d) + ":");
-  w_.ComboBox2.setItems(std::move(drives));
-  const char current = driveOf(w_.S.FolderPath);
-  w_.ComboBox2.setItemIndex(current ? w_.ComboBox2.indexOf(std::string(1, current) + ":") : -1);
+  ListedDrives.clear();
+  std::vector<std::string> names, cdDrives;
+  for (const platform::Drive& d : w_.Sv.drives.list()) {
+    if (DrivePicture(d.type) == ui::ItemPicture::None) continue;
+    ListedDrives.push_back(d);
+    names.push_back(driveName(d.letter));
+    if (d.type == platform::DriveType::CdRom) cdDrives.push_back(driveName(d.letter));
+  }
+  w_.ComboBox2.setItems(std::move(names));
+  static_cast<ui::ListBox*>(w_.findControl("ListBoxCD"))->setItems(std::move(cdDrives));
+  selectDrive(driveOf(w_.S.FolderPath));
 }
 
 void Folders::ChangeDrive(char letter) {
   letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-  if (w_.Sv.fs.folderExists(rootOf(letter))) {
-    w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(std::string(1, letter) + ":"));
+  if (w_.Sv.drives.isReady(letter)) {
+    selectDrive(letter);
     std::string folder;
     for (auto& e : w_.S.DriveLastFolders)
       if (driveOf(e) == letter) folder = e;
@@ -275,7 +303,7 @@ void Folders::ChangeDrive(char letter) {
   w_.MKBoxDlg1.ShowTimed("ドライブ・エラー発生\n" + std::string(1, letter) + "\n元のドライブに戻します", 1);
   const std::string& listed = w_.Files->ListedFolder;
   const std::string back = driveOf(listed) == letter ? rootOf(driveOf(w_.S.WindowsFolder)) : listed;
-  w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(std::string(1, driveOf(back)) + ":"));
+  selectDrive(driveOf(back));
   OpenInCurrentView(back);
 }
 

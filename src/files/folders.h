@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/subsystem.h"
+#include "platform/drives.h"
 #include "platform/file_system.h"
+#include "ui/list_box.h"
 #include "ui/widgets.h"
 
 namespace app {
@@ -29,6 +31,10 @@ struct FolderItem {
 std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback);
 // Replaces the entry of path's drive letter in list, or appends path.
 void RecordDriveFolder(std::vector<std::string>& list, const std::string& path);
+// The picture of a drive in the drive selector; None for the kinds the selector leaves out.
+ui::ItemPicture DrivePicture(platform::DriveType type);
+// A drive's volume label as shown: "[" + label + "]", empty when the volume cannot be read.
+std::string VolumeLabelText(platform::Drives& drives, char letter);
 
 class Folders : public app::Subsystem {
  public:
@@ -40,6 +46,7 @@ class Folders : public app::Subsystem {
   // Every entry of the folder the flat list was last built for, as listed then.
   std::vector<platform::FileEntry> FolderEntries;
   std::string FolderBeforeHistory;
+  std::vector<platform::Drive> ListedDrives;  // mirrors ComboBox2
   // The disc identity of a drive's audio CD ("" when none; set by the CD player).
   std::function<std::string(char drive)> discIdentity;
   // Rebuilds the memory's random pool after a bulk add while a random run is active.
@@ -61,6 +68,7 @@ class Folders : public app::Subsystem {
   // Drives.
  private:
   void showTree();
+  void selectDrive(char letter);
 
  public:
   void ListDrives();

@@ -58,12 +58,17 @@ class ListBox : public ItemList {
   bool ownerDrawBoldSelection = false;
 };
 
+// Small pictures an owner-drawn item shows in front of its text.
+enum class ItemPicture { None, RemovableDrive, FixedDrive, RemoteDrive, CdDrive, RamDrive };
+
 class ComboBox : public ItemList {
  public:
   using ItemList::ItemList;
   Kind kind() const override { return Kind::ComboBox; }
   // Drop-down list: no free text.
   bool dropDownList = true;
+  // Set before the window is made: the items are drawn with the picture it gives per index.
+  std::function<ItemPicture(int index)> pictureOf;
 };
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "dialogs/mk.h"
 #include "fakes/fake_clock.h"
+#include "fakes/fake_drives.h"
 #include "fakes/fake_mci.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_namespace.h"
@@ -21,9 +22,10 @@ namespace fakes {
 class HeadlessPlayer {
  public:
   HeadlessPlayer(platform::FileSystem& fs, std::string dataFolder)
-      : services{reg, fs, clock, shell, power, link, shellNs, mci}, data_(std::move(dataFolder)) {
+      : services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, data_(std::move(dataFolder)) {
     set("Version", "20");
     set("TEMPLZH", data_);
+    drives.add('C', platform::DriveType::Fixed);
     application.onModalShown = [this](ui::Form& f) {
       messages.push_back(static_cast<dialogs::TMKBox&>(f).MemoMsg.caption());
       f.close();
@@ -53,6 +55,7 @@ class HeadlessPlayer {
   FakeInstanceLink link;
   FakeShellNamespace shellNs;
   FakeMci mci{loop};
+  FakeDrives drives;
   app::Services services;
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   std::vector<std::string> messages;

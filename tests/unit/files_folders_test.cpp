@@ -97,6 +97,45 @@ TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
   EXPECT_EQ(*fs.contents(data + "ZeLC32CD.LIS"), "D:\\SONGS\r\nC:\\MUSIC\\JAZZ\r\n");
 }
 
+TEST_F(FoldersTest, DriveSelectorKeepsKnownTypesWithPicturesAndCollectsCdDrives) {
+  using T = platform::DriveType;
+  using P = ui::ItemPicture;
+  drives.add('A', T::Removable, false);
+  drives.add('E', T::CdRom, true, "DISC");
+  drives.add('G', T::Unknown);
+  drives.add('H', T::NoRootFolder);
+  drives.add('N', T::Remote);
+  drives.add('R', T::RamDisk);
+  auto& w = start();
+  EXPECT_EQ(w.ComboBox2.items(), (Lines{"A:", "C:", "D:", "E:", "N:", "R:"}));
+  std::vector<P> pictures;
+  for (int i = 0; i < w.ComboBox2.count(); ++i) pictures.push_back(w.ComboBox2.pictureOf(i));
+  EXPECT_EQ(pictures, (std::vector<P>{P::RemovableDrive, P::FixedDrive, P::FixedDrive, P::CdDrive,
+                                      P::RemoteDrive, P::RamDrive}));
+  EXPECT_EQ(static_cast<ui::ListBox*>(w.findControl("ListBoxCD"))->items(), (Lines{"E:"}));
+  EXPECT_EQ(files::VolumeLabelText(drives, 'E'), "[DISC]");
+  EXPECT_EQ(files::VolumeLabelText(drives, 'A'), "");  // no medium: nothing, not "[]"
+}
+
+TEST_F(FoldersTest, DriveThatIsNotReadyGoesBackToTheListedFolderOrTheWindowsDrive) {
+  fs.addFolder("D:\\SONGS");
+  auto& w = start();
+  // Another drive fails: the listed folder stays.
+  drives.setReady('D', false);
+  w.ComboBox2.userSelect(1);
+  EXPECT_EQ(messages.back(), "ドライブ・エラー発生\r\nD\r\n元のドライブに戻します");
+  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
+  // The listed folder's own drive fails: back to the root of the Windows drive.
+  drives.setReady('D', true);
+  fo().OpenFolderList("D:\\SONGS");
+  drives.setReady('D', false);
+  w.ComboBox2.userSelect(1);
+  EXPECT_EQ(messages.size(), 2u) << messages.back();
+  EXPECT_EQ(w.S.FolderPath, "C:\\");
+  EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
+}
+
 TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
   fs.addFolder("C:\\OLD");
   fs.addFile(data + "ZeLC32FH.LIS", "C:\\OLD\r\nc:\\music\\jazz\r\n");

@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "playback/playback.h"
 #include "fakes/fake_clock.h"
+#include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
 #include "fakes/fake_registry.h"
@@ -28,7 +29,8 @@ struct PlayerTest : ::testing::Test {
   fakes::FakeInstanceLink link;
   fakes::FakeShellNamespace shellNs;
   fakes::FakeMci mci{loop};
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
+  fakes::FakeDrives drives;
+  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   const std::string data = "C:\\ZELCOR\\";
 
@@ -36,6 +38,8 @@ struct PlayerTest : ::testing::Test {
     fs.addFolder("C:\\ZELCOR");
     fs.addFolder("C:\\WINDOWS\\MEDIA");
     fs.addFolder("D:\\TEMPLZH");
+    drives.add('C', platform::DriveType::Fixed);
+    drives.add('D', platform::DriveType::Fixed);
     set("Version", "20");
     set("TEMPLZH", "D:\\TEMPLZH");
   }

@@ -6,7 +6,7 @@
 namespace wintest {
 
 HostedPlayer::HostedPlayer(const std::string& dataFolder, platform::Mci& mci, platform::win32::Win32Mci& real)
-    : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci}, real_(real) {
+    : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, real_(real) {
   reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
   reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
 }

@@ -15,6 +15,7 @@
 #include "fakes/fake_system.h"
 #include "platform/media_player.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/drives_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
 #include "ui/win32/win32_backend.h"
@@ -48,6 +49,7 @@ class HostedPlayer {
   fakes::FakePower power;
   fakes::FakeInstanceLink link;
   fakes::FakeShellNamespace shellNs;
+  platform::win32::Win32Drives drives;
   app::Services services;
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend{loop};

@@ -13,6 +13,7 @@
 #include "base/path.h"
 #include "playback/playback.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/drives_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
 #include "platform/win32/media_player_win32.h"
@@ -87,7 +88,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32InstanceLink link;
   platform::win32::Win32ShellNamespace shellNs;
   platform::win32::Win32Mci mci;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci};
+  platform::win32::Win32Drives drives;
+  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
 
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend(loop);
