@@ -45,7 +45,10 @@ ClassAndStyle classFor(Control& c) {
               WS_EX_CLIENTEDGE};
     }
     case Kind::ComboBox:
-      return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+      return {L"COMBOBOX",
+              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
+                  (static_cast<ComboBox&>(c).pictureOf ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0),
+              0};
     case Kind::Edit:
       return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (static_cast<Edit&>(c).readOnly ? ES_READONLY : 0),
               WS_EX_CLIENTEDGE};

@@ -48,6 +48,10 @@ COLORREF colorRef(Color c);
 
 // Draws one entry of an owner-drawn list (false when the item is not a list's).
 bool drawListItem(Win32Backend& backend, const DRAWITEMSTRUCT& d);
+// Owner-drawn combo box items: the picture the combo gives for the item, then its text
+// (false when the item is not a combo box's).
+int comboItemHeight(Win32Backend& backend);
+bool drawComboItem(Win32Backend& backend, const DRAWITEMSTRUCT& d);
 
 // Creates the window of one control (and, for containers, nothing more: the caller recurses).
 HWND createControlWindow(Win32Backend& backend, Control& control, HWND parent);

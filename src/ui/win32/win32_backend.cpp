@@ -237,19 +237,22 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
       }
       return false;
     }
-    case WM_MEASUREITEM:
-      if (auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp); m->CtlType == ODT_LISTBOX) {
-        m->itemHeight = g_backend->lineHeight();
+    case WM_MEASUREITEM: {
+      // Combo boxes ask while their window is being made, before it is known as a control.
+      auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (m->CtlType != ODT_LISTBOX && m->CtlType != ODT_COMBOBOX) return false;
+      m->itemHeight = m->CtlType == ODT_LISTBOX ? g_backend->lineHeight() : comboItemHeight(*g_backend);
+      result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      if (drawListItem(*g_backend, d) || drawComboItem(*g_backend, d)) {
         result = TRUE;
         return true;
       }
       return false;
-    case WM_DRAWITEM:
-      if (drawListItem(*g_backend, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) {
-        result = TRUE;
-        return true;
-      }
-      return false;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
