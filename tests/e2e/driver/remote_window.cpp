@@ -61,6 +61,36 @@ std::vector<std::wstring> items(HWND hwnd, UINT countMsg, UINT lenMsg, UINT text
   return out;
 }
 
+// A buffer borrowed in another process, for controls that write into memory of their own.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, std::size_t bytes)
+      : process_(process), at_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+  ~RemoteMemory() {
+    if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+  explicit operator bool() const { return at_ != nullptr; }
+  void* at() const { return at_; }
+  bool write(const void* data, std::size_t bytes) {
+    SIZE_T done = 0;
+    return WriteProcessMemory(process_, at_, data, bytes, &done) && done == bytes;
+  }
+  // The text of at most maxChars characters found offset bytes in, up to its terminator.
+  std::wstring text(std::size_t offset, std::size_t maxChars) const {
+    std::wstring t(maxChars + 1, L'\0');
+    SIZE_T read = 0;
+    ReadProcessMemory(process_, static_cast<char*>(at_) + offset, t.data(), (maxChars + 1) * sizeof(wchar_t), &read);
+    t.resize(wcsnlen(t.c_str(), maxChars));
+    return t;
+  }
+
+ private:
+  HANDLE process_;
+  void* at_;
+};
+
 }  // namespace
 
 HWND FindTopWindow(const std::wstring& windowClass, DWORD pid) {
@@ -112,17 +142,24 @@ std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel) {
   const LRESULT info = send(statusBar, SB_GETTEXTLENGTHW, panel, 0);
   if (info < 0) return L"";
   const std::size_t len = LOWORD(info);
-  const std::size_t bytes = (len + 1) * sizeof(wchar_t);
-  // The control writes into memory of its own process: borrow some there.
-  void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  RemoteMemory remote(process, (len + 1) * sizeof(wchar_t));
   if (!remote) return L"";
-  std::wstring text(len + 1, L'\0');
-  send(statusBar, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(remote));
-  SIZE_T read = 0;
-  ReadProcessMemory(process, remote, text.data(), bytes, &read);
-  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  text.resize(wcsnlen(text.c_str(), len));
-  return text;
+  send(statusBar, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(remote.at()));
+  return remote.text(0, len);
+}
+
+std::wstring HeaderText(HWND header, HANDLE process, int section) {
+  constexpr std::size_t kChars = 260;
+  // The item and the text it points to both live in the player's memory.
+  RemoteMemory remote(process, sizeof(HDITEMW) + kChars * sizeof(wchar_t));
+  if (!remote) return L"";
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.at()) + sizeof(HDITEMW));
+  item.cchTextMax = kChars;
+  if (!remote.write(&item, sizeof item)) return L"";
+  if (send(header, HDM_GETITEMW, section, reinterpret_cast<LPARAM>(remote.at())) <= 0) return L"";
+  return remote.text(sizeof(HDITEMW), kChars - 1);
 }
 
 std::optional<bool> MenuBarEnabled(HWND top) {
@@ -141,6 +178,19 @@ std::optional<bool> MenuBarEnabled(HWND top) {
 void Click(HWND button) {
   PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                reinterpret_cast<LPARAM>(button));
+}
+
+void ChooseListItem(HWND listBox, int index) {
+  const LONG_PTR style = GetWindowLongPtrW(listBox, GWL_STYLE);
+  if (style & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
+    send(listBox, LB_SETSEL, FALSE, -1);
+    send(listBox, LB_SETSEL, TRUE, index);
+    send(listBox, LB_SETCARETINDEX, index, FALSE);
+  } else {
+    send(listBox, LB_SETCURSEL, index, 0);
+  }
+  PostMessageW(GetParent(listBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(listBox), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(listBox));
 }
 
 void ChooseMenuCommand(HWND top, int id) { PostMessageW(top, WM_COMMAND, MAKEWPARAM(id, 0), 0); }

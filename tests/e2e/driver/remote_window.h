@@ -38,12 +38,16 @@ std::vector<std::wstring> ComboBoxItems(HWND comboBox);
 bool IsChecked(HWND button);
 // Panel texts of a status bar; process is the owner's handle (the text buffer must live there).
 std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel);
+// A header control's section text; process as above.
+std::wstring HeaderText(HWND header, HANDLE process, int section);
 // Whether every item of the window's menu bar is enabled; nothing when the menu cannot be read
 // from another process (Wine 8 keeps menus per process: GetMenuItemCount there fails).
 std::optional<bool> MenuBarEnabled(HWND top);
 
 // Input as the window system delivers it, posted so a modal window cannot block the driver.
 void Click(HWND button);                 // WM_COMMAND BN_CLICKED to the button's parent
+// Selects the item as a click would (alone, in a multi-select list) and tells the list's parent.
+void ChooseListItem(HWND listBox, int index);
 void ChooseMenuCommand(HWND top, int id);  // WM_COMMAND with the menu ID
 void RequestClose(HWND top);              // WM_CLOSE
 
