@@ -2,6 +2,7 @@
 
 #include "lha/archive.h"
 #include "lha/entry_path.h"
+#include "base/sjis.h"
 #include "lha/sjis.h"
 
 namespace lha {
@@ -193,13 +194,13 @@ OpResult ArchiveOps::add(const std::string& archive, const std::vector<FileToAdd
     e.osId = fs_.osId();
     std::vector<uint8_t> packed = packEntry(e, data.data(), data.size(), method);
     added.insert(added.end(), packed.begin(), packed.end());
-    newNames.push_back(sjis::upperAscii(f.entryName));
+    newNames.push_back(base::UpperCase(f.entryName));
     log.line("added: " + f.entryName);
   }
   std::vector<uint8_t> content;
   for (const Entry& e : entries) {
     bool replaced = false;
-    for (const std::string& n : newNames) replaced = replaced || n == sjis::upperAscii(e.name);
+    for (const std::string& n : newNames) replaced = replaced || n == base::UpperCase(e.name);
     if (replaced) continue;
     content.insert(content.end(), bytes.begin() + static_cast<std::ptrdiff_t>(e.headerOffset),
                    bytes.begin() + static_cast<std::ptrdiff_t>(e.dataOffset + e.packedSize));

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/sjis.h"
 #include "lha/sjis.h"
 
 namespace lha {
@@ -11,7 +12,7 @@ namespace {
 std::vector<std::string> characters(const std::string& s) {
   std::vector<std::string> out;
   for (size_t i = 0; i < s.size();) {
-    size_t n = (sjis::isLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
+    size_t n = (base::IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2 : 1;
     out.push_back(s.substr(i, n));
     i += n;
   }
@@ -50,7 +51,7 @@ std::vector<std::string> splitComponents(const std::string& path) {
 }
 
 bool isDeviceName(const std::string& component) {
-  std::string stem = sjis::upperAscii(component.substr(0, component.find('.')));
+  std::string stem = base::UpperCase(component.substr(0, component.find('.')));
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();
   static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
   for (const char* d : kDevices)
@@ -79,9 +80,9 @@ std::string baseName(const std::string& path) {
 }
 
 bool matchesPattern(const std::string& pattern, const std::string& entryName) {
-  std::string p = sjis::upperAscii(sjis::normaliseSeparators(pattern));
+  std::string p = base::UpperCase(sjis::normaliseSeparators(pattern));
   if (p == "*.*" || p == "*") return true;
-  std::string name = sjis::upperAscii(entryName);
+  std::string name = base::UpperCase(entryName);
   if (p.find('/') == std::string::npos) name = baseName(name);
   return wildcard(characters(p), 0, characters(name), 0);
 }

@@ -1,5 +1,6 @@
 #include "unlha32/command_line.h"
 
+#include "base/sjis.h"
 #include "lha/sjis.h"
 
 namespace unlha {
@@ -20,7 +21,7 @@ std::vector<Token> tokenize(const std::string& s) {
     bool inQuote = false;
     while (i < s.size()) {
       unsigned char c = static_cast<unsigned char>(s[i]);
-      if (lha::sjis::isLeadByte(c) && i + 1 < s.size()) {
+      if (base::IsLeadByte(c) && i + 1 < s.size()) {
         t.text.append(s, i, 2);
         i += 2;
         continue;

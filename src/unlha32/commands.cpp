@@ -4,7 +4,7 @@
 
 #include "lha/archive_ops.h"
 #include "lha/entry_path.h"
-#include "lha/sjis.h"
+#include "base/sjis.h"
 #include "unlha32/command_line.h"
 
 namespace unlha {
@@ -81,7 +81,7 @@ int runCommand(lha::FileSystem& fs, const std::string& commandLine, std::string&
 
 void copyToBuffer(const std::string& text, char* buffer, uint32_t size) {
   if (!buffer || size == 0) return;
-  std::string cut = lha::sjis::truncate(text, size - 1);
+  std::string cut = base::CutToBytes(text, size - 1);
   std::memcpy(buffer, cut.data(), cut.size());
   buffer[cut.size()] = '\0';
 }

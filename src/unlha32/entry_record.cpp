@@ -4,7 +4,7 @@
 
 #include "lha/archive.h"
 #include "lha/entry_path.h"
-#include "lha/sjis.h"
+#include "base/sjis.h"
 
 namespace unlha {
 namespace {
@@ -19,7 +19,7 @@ void put32(uint8_t* p, uint32_t v) {
 }
 
 void putText(uint8_t* p, size_t size, const std::string& s) {
-  std::string cut = lha::sjis::truncate(s, size - 1);
+  std::string cut = base::CutToBytes(s, size - 1);
   std::memcpy(p, cut.data(), cut.size());
 }
 

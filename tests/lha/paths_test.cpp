@@ -10,9 +10,6 @@ TEST(Sjis, TrailBackslashIsNotASeparator) {
   EXPECT_EQ(lha::sjis::normaliseSeparators("A\\表\\B\xFF" "C"), "A/表/B/C");
   EXPECT_FALSE(lha::sjis::endsWithSeparator("C:\\表"));
   EXPECT_TRUE(lha::sjis::endsWithSeparator("C:\\表\\"));
-  EXPECT_EQ(lha::sjis::upperAscii("abcソz"), "ABCソZ");
-  EXPECT_EQ(lha::sjis::truncate("ab表", 3), "ab");
-  EXPECT_EQ(lha::sjis::truncate("ab表", 4), "ab表");
 }
 
 struct PatternCase {
