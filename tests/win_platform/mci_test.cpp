@@ -7,27 +7,15 @@
 #include "platform/win32/mci_win32.h"
 #include "temp_folder.h"
 
-namespace {
+#include "test_sounds.h"
 
-// A mono 8-bit PCM WAV of `ms` milliseconds of a square wave.
-std::string MakeWave(int ms) {
-  const std::uint32_t rate = 8000;
-  const std::uint32_t samples = rate * static_cast<std::uint32_t>(ms) / 1000;
-  std::string wav;
-  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF); };
-  auto u16 = [&](std::uint16_t v) { wav += char(v & 0xFF); wav += char(v >> 8); };
-  wav += "RIFF"; u32(36 + samples); wav += "WAVE";
-  wav += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate); u16(1); u16(8);
-  wav += "data"; u32(samples);
-  for (std::uint32_t i = 0; i < samples; ++i) wav += char((i / 20) % 2 ? 0xA0 : 0x60);
-  return wav;
-}
+namespace {
 
 TEST(Win32MciTest, OpensMeasuresPlaysAndClosesAWave) {
   wintest::TempFolder temp("zelcor_mci_表");
   platform::win32::Win32FileSystem fs;
   const std::string path = temp.path() + "音ソ.wav";
-  ASSERT_TRUE(fs.writeAtomic(path, MakeWave(400)));
+  ASSERT_TRUE(fs.writeAtomic(path, testsounds::ToneWav(400)));
 
   platform::win32::Win32Mci mci;
   const auto open = mci.send("open \"" + path + "\" type waveaudio alias ZumikTest");
@@ -48,7 +36,7 @@ TEST(Win32MciTest, CompletionIsNotifiedToTheOwnersWindow) {
   wintest::TempFolder temp("zelcor_mci_notify");
   platform::win32::Win32FileSystem fs;
   const std::string path = temp.path() + "n.wav";
-  ASSERT_TRUE(fs.writeAtomic(path, MakeWave(150)));
+  ASSERT_TRUE(fs.writeAtomic(path, testsounds::ToneWav(150)));
   HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
 

@@ -13,21 +13,9 @@
 #include "platform/win32/mci_win32.h"
 #include "playback/playback.h"
 
-namespace {
+#include "test_sounds.h"
 
-// An 8 kHz mono 8-bit PCM WAV of `ms` milliseconds.
-std::string MakeWave(int ms) {
-  const std::uint32_t rate = 8000;
-  const std::uint32_t samples = rate * static_cast<std::uint32_t>(ms) / 1000;
-  std::string wav;
-  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += char((v >> (8 * i)) & 0xFF); };
-  auto u16 = [&](std::uint16_t v) { wav += char(v & 0xFF); wav += char(v >> 8); };
-  wav += "RIFF"; u32(36 + samples); wav += "WAVE";
-  wav += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate); u16(1); u16(8);
-  wav += "data"; u32(samples);
-  for (std::uint32_t i = 0; i < samples; ++i) wav += char((i / 20) % 2 ? 0xA0 : 0x60);
-  return wav;
-}
+namespace {
 
 // The real MCI, noting the window title whenever a tune is started.
 class TitleRecordingMci : public platform::Mci {
@@ -54,7 +42,7 @@ TEST(WinePlaybackTest, ContinuousRunPlaysThreeWavesInOrderWithTheirTitles) {
   const std::string data = tempFolder();
   platform::win32::Win32FileSystem fs;
   const std::vector<std::string> names = {"one.wav", "two.wav", "three.wav"};
-  for (auto& n : names) ASSERT_TRUE(fs.writeAtomic(data + n, MakeWave(700)));
+  for (auto& n : names) ASSERT_TRUE(fs.writeAtomic(data + n, testsounds::ToneWav(700)));
 
   TitleRecordingMci mci;
   wintest::HostedPlayer host(data, mci, mci.real);

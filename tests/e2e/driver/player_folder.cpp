@@ -28,12 +28,6 @@ std::wstring uniqueTempFolder() {
   }
 }
 
-void put16(std::string& s, std::uint16_t v) { s.append({char(v & 0xFF), char(v >> 8)}); }
-void put32(std::string& s, std::uint32_t v) {
-  put16(s, static_cast<std::uint16_t>(v & 0xFFFF));
-  put16(s, static_cast<std::uint16_t>(v >> 16));
-}
-
 }  // namespace
 
 std::wstring BuiltPlayerExe() {
@@ -74,58 +68,6 @@ std::vector<std::string> PlayerFolder::readLines(const std::wstring& name) const
     lines.push_back(line);
   }
   return lines;
-}
-
-std::string SilentWav() {
-  const std::uint32_t rate = 8000, samples = 800;  // a tenth of a second, 8-bit mono
-  std::string s = "RIFF";
-  put32(s, 36 + samples);
-  s += "WAVEfmt ";
-  put32(s, 16);
-  put16(s, 1);
-  put16(s, 1);
-  put32(s, rate);
-  put32(s, rate);
-  put16(s, 1);
-  put16(s, 8);
-  s += "data";
-  put32(s, samples);
-  s.append(samples, static_cast<char>(0x80));
-  return s;
-}
-
-std::string ToneWav(int ms, std::uint32_t declaredBytes) {
-  const std::uint32_t samples = 8 * static_cast<std::uint32_t>(ms);
-  const std::uint32_t declared = declaredBytes ? declaredBytes : samples;
-  std::string s = "RIFF";
-  put32(s, 36 + declared);
-  s += "WAVEfmt ";
-  put32(s, 16);
-  put16(s, 1);
-  put16(s, 1);
-  put32(s, 8000);
-  put32(s, 8000);
-  put16(s, 1);
-  put16(s, 8);
-  s += "data";
-  put32(s, declared);
-  for (std::uint32_t i = 0; i < samples; ++i) s += static_cast<char>((i / 20) % 2 ? 0xA0 : 0x60);
-  return s;
-}
-
-std::string MidiFile() {
-  auto be32 = [](std::uint32_t v) {
-    return std::string{char(v >> 24), char((v >> 16) & 0xFF), char((v >> 8) & 0xFF), char(v & 0xFF)};
-  };
-  std::string track;
-  for (char note : {char(60), char(62), char(64)}) {
-    track += std::string("\x00\x90", 2) + note + char(100);          // note on at once
-    track += std::string("\x83\x60\x80", 3) + note + char(0);       // note off 480 ticks later
-  }
-  track += std::string("\x00\xFF\x2F\x00", 4);                     // end of track
-  // Format 0, one track, 480 ticks to the quarter note.
-  return "MThd" + be32(6) + std::string("\x00\x00\x00\x01\x01\xE0", 6) + "MTrk" +
-         be32(static_cast<std::uint32_t>(track.size())) + track;
 }
 
 }  // namespace e2e

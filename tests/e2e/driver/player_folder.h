@@ -3,6 +3,8 @@
 // so every run gets its own copy of the built exe in a new temporary folder.
 #include <cstdint>
 #include <string>
+
+#include "test_sounds.h"
 #include <vector>
 
 namespace e2e {
@@ -32,12 +34,8 @@ class PlayerFolder {
   std::wstring exe_;
 };
 
-// A short silent PCM WAV, so that a file handed to the player is real audio.
-std::string SilentWav();
-// An 8 kHz mono 8-bit PCM WAV tone of ms milliseconds; declaredBytes, when given, is the data
-// size its header claims instead of the real one.
-std::string ToneWav(int ms, std::uint32_t declaredBytes = 0);
-// A one-track standard MIDI file of three quarter notes.
-std::string MidiFile();
+using testsounds::MidiFile;
+using testsounds::SilentWav;
+using testsounds::ToneWav;
 
 }  // namespace e2e
