@@ -67,7 +67,7 @@ bool drawListItem(Win32Backend& backend, const DRAWITEMSTRUCT& d) {
     if (d.itemState & ODS_FOCUS || d.itemAction == ODA_FOCUS) DrawFocusRect(dc, &rc);
     return true;
   }
-  const auto* c = static_cast<const Control*>(GetPropW(d.hwndItem, L"ZelcorControl"));
+  const auto* c = ControlOfWindow(d.hwndItem);
   const bool selected = d.itemState & ODS_SELECTED;
   COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : colorRef(c ? paintedBackground(*c) : kWindowColor);
   COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : (c ? c->fontColor() : GetSysColor(COLOR_WINDOWTEXT));
@@ -91,7 +91,7 @@ int comboItemHeight(Win32Backend& backend) { return static_cast<int>(18 * backen
 
 bool drawComboItem(Win32Backend& backend, const DRAWITEMSTRUCT& d) {
   if (d.CtlType != ODT_COMBOBOX) return false;
-  const auto* c = static_cast<const Control*>(GetPropW(d.hwndItem, L"ZelcorControl"));
+  const auto* c = ControlOfWindow(d.hwndItem);
   if (!c || c->kind() != Kind::ComboBox) return false;
   const auto& combo = static_cast<const ComboBox&>(*c);
   HDC dc = d.hDC;

@@ -62,8 +62,6 @@ void showCursor(DragCursor c) {
   }
 }
 
-Control* controlOf(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, L"ZelcorControl")); }
-
 int itemAt(HWND hwnd, const Control& c, POINT client) {
   return c.kind() == Kind::ListBox ? listItemAt(hwnd, client) : -1;
 }
@@ -75,11 +73,11 @@ struct Spot {
 };
 Spot spotAt(HWND from, POINT pt) {
   HWND h = WindowFromPoint(pt);
-  while (h && !controlOf(h) && GetAncestor(h, GA_ROOT) != h) h = GetParent(h);
-  if (!h || !controlOf(h) || GetAncestor(h, GA_ROOT) != GetAncestor(from, GA_ROOT)) return {};
+  while (h && !ControlOfWindow(h) && GetAncestor(h, GA_ROOT) != h) h = GetParent(h);
+  if (!h || !ControlOfWindow(h) || GetAncestor(h, GA_ROOT) != GetAncestor(from, GA_ROOT)) return {};
   POINT client = pt;
   ScreenToClient(h, &client);
-  return {controlOf(h), itemAt(h, *controlOf(h), client)};
+  return {ControlOfWindow(h), itemAt(h, *ControlOfWindow(h), client)};
 }
 
 POINT screenPoint(HWND hwnd, LPARAM lp) {
@@ -92,7 +90,7 @@ LRESULT CALLBACK mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
   auto& backend = *reinterpret_cast<Win32Backend*>(ref);
   DragTracker& drag = backend.drag();
   static LPARAM pressedAt = 0;
-  Control* self = controlOf(hwnd);
+  Control* self = ControlOfWindow(hwnd);
   switch (msg) {
     case WM_LBUTTONDOWN: {
       if (!self || (wp & (MK_SHIFT | MK_CONTROL))) break;

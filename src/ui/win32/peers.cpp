@@ -15,6 +15,8 @@ constexpr int kRadioBase = 0xE000;
 
 namespace {
 
+const wchar_t* const kControlProp = L"ZelcorControl";  // the window's kit control
+
 int scaled(Win32Backend& b, int v) { return static_cast<int>(v * b.scale() + (v >= 0 ? 0.5 : -0.5)); }
 
 struct ClassAndStyle {
@@ -87,12 +89,14 @@ HWND createControlWindow(Win32Backend& backend, Control& c, HWND parent) {
   auto peer = std::make_unique<ControlPeer>(backend, c, hwnd);
   ControlPeer* raw = peer.get();
   c.setPeer(std::move(peer));
-  SetPropW(hwnd, L"ZelcorControl", &c);
+  SetPropW(hwnd, kControlProp, &c);
   if (c.kind() == Kind::ListBox || c.kind() == Kind::Image) watchMouse(backend, hwnd);
   raw->changed(kChangeItems | kChangeSelection | kChangeChecked | kChangeState | kChangeCaption |
                kChangeBounds);
   return hwnd;
 }
+
+Control* ControlOfWindow(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, kControlProp)); }
 
 ControlPeer::ControlPeer(Win32Backend& backend, Control& control, HWND hwnd)
     : backend_(backend), control_(control), hwnd_(hwnd) {}
@@ -100,7 +104,7 @@ ControlPeer::ControlPeer(Win32Backend& backend, Control& control, HWND hwnd)
 ControlPeer::~ControlPeer() {
   if (brush_) DeleteObject(brush_);
   if (IsWindow(hwnd_)) {
-    RemovePropW(hwnd_, L"ZelcorControl");
+    RemovePropW(hwnd_, kControlProp);
     DestroyWindow(hwnd_);
   }
 }

@@ -41,6 +41,9 @@ class ControlPeer : public Peer {
   unsigned brushColor_ = 0;
 };
 
+// The kit control a window stands for (nullptr for windows that are not controls).
+Control* ControlOfWindow(HWND hwnd);
+
 // The background colour a control paints (lists, edits and combo boxes of the parent's colour
 // take the system window colour), and a kit colour as the system's own value.
 Color paintedBackground(const Control& c);

@@ -38,8 +38,6 @@ struct FormWindow : Peer {
   bool syncing = false;  // the window itself reported a move or size
 };
 
-Control* controlOf(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, L"ZelcorControl")); }
-
 int CALLBACK noteFontFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
   return 0;
@@ -151,11 +149,11 @@ bool routeCommand(Form& form, WPARAM wp, LPARAM lp) {
   }
   // A radio button inside a radio group.
   if (id >= kRadioBase && id < kRadioBase + 64) {
-    if (Control* g = controlOf(GetParent(child)); g && g->kind() == Kind::RadioGroup && code == BN_CLICKED)
+    if (Control* g = ControlOfWindow(GetParent(child)); g && g->kind() == Kind::RadioGroup && code == BN_CLICKED)
       static_cast<RadioGroup*>(g)->choose(id - kRadioBase);
     return true;
   }
-  Control* c = controlOf(child);
+  Control* c = ControlOfWindow(child);
   if (!c) return false;
   auto* peer = static_cast<ControlPeer*>(c->peer());
   if (peer && peer->writing()) return true;
@@ -199,7 +197,7 @@ bool routeCommand(Form& form, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT colorMessage(HDC dc, HWND child) {
-  Control* c = controlOf(child);
+  Control* c = ControlOfWindow(child);
   if (!c || !c->peer()) return 0;
   auto* peer = static_cast<ControlPeer*>(c->peer());
   const Color bg = paintedBackground(*c);
@@ -217,7 +215,7 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
       result = 0;
       return true;
     case WM_HSCROLL:
-      if (Control* c = controlOf(reinterpret_cast<HWND>(lp)); c && c->kind() == Kind::ScrollBar) {
+      if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(lp)); c && c->kind() == Kind::ScrollBar) {
         auto* peer = static_cast<ControlPeer*>(c->peer());
         if (!peer->writing())
           static_cast<ScrollBar*>(c)->userMoved(static_cast<int>(SendMessageW(peer->hwnd(), TBM_GETPOS, 0, 0)));
@@ -226,7 +224,7 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
       return true;
     case WM_NOTIFY: {
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
-      Control* c = controlOf(hdr->hwndFrom);
+      Control* c = ControlOfWindow(hdr->hwndFrom);
       if (c && c->kind() == Kind::TreeView && hdr->code == TVN_SELCHANGEDW) {
         auto* tv = reinterpret_cast<NMTREEVIEWW*>(lp);
         // Only the user's own choice; selections the program makes are not echoed back.
@@ -257,12 +255,12 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      if (Control* c = controlOf(reinterpret_cast<HWND>(lp))) {
+      if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(lp))) {
         // A radio button's own window is not a control; paint it with its group.
         (void)c;
         result = colorMessage(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
         if (result) return true;
-      } else if (Control* g = controlOf(hwnd); g && g->kind() == Kind::RadioGroup) {
+      } else if (Control* g = ControlOfWindow(hwnd); g && g->kind() == Kind::RadioGroup) {
         HDC dc = reinterpret_cast<HDC>(wp);
         SetTextColor(dc, g->fontColor());
         Color bg = g->effectiveColor();
@@ -272,7 +270,7 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
       }
       return false;
     case WM_ERASEBKGND: {
-      Control* self = controlOf(hwnd);
+      Control* self = ControlOfWindow(hwnd);
       if (!self && form) self = form;
       if (!self) return false;
       Color bg = self->effectiveColor();
@@ -294,7 +292,7 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
 // A splitter panel follows the mouse while pressed and resizes its neighbour on release.
 bool splitterMessage(HWND hwnd, UINT msg, LPARAM lp) {
   static POINT dragStart;
-  Control* c = controlOf(hwnd);
+  Control* c = ControlOfWindow(hwnd);
   if (!c || c->kind() != Kind::Panel || !static_cast<Panel*>(c)->isSplitter()) return false;
   auto* panel = static_cast<Panel*>(c);
   POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
@@ -343,7 +341,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       form.close();
       return 0;
     case WM_CONTEXTMENU:
-      if (Control* c = controlOf(reinterpret_cast<HWND>(wp)); c && c->popupMenu) {
+      if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(wp)); c && c->popupMenu) {
         POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         if (pt.x == -1 && pt.y == -1) GetCursorPos(&pt);
         g_backend->popup(form, *c->popupMenu, pt.x, pt.y);
