@@ -35,21 +35,9 @@ TEST(FirstFreeMemoryNameTest, CountsFromZeroWithThreeDigitsAtLeast) {
   EXPECT_EQ(memory::FirstFreeMemoryName(all), "ZELCOR32_M1000");
 }
 
-struct MemoryEditTest : PlayerTest {
-  Lines messages;
-  bool answerYes = true;
+struct MemoryEditTest : AnsweringPlayerTest {
   MemoryEditTest() {
     set("MEMORY", "0,-1,0,0,0,0,0");  // memory view
-    application.onModalShown = [this](ui::Form&) {
-      auto* box = window->MKBoxDlg1.current();
-      std::string text = box->MemoMsg.caption();  // the memo shows line ends as CR LF
-      std::erase(text, '\r');
-      messages.push_back(text);
-      if (box->Btn_Yes.visible())
-        (answerYes ? box->Btn_Yes : box->Btn_No).click();
-      else
-        box->Btn_OK.click();
-    };
   }
   memory::MemoryEdit& edit() { return *window->MemEdit; }
   std::string file(const std::string& name) { return fs.contents(data + name).value_or("<missing>"); }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/DIR2SET.h"
 #include "app/Zelcoru.h"
@@ -61,5 +63,24 @@ struct PlayerTest : ::testing::Test {
     window->show();
     loop.advance(500);
     return *window;
+  }
+};
+
+// A player whose message boxes are answered at once: each text is kept in messages (line ends
+// as LF), a question is answered by answerYes, any other box by OK.
+struct AnsweringPlayerTest : PlayerTest {
+  std::vector<std::string> messages;
+  bool answerYes = true;
+  AnsweringPlayerTest() {
+    application.onModalShown = [this](ui::Form&) {
+      auto* box = window->MKBoxDlg1.current();
+      std::string text = box->MemoMsg.caption();  // the memo shows line ends as CR LF
+      std::erase(text, '\r');
+      messages.push_back(text);
+      if (box->Btn_Yes.visible())
+        (answerYes ? box->Btn_Yes : box->Btn_No).click();
+      else
+        box->Btn_OK.click();
+    };
   }
 };

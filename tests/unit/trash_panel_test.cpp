@@ -9,24 +9,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct TrashPanelTest : PlayerTest {
-  Lines messages;
-  bool answerYes = true;
+struct TrashPanelTest : AnsweringPlayerTest {
   TrashPanelTest() {
     fs.addFile(data + "M.LIM", base::JoinLines({"C:\\a.wav", "C:\\b.wav", "C:\\c.wav", "C:\\d.wav"}));
     fs.addFile(data + "M.LIV", base::JoinLines({"va", "vb", "vc", "vd"}));
     set("M_Fn", "M");
     set("MEMORY", "0,-1,1,0,0,0,0");  // memory view, the delete button shown
-    application.onModalShown = [this](ui::Form&) {
-      auto* box = window->MKBoxDlg1.current();
-      std::string text = box->MemoMsg.caption();
-      std::erase(text, '\r');
-      messages.push_back(text);
-      if (box->Btn_Yes.visible())
-        (answerYes ? box->Btn_Yes : box->Btn_No).click();
-      else
-        box->Btn_OK.click();
-    };
   }
   memory::Trash& trash() { return *window->TrashBin; }
   ui::Control& button(const char* name) { return *window->findControl(name); }
