@@ -114,14 +114,14 @@ std::vector<std::string> Folders::subfoldersAmong(const std::vector<platform::Fi
   return out;
 }
 
-void Folders::BuildFlatList(const std::string& folder) {
+std::vector<platform::FileEntry> Folders::BuildFlatList(const std::string& folder) {
   w_.HeaderFolder.setSection(0, std::string("---ｺ") + kFlatCaption);
   const std::string f = w_.Files->UsableFolderOf(folder);
   w_.Sv.fs.setCurrentFolder(f);
   w_.S.FolderPath = f;
   RecordDriveFolder(w_.S.DriveLastFolders, f);
-  FolderEntries = w_.Sv.fs.list(f, "*");
-  SubfolderList = subfoldersAmong(FolderEntries);
+  std::vector<platform::FileEntry> entries = w_.Sv.fs.list(f, "*");
+  SubfolderList = subfoldersAmong(entries);
   FlatItems.clear();
   std::vector<std::string> parts = base::SplitPath(f);
   while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
@@ -137,6 +137,7 @@ void Folders::BuildFlatList(const std::string& folder) {
   w_.ListBox1.tag = current;
   w_.ListBox1.setItemIndex(current);
   w_.HeaderFolder.setSection(0, std::to_string(w_.ListBox1.count()) + "ｺ" + kFlatCaption);
+  return entries;
 }
 
 void Folders::BuildTree(const std::string& folder) {
@@ -201,7 +202,12 @@ void Folders::TreeView1Change() {
 }
 
 void Folders::openWithRecovery(const std::string& path, bool tree) {
-  auto build = [&](const std::string& p) { tree ? BuildTree(p) : BuildFlatList(p); };
+  auto build = [&](const std::string& p) {
+    if (tree)
+      BuildTree(p);
+    else
+      BuildFlatList(p);
+  };
   try {
     build(path);
   } catch (const FolderError&) {
@@ -382,9 +388,8 @@ void Folders::ButtonKaKoDelClick() {
 bool Folders::walk(const std::string& folder, char drive, const std::string& disc) {
   if (w_.S.CloseRequested) return false;
   try {
-    BuildFlatList(folder);
     // One read of the folder for both lists: the walk reads thousands of folders.
-    w_.Files->RebuildFileList(folder, std::move(FolderEntries));
+    w_.Files->RebuildFileList(folder, BuildFlatList(folder));
   } catch (const FolderError&) {
     return true;  // a folder that vanished is passed over
   }

@@ -43,8 +43,6 @@ class Folders : public app::Subsystem {
   std::vector<FolderItem> FlatItems;  // mirrors ListBox1
   std::vector<FolderItem> TreeNodes;  // the tree as built (depth-first, siblings along the path)
   std::vector<std::string> SubfolderList;
-  // Every entry of the folder the flat list was last built for, as listed then.
-  std::vector<platform::FileEntry> FolderEntries;
   std::string FolderBeforeHistory;
   std::vector<platform::Drive> ListedDrives;  // mirrors ComboBox2
   // The disc identity of a drive's audio CD ("" when none; set by the CD player).
@@ -53,7 +51,8 @@ class Folders : public app::Subsystem {
   std::function<void()> rebuildRandomPool;
 
   // Folder view.
-  void BuildFlatList(const std::string& folder);  // throws FolderError
+  // Returns every entry of the folder as listed for it, so the file list need not read it again.
+  std::vector<platform::FileEntry> BuildFlatList(const std::string& folder);  // throws FolderError
   void BuildTree(const std::string& folder);      // throws FolderError
   void OpenFolderList(const std::string& path);
   void OpenFolderTree(const std::string& path);
