@@ -178,10 +178,25 @@ class TZELCOR32ZUMIK : public ui::Form {
   void saveAll();
   void cleanWorkingFolders();
 
-  // Splitters: each resizes the region beside it when dragged.
+  // Splitters and size grips: each resizes the region beside it when dragged.
   ui::Panel& makeSplitter(ui::Control* parent, const char* name, int id, ui::Panel& neighbour);
+  ui::Panel& makeHandle(ui::Control* parent, const char* name, int id, int vertical,
+                        std::function<void(int dx, int dy)> dragged);
+  // The folder history and the trash float at the top right over the lists, sized by the user.
+  struct FloatingRegion {
+    ui::Panel* panel;
+    int width = 220, top = 30, height = 100000;  // below the folder panel's top row; cut to the room
+    ui::Panel *left = nullptr, *bottom = nullptr, *bottomLeft = nullptr, *topLeft = nullptr;
+  };
+  void makeFloating(FloatingRegion& r, const char* const names[4], const int ids[4]);
+  void placeFloating(FloatingRegion& r);
   std::vector<std::pair<ui::Panel*, ui::Panel*>> splitters_;  // splitter, region
+  FloatingRegion kako_{&PanelKaKo}, gomi_{&PanelGomi};
+  ui::Panel *commandBar_ = nullptr, *folderBar_ = nullptr;
   int folderColumnWidth_ = 200;
+  int folderShare_ = 400;  // per mille of the room above the command strip, in the memory view
+  int trashColumnWidth_ = 56;
+  int selectorWidth_ = -1;  // the memory selector; -1: what the buttons beside it leave
 
   std::vector<std::string> params_;
   std::vector<Subsystem*> subsystems_;

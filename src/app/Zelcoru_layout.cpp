@@ -231,7 +231,7 @@ void TZELCOR32ZUMIK::buildControls() {
   ListBox8.setVisible(false);
   ListBox8.multiSelect = true;
   captionHint(Button7, "一括登録");
-  captionHint(Button11, "閉じる");
+  captionHint(Button11, "閉じる", "メモリー・ﾓｰﾄﾞを終了する");
   Button11.setVisible(false);
   captionHint(Button_JK, "タイマー");
   captionHint(Btn_M_EDIT, "E");
@@ -271,27 +271,27 @@ void TZELCOR32ZUMIK::buildControls() {
   Button1.setBounds(94, 210, 70, 24);
 
   // Folder history, trash and schedule panels.
-  PanelKaKo.setAlign(ui::Align::Right);
   PanelKaKo.setBounds(0, 0, 220, 100);
   PanelKaKo.setVisible(false);
   ListBoxKaKo.setBounds(4, 24, 212, 200);
   LabelKaKo.setBounds(4, 4, 100, 16);
-  const char* kakoButtons[][2] = {{"ButtonKaKoDel", "削除"}, {"ButtonKaKoClear", "Clear"},
-                                  {"ButtonKaKoBack", "戻す"}, {"ButtonKaKoClose", "閉じる"}};
-  const int kakoIds[] = {ids::ButtonKaKoDel, ids::ButtonKaKoClear, ids::ButtonKaKoBack, ids::ButtonKaKoClose};
+  const char* kakoButtons[][3] = {{"ButtonKaKoCUT", "削除", "選択フォルダーを削除　（ﾏﾙﾁｾｹｸﾄ）"},
+                                  {"ButtonKaKoALLCUT", "Clear", "すべて消す"},
+                                  {"ButtonKaKoRESET", "戻す", "ここを開く直前のフォルダーに戻す"},
+                                  {"ButtonKaKoOK", "閉じる", "この表示を閉じる"}};
+  const int kakoIds[] = {ids::ButtonKaKoCUT, ids::ButtonKaKoALLCUT, ids::ButtonKaKoRESET, ids::ButtonKaKoOK};
   for (int i = 0; i < 4; ++i)
-    extra<ui::Button>(*this, &PanelKaKo, kakoButtons[i][0], kakoIds[i], kakoButtons[i][1])
+    extra<ui::Button>(*this, &PanelKaKo, kakoButtons[i][0], kakoIds[i], kakoButtons[i][1], kakoButtons[i][2])
         .setBounds(4 + i * 53, 230, 51, 24);
   PanelKaKo.onResize = [this] {
     const auto& b = PanelKaKo.bounds();
     ListBoxKaKo.setBounds(4, 24, b.width - 8, std::max(20, b.height - 58));
-    for (const char* n : {"ButtonKaKoDel", "ButtonKaKoClear", "ButtonKaKoBack", "ButtonKaKoClose"}) {
+    for (const char* n : {"ButtonKaKoCUT", "ButtonKaKoALLCUT", "ButtonKaKoRESET", "ButtonKaKoOK"}) {
       ui::Control* c = findControl(n);
       c->setBounds(c->bounds().left, b.height - 30, 51, 24);
     }
   };
 
-  PanelGomi.setAlign(ui::Align::Right);
   PanelGomi.setBounds(0, 0, 220, 100);
   PanelGomi.setVisible(false);
   ListBox9.setVisible(false);
@@ -302,15 +302,15 @@ void TZELCOR32ZUMIK::buildControls() {
   LabelGomiSASIN.setBounds(180, 4, 36, 16);
   captionHint(CheckBoxGomi, "削除ﾎﾞﾀﾝON");
   CheckBoxGomi.setBounds(4, 4, 120, 18);
-  const char* gomiButtons[][2] = {{"ButtonGomiDel", "削除"}, {"ButtonGomiClear", "Clear"}, {"ButtonGomiClose", "閉じる"}};
-  const int gomiIds[] = {ids::ButtonGomiDel, ids::ButtonGomiClear, ids::ButtonGomiClose};
+  const char* gomiButtons[][2] = {{"ButtonGomiCut", "削除"}, {"Button_GOMI_ALLCLR", "Clear"}, {"ButtonGomiOFF", "閉じる"}};
+  const int gomiIds[] = {ids::ButtonGomiCut, ids::Button_GOMI_ALLCLR, ids::ButtonGomiOFF};
   for (int i = 0; i < 3; ++i)
     extra<ui::Button>(*this, &PanelGomi, gomiButtons[i][0], gomiIds[i], gomiButtons[i][1])
         .setBounds(4 + i * 70, 230, 66, 24);
   PanelGomi.onResize = [this] {
     const auto& b = PanelGomi.bounds();
     for (auto* l : {&ListBox6, &ListBox9}) l->setBounds(4, 24, b.width - 8, std::max(20, b.height - 58));
-    for (const char* n : {"ButtonGomiDel", "ButtonGomiClear", "ButtonGomiClose"}) {
+    for (const char* n : {"ButtonGomiCut", "Button_GOMI_ALLCLR", "ButtonGomiOFF"}) {
       ui::Control* c = findControl(n);
       c->setBounds(c->bounds().left, b.height - 30, 66, 24);
     }
@@ -357,19 +357,99 @@ void TZELCOR32ZUMIK::buildControls() {
     extra<ui::ListBox>(*this, this, name, id, "", "", false);
 
   makeSplitter(this, "PanelKZV", ids::PanelKZV, PanelKZ);
-  makeSplitter(this, "PanelKKV", ids::PanelKKV, PanelKaKo);
-  makeSplitter(this, "PanelGMV", ids::PanelGMV, PanelGomi);
-  ui::Panel& ffv = add<ui::Panel>(&PanelFF, "PanelFFV", ids::PanelFFV);
-  ffv.makeSplitter(nullptr, true);
-  ffv.onDragged = [this](int delta) {
-    folderColumnWidth_ += delta;
+  const char* const kakoHandles[] = {"PanelKKV", "PanelKKH", "PanelKKVSZ", "PanelKKHSZ"};
+  const int kakoHandleIds[] = {ids::PanelKKV, ids::PanelKKH, ids::PanelKKVSZ, ids::PanelKKHSZ};
+  makeFloating(kako_, kakoHandles, kakoHandleIds);
+  const char* const gomiHandles[] = {"PanelGMV", "PanelGMH", "PanelGMVSZ", "PanelGMHSZ"};
+  const int gomiHandleIds[] = {ids::PanelGMV, ids::PanelGMH, ids::PanelGMVSZ, ids::PanelGMHSZ};
+  makeFloating(gomi_, gomiHandles, gomiHandleIds);
+  // The command strip gives up its lower rows (never its buttons) to the lists above it.
+  commandBar_ = &makeHandle(this, "PanelCMV", ids::PanelCMV, 0, [this](int, int dy) {
+    ui::Rect b = PanelCommand.bounds();
+    b.height = std::clamp(b.height - dy, 34, 116);
+    PanelCommand.setBounds(b);
+    FormResize();
+  });
+  commandBar_->setAlign(ui::Align::Bottom);
+  commandBar_->placeAfter(&PanelCommand);
+  // In the memory view, the share of the folder panel above the memory list.
+  folderBar_ = &makeHandle(this, "PanelFFH", ids::PanelFFH, 0, [this](int, int dy) {
+    const int room = std::max(1, commandBar_->bounds().top - 4);
+    folderShare_ = std::clamp((PanelFF.bounds().height + dy) * 1000 / room, 0, 1000);
+    FormResize();
+  });
+  folderBar_->setAlign(ui::Align::Top);
+  folderBar_->placeAfter(&PanelFF);
+  auto folderColumn = [this](int dx, int) {
+    folderColumnWidth_ += dx;
     layoutFolderPanel();
   };
+  makeHandle(&PanelFF, "PanelFFV", ids::PanelFFV, 1, folderColumn);
+  makeHandle(&PanelFF, "PanelFFVU", ids::PanelFFVU, 1, folderColumn);
+  makeHandle(&PanelMemory, "PanelMMV", ids::PanelMMV, 1, [this](int dx, int) {
+    trashColumnWidth_ = std::clamp(trashColumnWidth_ - dx, 56, std::max(56, PanelMemory.bounds().width - 120));
+    layoutMemoryPanel();
+  });
+  makeHandle(&PanelMemory, "PanelMMVU", ids::PanelMMVU, 1, [this](int dx, int) {
+    selectorWidth_ = ComboBox1.bounds().width + dx;
+    layoutMemoryPanel();
+  });
 
   PanelCommand.onResize = [this] { layoutCommandStrip(); };
   onResize = [this] { FormResize(); };
   layoutCommandStrip();
   FormResize();
+}
+
+ui::Panel& TZELCOR32ZUMIK::makeHandle(ui::Control* parent, const char* name, int id, int vertical,
+                                      std::function<void(int dx, int dy)> dragged) {
+  ui::Panel& h = add<ui::Panel>(parent, name, id);
+  h.setBounds(0, 0, 4, 4);
+  if (vertical < 0)
+    h.makeSizeGrip();
+  else
+    h.makeSplitter(nullptr, vertical == 1);
+  h.onDragged = std::move(dragged);
+  return h;
+}
+
+void TZELCOR32ZUMIK::makeFloating(FloatingRegion& r, const char* const names[4], const int ids[4]) {
+  // Each handle moves the edges it touches: the left edge, the bottom edge, both at the
+  // bottom-left corner, the left and the top edge at the top-left corner.
+  auto edges = [this, &r](int left, int top, int bottom) {
+    return [this, &r, left, top, bottom](int dx, int dy) {
+      const ui::Rect b = r.panel->bounds();
+      r.width = b.width - left * dx;
+      r.top = b.top + top * dy;
+      r.height = b.height + bottom * dy - top * dy;
+      placeFloating(r);
+    };
+  };
+  r.left = &makeHandle(this, names[0], ids[0], 1, edges(1, 0, 0));
+  r.bottom = &makeHandle(this, names[1], ids[1], 0, edges(0, 0, 1));
+  r.bottomLeft = &makeHandle(this, names[2], ids[2], -1, edges(1, 0, 1));
+  r.topLeft = &makeHandle(this, names[3], ids[3], -1, edges(1, 1, 0));
+  for (ui::Panel* h : {r.left, r.bottom, r.bottomLeft, r.topLeft}) {
+    h->setVisible(false);
+    splitters_.emplace_back(h, r.panel);
+  }
+}
+
+void TZELCOR32ZUMIK::placeFloating(FloatingRegion& r) {
+  // Right of the lists, under nothing, above the command strip's bar.
+  const ui::Control& lists = MemoryViewShown() ? static_cast<ui::Control&>(PanelMemory) : PanelFF;
+  const int right = lists.bounds().right();
+  const int room = commandBar_->bounds().top;
+  constexpr int kGrip = 6, kSmallest = 60;
+  const int width = std::clamp(r.width, kSmallest, std::max(kSmallest, right - kSmallest));
+  const int top = std::clamp(r.top, 0, std::max(0, room - kSmallest - 4));
+  const int height = std::clamp(r.height, std::min(kSmallest, room), std::max(0, room - top - 4));
+  const int left = right - width;
+  r.panel->setBounds(left, top, width, height);
+  r.topLeft->setBounds(left - kGrip, top, kGrip, kGrip);
+  r.left->setBounds(left - 4, top + kGrip, 4, std::max(0, height - kGrip));
+  r.bottom->setBounds(left, top + height, width, 4);
+  r.bottomLeft->setBounds(left - kGrip, top + height, kGrip, kGrip);
 }
 
 ui::Panel& TZELCOR32ZUMIK::makeSplitter(ui::Control* parent, const char* name, int id, ui::Panel& neighbour) {
@@ -425,6 +505,7 @@ void TZELCOR32ZUMIK::layoutFolderPanel() {
   const int left = folderColumnWidth_;
   const int h = std::max(40, b.height);
   if (ui::Control* bar = findControl("PanelFFV")) bar->setBounds(left + 1, 30, 4, h - 30);
+  if (ui::Control* bar = findControl("PanelFFVU")) bar->setBounds(left + 1, 0, 4, 30);
   ComboBox2.setBounds(4, 4, left - 4, 22);
   HeaderFolder.setBounds(4, 30, left - 4, 20);
   TreeView1.setBounds(4, 50, left - 4, h - 54);
@@ -448,29 +529,39 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
   const auto& b = PanelMemory.bounds();
   const int w = std::max(200, b.width);
   const int h = std::max(60, b.height);
-  ComboBox1.setBounds(4, 4, std::max(60, w - 320), 22);
-  int x = std::max(64, w - 312);
+  const int selector = std::clamp(selectorWidth_ < 0 ? w - 320 : selectorWidth_, 60, std::max(60, w - 320));
+  ComboBox1.setBounds(4, 4, selector, 22);
+  if (ui::Control* bar = findControl("PanelMMVU")) bar->setBounds(selector + 5, 0, 4, 30);
+  const int x = selector + 8;
   Btn_M_EDIT.setBounds(x, 3, 24, 24);
   Label_MFN_Kosu.setBounds(x + 28, 8, 56, 16);
   Button7.setBounds(x + 86, 3, 70, 24);
   Button_JK.setBounds(x + 158, 3, 70, 24);
   Button11.setBounds(x + 230, 3, 70, 24);
   Panel_M_EDIT.setBounds(4, 30, w - 8, 28);
-  ListBox2.setBounds(4, 30, w - 60, h - 34);
-  ListBox8.setBounds(4, 30, w - 60, h - 34);
-  if (ui::Control* trash = findControl("Image1")) trash->setBounds(w - 52, 30, 48, 48);
-  // The trash count sits under the trash icon.
-  if (ui::Control* count = findControl("Label7")) count->setBounds(w - 52, 80, 48, 16);
+  const int column = std::min(trashColumnWidth_, std::max(56, w - 120));
+  ListBox2.setBounds(4, 30, w - column - 4, h - 34);
+  ListBox8.setBounds(4, 30, w - column - 4, h - 34);
+  if (ui::Control* bar = findControl("PanelMMV")) bar->setBounds(w - column, 30, 4, h - 34);
+  // The trash icon and its count under it keep to the middle of their column.
+  const int iconLeft = w - column + 4 + (column - 56) / 2;
+  if (ui::Control* trash = findControl("Image1")) trash->setBounds(iconLeft, 30, 48, 48);
+  if (ui::Control* count = findControl("Label7")) count->setBounds(iconLeft, 80, 48, 16);
 }
 
 void TZELCOR32ZUMIK::FormResize() {
   // In the memory view the folder panel keeps two fifths of the height above the command strip.
+  // The user can move that share with the bar under the folder panel.
+  folderBar_->setVisible(MemoryViewShown());
   if (MemoryViewShown()) {
     ui::Rect b = PanelFF.bounds();
-    b.height = std::max(0, bounds().height - PanelCommand.bounds().height) * 2 / 5;
+    const int room = std::max(0, bounds().height - PanelCommand.bounds().height - 8);
+    b.height = std::clamp(room * folderShare_ / 1000, std::min(40, room), std::max(0, room - 40));
     PanelFF.setBounds(b);
   }
   realign();
+  placeFloating(kako_);
+  placeFloating(gomi_);
   // The banner covers the client area while start-up runs.
   PanelOPEN.setBounds(0, 0, bounds().width, bounds().height);
 }

@@ -19,10 +19,10 @@
   X(PanelKZ, 1300) X(CB13, 1301) X(CB14, 1302) X(CB15, 1303) X(CB37, 1304) X(CB38, 1305)        \
   X(CB39, 1306) X(CB30, 1307) X(CB40, 1308) X(CB41, 1309) X(CB1, 1310) X(CB2, 1311)             \
   X(CB3, 1312) X(CB4, 1313) X(CB5, 1314) X(Button1, 1315) X(LabelWaveFormat, 1316)              \
-  X(PanelKaKo, 1400) X(ListBoxKaKo, 1401) X(ButtonKaKoDel, 1402) X(ButtonKaKoClear, 1403)       \
-  X(ButtonKaKoBack, 1404) X(ButtonKaKoClose, 1405) X(LabelKaKo, 1406)                           \
-  X(PanelGomi, 1500) X(ListBox6, 1501) X(ListBox9, 1502) X(ButtonGomiDel, 1503)                 \
-  X(ButtonGomiClear, 1504) X(ButtonGomiClose, 1505) X(CheckBoxGomi, 1506) X(LabelGomiSASIN, 1507) \
+  X(PanelKaKo, 1400) X(ListBoxKaKo, 1401) X(ButtonKaKoCUT, 1402) X(ButtonKaKoALLCUT, 1403)       \
+  X(ButtonKaKoRESET, 1404) X(ButtonKaKoOK, 1405) X(LabelKaKo, 1406)                           \
+  X(PanelGomi, 1500) X(ListBox6, 1501) X(ListBox9, 1502) X(ButtonGomiCut, 1503)                 \
+  X(Button_GOMI_ALLCLR, 1504) X(ButtonGomiOFF, 1505) X(CheckBoxGomi, 1506) X(LabelGomiSASIN, 1507) \
   X(LabelGomiKosu2, 1508) X(LabelGomiTUIKA, 1509)                                               \
   X(Panel_JK, 1600) X(ListBox_JK, 1601) X(ComboBox_TM_Mode, 1602) X(ComboBox_TM_SUB, 1603)      \
   X(Button_JK_START, 1604) X(Button_JK_STOP, 1605) X(Button_JK_CLOSE, 1606)                     \
@@ -31,6 +31,9 @@
   X(ListBoxRD, 1800) X(ListBoxRM, 1801) X(ListBoxRL, 1802) X(ListBoxVM, 1803)                   \
   X(ListBoxVG, 1804) X(ListBoxVL, 1805) X(ListBoxCD, 1806) X(ListBoxLZH, 1807)                  \
   X(ListBoxLZH_V, 1808) X(PanelFFV, 1900) X(PanelKZV, 1901) X(PanelKKV, 1902) X(PanelGMV, 1903)  \
+  X(PanelCMV, 1904) X(PanelMMV, 1905) X(PanelMMVU, 1906) X(PanelFFVU, 1907) X(PanelFFH, 1908)   \
+  X(PanelKKH, 1909) X(PanelGMH, 1910) X(PanelKKVSZ, 1911) X(PanelKKHSZ, 1912) X(PanelGMVSZ, 1913) \
+  X(PanelGMHSZ, 1914)                                                                            \
   X(SpinButton4Down, 1030) X(SpinButton4Up, 1031) X(SpinButton5Down, 1032) X(SpinButton5Up, 1033) \
   X(SpinButton6Down, 1034) X(SpinButton6Up, 1035) X(LabelWAVName, 1036) X(LabelWavData, 1037) \
   X(ScrollBar_MP3, 1038) X(Button_MP3_STOP, 1039) X(Button_MP3_PLAY, 1040)

@@ -91,11 +91,11 @@ Folders::Folders(app::TZELCOR32ZUMIK& w)
   w_.menu("K6").onClick = [this] { K6Click(); };
   w_.ButtonKaka.onClick = [this] { ButtonKakaClick(); };
   w_.ListBoxKaKo.onClick = [this] { ListBoxKaKoClick(); };
-  w_.ListBoxKaKo.onDoubleClick = [this] { ButtonKaKoCloseClick(); };
-  w_.findControl("ButtonKaKoClose")->onClick = [this] { ButtonKaKoCloseClick(); };
-  w_.findControl("ButtonKaKoBack")->onClick = [this] { ButtonKaKoBackClick(); };
-  w_.findControl("ButtonKaKoClear")->onClick = [this] { ButtonKaKoClearClick(); };
-  w_.findControl("ButtonKaKoDel")->onClick = [this] { ButtonKaKoDelClick(); };
+  w_.ListBoxKaKo.onDoubleClick = [this] { ButtonKaKoOKClick(); };
+  w_.findControl("ButtonKaKoOK")->onClick = [this] { ButtonKaKoOKClick(); };
+  w_.findControl("ButtonKaKoRESET")->onClick = [this] { ButtonKaKoRESETClick(); };
+  w_.findControl("ButtonKaKoALLCUT")->onClick = [this] { ButtonKaKoALLCUTClick(); };
+  w_.findControl("ButtonKaKoCUT")->onClick = [this] { ButtonKaKoCUTClick(); };
   w_.PanelKaKo.setCaption("過去のﾌｫﾙﾀﾞｰの選択");
 }
 
@@ -354,13 +354,13 @@ void Folders::ListBoxKaKoClick() {
   w_.Files->HistoryNavigation = false;
 }
 
-void Folders::ButtonKaKoCloseClick() {
+void Folders::ButtonKaKoOKClick() {
   w_.ShowPanel(w_.PanelKaKo, false);
   RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, w_.Files->ListedFolder);
   w_.ButtonKaka.setVisible(true);
 }
 
-void Folders::ButtonKaKoBackClick() {
+void Folders::ButtonKaKoRESETClick() {
   try {
     OpenFolderPath(FolderBeforeHistory);
   } catch (const FolderError&) {
@@ -368,12 +368,12 @@ void Folders::ButtonKaKoBackClick() {
   }
 }
 
-void Folders::ButtonKaKoClearClick() {
+void Folders::ButtonKaKoALLCUTClick() {
   w_.ListBoxKaKo.clear();
   ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
 }
 
-void Folders::ButtonKaKoDelClick() {
+void Folders::ButtonKaKoCUTClick() {
   auto& h = w_.ListBoxKaKo;
   if (h.count() == 0) {
     w_.Sv.shell.beepExclamation();

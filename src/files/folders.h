@@ -78,10 +78,10 @@ class Folders : public app::Subsystem {
   void RestoreFolderHistory();  // start-up step 10
   void ButtonKakaClick();
   void ListBoxKaKoClick();
-  void ButtonKaKoCloseClick();
-  void ButtonKaKoBackClick();
-  void ButtonKaKoClearClick();
-  void ButtonKaKoDelClick();
+  void ButtonKaKoOKClick();
+  void ButtonKaKoRESETClick();
+  void ButtonKaKoALLCUTClick();
+  void ButtonKaKoCUTClick();
 
   // Bulk add.
   void BulkRegister();

@@ -52,9 +52,9 @@ Trash::Trash(app::TZELCOR32ZUMIK& window)
   w_.ListBox9.setHint("ゴミ箱登録ファイル名のみ");
   w_.LabelGomiSASIN.setHint("ゴミ箱を空にしてから捨てる");
   w_.CheckBoxGomi.setHint("メモリー削除ボタンの表示／非表示");
-  auto& del = control<ui::Button>(window, "ButtonGomiDel");
-  auto& clear = control<ui::Button>(window, "ButtonGomiClear");
-  auto& close = control<ui::Button>(window, "ButtonGomiClose");
+  auto& del = control<ui::Button>(window, "ButtonGomiCut");
+  auto& clear = control<ui::Button>(window, "Button_GOMI_ALLCLR");
+  auto& close = control<ui::Button>(window, "ButtonGomiOFF");
   del.setHint("選択ファイルを削除　（ﾏﾙﾁｾｹｸﾄ）");
   clear.setHint("すべて消す");
   close.setHint("ゴミ箱を閉じる");

@@ -31,11 +31,18 @@ void Panel::makeSplitter(Control* neighbour, bool vertical) {
   bevel = false;
 }
 
-void Panel::dragBy(int delta) {
+void Panel::makeSizeGrip() {
+  grip_ = true;
+  bevel = false;
+}
+
+void Panel::dragBy(int dx, int dy) {
+  if (!grip_) (vertical_ ? dy : dx) = 0;
   if (onDragged) {
-    onDragged(delta);
+    onDragged(dx, dy);
     return;
   }
+  const int delta = vertical_ ? dx : dy;
   Control* t = splitterTarget_;
   if (!t || delta == 0) return;
   Rect r = t->bounds();

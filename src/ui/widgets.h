@@ -14,17 +14,20 @@ class Panel : public Control {
   bool bevel = true;
 
   // A splitter: a thin panel that, dragged and released, resizes its neighbour. Vertical bars
-  // move sideways, horizontal ones up and down.
+  // move sideways, horizontal ones up and down; a size grip moves both ways.
   void makeSplitter(Control* neighbour, bool vertical);
+  void makeSizeGrip();
   bool isSplitter() const { return splitterTarget_ != nullptr || onDragged != nullptr; }
   bool verticalSplitter() const { return vertical_; }
-  // The drag ended delta logical pixels from where it began (right or down positive).
-  void dragBy(int delta);
-  std::function<void(int delta)> onDragged;  // instead of resizing a neighbour
+  bool sizeGrip() const { return grip_; }
+  // The drag ended (dx, dy) logical pixels from where it began (right and down positive); a
+  // bar takes only the part along its own direction.
+  void dragBy(int dx, int dy);
+  std::function<void(int dx, int dy)> onDragged;  // instead of resizing a neighbour
 
  private:
   Control* splitterTarget_ = nullptr;
-  bool vertical_ = true;
+  bool vertical_ = true, grip_ = false;
 };
 
 class Label : public Control {
@@ -49,7 +52,6 @@ class Image : public Control {
   Icon icon_ = Icon::None;
 };
 
-// A push button; `isDefault` and `isCancel` answer Enter and Escape in dialogs.
 // The look of a pushed colour button: the face darkened by 32 in each of red, green and blue
 // (not below 0); a black font turns dark grey, any other font light grey.
 struct ButtonLook {
@@ -58,6 +60,9 @@ struct ButtonLook {
 };
 ButtonLook pushedLook(Color face, Color font);
 
+// A push button; `isDefault` and `isCancel` answer Enter and Escape in dialogs. In a real
+// window every button is the colour button: flat, in its parent's colour, and pushed in look
+// while the mouse or the space bar holds it; it clicks when released over it.
 class Button : public Control {
  public:
   Button(Control* parent, std::string name, int id) : Control(parent, std::move(name), id) {

@@ -148,16 +148,16 @@ TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
   w.ListBoxKaKo.userSelect(1);
   EXPECT_EQ(w.S.FolderPath, "C:\\OLD");
   EXPECT_EQ(w.ListBoxKaKo.item(0), "C:\\MUSIC\\JAZZ");  // not recorded while navigating
-  w.findControl("ButtonKaKoBack")->click();
+  w.findControl("ButtonKaKoRESET")->click();
   EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
   w.ListBoxKaKo.setItemIndex(2);
-  w.findControl("ButtonKaKoDel")->click();
+  w.findControl("ButtonKaKoCUT")->click();
   EXPECT_EQ(w.ListBoxKaKo.count(), 2);
   EXPECT_EQ(w.LabelKaKo.caption(), "2ｺ");
-  w.findControl("ButtonKaKoClose")->click();
+  w.findControl("ButtonKaKoOK")->click();
   EXPECT_FALSE(w.PanelKaKo.visible());
   EXPECT_TRUE(w.ButtonKaka.visible());
-  w.findControl("ButtonKaKoClear")->click();
+  w.findControl("ButtonKaKoALLCUT")->click();
   EXPECT_EQ(w.LabelKaKo.caption(), "0ｺ");
   w.close();
   EXPECT_EQ(*fs.contents(data + "ZeLC32FH.LIS"), "");

@@ -1,4 +1,5 @@
 #include "player_fixture.h"
+#include "memory/trash.h"
 
 namespace {
 
@@ -216,7 +217,9 @@ TEST_F(PlayerTest, ResizeKeepsTheCommandStripAtTheBottom) {
     w.setBounds(w.bounds().left, w.bounds().top, width, height);
     EXPECT_EQ(w.PanelCommand.bounds().bottom(), height);
     EXPECT_EQ(w.PanelCommand.bounds().width, width);
-    EXPECT_EQ(w.PanelFF.bounds().bottom(), w.PanelCommand.bounds().top);
+    // The command strip's splitter bar lies between it and the lists.
+    EXPECT_EQ(w.PanelFF.bounds().bottom(), w.findControl("PanelCMV")->bounds().top);
+    EXPECT_EQ(w.findControl("PanelCMV")->bounds().bottom(), w.PanelCommand.bounds().top);
     EXPECT_EQ(w.StatusBar1.bounds().width, width);
   }
 }
@@ -225,26 +228,78 @@ TEST_F(PlayerTest, ResizeKeepsTheCommandStripAtTheBottom) {
 
 namespace {
 
-TEST_F(PlayerTest, SplittersResizeTheRegionBesideThem) {
+TEST_F(PlayerTest, SplittersAndSizeGripsResizeTheRegionBesideThem) {
   auto& w = start();
+  auto drag = [&](const char* name, int dx, int dy) {
+    auto* h = static_cast<ui::Panel*>(w.findControl(name));
+    ASSERT_TRUE(h && h->isSplitter() && h->showing()) << name;
+    h->dragBy(dx, dy);
+  };
   w.ButtonKZON.click();
-  auto* bar = static_cast<ui::Panel*>(w.findControl("PanelKZV"));
-  ASSERT_TRUE(bar->visible());
+  auto* bar = w.findControl("PanelKZV");
   const int before = w.PanelKZ.bounds().width;
   EXPECT_EQ(bar->bounds().right(), w.PanelKZ.bounds().left);  // the bar sits on the panel's left edge
-  bar->dragBy(-30);  // dragged left: the right-hand panel widens
+  drag("PanelKZV", -30, 0);  // dragged left: the right-hand panel widens
   EXPECT_EQ(w.PanelKZ.bounds().width, before + 30);
   EXPECT_EQ(w.PanelFF.bounds().right(), bar->bounds().left);
-  bar->dragBy(10000);  // never below a usable width
+  drag("PanelKZV", 10000, 0);  // never below a usable width
   EXPECT_EQ(w.PanelKZ.bounds().width, 40);
   w.Button1.click();
   EXPECT_FALSE(bar->visible());
 
-  auto* ffv = static_cast<ui::Panel*>(w.findControl("PanelFFV"));
+  // The folder column moves with the bar of either row; a bar moves along its own direction only.
   const int listLeft = w.ListBox4.bounds().left;
-  ffv->dragBy(50);
-  EXPECT_EQ(w.ListBox4.bounds().left, listLeft + 50);
+  drag("PanelFFV", 50, 999);
+  drag("PanelFFVU", -20, 0);
+  EXPECT_EQ(w.ListBox4.bounds().left, listLeft + 30);
   EXPECT_EQ(w.TreeView1.bounds().right() + 6, w.ListBox4.bounds().left);
+
+  // The command strip gives its lower rows to the lists, never its buttons.
+  drag("PanelCMV", 0, 40);
+  EXPECT_EQ(w.PanelCommand.bounds().height, 76);
+  EXPECT_EQ(w.PanelFF.bounds().bottom() + 4, w.PanelCommand.bounds().top);
+  drag("PanelCMV", 0, 1000);
+  EXPECT_EQ(w.PanelCommand.bounds().height, 34);
+  drag("PanelCMV", 0, -1000);
+  EXPECT_EQ(w.PanelCommand.bounds().height, 116);
+
+  // Memory view: the folder panel's share, the trash column and the memory selector.
+  w.Button9.click();
+  const int folderHeight = w.PanelFF.bounds().height;
+  drag("PanelFFH", 0, 30);
+  EXPECT_NEAR(w.PanelFF.bounds().height, folderHeight + 30, 1);
+  w.setBounds(0, 0, 720, 580);  // the share holds when the window grows
+  EXPECT_GT(w.PanelFF.bounds().height, folderHeight + 30);
+  const ui::Rect list = w.ListBox2.bounds(), icon = w.TrashBin->Image1.bounds();
+  drag("PanelMMV", -40, 0);
+  EXPECT_EQ(w.ListBox2.bounds().width, list.width - 40);
+  EXPECT_EQ(w.TrashBin->Image1.bounds().left, icon.left - 20);
+  const ui::Rect selector = w.ComboBox1.bounds(), close = w.Button11.bounds();
+  drag("PanelMMVU", -50, 0);
+  EXPECT_EQ(w.ComboBox1.bounds().width, selector.width - 50);
+  EXPECT_EQ(w.Button11.bounds().left, close.left - 50);
+
+  // The folder history and the trash float at the top right; each handle moves the edges it
+  // touches.
+  w.ButtonKaka.click();
+  w.TrashBin->Image1.onRightButtonUp();
+  struct Step {
+    const char* handle;
+    int dx, dy;
+    ui::Rect change;  // left, top, width, height
+  };
+  for (auto [panel, names] : {std::pair{&w.PanelKaKo, "KK"}, std::pair{&w.PanelGomi, "GM"}}) {
+    EXPECT_EQ(panel->bounds().right(), w.PanelMemory.bounds().right());
+    EXPECT_EQ(panel->bounds().top, 30);
+    for (const Step& s : {Step{"V", -30, 9, {-30, 0, 30, 0}}, Step{"H", 9, -50, {0, 0, 0, -50}},
+                          Step{"VSZ", -10, -20, {-10, 0, 10, -20}}, Step{"HSZ", -10, 30, {-10, 30, 10, -30}}}) {
+      const ui::Rect b = panel->bounds();
+      drag(("Panel" + std::string(names) + s.handle).c_str(), s.dx, s.dy);
+      const ui::Rect a = panel->bounds();
+      EXPECT_EQ((ui::Rect{a.left - b.left, a.top - b.top, a.width - b.width, a.height - b.height}), s.change)
+          << names << s.handle;
+    }
+  }
 }
 
 }  // namespace

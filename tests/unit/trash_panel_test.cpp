@@ -40,9 +40,9 @@ TEST_F(TrashPanelTest, DeleteTakesTheSelectedEntriesWithTheirVolumes) {
 
 TEST_F(TrashPanelTest, DeletingFromAnEmptyListOnlyBeeps) {
   auto& w = start();
-  button("ButtonGomiDel").click();
+  button("ButtonGomiCut").click();
   EXPECT_EQ(shell.beeps, 1);
-  button("ButtonGomiClear").click();
+  button("Button_GOMI_ALLCLR").click();
   EXPECT_EQ(shell.beeps, 2);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(w.ListBox2.count(), 4);
@@ -54,11 +54,11 @@ TEST_F(TrashPanelTest, ClearAsksAndEmptiesTheTrashOnlyOnYes) {
   trash().ListBoxVG.setItems({"1", "2"});
   trash().ShowTrashCount();
   answerYes = false;
-  button("ButtonGomiClear").click();
+  button("Button_GOMI_ALLCLR").click();
   EXPECT_EQ(messages, (Lines{"ゴミ箱を空にしても、いいですか？", "削除を中止しました・・・"}));
   EXPECT_EQ(w.ListBox6.count(), 2);
   answerYes = true;
-  button("ButtonGomiClear").click();
+  button("Button_GOMI_ALLCLR").click();
   EXPECT_EQ(w.ListBox6.count(), 0);
   EXPECT_EQ(trash().ListBoxVG.count(), 0);
   EXPECT_EQ(trash().Label7.caption(), "0ｺ");
@@ -73,7 +73,7 @@ TEST_F(TrashPanelTest, TheIconOpensThePanelAndClosingBringsTheIconBack) {
   EXPECT_FALSE(trash().Image1.visible());
   EXPECT_FALSE(w.Panel_JK.visible());
   w.Files->ActiveList = &w.ListBox6;
-  button("ButtonGomiClose").click();
+  button("ButtonGomiOFF").click();
   EXPECT_FALSE(w.PanelGomi.visible());
   EXPECT_TRUE(trash().Image1.visible());
   EXPECT_EQ(w.Files->ActiveList, &w.ListBox2);

@@ -5,6 +5,7 @@
 #include "ui/list_box.h"
 #include "ui/widgets.h"
 #include "ui/win32/mouse_drag.h"
+#include "ui/win32/pictures.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/wide.h"
 
@@ -33,8 +34,7 @@ ClassAndStyle classFor(Control& c) {
     case Kind::RadioGroup:
       return {kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT | WS_EX_STATICEDGE};
     case Kind::Button:
-      return {L"BUTTON",
-              tab | (static_cast<Button&>(c).isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
+      return {L"BUTTON", tab | BS_OWNERDRAW, 0};  // a colour button, see color_button.cpp
     case Kind::Label:
       return {L"STATIC", static_cast<Label&>(c).alignRight ? SS_RIGHT : SS_LEFT, 0};
     case Kind::CheckBox:
@@ -136,7 +136,12 @@ HBRUSH ControlPeer::backgroundBrush() {
 void ControlPeer::changed(unsigned what) {
   writing_ = true;
   if (what & kChangeBounds) applyBounds();
-  if (what & kChangeVisible) ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+  if (what & kChangeVisible) {
+    ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+    // A panel placed by hand floats over the aligned regions it overlaps.
+    if (control_.visible() && control_.kind() == Kind::Panel && control_.align() == Align::None)
+      SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   if (what & kChangeEnabled) EnableWindow(hwnd_, control_.enabled());
   if (what & kChangeCaption) applyCaption();
   if (what & kChangeItems) applyItems();
@@ -146,7 +151,7 @@ void ControlPeer::changed(unsigned what) {
   if (what & kChangeState) applyState();
   if (what & kChangeFont)
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.font(control_.fontBold())), TRUE);
-  if (what & (kChangeColor | kChangeFont)) InvalidateRect(hwnd_, nullptr, TRUE);
+  if (what & (kChangeColor | kChangeFont)) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   writing_ = false;
 }
 
@@ -332,15 +337,17 @@ void ControlPeer::applyState() {
     SendMessageW(hwnd_, TBM_SETPOS, TRUE, s.position());
   } else if (control_.kind() == Kind::Image) {
     LPCWSTR id = nullptr;
+    HICON icon = nullptr;
     switch (static_cast<Image&>(control_).icon()) {
       case Image::Icon::Information: id = reinterpret_cast<LPCWSTR>(IDI_INFORMATION); break;
       case Image::Icon::Question: id = reinterpret_cast<LPCWSTR>(IDI_QUESTION); break;
       case Image::Icon::Exclamation: id = reinterpret_cast<LPCWSTR>(IDI_WARNING); break;
-      case Image::Icon::Trash: id = reinterpret_cast<LPCWSTR>(IDI_APPLICATION); break;
-      case Image::Icon::TrashFull: id = reinterpret_cast<LPCWSTR>(IDI_WINLOGO); break;
+      case Image::Icon::Trash: icon = TrashPicture(false); break;
+      case Image::Icon::TrashFull: icon = TrashPicture(true); break;
       case Image::Icon::None: break;
     }
-    if (id) SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, id)), 0);
+    if (id) icon = LoadIconW(nullptr, id);
+    if (icon) SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   } else if (control_.kind() == Kind::Edit) {
     SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<Edit&>(control_).maxLength(), 0);
   }

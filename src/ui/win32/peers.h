@@ -56,6 +56,9 @@ bool drawListItem(Win32Backend& backend, const DRAWITEMSTRUCT& d);
 int comboItemHeight(Win32Backend& backend);
 bool drawComboItem(Win32Backend& backend, const DRAWITEMSTRUCT& d);
 
+// Draws a colour button, pushed or not (false when the item is not a button's).
+bool drawColorButton(Win32Backend& backend, const DRAWITEMSTRUCT& d);
+
 // Creates the window of one control (and, for containers, nothing more: the caller recurses).
 HWND createControlWindow(Win32Backend& backend, Control& control, HWND parent);
 

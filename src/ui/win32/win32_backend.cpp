@@ -111,7 +111,8 @@ void FormWindow::changed(unsigned what) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (what & kChangeEnabled) EnableWindow(hwnd, form.enabled());
-  if (what & kChangeColor) InvalidateRect(hwnd, nullptr, TRUE);
+  // Controls of the parent's colour, the colour buttons among them, repaint with it.
+  if (what & kChangeColor) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void addTooltips(FormWindow& fw, Control& c) {
@@ -159,6 +160,9 @@ bool routeCommand(Form& form, WPARAM wp, LPARAM lp) {
   if (peer && peer->writing()) return true;
   switch (c->kind()) {
     case Kind::Button:
+      // A quick second press on a colour button comes as a double click: it is a click too.
+      if (code == BN_CLICKED || code == BN_DOUBLECLICKED) c->click();
+      break;
     case Kind::CheckBox:
       if (code == BN_CLICKED) c->click();
       break;
@@ -245,7 +249,7 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
     }
     case WM_DRAWITEM: {
       const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-      if (drawListItem(*g_backend, d) || drawComboItem(*g_backend, d)) {
+      if (drawListItem(*g_backend, d) || drawComboItem(*g_backend, d) || drawColorButton(*g_backend, d)) {
         result = TRUE;
         return true;
       }
@@ -298,7 +302,9 @@ bool splitterMessage(HWND hwnd, UINT msg, LPARAM lp) {
   POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   switch (msg) {
     case WM_SETCURSOR:
-      SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(panel->verticalSplitter() ? IDC_SIZEWE : IDC_SIZENS)));
+      SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(panel->sizeGrip()          ? IDC_SIZEALL
+                                                               : panel->verticalSplitter() ? IDC_SIZEWE
+                                                                                           : IDC_SIZENS)));
       return true;
     case WM_LBUTTONDOWN:
       ClientToScreen(hwnd, &pt);
@@ -309,7 +315,7 @@ bool splitterMessage(HWND hwnd, UINT msg, LPARAM lp) {
       if (GetCapture() != hwnd) return false;
       ReleaseCapture();
       ClientToScreen(hwnd, &pt);
-      panel->dragBy(unscaled(panel->verticalSplitter() ? pt.x - dragStart.x : pt.y - dragStart.y));
+      panel->dragBy(unscaled(pt.x - dragStart.x), unscaled(pt.y - dragStart.y));
       return true;
     default:
       return false;
