@@ -180,7 +180,8 @@ class TZELCOR32ZUMIK : public ui::Form {
 
   // Splitters and size grips: each resizes the region beside it when dragged.
   ui::Panel& makeSplitter(ui::Control* parent, const char* name, int id, ui::Panel& neighbour);
-  ui::Panel& makeHandle(ui::Control* parent, const char* name, int id, int vertical,
+  enum class Handle { UpDown, Sideways, Grip };  // a horizontal bar, a vertical bar, a size grip
+  ui::Panel& makeHandle(ui::Control* parent, const char* name, int id, Handle kind,
                         std::function<void(int dx, int dy)> dragged);
   // The folder history and the trash float at the top right over the lists, sized by the user.
   struct FloatingRegion {

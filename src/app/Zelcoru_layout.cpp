@@ -1,5 +1,7 @@
 // The main window's controls, captions, hints and layout: the form description.
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
@@ -363,17 +365,20 @@ void TZELCOR32ZUMIK::buildControls() {
   const char* const gomiHandles[] = {"PanelGMV", "PanelGMH", "PanelGMVSZ", "PanelGMHSZ"};
   const int gomiHandleIds[] = {ids::PanelGMV, ids::PanelGMH, ids::PanelGMVSZ, ids::PanelGMHSZ};
   makeFloating(gomi_, gomiHandles, gomiHandleIds);
-  // The command strip gives up its lower rows (never its buttons) to the lists above it.
-  commandBar_ = &makeHandle(this, "PanelCMV", ids::PanelCMV, 0, [this](int, int dy) {
+  // The command strip gives up whole rows (the status bars, the play bar, never its buttons)
+  // to the lists above it: it keeps the height of rows nearest to where the bar was dropped.
+  commandBar_ = &makeHandle(this, "PanelCMV", ids::PanelCMV, Handle::UpDown, [this](int, int dy) {
     ui::Rect b = PanelCommand.bounds();
-    b.height = std::clamp(b.height - dy, 34, 116);
+    const int rows[] = {34, 64, 90, 116}, wanted = b.height - dy;
+    b.height = *std::min_element(std::begin(rows), std::end(rows),
+                                 [&](int x, int y) { return std::abs(x - wanted) < std::abs(y - wanted); });
     PanelCommand.setBounds(b);
     FormResize();
   });
   commandBar_->setAlign(ui::Align::Bottom);
   commandBar_->placeAfter(&PanelCommand);
   // In the memory view, the share of the folder panel above the memory list.
-  folderBar_ = &makeHandle(this, "PanelFFH", ids::PanelFFH, 0, [this](int, int dy) {
+  folderBar_ = &makeHandle(this, "PanelFFH", ids::PanelFFH, Handle::UpDown, [this](int, int dy) {
     const int room = std::max(1, commandBar_->bounds().top - 4);
     folderShare_ = std::clamp((PanelFF.bounds().height + dy) * 1000 / room, 0, 1000);
     FormResize();
@@ -384,13 +389,13 @@ void TZELCOR32ZUMIK::buildControls() {
     folderColumnWidth_ += dx;
     layoutFolderPanel();
   };
-  makeHandle(&PanelFF, "PanelFFV", ids::PanelFFV, 1, folderColumn);
-  makeHandle(&PanelFF, "PanelFFVU", ids::PanelFFVU, 1, folderColumn);
-  makeHandle(&PanelMemory, "PanelMMV", ids::PanelMMV, 1, [this](int dx, int) {
+  makeHandle(&PanelFF, "PanelFFV", ids::PanelFFV, Handle::Sideways, folderColumn);
+  makeHandle(&PanelFF, "PanelFFVU", ids::PanelFFVU, Handle::Sideways, folderColumn);
+  makeHandle(&PanelMemory, "PanelMMV", ids::PanelMMV, Handle::Sideways, [this](int dx, int) {
     trashColumnWidth_ = std::clamp(trashColumnWidth_ - dx, 56, std::max(56, PanelMemory.bounds().width - 120));
     layoutMemoryPanel();
   });
-  makeHandle(&PanelMemory, "PanelMMVU", ids::PanelMMVU, 1, [this](int dx, int) {
+  makeHandle(&PanelMemory, "PanelMMVU", ids::PanelMMVU, Handle::Sideways, [this](int dx, int) {
     selectorWidth_ = ComboBox1.bounds().width + dx;
     layoutMemoryPanel();
   });
@@ -401,14 +406,14 @@ void TZELCOR32ZUMIK::buildControls() {
   FormResize();
 }
 
-ui::Panel& TZELCOR32ZUMIK::makeHandle(ui::Control* parent, const char* name, int id, int vertical,
+ui::Panel& TZELCOR32ZUMIK::makeHandle(ui::Control* parent, const char* name, int id, Handle kind,
                                       std::function<void(int dx, int dy)> dragged) {
   ui::Panel& h = add<ui::Panel>(parent, name, id);
   h.setBounds(0, 0, 4, 4);
-  if (vertical < 0)
+  if (kind == Handle::Grip)
     h.makeSizeGrip();
   else
-    h.makeSplitter(nullptr, vertical == 1);
+    h.makeSplitter(nullptr, kind == Handle::Sideways);
   h.onDragged = std::move(dragged);
   return h;
 }
@@ -425,10 +430,10 @@ void TZELCOR32ZUMIK::makeFloating(FloatingRegion& r, const char* const names[4],
       placeFloating(r);
     };
   };
-  r.left = &makeHandle(this, names[0], ids[0], 1, edges(1, 0, 0));
-  r.bottom = &makeHandle(this, names[1], ids[1], 0, edges(0, 0, 1));
-  r.bottomLeft = &makeHandle(this, names[2], ids[2], -1, edges(1, 0, 1));
-  r.topLeft = &makeHandle(this, names[3], ids[3], -1, edges(1, 1, 0));
+  r.left = &makeHandle(this, names[0], ids[0], Handle::Sideways, edges(1, 0, 0));
+  r.bottom = &makeHandle(this, names[1], ids[1], Handle::UpDown, edges(0, 0, 1));
+  r.bottomLeft = &makeHandle(this, names[2], ids[2], Handle::Grip, edges(1, 0, 1));
+  r.topLeft = &makeHandle(this, names[3], ids[3], Handle::Grip, edges(1, 1, 0));
   for (ui::Panel* h : {r.left, r.bottom, r.bottomLeft, r.topLeft}) {
     h->setVisible(false);
     splitters_.emplace_back(h, r.panel);

@@ -254,9 +254,9 @@ TEST_F(PlayerTest, SplittersAndSizeGripsResizeTheRegionBesideThem) {
   EXPECT_EQ(w.ListBox4.bounds().left, listLeft + 30);
   EXPECT_EQ(w.TreeView1.bounds().right() + 6, w.ListBox4.bounds().left);
 
-  // The command strip gives its lower rows to the lists, never its buttons.
+  // The command strip gives whole rows to the lists, never its buttons.
   drag("PanelCMV", 0, 40);
-  EXPECT_EQ(w.PanelCommand.bounds().height, 76);
+  EXPECT_EQ(w.PanelCommand.bounds().height, 64);
   EXPECT_EQ(w.PanelFF.bounds().bottom() + 4, w.PanelCommand.bounds().top);
   drag("PanelCMV", 0, 1000);
   EXPECT_EQ(w.PanelCommand.bounds().height, 34);
