@@ -90,6 +90,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   void Start1Click(ui::MenuItem& item);
   void SSNClick(ui::MenuItem& item);
   void ToggleClick(ui::MenuItem& item);
+  void HELP_MOKUJIClick();  // also HELP_KEYWORD
   void help3Click();
   void BackColorClick();
   void MHELP_VERCUTClick();

@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "files/file_list.h"
 #include "memory/memory_lists.h"
+#include "tools/help.h"
 
 namespace app {
 
@@ -141,6 +142,7 @@ void TZELCOR32ZUMIK::buildMenus() {
     ui::MenuItem& item = menu(name);
     item.onClick = [this, &item] { ToggleClick(item); };
   }
+  for (const char* name : {"HELP_MOKUJI", "HELP_KEYWORD"}) menu(name).onClick = [this] { HELP_MOKUJIClick(); };
   menu("help3").onClick = [this] { help3Click(); };
   menu("BackColor").onClick = [this] { BackColorClick(); };
   menu("MHELP_VERCUT").onClick = [this] { MHELP_VERCUTClick(); };
@@ -183,6 +185,11 @@ void TZELCOR32ZUMIK::Start1Click(ui::MenuItem& item) {
 void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) {
   item.setChecked(!item.checked());
   if (item.name() == "MO_MP3") S.UseMediaPlayerForMp3 = !item.checked();
+}
+
+void TZELCOR32ZUMIK::HELP_MOKUJIClick() {
+  const std::string problem = tools::OpenHelp(Sv.fs, Sv.shell, S.DataFolder);
+  if (!problem.empty()) MKBoxDlg1.ShowTimed(problem, 1);
 }
 
 void TZELCOR32ZUMIK::help3Click() {

@@ -70,7 +70,7 @@ TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
   fs.addFile(data + "LZH_TEMP\\x.wav", "x");
   w.close();
   EXPECT_TRUE(w.closed());
-  for (auto& name : app::SettingsWriteOrder()) EXPECT_NE(get(name.c_str()), "<missing>") << name;
+  for (auto& [name, text] : app::StoredSettingTexts({})) EXPECT_NE(get(name.c_str()), "<missing>") << name;
   EXPECT_EQ(get("SAISEIM"), "3,0,1,0,0,1,1,0");
   EXPECT_EQ(get("KAKUCHOSHI"), "1,1,1,1,1,1,1,1,1");
   EXPECT_EQ(get("TEMPLZH"), "D:\\TEMPLZH");
