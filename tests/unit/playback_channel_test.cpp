@@ -158,17 +158,21 @@ TEST_F(ChannelTest, ATuneThatNeverMovesIsGivenUpAndTheNextPlays) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ChannelTest, PausedTimeDoesNotCountAsAStall) {
-  auto& w = startPlayer();
-  showFolder({{"a.wav", 60000}});
+TEST_F(ChannelTest, AnUnreadablePositionIsNoStallTheTuneGetsItsLengthPlusGrace) {
+  startPlayer();
+  endless(false);
+  showFolder({{"a.wav", 8000}, {"b.mid", 3000}, {"c.wav", 100}});
+  mci.addTune(path("a.wav"), 8000, Behaviour::Unpositioned);
+  mci.addTune(path("b.mid"), 3000, Behaviour::StallsUnpositioned);
   play();
-  runUntilPlayed(1);
-  loop.advance(2000);
-  w.Player().st.InterruptReason = playback::kPauseOrStop;
-  mci.send("stop Zumik");
-  loop.advance(20000);
-  EXPECT_FALSE(idle());
-  EXPECT_TRUE(mci.isOpen("Zumik"));
+  runUntilPlayed(2, 30000);
+  ASSERT_EQ(playedNames(), (std::vector<std::string>{"a.wav", "b.mid"}));
+  const auto bStarted = loop.nowMs();
+  EXPECT_GE(bStarted, 500u + 8000u) << "a.wav was cut short";
+  runUntilPlayed(3, 30000);
+  const auto bRan = loop.nowMs() - bStarted;
+  EXPECT_GE(bRan, 3000u + playback::ProgressWatch::kEndGraceMs);
+  EXPECT_LT(bRan, 3000u + playback::ProgressWatch::kEndGraceMs + 2500u);
 }
 
 TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
