@@ -92,6 +92,28 @@ TEST_F(DriverModesTest, SingleModePlaysOneTuneOrRepeatsItWhenEndless) {
   EXPECT_EQ(playedNames(), Names(5, "c.wav"));
 }
 
+TEST_F(DriverModesTest, SingleModePlaysFromTheListClickedLastNotFromTheView) {
+  endless(false);
+  mode(2);
+  for (const char* p : {"D:\\X\\m.wav", "D:\\X\\t.wav"}) {
+    fs.addFile(p, "RIFF");
+    mci.addTune(p, 300);
+  }
+  window->Button9.click();  // the memory view
+  window->ListBox2.setItems({"D:\\X\\m.wav"});
+  window->ListBox6.setItems({"D:\\X\\t.wav"});
+  const std::pair<ui::ListBox*, std::string> cases[] = {
+      {&window->ListBox6, "D:\\X\\t.wav"}, {&window->ListBox4, path("a.wav")}, {&window->ListBox2, "D:\\X\\m.wav"}};
+  for (auto& [clicked, expected] : cases) {
+    clicked->userSelect(0);
+    play();
+    runToIdle();
+    ASSERT_FALSE(mci.played.empty());
+    EXPECT_EQ(mci.played.back(), expected);
+  }
+  EXPECT_EQ(mci.played.size(), 3u);
+}
+
 TEST_F(DriverModesTest, DoubleClickPlaysThatItemAloneAndRestoresTheMode) {
   endless(true);
   mode(0);
