@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "memory/memory_lists.h"
 #include "playback_fixture.h"
 
 namespace {
@@ -172,6 +173,30 @@ TEST_F(DriverModesTest, RandomStartOnAnEmptyPoolPlaysTheFreshPool) {
   play();
   runToIdle();
   EXPECT_EQ(mci.played.size(), 3u);
+}
+
+TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
+  showFolder({{"a.wav", 60000}, {"b.wav", 60000}, {"c.wav", 60000}});
+  endless(true);
+  window->Button9.click();
+  auto& poolRM = window->Memory->ListBoxRM;
+  for (int m : {0, 3}) {
+    SCOPED_TRACE(m);
+    window->ListBox2.setItems({path("a.wav")});
+    mode(m);
+    play();
+    runUntilPlayed(mci.played.size() + 1);
+    poolRM.setItems({"7"});
+    poolRD().setItems({"7"});
+    window->Button7.click();  // adds the folder's three tunes to the memory
+    ASSERT_EQ(window->ListBox2.count(), 4);
+    EXPECT_EQ(poolRM.items(), m == 3 ? (Names{"0", "1", "2", "3"}) : Names{"7"});
+    if (m == 0) {
+      EXPECT_EQ(poolRD().items(), Names{"7"}) << "no random run: the folder pool stays";
+    }
+    window->Button5.click();
+    runToIdle();
+  }
 }
 
 TEST_F(DriverModesTest, PlaysTheMemoryListInTheMemoryView) {
