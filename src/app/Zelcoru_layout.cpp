@@ -11,7 +11,6 @@
 #include "memory/trash.h"
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
-#include "playback/random_pool.h"
 
 namespace app {
 
@@ -121,15 +120,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   TrashBin = std::make_unique<memory::Trash>(*this);
   AddSubsystem(TrashBin.get());
   Drop = std::make_unique<memory::DragDrop>(*this, *TrashBin);
-  // A list that changes under a random run starts its pool afresh.
-  auto folderPool = [this] {
-    playback::RebuildPool(*static_cast<ui::ListBox*>(findControl("ListBoxRD")), ListBox4.count());
-  };
-  Files->rebuildRandomPool = folderPool;
-  Folders->rebuildRandomPool = folderPool;
-  TrashBin->memoryListChanged = [this] {
-    playback::RebuildPool(*static_cast<ui::ListBox*>(findControl("ListBoxRM")), ListBox2.count());
-  };
+  Files->fileListChanged = [this] { player_->FileListChanged(); };
+  Folders->memoryListChanged = [this] { player_->MemoryListChanged(); };
+  TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
 }
 
 #undef MK

@@ -6,6 +6,7 @@
 #include "app/data_folder.h"
 #include "files/folders.h"
 #include "memory/memory_lists.h"
+#include "playback/playback.h"
 #include "schedule/schedule_sets.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
@@ -187,13 +188,16 @@ void TZELCOR32ZUMIK::SetTitle(const std::string& title) {
 void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   if (!MemoryViewShown()) Button9Click();
   for (Subsystem* s : subsystems_) s->showHistoryMemory();
-  const int first = ListBox2.count();
-  for (auto& f : files) ListBox2.add(f);
   Memory->AlignVolumes();
+  const int appended = ListBox2.count();
+  const int gone = Memory->AppendShown(files, Player().history.Limit());
+  // The first file given is the one the run starts with, not the history's last position.
+  const int first = std::max(0, appended - gone);
   ListBox2.setItemIndex(first);
+  ListBox2.tag = first;
   if (menu("SSN").checked()) {
-    for (auto& f : files) ListBox8.add(Memory->DisplayName(f));
     ListBox8.setItemIndex(first);
+    ListBox8.tag = first;
   }
   Memory->ShowEntryCount();
   RadioGroup1.setItemIndex(0);

@@ -66,3 +66,8 @@ enum Control : int { ZELCOR_CONTROLS(ZELCOR_ID_ENUM) };
 enum Menu : int { ZELCOR_MENUS(ZELCOR_ID_ENUM) };
 #undef ZELCOR_ID_ENUM
 }  // namespace ids
+
+// The setup window's controls.
+namespace setup_ids {
+enum Control : int { LabelInfo = 100, ButtonClose = 101, ButtonStart = 102 };
+}  // namespace setup_ids

@@ -149,7 +149,7 @@ void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntr
                               : ListFiles(w_.Sv.fs, f, w_.S.ActivePatterns, w_.S.AttributeMask, normal));
   w_.ListBox4.tag = -1;
   w_.HeaderControl1.setSection(0, FileHeaderCaption(w_.ListBox4.count()));
-  if (w_.S.PlayRunActive && rebuildRandomPool) rebuildRandomPool();
+  if (fileListChanged) fileListChanged();
 }
 
 void FileList::Rebuild() {

@@ -453,7 +453,7 @@ void Folders::BulkRegister() {
   OpenInCurrentView(start);
   w_.Memory->AlignVolumes();
   w_.Memory->ShowEntryCount();
-  if (w_.S.PlayRunActive && rebuildRandomPool) rebuildRandomPool();
+  if (memoryListChanged) memoryListChanged();
   Button12.setVisible(false);
   w_.Button7.setVisible(true);
   w_.Button11.setVisible(memoryView);

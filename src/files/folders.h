@@ -47,8 +47,8 @@ class Folders : public app::Subsystem {
   std::vector<platform::Drive> ListedDrives;  // mirrors ComboBox2
   // The disc identity of a drive's audio CD ("" when none; set by the CD player).
   std::function<std::string(char drive)> discIdentity;
-  // Rebuilds the memory's random pool after a bulk add while a random run is active.
-  std::function<void()> rebuildRandomPool;
+  // The memory list grew by a bulk add (a random run playing it starts its pool afresh).
+  std::function<void()> memoryListChanged;
 
   // Folder view.
   // Returns every entry of the folder as listed for it, so the file list need not read it again.

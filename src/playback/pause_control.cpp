@@ -98,17 +98,19 @@ void PauseControl::TimerSEEKTimer() {
   auto& st = pb_.st;
   w.TimerSEEK.setEnabled(false);
   pb_.player.StopPositionTick();
+  std::int32_t from = st.PositionMs;
   if (st.InterruptReason == kBarSeek) {
+    from = st.BarSeekStep * st.MsPerBarStep;
     if (st.BarSeekStep != 0) {
-      const std::int32_t ms = st.BarSeekStep * st.MsPerBarStep;
-      pb_.mci.SendMainWait("seek Zumik to " + std::to_string(ms));
-      w.StatusBar1.setPanelText(2, std::to_string(ms / 1000));
+      pb_.mci.SendMainWait("seek Zumik to " + std::to_string(from));
+      w.StatusBar1.setPanelText(2, std::to_string(from / 1000));
     } else {
       pb_.mci.SendMainWait("seek Zumik to start");
       w.StatusBar1.setPanelText(2, "0");
     }
   } else if (st.InterruptReason == kResume) {
-    pb_.mci.SendMainWait("seek zumik to " + std::to_string(st.PausePosMs));
+    from = st.PausePosMs;
+    pb_.mci.SendMainWait("seek zumik to " + std::to_string(from));
   }
   pb_.pump();
   if (pb_.mci.SendMainNotify("play Zumik") != 0) {
@@ -118,7 +120,7 @@ void PauseControl::TimerSEEKTimer() {
     pb_.armAdvance();
     return;
   }
-  pb_.player.StartPositionTick();
+  pb_.player.StartPositionTick(from);
 }
 
 void PauseControl::SAISEIBARClick() {
