@@ -127,7 +127,7 @@ void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches&
       const Match& mt = m.list[k];
       int top = std::min<int>(mt.length, room);
       float base = here + cost.p[positionSymbol(mt.distance - 1)];
-      uint16_t offset = static_cast<uint16_t>(mt.distance - 1);
+      uint32_t offset = mt.distance - 1;
       for (; length <= top; ++length) {
         float c = base + cost.c[256 + length - kMinMatch];
         if (c < best[i + length]) {

@@ -15,7 +15,7 @@ struct EncodeOptions {
   size_t minBlockBytes = 4096;  // no block planned smaller than this
 };
 
-// Compresses to a -lh5- (13), -lh6- (15) or -lh7- (16) stream.
+// Compresses to a -lh4- (12), -lh5- (13), -lh6- (15), -lh7- (16) or -lhx- (19) stream.
 std::vector<uint8_t> encodeLzh(int dictBits, const uint8_t* data, size_t size, const EncodeOptions& options = {});
 
 }  // namespace lha
