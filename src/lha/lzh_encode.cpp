@@ -70,7 +70,7 @@ struct Plan {
 class Encoder {
 public:
   Encoder(int dictBits, const uint8_t* data, size_t size, const EncodeOptions& o)
-      : dictBits_(dictBits), data_(data), size_(size), options_(o), finder_(data, size, dictBits, o.maxChain) {}
+      : dictBits_(dictBits), data_(data), size_(size), options_(o), finder_(data, size, dictBits, o.maxChain, o.goodLength) {}
 
   std::vector<uint8_t> run();
 

@@ -9,9 +9,10 @@ struct EncodeOptions {
   // Match candidates examined per position: short repeated events (MIDI)
   // hide the best match deep in the chain.
   int maxChain = 1024;
-  int niceLength = 256;     // inside a match this long, positions are not searched
+  int niceLength = 32;      // inside a match this long, positions are not searched
+  size_t goodLength = 16;   // after a match this long, the chain is searched only briefly
   size_t blockBytes = 65535;   // input bytes searched together and planned as one stretch
-  int splitDepth = 2;          // a stretch may be halved this many times into smaller blocks
+  int splitDepth = 1;          // a stretch may be halved this many times into smaller blocks
   size_t minBlockBytes = 4096;  // no block planned smaller than this
 };
 

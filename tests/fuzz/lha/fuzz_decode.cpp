@@ -1,11 +1,11 @@
 // Any bytes as a compressed stream. The first byte picks the method
 // (-lh4-, -lh5-, -lh6-, -lh7-, -lhx-, -lh1-, -lzs-, -lz5-) and the mode:
 //  - raw: bytes 1-2 give the stated original size, the rest is the stream;
-//  - encoded (static-Huffman methods only): the rest is compressed by our
-//    encoder, then must decode to itself exactly (bytes 1-2 zero) or, with one
-//    byte of the stream damaged at a place bytes 1-2 choose, must fail or
-//    finish without harm. Starting from valid streams reaches the deep decoder
-//    paths that raw bytes seldom do.
+//  - encoded (-lh5-, -lh6-, -lh7-, the methods the player writes): the rest
+//    is compressed by our encoder, then must decode to itself exactly (bytes
+//    1-2 zero) or, with one byte of the stream damaged at a place bytes 1-2
+//    choose, must fail or finish without harm. Starting from valid streams
+//    reaches the deep decoder paths that raw bytes seldom do.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   int dictBits = kDictBits[kind];
-  if (!(data[0] & 0x80)) {
+  if (!(data[0] & 0x80) || dictBits < 13 || dictBits > 16) {
     lha::decodeLzh(dictBits, body, bodySize, stated, sink);
     return 0;
   }
