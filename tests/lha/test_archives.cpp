@@ -155,7 +155,7 @@ Member memberOf(const std::string& method, const std::string& name, const Bytes&
 Bytes oldHeader(int level, const Member& m, const Bytes& ext) {
   size_t extBytes = ext.empty() ? 0 : ext.size() - 2;
   Bytes v = {0, 0};
-  v.insert(v.end(), m.method.begin(), m.method.end());
+  for (char c : m.method) v.push_back(static_cast<uint8_t>(c));
   put32(v, static_cast<uint32_t>(m.packed.size() + extBytes));
   put32(v, m.originalSize);
   put32(v, lha::unixToDosTime(m.mtime));
