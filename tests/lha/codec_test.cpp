@@ -1,7 +1,6 @@
 // CRC, Huffman code building and the -lh4-..-lh7-/-lhx- stream codec.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -11,27 +10,12 @@
 #include "lha/lzh_block_writer.h"
 #include "lha/lzh_decode.h"
 #include "lha/lzh_encode.h"
+#include "test_archives.h"
 
 namespace {
 
-std::vector<uint8_t> bytesOf(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
-
-std::vector<uint8_t> randomBytes(size_t n, unsigned seed, int alphabet = 256) {
-  std::mt19937 rng(seed);
-  std::vector<uint8_t> v(n);
-  for (auto& b : v) b = static_cast<uint8_t>(rng() % alphabet);
-  return v;
-}
-
-// Text-like data: words from a small vocabulary, so matches of every length and distance occur.
-std::vector<uint8_t> wordSoup(size_t n, unsigned seed) {
-  static const char* const kWords[] = {"tune ", "play ", "archive ", "音楽 ", "folder\r\n", "MIDI ", "wave ", "the "};
-  std::mt19937 rng(seed);
-  std::string s;
-  while (s.size() < n) s += kWords[rng() % 8];
-  s.resize(n);
-  return bytesOf(s);
-}
+using lhatest::randomBytes;
+using lhatest::wordSoup;
 
 TEST(Crc16, MatchesTheStandardCheckValue) {
   EXPECT_EQ(lha::crc16(reinterpret_cast<const uint8_t*>("123456789"), 9), 0xBB3D);

@@ -2,7 +2,6 @@
 // (level 3, other systems' extended headers, names with comments) as archives.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -14,21 +13,8 @@ namespace {
 
 using lhatest::Bytes;
 
-Bytes textLike(size_t n, unsigned seed) {
-  static const char* const kWords[] = {"tune ", "MIDI ", "archive ", "音楽 ", "\r\n", "LHarc ", "the "};
-  std::mt19937 rng(seed);
-  std::string s;
-  while (s.size() < n) s += kWords[rng() % 7];
-  s.resize(n);
-  return Bytes(s.begin(), s.end());
-}
-
-Bytes randomBytes(size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  Bytes v(n);
-  for (auto& b : v) b = static_cast<uint8_t>(rng());
-  return v;
-}
+using lhatest::randomBytes;
+using lhatest::wordSoup;
 
 // Decodes the only entry of `archive`.
 lha::ExtractStatus extractOnly(const Bytes& archive, lha::Entry& e, Bytes& out) {
@@ -44,7 +30,7 @@ lha::ExtractStatus extractOnly(const Bytes& archive, lha::Entry& e, Bytes& out) 
 
 TEST(OlderMethods, ArchivesExtractByteIdentically) {
   // Past the windows (2 KB to 512 KB) and the -lh1- weight limit (some 32500 symbols).
-  Bytes mixed = textLike(60000, 1);
+  Bytes mixed = wordSoup(60000, 1);
   Bytes noise = randomBytes(40000, 2);
   mixed.insert(mixed.end(), noise.begin(), noise.end());
   mixed.insert(mixed.end(), mixed.begin(), mixed.begin() + 20000);  // a repeat 100 KB back
@@ -63,7 +49,7 @@ TEST(OlderMethods, ArchivesExtractByteIdentically) {
 }
 
 TEST(OlderMethods, TruncatedOrOverlongStreamsFailCleanly) {
-  Bytes data = textLike(20000, 4);
+  Bytes data = wordSoup(20000, 4);
   for (const char* method : {"-lh1-", "-lh4-", "-lzs-", "-lz5-", "-lhx-"}) {
     lhatest::Member m = lhatest::memberOf(method, "A.MID", data);
     lha::Entry e;
@@ -91,7 +77,7 @@ TEST(OlderMethods, Lz5StartsFromLArcsPresetRing) {
 }
 
 TEST(OlderHeaders, FormsOfOtherSystemsRead) {
-  Bytes data = textLike(3000, 5);
+  Bytes data = wordSoup(3000, 5);
   lhatest::Member m = lhatest::memberOf("-lh5-", "DIR\\TUNE.MID", data);
   lhatest::Member commented = m;
   commented.name = std::string("TUNE.MID\0Amiga comment", 22);

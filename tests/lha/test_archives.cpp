@@ -1,6 +1,7 @@
 #include "test_archives.h"
 
 #include <algorithm>
+#include <random>
 
 #include "lha/bit_io.h"
 #include "lha/crc16.h"
@@ -47,6 +48,22 @@ std::vector<Token> parse(const Bytes& d, uint32_t maxDistance, uint32_t minLengt
 }
 
 }  // namespace
+
+Bytes randomBytes(size_t n, unsigned seed, int alphabet) {
+  std::mt19937 rng(seed);
+  Bytes v(n);
+  for (auto& b : v) b = static_cast<uint8_t>(rng() % static_cast<unsigned>(alphabet));
+  return v;
+}
+
+Bytes wordSoup(size_t n, unsigned seed) {
+  static const char* const kWords[] = {"tune ", "play ", "archive ", "音楽 ", "folder\r\n", "MIDI ", "wave ", "the "};
+  std::mt19937 rng(seed);
+  std::string s;
+  while (s.size() < n) s += kWords[rng() % 8];
+  s.resize(n);
+  return Bytes(s.begin(), s.end());
+}
 
 Bytes encodeLh1(const Bytes& data) {
   Bytes out;

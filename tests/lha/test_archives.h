@@ -12,6 +12,11 @@ namespace lhatest {
 using Bytes = std::vector<uint8_t>;
 using ExtendedList = std::vector<std::pair<uint8_t, std::string>>;
 
+// Random bytes drawn from the first `alphabet` values.
+Bytes randomBytes(size_t n, unsigned seed, int alphabet = 256);
+// Text-like data: words from a small vocabulary, so matches of every length and distance occur.
+Bytes wordSoup(size_t n, unsigned seed);
+
 Bytes encodeLh1(const Bytes& data);
 Bytes encodeLzs(const Bytes& data);
 Bytes encodeLz5(const Bytes& data);
