@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lha/archive.h"
+#include "lha/entry_path.h"
 #include "lha/larc_decode.h"
 #include "test_archives.h"
 
@@ -96,6 +97,15 @@ TEST(OlderHeaders, FormsOfOtherSystemsRead) {
     EXPECT_TRUE(out == data) << what;
     EXPECT_TRUE(e.name == "TUNE.MID" || e.name == "DIR/TUNE.MID") << what << ": " << e.name;
   }
+}
+
+TEST(OlderHeaders, CommentAfterTheNameHidesNoEscape) {
+  lhatest::Member m = lhatest::memberOf("-lh0-", std::string("..\\EVIL.MID\0TUNE.MID", 20), Bytes(4, 'x'));
+  Bytes v = lhatest::oldHeader(0, m);
+  lha::Entry e;
+  ASSERT_EQ(lha::readHeader(v.data(), v.size(), 0, e), lha::HeaderStatus::Ok);
+  EXPECT_EQ(e.name, "../EVIL.MID");
+  EXPECT_FALSE(lha::safeRelativePath(e.name, true));
 }
 
 TEST(OlderHeaders, LevelThreeDamageIsReported) {
