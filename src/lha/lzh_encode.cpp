@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 #include "lha/bit_io.h"
 #include "lha/lzh_block_writer.h"
@@ -152,8 +153,10 @@ Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& 
   whole.after = cost;
   std::vector<LzhSymbol> symbols;
   // Price with the last statistics, re-price with the result: two passes
-  // settle most of what further ones would gain.
-  for (int pass = 0; pass < 2; ++pass) {
+  // settle most of what further ones would gain. A half is priced once, with
+  // what the whole stretch learned.
+  int passes = depth == options_.splitDepth ? 2 : 1;
+  for (int pass = 0; pass < passes; ++pass) {
     symbols.clear();
     parse(origin, begin, end, m, whole.after, symbols);
     whole.after.learn(symbols, numP(dictBits_));
@@ -163,7 +166,7 @@ Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& 
   if (depth == 0 || end - begin < 2 * options_.minBlockBytes) return whole;
 
   size_t mid = begin + (end - begin) / 2;
-  Plan left = plan(origin, begin, mid, m, cost, depth - 1);
+  Plan left = plan(origin, begin, mid, m, whole.after, depth - 1);
   Plan right = plan(origin, mid, end, m, left.after, depth - 1);
   if (left.bits + right.bits >= whole.bits) return whole;
   for (auto& b : right.blocks) left.blocks.push_back(std::move(b));
@@ -176,15 +179,21 @@ std::vector<uint8_t> Encoder::run() {
   std::vector<uint8_t> packed;
   BitWriter out(packed);
   CostModel cost;
-  BlockMatches matches;
+  BlockMatches current, next;
   // A block counts its symbols in 16 bits; a stretch of at most 65535 bytes never overflows it.
   size_t stretch = std::clamp<size_t>(options_.blockBytes, 1024, 65535);
+  if (size_ > 0) collect(0, std::min(size_, stretch), current);
   for (size_t begin = 0; begin < size_; begin += stretch) {
     size_t end = std::min(size_, begin + stretch);
-    collect(begin, end, matches);
-    Plan p = plan(begin, begin, end, matches, cost, options_.splitDepth);
+    // The matches of the next stretch are searched while this one is planned:
+    // the search only reads the data, the planning only this stretch's matches.
+    std::thread search;
+    if (end < size_) search = std::thread([&] { collect(end, std::min(size_, end + stretch), next); });
+    Plan p = plan(begin, begin, end, current, cost, options_.splitDepth);
     for (const auto& block : p.blocks) writeLzhBlock(out, block, dictBits_);
     cost = p.after;
+    if (search.joinable()) search.join();
+    std::swap(current, next);
   }
   out.flush();
   return packed;
