@@ -188,7 +188,7 @@ void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) {
 void TZELCOR32ZUMIK::help3Click() {
   ui::MenuItem& item = menu("help3");
   item.setChecked(!item.checked());
-  app().showHints = item.checked();
+  app().setShowHints(item.checked());
 }
 
 void TZELCOR32ZUMIK::BackColorClick() {

@@ -112,6 +112,7 @@ void FormWindow::changed(unsigned what) {
   }
   if (what & kChangeEnabled) EnableWindow(hwnd, form.enabled());
   if (what & kChangeColor) InvalidateRect(hwnd, nullptr, TRUE);
+  if (what & kChangeState) DragAcceptFiles(hwnd, form.acceptFiles());
 }
 
 void addTooltips(FormWindow& fw, Control& c) {
@@ -129,6 +130,17 @@ void addTooltips(FormWindow& fw, Control& c) {
     }
     addTooltips(fw, *child);
   }
+}
+
+// The window holds a hint for each control exactly while hints are on, so switching them
+// takes effect on the whole window at once, with the hints the controls have now.
+void applyTooltips(FormWindow& fw) {
+  TOOLINFOW ti{};
+  ti.cbSize = sizeof(ti);
+  while (SendMessageW(fw.tooltip, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
+         SendMessageW(fw.tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)))
+    SendMessageW(fw.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  if (fw.form.app().showHints()) addTooltips(fw, fw.form);
 }
 
 void createChildren(Win32Backend& b, Control& parent, HWND parentHwnd) {
@@ -201,7 +213,7 @@ LRESULT colorMessage(HDC dc, HWND child) {
   if (!c || !c->peer()) return 0;
   auto* peer = static_cast<ControlPeer*>(c->peer());
   const Color bg = paintedBackground(*c);
-  SetTextColor(dc, c->fontColor());
+  SetTextColor(dc, colorRef(c->fontColor()));
   SetBkColor(dc, colorRef(bg));
   if (bg == kWindowColor) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(peer->backgroundBrush());
@@ -230,6 +242,13 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
         // Only the user's own choice; selections the program makes are not echoed back.
         if (tv->action == TVC_BYMOUSE || tv->action == TVC_BYKEYBOARD)
           static_cast<TreeView*>(c)->userSelect(static_cast<int>(tv->itemNew.lParam));
+        result = 0;
+        return true;
+      }
+      // A click on a header section or on a status bar is the control's own click.
+      const bool headerClick = hdr->code == HDN_ITEMCLICKW || hdr->code == HDN_ITEMCLICKA;
+      if (c && ((c->kind() == Kind::Header && headerClick) || (c->kind() == Kind::StatusBar && hdr->code == NM_CLICK))) {
+        c->click();
         result = 0;
         return true;
       }
@@ -383,7 +402,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         files.push_back(narrow(w));
       }
       DragFinish(drop);
-      if (form.acceptFiles && form.onDropFiles) form.onDropFiles(files);
+      if (form.acceptFiles() && form.onDropFiles) form.onDropFiles(files);
       return 0;
     }
     case WM_DESTROY:
@@ -459,25 +478,30 @@ void Win32Backend::realize(Form& form) {
   raw->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                  hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(raw->tooltip, TTM_SETMAXTIPWIDTH, 0, 400);
-  addTooltips(*raw, form);
-  SendMessageW(raw->tooltip, TTM_ACTIVATE, form.app().showHints, 0);
-  if (form.acceptFiles) DragAcceptFiles(hwnd, TRUE);
+  applyTooltips(*raw);
+  DragAcceptFiles(hwnd, form.acceptFiles());
   form.setPeer(std::move(fw));
+  forms_.insert(&form);
   // The menu bar changes the client size: lay the window out once more.
   raw->changed(kChangeBounds);
 }
 
 void Win32Backend::show(Form& form) {
   HWND hwnd = reinterpret_cast<HWND>(form.handle);
-  DragAcceptFiles(hwnd, form.acceptFiles);
   ShowWindow(hwnd, SW_SHOW);
   UpdateWindow(hwnd);
   if (form.isModal()) SetForegroundWindow(hwnd);
 }
 
+void Win32Backend::hintsChanged() {
+  for (Form* f : forms_)
+    if (auto* fw = static_cast<FormWindow*>(f->peer())) applyTooltips(*fw);
+}
+
 void Win32Backend::hide(Form& form) { ShowWindow(reinterpret_cast<HWND>(form.handle), SW_HIDE); }
 
 void Win32Backend::destroy(Form& form) {
+  forms_.erase(&form);
   form.setPeer(nullptr);
   form.handle = 0;
 }

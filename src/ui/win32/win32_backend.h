@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 
 #include "ui/application.h"
 #include "ui/drag.h"
@@ -26,6 +27,7 @@ class Win32Backend : public Backend {
   void setBusyCursor(bool busy) override;
   void bringToFront(Form& form) override;
   void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) override;
+  void hintsChanged() override;
 
   // Shows a pop-up menu at screen position (x, y); its commands go to the form.
   void popup(Form& form, MenuItem& menu, int x, int y);
@@ -46,6 +48,7 @@ class Win32Backend : public Backend {
   DragTracker drag_;
   bool busy_ = false;
   std::map<Form*, HWND> disabledOwners_;
+  std::set<Form*> forms_;  // realised forms, each with its hint window
 };
 
 // The form whose window (or child window) this is, if any.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 namespace e2e {
 
 namespace {
@@ -182,13 +184,16 @@ void Click(HWND button) {
 
 void ChooseListItem(HWND listBox, int index) {
   const LONG_PTR style = GetWindowLongPtrW(listBox, GWL_STYLE);
-  if (style & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
-    send(listBox, LB_SETSEL, FALSE, -1);
-    send(listBox, LB_SETSEL, TRUE, index);
-    send(listBox, LB_SETCARETINDEX, index, FALSE);
-  } else {
-    send(listBox, LB_SETCURSEL, index, 0);
-  }
+  if (style & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) return ChooseListItems(listBox, {index});
+  send(listBox, LB_SETCURSEL, index, 0);
+  PostMessageW(GetParent(listBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(listBox), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(listBox));
+}
+
+void ChooseListItems(HWND listBox, const std::vector<int>& indexes) {
+  send(listBox, LB_SETSEL, FALSE, -1);
+  for (int i : indexes) send(listBox, LB_SETSEL, TRUE, i);
+  if (!indexes.empty()) send(listBox, LB_SETCARETINDEX, indexes.back(), FALSE);
   PostMessageW(GetParent(listBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(listBox), LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(listBox));
 }
@@ -226,6 +231,23 @@ void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to) {
     postMouse(from, WM_MOUSEMOVE, MK_LBUTTON,
               POINT{at.x + (to.x - at.x) * i / kSteps, at.y + (to.y - at.y) * i / kSteps});
   postMouse(from, WM_LBUTTONUP, 0, to);
+}
+
+int HintCount(HWND top) {
+  struct Search {
+    HWND owner, found;
+  } search{top, nullptr};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        wchar_t cls[64] = {};
+        GetClassNameW(hwnd, cls, 64);
+        if (GetWindow(hwnd, GW_OWNER) != s->owner || wcscmp(cls, TOOLTIPS_CLASSW) != 0) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found ? static_cast<int>(send(search.found, TTM_GETTOOLCOUNT, 0, 0)) : -1;
 }
 
 HWND FindOpenPopupMenu(DWORD pid) {
