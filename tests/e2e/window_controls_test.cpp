@@ -40,7 +40,9 @@ TEST_F(WindowControls, StartUpTakesDropsAndHintsAndTheFolderHeaderSwitchesTheVie
 
   EXPECT_EQ(HintCount(main), 0) << "hints shown though the setting is off";
   ChooseMenuCommand(main, ids::help3);
-  EXPECT_TRUE(WaitUntil([&] { return HintCount(main) > 10; }, 2000)) << "the hint switch did not reach the window";
+  EXPECT_TRUE(WaitUntil([&] { return HintCount(main) > 10; }, 2000)) << "switching hints on did not reach the window";
+  ChooseMenuCommand(main, ids::help3);
+  EXPECT_TRUE(WaitUntil([&] { return HintCount(main) == 0; }, 2000)) << "switching hints off did not reach the window";
 
   HWND tree = FindControl(main, ids::TreeView1), flat = FindControl(main, ids::ListBox1);
   const bool treeShown = IsShown(tree);
