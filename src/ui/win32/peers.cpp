@@ -148,7 +148,6 @@ void ControlPeer::changed(unsigned what) {
   if (what & kChangeFont)
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.font(control_.fontBold())), TRUE);
   if (what & (kChangeColor | kChangeFont)) InvalidateRect(hwnd_, nullptr, TRUE);
-  if (what & kChangeHint) backend_.hintsChanged();
   writing_ = false;
 }
 

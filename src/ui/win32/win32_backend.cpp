@@ -7,6 +7,7 @@
 
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+#include "ui/win32/hints.h"
 #include "ui/win32/mouse_drag.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/wide.h"
@@ -24,7 +25,6 @@ struct FormWindow : Peer {
   FormWindow(Form& f, HWND h) : form(f), hwnd(h) {}
   ~FormWindow() override {
     menuBar.reset();
-    if (tooltip) DestroyWindow(tooltip);
     if (IsWindow(hwnd)) {
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       DestroyWindow(hwnd);
@@ -33,7 +33,6 @@ struct FormWindow : Peer {
   void changed(unsigned what) override;
   Form& form;
   HWND hwnd;
-  HWND tooltip = nullptr;
   std::unique_ptr<MenuBinding> menuBar;
   bool syncing = false;  // the window itself reported a move or size
 };
@@ -113,34 +112,6 @@ void FormWindow::changed(unsigned what) {
   if (what & kChangeEnabled) EnableWindow(hwnd, form.enabled());
   if (what & kChangeColor) InvalidateRect(hwnd, nullptr, TRUE);
   if (what & kChangeState) DragAcceptFiles(hwnd, form.acceptFiles());
-}
-
-void addTooltips(FormWindow& fw, Control& c) {
-  for (Control* child : c.children()) {
-    if (!child->hint().empty() && child->peer()) {
-      auto* p = static_cast<ControlPeer*>(child->peer());
-      std::wstring text = widen(child->hint());
-      TOOLINFOW ti{};
-      ti.cbSize = sizeof(ti);
-      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      ti.hwnd = fw.hwnd;
-      ti.uId = reinterpret_cast<UINT_PTR>(p->hwnd());
-      ti.lpszText = text.data();
-      SendMessageW(fw.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    }
-    addTooltips(fw, *child);
-  }
-}
-
-// The window holds a hint for each control exactly while hints are on, so switching them
-// takes effect on the whole window at once, with the hints the controls have now.
-void applyTooltips(FormWindow& fw) {
-  TOOLINFOW ti{};
-  ti.cbSize = sizeof(ti);
-  while (SendMessageW(fw.tooltip, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
-         SendMessageW(fw.tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)))
-    SendMessageW(fw.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  if (fw.form.app().showHints()) addTooltips(fw, fw.form);
 }
 
 void createChildren(Win32Backend& b, Control& parent, HWND parentHwnd) {
@@ -274,6 +245,13 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
+      if (msg == WM_CTLCOLORSTATIC && GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kHintWindowId) {
+        HDC dc = reinterpret_cast<HDC>(wp);
+        SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
+        return true;
+      }
       if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(lp))) {
         // A radio button's own window is not a control; paint it with its group.
         (void)c;
@@ -437,7 +415,7 @@ Form* formOf(HWND hwnd) {
 }
 
 Win32Backend::Win32Backend(Win32Loop& loop)
-    : drag_(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)) {
+    : drag_(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)), hints_(*this) {
   g_backend = this;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                             ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -475,13 +453,8 @@ void Win32Backend::realize(Form& form) {
   form.handle = reinterpret_cast<std::uintptr_t>(hwnd);
   if (!form.mainMenu().items().empty()) raw->menuBar = std::make_unique<MenuBinding>(form.mainMenu(), true, hwnd);
   createChildren(*this, form, hwnd);
-  raw->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(raw->tooltip, TTM_SETMAXTIPWIDTH, 0, 400);
-  applyTooltips(*raw);
   DragAcceptFiles(hwnd, form.acceptFiles());
   form.setPeer(std::move(fw));
-  forms_.insert(&form);
   // The menu bar changes the client size: lay the window out once more.
   raw->changed(kChangeBounds);
 }
@@ -493,15 +466,12 @@ void Win32Backend::show(Form& form) {
   if (form.isModal()) SetForegroundWindow(hwnd);
 }
 
-void Win32Backend::hintsChanged() {
-  for (Form* f : forms_)
-    if (auto* fw = static_cast<FormWindow*>(f->peer())) applyTooltips(*fw);
-}
+void Win32Backend::hintsChanged() { hints_.reset(); }
 
 void Win32Backend::hide(Form& form) { ShowWindow(reinterpret_cast<HWND>(form.handle), SW_HIDE); }
 
 void Win32Backend::destroy(Form& form) {
-  forms_.erase(&form);
+  hints_.reset();
   form.setPeer(nullptr);
   form.handle = 0;
 }
@@ -562,6 +532,7 @@ void Win32Backend::popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) {
 }
 
 bool Win32Backend::preTranslate(MSG& msg) {
+  hints_.message(msg);
   if (msg.message != WM_KEYDOWN) return false;
   if (msg.wParam == VK_ESCAPE && cancelDrag(*this)) return true;
   Form* form = formOf(msg.hwnd);

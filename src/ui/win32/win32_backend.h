@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include <map>
-#include <set>
 
 #include "ui/application.h"
 #include "ui/drag.h"
 #include "ui/form.h"
+#include "ui/win32/hints.h"
 #include "ui/win32/win32_loop.h"
 
 namespace ui::win32 {
@@ -48,7 +48,7 @@ class Win32Backend : public Backend {
   DragTracker drag_;
   bool busy_ = false;
   std::map<Form*, HWND> disabledOwners_;
-  std::set<Form*> forms_;  // realised forms, each with its hint window
+  HintTracker hints_;
 };
 
 // The form whose window (or child window) this is, if any.

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
+#include "ui/win32/hints.h"
 
 namespace e2e {
 
@@ -233,21 +233,9 @@ void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to) {
   postMouse(from, WM_LBUTTONUP, 0, to);
 }
 
-int HintCount(HWND top) {
-  struct Search {
-    HWND owner, found;
-  } search{top, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t cls[64] = {};
-        GetClassNameW(hwnd, cls, 64);
-        if (GetWindow(hwnd, GW_OWNER) != s->owner || wcscmp(cls, TOOLTIPS_CLASSW) != 0) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found ? static_cast<int>(send(search.found, TTM_GETTOOLCOUNT, 0, 0)) : -1;
+std::wstring ShownHint(HWND top) {
+  HWND hint = GetDlgItem(top, ui::win32::kHintWindowId);
+  return hint && IsWindowVisible(hint) ? Text(hint) : L"";
 }
 
 HWND FindOpenPopupMenu(DWORD pid) {

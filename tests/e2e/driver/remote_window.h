@@ -63,8 +63,8 @@ bool ListEntrySelected(HWND listBox, int index);
 void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to);
 // A left click at client point `at`.
 void ClickAt(HWND window, POINT at);
-// The hints the tool-tip window owned by top holds, -1 when it has none.
-int HintCount(HWND top);
+// The hint that shows over window top, empty when none does.
+std::wstring ShownHint(HWND top);
 // The open pop-up menu of process pid, or nullptr.
 HWND FindOpenPopupMenu(DWORD pid);
 
