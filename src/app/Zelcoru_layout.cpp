@@ -157,7 +157,8 @@ void captionHint(ui::Control& c, const char* caption, const char* hint = "") {
 void TZELCOR32ZUMIK::buildControls() {
   setCaption("Zelcor32 ZELCOR32");
   setBounds(0, 0, 720, 480);
-  acceptFiles = false;
+  setAcceptFiles(false);
+  MKBoxDlg1.onCopy = [this](const std::string& text) { Sv.shell.setClipboardText(text); };
 
   // Command strip.
   PanelCommand.setBounds(0, 0, 720, 116);
@@ -268,6 +269,7 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelKaKo.setBounds(0, 0, 220, 100);
   PanelKaKo.setVisible(false);
   ListBoxKaKo.setBounds(4, 24, 212, 200);
+  ListBoxKaKo.multiSelect = true;
   LabelKaKo.setBounds(4, 4, 100, 16);
   const char* kakoButtons[][2] = {{"ButtonKaKoDel", "削除"}, {"ButtonKaKoClear", "Clear"},
                                   {"ButtonKaKoBack", "戻す"}, {"ButtonKaKoClose", "閉じる"}};
@@ -288,6 +290,7 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelGomi.setBounds(0, 0, 220, 100);
   PanelGomi.setVisible(false);
   ListBox9.setVisible(false);
+  ListBox9.multiSelect = true;
   ListBox6.multiSelect = true;
   ListBox6.tag = -1;
   LabelGomiSASIN.setCaption("CLR");

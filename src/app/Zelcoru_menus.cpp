@@ -195,7 +195,7 @@ void TZELCOR32ZUMIK::HELP_MOKUJIClick() {
 void TZELCOR32ZUMIK::help3Click() {
   ui::MenuItem& item = menu("help3");
   item.setChecked(!item.checked());
-  app().showHints = item.checked();
+  app().setShowHints(item.checked());
 }
 
 void TZELCOR32ZUMIK::BackColorClick() {

@@ -86,7 +86,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
     if (IsNoFolder(S.ExtractFolder)) S.ExtractFolder = kNoFolder;
   }
   app().hintText = "Zelcorでーす☆☆☆";
-  app().showHints = true;
+  app().setShowHints(true);
   Edit1.setMaxLength(254);
   StatusBar1.setPanelText(0, "選択フォルダー名");
   HeaderControl1.setSections({"ファイル一覧"});
@@ -106,7 +106,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   if (S.Switches.close || S.Switches.closeC) ME_AUTO_OFFClick();
   if (S.Switches.winClose) ME_AUTO_OFF_WINClick();
   if (!S.Switches.files.empty()) takeFiles(S.Switches.files);
-  acceptFiles = true;
+  setAcceptFiles(true);
   onDropFiles = [this](const std::vector<std::string>& p) { FormDropFiles(p); };
   const bool scheduleStarts = S.ScheduleWasRunning && ListBox_JK.count() > 0 && startSchedule;
   if (scheduleStarts) startSchedule();

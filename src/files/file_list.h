@@ -64,6 +64,8 @@ class FileList : public app::Subsystem {
   // Filter handlers.
   void ExtensionClick(int tag);
   void CB32Click();
+  // CB32 on shows its background and text colours swapped; off restores them.
+  void ShowAllColours(bool on);
   void Button13Click();
   void Button14Click();
   void Edit1Change();

@@ -4,12 +4,14 @@
 #include <cctype>
 
 #include "app/Zelcoru.h"
+#include "app/control_ids.h"
 #include "base/line_file.h"
 #include "base/path.h"
 #include "base/sjis.h"
 #include "files/file_list.h"
 #include "files/folder_history.h"
 #include "memory/memory_lists.h"
+#include "memory/trash.h"
 
 namespace files {
 
@@ -63,7 +65,7 @@ void RecordDriveFolder(std::vector<std::string>& list, const std::string& path) 
 }
 
 Folders::Folders(app::TZELCOR32ZUMIK& w)
-    : Button12(w.add<ui::Button>(&w.PanelMemory, "Button12", 0)),
+    : Button12(w.add<ui::Button>(&w.PanelMemory, "Button12", ids::Button12)),
       PanelDriveSearch(w.add<ui::Panel>(&w.PanelFF, "PanelDriveSearch", 0)),
       w_(w) {
   Button12.setCaption("検索中");
@@ -374,15 +376,8 @@ void Folders::ButtonKaKoClearClick() {
 }
 
 void Folders::ButtonKaKoDelClick() {
-  auto& h = w_.ListBoxKaKo;
-  if (h.count() == 0) {
-    w_.Sv.shell.beepExclamation();
-    return;
-  }
-  const int i = h.itemIndex() < 0 ? 0 : h.itemIndex();
-  h.remove(i);
-  h.setItemIndex(i < h.count() ? i : -1);
-  ShowHistoryCount(h, w_.LabelKaKo);
+  w_.TrashBin->DeleteSelectedEntries(w_.ListBoxKaKo);
+  ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
 }
 
 bool Folders::walk(const std::string& folder, char drive, const std::string& disc) {
@@ -437,6 +432,8 @@ void Folders::BulkRegister() {
   const bool memoryView = w_.MemoryViewShown();
   const char drive = driveOf(start);
   w_.Button11.setVisible(false);
+  // "検索中" stands where "一括登録" stood, as the button that stops the search.
+  Button12.setBounds(w_.Button7.bounds());
   w_.Button7.setVisible(false);
   Button12.setVisible(true);
   PanelDriveSearch.setCaption(std::string(1, drive) + ":ﾄﾞﾗｲﾌﾞ検索中");

@@ -45,6 +45,19 @@ void PauseControl::createAndWire() {
   w.TimerSEEK.setInterval(500);
   w.TimerSEEK.onTimer = [this] { TimerSEEKTimer(); };
   w.menu("SAISEIBAR").onClick = [this] { SAISEIBARClick(); };
+  w.StatusBar2.onClick = [this] { StatusBar2Click(); };
+}
+
+ui::Panel& PauseControl::positionPanel() {
+  auto& w = pb_.w;
+  // A CD track shows its position as "track:time" and has its own panel.
+  return w.StatusBar1.panelText(1).find(':') != std::string::npos ? w.PanelCD : w.PanelBar;
+}
+
+void PauseControl::StatusBar2Click() {
+  if (!pb_.w.S.PlayRunActive) return;
+  ui::Panel& panel = positionPanel();
+  panel.setVisible(!panel.visible());
 }
 
 void PauseControl::ButtonStop2Click() {
@@ -130,10 +143,7 @@ void PauseControl::SAISEIBARClick() {
   item.setChecked(!item.checked());
   w.S.MenuBusy = true;
   pb_.pump();
-  if (w.S.PlayRunActive) {
-    const bool cdTrack = w.StatusBar1.panelText(1).find(':') != std::string::npos;
-    (cdTrack ? w.PanelCD : w.PanelBar).setVisible(item.checked());
-  }
+  if (w.S.PlayRunActive) positionPanel().setVisible(item.checked());
   w.S.MenuBusy = false;
 }
 

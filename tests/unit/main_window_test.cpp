@@ -10,7 +10,7 @@ TEST_F(PlayerTest, StartUpFinishesAfterTimer1AndShowsTheIdleTitle) {
   EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
   EXPECT_FALSE(w.PanelOPEN.visible());
   EXPECT_TRUE(w.menu("MHelp0").enabled());
-  EXPECT_TRUE(w.acceptFiles);
+  EXPECT_TRUE(w.acceptFiles());
   EXPECT_TRUE(fs.folderExists(data + "LZH_TEMP"));
   EXPECT_TRUE(fs.folderExists(data + "LZH_POPM"));
   EXPECT_EQ(get("OLD_M"), "OK");

@@ -82,10 +82,14 @@ TEST_F(PauseTest, BarSeeksToItsStepOrToTheStart) {
   EXPECT_FALSE(idle());
 }
 
-TEST_F(PauseTest, PlayBarOptionShowsOrHidesTheBarDuringARun) {
+TEST_F(PauseTest, PlayBarOptionAndStatusBarClickShowOrHideTheBarDuringARun) {
   window->menu("SAISEIBAR").click();
   EXPECT_FALSE(window->PanelBar.visible());
   window->menu("SAISEIBAR").click();
+  EXPECT_TRUE(window->PanelBar.visible());
+  window->StatusBar2.click();
+  EXPECT_FALSE(window->PanelBar.visible());
+  window->StatusBar2.click();
   EXPECT_TRUE(window->PanelBar.visible());
 }
 

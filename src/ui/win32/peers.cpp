@@ -61,7 +61,8 @@ ClassAndStyle classFor(Control& c) {
     case Kind::ScrollBar:
       return {TRACKBAR_CLASSW, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH, 0};
     case Kind::Header:
-      return {WC_HEADERW, HDS_HORZ, 0};
+      // HDS_BUTTONS: a section reports a click.
+      return {WC_HEADERW, HDS_HORZ | HDS_BUTTONS, 0};
     case Kind::TreeView:
       return {WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     case Kind::Image:
@@ -90,7 +91,7 @@ HWND createControlWindow(Win32Backend& backend, Control& c, HWND parent) {
   ControlPeer* raw = peer.get();
   c.setPeer(std::move(peer));
   SetPropW(hwnd, kControlProp, &c);
-  if (c.kind() == Kind::ListBox || c.kind() == Kind::Image) watchMouse(backend, hwnd);
+  if (c.kind() == Kind::ListBox || c.kind() == Kind::Image || c.popupMenu) watchMouse(backend, hwnd);
   raw->changed(kChangeItems | kChangeSelection | kChangeChecked | kChangeState | kChangeCaption |
                kChangeBounds);
   return hwnd;
