@@ -8,6 +8,7 @@
 #include "ui/list_box.h"
 #include "ui/widgets.h"
 #include "ui/win32/mouse_drag.h"
+#include "ui/win32/list_view_peer.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/wide.h"
 
@@ -230,6 +231,15 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
         // Only the user's own choice; selections the program makes are not echoed back.
         if (tv->action == TVC_BYMOUSE || tv->action == TVC_BYKEYBOARD)
           static_cast<TreeView*>(c)->userSelect(static_cast<int>(tv->itemNew.lParam));
+        result = 0;
+        return true;
+      }
+      if (c && c->kind() == Kind::ListView) {
+        auto* peer = static_cast<ControlPeer*>(c->peer());
+        return listViewNotify(*g_backend, static_cast<ListView&>(*c), peer && peer->writing(), hdr, result);
+      }
+      if (c && c->kind() == Kind::Header && (hdr->code == HDN_ITEMCLICKW || hdr->code == HDN_ITEMCLICKA)) {
+        c->click();
         result = 0;
         return true;
       }
