@@ -3,7 +3,6 @@
 //   e2e_driver wait-window CLASS [ms] exit 0 once a top-level window of CLASS exists
 //   e2e_driver list-box ID            print the items of a list box of the running main window
 //   e2e_driver close                  close the running main window
-//   e2e_driver open-chooser FOLDER    open the folder chooser on FOLDER from the extraction-folder command
 //   e2e_driver state                  print what makes the running main window usable or not
 //   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes
 //   e2e_driver measure-cpu SECONDS    the player's CPU share over SECONDS, idle and playing a long tune
@@ -208,16 +207,6 @@ int wmain(int argc, wchar_t** argv) {
       if (!box) return 1;
       for (auto& item : e2e::ListBoxItems(box)) printLine(item);
       return 0;
-    }
-    if (cmd == L"open-chooser" && argc > 2) {
-      HWND main = runningMain();
-      if (!main) return 1;
-      e2e::ChooseMenuCommand(main, ids::TEMPLZH1);
-      HWND setting = e2e::WaitForTopWindow(e2e::kFolderDialogClass, 0, 30000);
-      if (!setting || !e2e::WaitUntil([&] { return IsWindowVisible(setting); }, 30000)) return 1;
-      SendMessageW(e2e::FindControl(setting, 105), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
-      e2e::Click(e2e::FindControl(setting, 107));  // "参照"
-      return e2e::WaitForTopWindow(L"TDIR2VIEWForm", 0, 30000) ? 0 : 1;
     }
     if (cmd == L"state") {
       HWND main = runningMain();
