@@ -5,6 +5,7 @@
 #include "app/control_ids.h"
 #include "app/history_link.h"
 #include "files/file_list.h"
+#include "files/D2OPENDLG.h"
 #include "files/folders.h"
 #include "memory/drop.h"
 #include "memory/memory_edit.h"
@@ -110,6 +111,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Files.get());
   Folders = std::make_unique<files::Folders>(*this);
   AddSubsystem(Folders.get());
+  DIR2OPENDLG1 = std::make_unique<files::TDIR2OPENDLG>(
+      app, files::ChooserServices{Sv.fs, Sv.drives, Sv.clock, S.DataFolder});
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
   player_ = std::make_unique<playback::Playback>(*this);

@@ -155,6 +155,9 @@ void TZELCOR32ZUMIK::buildMenus() {
   menu("ME_kosu_Set_Edit").onClick = [this] { ME_kosu_Set_EditClick(); };
   menu("FOLDERHIS").onClick = [this] { FOLDERHISClick(); };
   menu("FILEHIS").onClick = [this] { FILEHISClick(); };
+  menu("TEMPLZH1").onClick = [this] { TEMPLZH1Click(); };
+  menu("P_MP3_DIR").onClick = [this] { P_MP3_DIRClick(); };
+  menu("MK_FOLDER").onClick = [this] { MK_FOLDERClick(); };
   menu("ME_AUTO_OFF_WIN").onClick = [this] { ME_AUTO_OFF_WINClick(); };
   menu("ME_AUTO_OFF_SAVE").onClick = [this] { ME_AUTO_OFF_SAVEClick(); };
   menu("ME_AUTO_OFF_WIN_SAVE").onClick = [this] { ME_AUTO_OFF_WIN_SAVEClick(); };

@@ -4,6 +4,7 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "files/D2OPENDLG.h"
 #include "files/folders.h"
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
@@ -244,8 +245,33 @@ std::string TZELCOR32ZUMIK::ChooseFolder(const std::string& title, const std::st
   dlg.DirName = dirName;
   dlg.Directory = current;
   dlg.StandardColor = menu("BackColor").checked();
+  dlg.browse = [this](const std::string& text, const std::string& start) {
+    DIR2OPENDLG1->Directory = start;
+    DIR2OPENDLG1->StandardColor = menu("BackColor").checked();
+    return DIR2OPENDLG1->Execute(text) == ui::kResultOk ? DIR2OPENDLG1->Directory : std::string();
+  };
   dlg.Execute();
   return dlg.Directory;
+}
+
+void TZELCOR32ZUMIK::TEMPLZH1Click() {
+  const std::string current = IsNoFolder(S.ExtractFolder) ? "" : base::StripTrailingSlash(S.ExtractFolder);
+  const std::string chosen = ChooseFolder("解凍先", "TMPLZH32", current);
+  if (!chosen.empty()) S.ExtractFolder = base::AddTrailingSlash(chosen);
+}
+
+void TZELCOR32ZUMIK::P_MP3_DIRClick() {
+  const std::string chosen = ChooseFolder("MP3セーブ先", "MP3", base::StripTrailingSlash(S.Mp3SaveFolder));
+  if (!chosen.empty()) S.Mp3SaveFolder = base::AddTrailingSlash(chosen);
+}
+
+void TZELCOR32ZUMIK::MK_FOLDERClick() {
+  const std::string folder = base::StripTrailingSlash(S.ExtractFolder);
+  if (IsNoFolder(S.ExtractFolder) || (!Sv.fs.folderExists(folder) && !Sv.fs.makeFolder(folder))) {
+    MKBoxDlg1.ShowMessage("フォルダーエラー");
+    return;
+  }
+  Folders->OpenInCurrentView(folder);
 }
 
 }  // namespace app

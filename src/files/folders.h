@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/subsystem.h"
+#include "files/folder_view.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "ui/list_box.h"
@@ -21,18 +22,10 @@ namespace files {
 
 inline constexpr int kMemoryEntryLimit = 32700;
 
-struct FolderItem {
-  std::string name;  // "C:\" for the drive root, else a folder name
-  int depth = 0;
-  bool open = false;  // a path component (open-folder picture) rather than a subfolder
-};
-
 // The deepest existing folder on path, tried from path upward; fallback when none exists.
 std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback);
 // Replaces the entry of path's drive letter in list, or appends path.
 void RecordDriveFolder(std::vector<std::string>& list, const std::string& path);
-// The picture of a drive in the drive selector; None for the kinds the selector leaves out.
-ui::ItemPicture DrivePicture(platform::DriveType type);
 // A drive's volume label as shown: "[" + label + "]", empty when the volume cannot be read.
 std::string VolumeLabelText(platform::Drives& drives, char letter);
 

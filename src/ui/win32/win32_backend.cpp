@@ -9,6 +9,7 @@
 #include "ui/widgets.h"
 #include "ui/win32/hints.h"
 #include "ui/win32/mouse_drag.h"
+#include "ui/win32/list_view_peer.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/wide.h"
 
@@ -215,6 +216,10 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
           static_cast<TreeView*>(c)->userSelect(static_cast<int>(tv->itemNew.lParam));
         result = 0;
         return true;
+      }
+      if (c && c->kind() == Kind::ListView) {
+        auto* peer = static_cast<ControlPeer*>(c->peer());
+        return listViewNotify(*g_backend, static_cast<ListView&>(*c), peer && peer->writing(), hdr, result);
       }
       // A click on a header section or on a status bar is the control's own click.
       const bool headerClick = hdr->code == HDN_ITEMCLICKW || hdr->code == HDN_ITEMCLICKA;
