@@ -36,11 +36,16 @@ head -c 200000 /dev/zero > "$C/mixed/silence.raw"
 
 now() { date +%s.%N; }
 elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
+# Processor seconds (user + system, every thread) of a command run in $C: on a
+# shared machine the fair measure beside the elapsed time.
+cpu() { local out=$1; shift; (cd "$C" && /usr/bin/time -f '%U %S' -o "$WORK/$out.cpu" "$@" >/dev/null 2>&1); }
+cpuof() { awk '{ printf "%.2f", $1 + $2 }' "$WORK/$1.cpu"; }
 # Packed bytes of one archive: the sum of the entries' packed sizes (headers excluded).
 packed() { lhasa v "$1" | awk '$NF != "NAME" && $0 !~ /^---/ && $0 !~ /Total/ { s += $(NF-8) } END { print s }'; }
 
-printf '%-12s %10s | %10s %10s %8s | %10s %10s | %6s %6s | %6s %6s %6s\n' \
-  file size "jlha ao5" "ours lh5" "ours/j" "ours lh6" "ours lh7" "c jlha" "c ours" "x lhasa" "x jlha" "x ours"
+printf '%-12s %10s | %10s %10s %8s | %10s %10s | %6s %6s | %6s %6s | %6s %6s %6s\n' \
+  file size "jlha ao5" "ours lh5" "ours/j" "ours lh6" "ours lh7" "c jlha" "c ours" "cpu j" "cpu o" \
+  "x lhasa" "x jlha" "x ours"
 worst=0
 for item in text.txt tune.wav tune.mid binary.bin mixed; do
   if [ "$item" = mixed ]; then files=$(cd "$C" && find mixed -type f | sort); else files=$item; fi
@@ -48,6 +53,9 @@ for item in text.txt tune.wav tune.mid binary.bin mixed; do
   rm -f "$WORK"/*.lzh
   t0=$(now); (cd "$C" && jlha a2o5 "$WORK/j.lzh" $files >/dev/null 2>&1); t1=$(now)
   (cd "$C" && "$TOOL" a -lh5 "$WORK/o5.lzh" $files >/dev/null); t2=$(now)
+  rm -f "$WORK/jc.lzh" "$WORK/oc.lzh"
+  cpu cj jlha a2o5 "$WORK/jc.lzh" $files
+  cpu co "$TOOL" a -lh5 "$WORK/oc.lzh" $files
   (cd "$C" && "$TOOL" a -lh6 "$WORK/o6.lzh" $files >/dev/null)
   (cd "$C" && "$TOOL" a -lh7 "$WORK/o7.lzh" $files >/dev/null)
   # Extraction of the same archive (jlha's) by all three.
@@ -59,9 +67,10 @@ for item in text.txt tune.wav tune.mid binary.bin mixed; do
   pj=$(packed "$WORK/j.lzh"); p5=$(packed "$WORK/o5.lzh")
   ratio=$(awk -v a="$p5" -v b="$pj" 'BEGIN { printf "%.4f", a / b }')
   awk -v r="$ratio" 'BEGIN { exit !(r > 1) }' && worst=1
-  printf '%-12s %10d | %10d %10d %8s | %10d %10d | %6s %6s | %6s %6s %6s\n' "$item" "$size" "$pj" "$p5" "$ratio" \
-    "$(packed "$WORK/o6.lzh")" "$(packed "$WORK/o7.lzh")" "$(elapsed $t0 $t1)" "$(elapsed $t1 $t2)" \
+  printf '%-12s %10d | %10d %10d %8s | %10d %10d | %6s %6s | %6s %6s | %6s %6s %6s\n' "$item" "$size" "$pj" "$p5" \
+    "$ratio" "$(packed "$WORK/o6.lzh")" "$(packed "$WORK/o7.lzh")" "$(elapsed $t0 $t1)" "$(elapsed $t1 $t2)" \
+    "$(cpuof cj)" "$(cpuof co)" \
     "$(elapsed $t3 $t4)" "$(elapsed $t4 $t5)" "$(elapsed $t5 $t6)"
 done
-echo "sizes in bytes of packed data (headers excluded); ours/j < 1 means smaller than jlha ao5; times in seconds (jlha includes JVM start)"
+echo "sizes in bytes of packed data (headers excluded); ours/j < 1 means smaller than jlha ao5; times in seconds (jlha includes JVM start); c: elapsed, cpu: user + system"
 [ "$worst" -eq 0 ] && echo "ours -lh5- <= jlha ao5 on every file" || echo "WARNING: jlha ao5 smaller on some file"

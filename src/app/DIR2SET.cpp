@@ -1,9 +1,8 @@
 #include "app/DIR2SET.h"
 
-#include <algorithm>
-
 #include "app/data_folder.h"
 #include "base/path.h"
+#include "dialogs/placement.h"
 
 namespace app {
 
@@ -125,14 +124,7 @@ void TDIR2SETDLG::Execute() {
   form.browse = browse;
   form.ButtonBrowse.setEnabled(static_cast<bool>(browse));
   form.Edit1.setColor(StandardColor ? ui::kWindowColor : ui::kParentColor);
-  // Centred over the owner (the main window when none), inside the work area.
-  ui::Form* owner = SourceHandle ? SourceHandle : app_.mainForm;
-  ui::Rect area = app_.workArea();
-  ui::Rect over = owner && owner->bounds().width > 0 ? owner->bounds() : area;
-  const ui::Rect& b = form.bounds();
-  int left = std::clamp(over.left + (over.width - b.width) / 2, area.left, std::max(area.left, area.right() - b.width));
-  int top = std::clamp(over.top + (over.height - b.height) / 2, area.top, std::max(area.top, area.bottom() - b.height));
-  form.setBounds(left, top, b.width, b.height);
+  form.setBounds(dialogs::CentredOver(app_, SourceHandle, form.bounds().width, form.bounds().height));
   form.showModal();
   Directory = form.working();
 }

@@ -32,6 +32,7 @@ class DragDrop;
 namespace files {
 class FileList;
 class Folders;
+class TDIR2OPENDLG;
 }
 namespace playback {
 class Playback;
@@ -69,6 +70,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
+  // The folder chooser behind "参照" of the folder-setting dialog.
+  std::unique_ptr<files::TDIR2OPENDLG> DIR2OPENDLG1;
   std::unique_ptr<memory::MemoryLists> Memory;
   std::unique_ptr<memory::MemoryEdit> MemEdit;  // the memory edit panel
   std::unique_ptr<memory::Trash> TrashBin;     // the trash and moving entries
@@ -90,6 +93,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   void Start1Click(ui::MenuItem& item);
   void SSNClick(ui::MenuItem& item);
   void ToggleClick(ui::MenuItem& item);
+  void HELP_MOKUJIClick();  // also HELP_KEYWORD
   void help3Click();
   void BackColorClick();
   void MHELP_VERCUTClick();
@@ -103,6 +107,10 @@ class TZELCOR32ZUMIK : public ui::Form {
   void ME_kosu_Set_EditClick();
   void FOLDERHISClick();
   void FILEHISClick();
+  // The extraction folder and the MP3 save folder, chosen through the folder-setting dialog.
+  void TEMPLZH1Click();
+  void P_MP3_DIRClick();
+  void MK_FOLDERClick();
   // The number box for one count: true with the new value when accepted; a cancel
   // shows "中止しました。". One box at a time (the shared busy flag).
   bool AskCount(int& value, const std::string& prompt, const std::string& title);

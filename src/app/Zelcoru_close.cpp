@@ -13,7 +13,7 @@ void TZELCOR32ZUMIK::FormCloseQuery(bool& canClose) {
   S.StopRequested = true;
   S.CloseRequested = true;
   app().processMessages();
-  acceptFiles = false;
+  setAcceptFiles(false);
   if (S.InitDone != 99) {
     // Start-up never finished: nothing is saved. The box counts down, so an unattended
     // close is not held up.
@@ -27,7 +27,7 @@ void TZELCOR32ZUMIK::FormCloseQuery(bool& canClose) {
     app().setBusyCursor(false);
     S.ClosingGuard = false;
     S.CloseRequested = false;
-    acceptFiles = true;
+    setAcceptFiles(true);
     return;
   }
   stopEverything();

@@ -7,13 +7,13 @@
 #include "app/control_ids.h"
 #include "app/history_link.h"
 #include "files/file_list.h"
+#include "files/D2OPENDLG.h"
 #include "files/folders.h"
 #include "memory/drop.h"
 #include "memory/memory_edit.h"
 #include "memory/trash.h"
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
-#include "playback/random_pool.h"
 
 namespace app {
 
@@ -113,6 +113,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Files.get());
   Folders = std::make_unique<files::Folders>(*this);
   AddSubsystem(Folders.get());
+  DIR2OPENDLG1 = std::make_unique<files::TDIR2OPENDLG>(
+      app, files::ChooserServices{Sv.fs, Sv.drives, Sv.clock, S.DataFolder});
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
   player_ = std::make_unique<playback::Playback>(*this);
@@ -123,15 +125,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   TrashBin = std::make_unique<memory::Trash>(*this);
   AddSubsystem(TrashBin.get());
   Drop = std::make_unique<memory::DragDrop>(*this, *TrashBin);
-  // A list that changes under a random run starts its pool afresh.
-  auto folderPool = [this] {
-    playback::RebuildPool(*static_cast<ui::ListBox*>(findControl("ListBoxRD")), ListBox4.count());
-  };
-  Files->rebuildRandomPool = folderPool;
-  Folders->rebuildRandomPool = folderPool;
-  TrashBin->memoryListChanged = [this] {
-    playback::RebuildPool(*static_cast<ui::ListBox*>(findControl("ListBoxRM")), ListBox2.count());
-  };
+  Files->fileListChanged = [this] { player_->FileListChanged(); };
+  Folders->memoryListChanged = [this] { player_->MemoryListChanged(); };
+  TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
 }
 
 #undef MK
@@ -166,7 +162,8 @@ void captionHint(ui::Control& c, const char* caption, const char* hint = "") {
 void TZELCOR32ZUMIK::buildControls() {
   setCaption("Zelcor32 ZELCOR32");
   setBounds(0, 0, 720, 480);
-  acceptFiles = false;
+  setAcceptFiles(false);
+  MKBoxDlg1.onCopy = [this](const std::string& text) { Sv.shell.setClipboardText(text); };
 
   // Command strip.
   PanelCommand.setBounds(0, 0, 720, 116);
@@ -276,6 +273,7 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelKaKo.setBounds(0, 0, 220, 100);
   PanelKaKo.setVisible(false);
   ListBoxKaKo.setBounds(4, 24, 212, 200);
+  ListBoxKaKo.multiSelect = true;
   LabelKaKo.setBounds(4, 4, 100, 16);
   const char* kakoButtons[][3] = {{"ButtonKaKoCUT", "削除", "選択フォルダーを削除　（ﾏﾙﾁｾｹｸﾄ）"},
                                   {"ButtonKaKoALLCUT", "Clear", "すべて消す"},
@@ -297,6 +295,7 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelGomi.setBounds(0, 0, 220, 100);
   PanelGomi.setVisible(false);
   ListBox9.setVisible(false);
+  ListBox9.multiSelect = true;
   ListBox6.multiSelect = true;
   ListBox6.tag = -1;
   LabelGomiSASIN.setCaption("CLR");

@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "files/file_list.h"
 #include "memory/memory_lists.h"
+#include "tools/help.h"
 
 namespace app {
 
@@ -141,6 +142,7 @@ void TZELCOR32ZUMIK::buildMenus() {
     ui::MenuItem& item = menu(name);
     item.onClick = [this, &item] { ToggleClick(item); };
   }
+  for (const char* name : {"HELP_MOKUJI", "HELP_KEYWORD"}) menu(name).onClick = [this] { HELP_MOKUJIClick(); };
   menu("help3").onClick = [this] { help3Click(); };
   menu("BackColor").onClick = [this] { BackColorClick(); };
   menu("MHELP_VERCUT").onClick = [this] { MHELP_VERCUTClick(); };
@@ -153,6 +155,9 @@ void TZELCOR32ZUMIK::buildMenus() {
   menu("ME_kosu_Set_Edit").onClick = [this] { ME_kosu_Set_EditClick(); };
   menu("FOLDERHIS").onClick = [this] { FOLDERHISClick(); };
   menu("FILEHIS").onClick = [this] { FILEHISClick(); };
+  menu("TEMPLZH1").onClick = [this] { TEMPLZH1Click(); };
+  menu("P_MP3_DIR").onClick = [this] { P_MP3_DIRClick(); };
+  menu("MK_FOLDER").onClick = [this] { MK_FOLDERClick(); };
   menu("ME_AUTO_OFF_WIN").onClick = [this] { ME_AUTO_OFF_WINClick(); };
   menu("ME_AUTO_OFF_SAVE").onClick = [this] { ME_AUTO_OFF_SAVEClick(); };
   menu("ME_AUTO_OFF_WIN_SAVE").onClick = [this] { ME_AUTO_OFF_WIN_SAVEClick(); };
@@ -185,10 +190,15 @@ void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) {
   if (item.name() == "MO_MP3") S.UseMediaPlayerForMp3 = !item.checked();
 }
 
+void TZELCOR32ZUMIK::HELP_MOKUJIClick() {
+  const std::string problem = tools::OpenHelp(Sv.fs, Sv.shell, S.DataFolder);
+  if (!problem.empty()) MKBoxDlg1.ShowTimed(problem, 1);
+}
+
 void TZELCOR32ZUMIK::help3Click() {
   ui::MenuItem& item = menu("help3");
   item.setChecked(!item.checked());
-  app().showHints = item.checked();
+  app().setShowHints(item.checked());
 }
 
 void TZELCOR32ZUMIK::BackColorClick() {

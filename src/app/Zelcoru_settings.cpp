@@ -1,5 +1,6 @@
 // Settings between their stored form and the window's controls and state.
 #include "app/Zelcoru.h"
+#include "files/file_list.h"
 
 namespace app {
 
@@ -34,7 +35,7 @@ void TZELCOR32ZUMIK::applyExtensionPatterns() {
     if (ExtensionBoxes[i]->checked()) S.ExtensionPatterns += "*." + S.ExtensionTable[i] + ";";
   if (Button13.visible()) {
     S.ActivePatterns = CB32.checked() ? "*.*" : S.ExtensionPatterns;
-    CB32.setFont(CB32.checked() ? 0x0000FFu : 0u, CB32.checked());
+    Files->ShowAllColours(CB32.checked());
   } else {
     S.ActivePatterns = Edit1.text();
   }
@@ -62,7 +63,7 @@ void TZELCOR32ZUMIK::ApplySettings(const Settings& s) {
   menu("FILEHIS").setCaption(FileHistoryCaption(s.fileHistoryLimit));
   menu("PLZH5").setChecked(s.lzhCopy);
   menu("help3").setChecked(s.miniHelp);
-  app().showHints = s.miniHelp;
+  app().setShowHints(s.miniHelp);
   S.ReName = s.reName;
   S.AutoNo = s.autoNo;
   S.AutoNoDigits = s.autoNoDigits;

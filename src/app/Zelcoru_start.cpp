@@ -4,8 +4,10 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "files/D2OPENDLG.h"
 #include "files/folders.h"
 #include "memory/memory_lists.h"
+#include "playback/playback.h"
 #include "schedule/schedule_sets.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
@@ -85,7 +87,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
     if (IsNoFolder(S.ExtractFolder)) S.ExtractFolder = kNoFolder;
   }
   app().hintText = "Zelcorでーす☆☆☆";
-  app().showHints = true;
+  app().setShowHints(true);
   Edit1.setMaxLength(254);
   StatusBar1.setPanelText(0, "選択フォルダー名");
   HeaderControl1.setSections({"ファイル一覧"});
@@ -105,7 +107,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   if (S.Switches.close || S.Switches.closeC) ME_AUTO_OFFClick();
   if (S.Switches.winClose) ME_AUTO_OFF_WINClick();
   if (!S.Switches.files.empty()) takeFiles(S.Switches.files);
-  acceptFiles = true;
+  setAcceptFiles(true);
   onDropFiles = [this](const std::vector<std::string>& p) { FormDropFiles(p); };
   const bool scheduleStarts = S.ScheduleWasRunning && ListBox_JK.count() > 0 && startSchedule;
   if (scheduleStarts) startSchedule();
@@ -187,13 +189,16 @@ void TZELCOR32ZUMIK::SetTitle(const std::string& title) {
 void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   if (!MemoryViewShown()) Button9Click();
   for (Subsystem* s : subsystems_) s->showHistoryMemory();
-  const int first = ListBox2.count();
-  for (auto& f : files) ListBox2.add(f);
   Memory->AlignVolumes();
+  const int appended = ListBox2.count();
+  const int gone = Memory->AppendShown(files, Player().history.Limit());
+  // The first file given is the one the run starts with, not the history's last position.
+  const int first = std::max(0, appended - gone);
   ListBox2.setItemIndex(first);
+  ListBox2.tag = first;
   if (menu("SSN").checked()) {
-    for (auto& f : files) ListBox8.add(Memory->DisplayName(f));
     ListBox8.setItemIndex(first);
+    ListBox8.tag = first;
   }
   Memory->ShowEntryCount();
   RadioGroup1.setItemIndex(0);
@@ -240,8 +245,33 @@ std::string TZELCOR32ZUMIK::ChooseFolder(const std::string& title, const std::st
   dlg.DirName = dirName;
   dlg.Directory = current;
   dlg.StandardColor = menu("BackColor").checked();
+  dlg.browse = [this](const std::string& text, const std::string& start) {
+    DIR2OPENDLG1->Directory = start;
+    DIR2OPENDLG1->StandardColor = menu("BackColor").checked();
+    return DIR2OPENDLG1->Execute(text) == ui::kResultOk ? DIR2OPENDLG1->Directory : std::string();
+  };
   dlg.Execute();
   return dlg.Directory;
+}
+
+void TZELCOR32ZUMIK::TEMPLZH1Click() {
+  const std::string current = IsNoFolder(S.ExtractFolder) ? "" : base::StripTrailingSlash(S.ExtractFolder);
+  const std::string chosen = ChooseFolder("解凍先", "TMPLZH32", current);
+  if (!chosen.empty()) S.ExtractFolder = base::AddTrailingSlash(chosen);
+}
+
+void TZELCOR32ZUMIK::P_MP3_DIRClick() {
+  const std::string chosen = ChooseFolder("MP3セーブ先", "MP3", base::StripTrailingSlash(S.Mp3SaveFolder));
+  if (!chosen.empty()) S.Mp3SaveFolder = base::AddTrailingSlash(chosen);
+}
+
+void TZELCOR32ZUMIK::MK_FOLDERClick() {
+  const std::string folder = base::StripTrailingSlash(S.ExtractFolder);
+  if (IsNoFolder(S.ExtractFolder) || (!Sv.fs.folderExists(folder) && !Sv.fs.makeFolder(folder))) {
+    MKBoxDlg1.ShowMessage("フォルダーエラー");
+    return;
+  }
+  Folders->OpenInCurrentView(folder);
 }
 
 }  // namespace app

@@ -15,7 +15,7 @@
   X(Button7, 1205) X(Button11, 1206) X(Button_JK, 1207) X(Btn_M_EDIT, 1208)                     \
   X(Panel_M_EDIT, 1209) X(Edit_M_EDIT, 1210) X(Btn_M_HENKO, 1211) X(Btn_M_NEW, 1212)            \
   X(Btn_M_DEL, 1213) X(Btn_M_CANCEL, 1214) X(Label_MFN_Kosu, 1215) X(Label7, 1216)              \
-  X(ButtonMCut, 1217)                                                                            \
+  X(ButtonMCut, 1217) X(Button12, 1218)                                                          \
   X(PanelKZ, 1300) X(CB13, 1301) X(CB14, 1302) X(CB15, 1303) X(CB37, 1304) X(CB38, 1305)        \
   X(CB39, 1306) X(CB30, 1307) X(CB40, 1308) X(CB41, 1309) X(CB1, 1310) X(CB2, 1311)             \
   X(CB3, 1312) X(CB4, 1313) X(CB5, 1314) X(Button1, 1315) X(LabelWaveFormat, 1316)              \
@@ -69,3 +69,8 @@ enum Control : int { ZELCOR_CONTROLS(ZELCOR_ID_ENUM) };
 enum Menu : int { ZELCOR_MENUS(ZELCOR_ID_ENUM) };
 #undef ZELCOR_ID_ENUM
 }  // namespace ids
+
+// The setup window's controls.
+namespace setup_ids {
+enum Control : int { LabelInfo = 100, ButtonClose = 101, ButtonStart = 102 };
+}  // namespace setup_ids

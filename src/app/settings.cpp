@@ -114,21 +114,9 @@ Settings ReadSettings(platform::Registry& reg, const std::string& windowsFolder)
   return s;
 }
 
-const std::vector<std::string>& SettingsWriteOrder() {
-  static const std::vector<std::string> order{
-      "FP", "ZOKUSEI", "KAKUCHOSHI", "DirNo", "CPATH", "FILESHITEI", "FILENAME", "MEMORY", "ALL",
-      "CD_NAME", "SAISEIBAR", "SAISEIM", "INDEX", "FOLDERHIS", "FILEHIS", "minihelp", "LZHCOPY",
-      "BackColor", "RND_RESET", "AUTO_VOL", "LZH_VOUT", "ReName", "Auto_No", "Auto_No_KETA",
-      "SND_DIR", "No_Memo", "MP3", "REC_TXT", "End_Kosu_Set", "End_Kosu_index", "EndWin",
-      "EndClose", "EndWin_SAVE", "EndClose_SAVE", "JK", "TM_Mode", "TDAY_S", "TM_F_Index",
-      "TWEK_Index", "M_Fn", "MS_JK", "TEMPLZH"};
-  return order;
-}
-
-bool WriteSettings(platform::Registry& reg, const Settings& s) {
+std::vector<std::pair<std::string, std::string>> StoredSettingTexts(const Settings& s) {
   const std::pair<int, int> pos = s.windowPos.value_or(std::make_pair(0, 0));
-  const std::string extract = base::StripTrailingSlash(s.extractFolder);
-  const std::vector<std::pair<const char*, std::string>> values{
+  return {
       {"FP", std::to_string(pos.first) + "," + std::to_string(pos.second)},
       {"ZOKUSEI", base::JoinCommaList(s.zokusei)},
       {"KAKUCHOSHI", base::JoinCommaList(s.kakuchoshi)},
@@ -171,7 +159,11 @@ bool WriteSettings(platform::Registry& reg, const Settings& s) {
       {"M_Fn", s.currentMemory},
       {"MS_JK", flagText(s.scheduleTimerOn)},
   };
-  for (auto& [name, value] : values)
+}
+
+bool WriteSettings(platform::Registry& reg, const Settings& s) {
+  const std::string extract = base::StripTrailingSlash(s.extractFolder);
+  for (auto& [name, value] : StoredSettingTexts(s))
     if (!reg.writeString(Hive::CurrentUser, kSettingsKey, name, value)) return false;
   // An extraction folder that was never chosen keeps what the registry holds.
   if (extract != "@@@@@" && !extract.empty())

@@ -4,6 +4,7 @@
 // at close.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/registry.h"
@@ -65,8 +66,9 @@ struct Settings {
 // windowsFolder (with "\") gives the default folder "MEDIA".
 Settings ReadSettings(platform::Registry& reg, const std::string& windowsFolder);
 
-// The names in the order they are written at close.
-const std::vector<std::string>& SettingsWriteOrder();
+// Name and stored text of every value written at close, in the order written; "TEMPLZH"
+// follows them only when an extraction folder was chosen.
+std::vector<std::pair<std::string, std::string>> StoredSettingTexts(const Settings& s);
 
 // Writes every value in order; false (and the rest skipped) when a write fails.
 bool WriteSettings(platform::Registry& reg, const Settings& s);

@@ -15,7 +15,6 @@ namespace files {
 namespace {
 constexpr std::uint32_t kAttrVolume = 0x08;
 constexpr int kAttributeBits[] = {1, 4, 2, 32};  // rd, sys, hid, arc
-constexpr ui::Color kAllOnFont = 0x0000FFu;
 const char kResetSize[] = "----------";
 const char kResetDate[] = " yy/mm/dd day hh:mm:ss ----";
 // Width of a text in the bold status font, as the hidden label would measure it.
@@ -149,7 +148,7 @@ void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntr
                               : ListFiles(w_.Sv.fs, f, w_.S.ActivePatterns, w_.S.AttributeMask, normal));
   w_.ListBox4.tag = -1;
   w_.HeaderControl1.setSection(0, FileHeaderCaption(w_.ListBox4.count()));
-  if (w_.S.PlayRunActive && rebuildRandomPool) rebuildRandomPool();
+  if (fileListChanged) fileListChanged();
 }
 
 void FileList::Rebuild() {
@@ -171,7 +170,7 @@ void FileList::allOff() {
   if (!w_.CB32.checked()) return;
   suppress_ = true;
   w_.CB32.setChecked(false);
-  w_.CB32.setFont(0, false);
+  ShowAllColours(false);
   suppress_ = false;
 }
 
@@ -186,17 +185,26 @@ void FileList::ExtensionClick(int tag) {
   Rebuild();
 }
 
+void FileList::ShowAllColours(bool on) {
+  auto& cb = w_.CB32;
+  // Swapped colours mark that every file is listed, whatever the switches say.
+  if (on == (cb.color() != ui::kParentColor)) return;
+  if (on) {
+    const ui::Color background = cb.effectiveColor();
+    cb.setColor(cb.fontColor());
+    cb.setFont(background, cb.fontBold());
+  } else {
+    cb.setFont(cb.color(), cb.fontBold());
+    cb.setColor(ui::kParentColor);
+  }
+}
+
 void FileList::CB32Click() {
   if (suppress_) return;
   leavePatternMode();
   ResetFileHeader();
-  if (w_.CB32.checked()) {
-    w_.CB32.setFont(kAllOnFont, true);
-    w_.S.ActivePatterns = "*.*";
-  } else {
-    w_.CB32.setFont(0, false);
-    w_.S.ActivePatterns = w_.S.ExtensionPatterns;
-  }
+  ShowAllColours(w_.CB32.checked());
+  w_.S.ActivePatterns = w_.CB32.checked() ? "*.*" : w_.S.ExtensionPatterns;
   Rebuild();
 }
 

@@ -49,8 +49,8 @@ class FileList : public app::Subsystem {
   bool HistoryNavigation = false;  // set while a folder is opened from the folder history
   bool SkipOnce = false;           // the one-shot skip flag of the shared click handler
   ui::ItemList* ActiveList = nullptr;
-  // Rebuilds the random pool when a random run is active (the play driver sets it).
-  std::function<void()> rebuildRandomPool;
+  // The file list was rebuilt (a random run playing it starts its pool afresh).
+  std::function<void()> fileListChanged;
   // Folder-history recording of step 4 (the folders subsystem sets it).
   std::function<void(const std::string&)> recordFolder;
 
@@ -64,6 +64,8 @@ class FileList : public app::Subsystem {
   // Filter handlers.
   void ExtensionClick(int tag);
   void CB32Click();
+  // CB32 on shows its background and text colours swapped; off restores them.
+  void ShowAllColours(bool on);
   void Button13Click();
   void Button14Click();
   void Edit1Change();

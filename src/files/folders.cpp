@@ -4,12 +4,14 @@
 #include <cctype>
 
 #include "app/Zelcoru.h"
+#include "app/control_ids.h"
 #include "base/line_file.h"
 #include "base/path.h"
 #include "base/sjis.h"
 #include "files/file_list.h"
 #include "files/folder_history.h"
 #include "memory/memory_lists.h"
+#include "memory/trash.h"
 
 namespace files {
 
@@ -18,23 +20,8 @@ const char kFlatCaption[] = "　普通のフォルダー";
 const char kTreeBuilding[] = "---ｺ　ツリー構造のフォルダー";
 const char kTreeCaption[] = "　ツリーフォルダー";
 
-char driveOf(const std::string& path) {
-  return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) : 0;
-}
 std::string rootOf(char drive) { return std::string(1, drive) + ":\\"; }
-std::string driveName(char drive) { return std::string(1, drive) + ":"; }
 }  // namespace
-
-ui::ItemPicture DrivePicture(platform::DriveType type) {
-  switch (type) {
-    case platform::DriveType::Removable: return ui::ItemPicture::RemovableDrive;
-    case platform::DriveType::Fixed: return ui::ItemPicture::FixedDrive;
-    case platform::DriveType::Remote: return ui::ItemPicture::RemoteDrive;
-    case platform::DriveType::CdRom: return ui::ItemPicture::CdDrive;
-    case platform::DriveType::RamDisk: return ui::ItemPicture::RamDrive;
-    default: return ui::ItemPicture::None;
-  }
-}
 
 std::string VolumeLabelText(platform::Drives& drives, char letter) {
   const auto label = drives.volumeLabel(letter);
@@ -53,9 +40,9 @@ std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& p
 }
 
 void RecordDriveFolder(std::vector<std::string>& list, const std::string& path) {
-  const char d = driveOf(path);
+  const char d = DriveOf(path);
   for (auto& e : list)
-    if (d && driveOf(e) == d) {
+    if (d && DriveOf(e) == d) {
       e = path;
       return;
     }
@@ -63,7 +50,7 @@ void RecordDriveFolder(std::vector<std::string>& list, const std::string& path) 
 }
 
 Folders::Folders(app::TZELCOR32ZUMIK& w)
-    : Button12(w.add<ui::Button>(&w.PanelMemory, "Button12", 0)),
+    : Button12(w.add<ui::Button>(&w.PanelMemory, "Button12", ids::Button12)),
       PanelDriveSearch(w.add<ui::Panel>(&w.PanelFF, "PanelDriveSearch", 0)),
       w_(w) {
   Button12.setCaption("検索中");
@@ -104,14 +91,7 @@ std::vector<std::string> Folders::subfolders(const std::string& folder) {
 }
 
 std::vector<std::string> Folders::subfoldersAmong(const std::vector<platform::FileEntry>& entries) {
-  std::vector<std::string> out;
-  const bool hidden = w_.menu("K6").checked();
-  for (auto& e : entries) {
-    if (!(e.attributes & platform::kAttrDirectory)) continue;
-    if ((e.attributes & platform::kAttrHidden) && !hidden) continue;
-    out.push_back(e.name);
-  }
-  return out;
+  return SubfoldersAmong(entries, w_.menu("K6").checked());
 }
 
 std::vector<platform::FileEntry> Folders::BuildFlatList(const std::string& folder) {
@@ -122,18 +102,9 @@ std::vector<platform::FileEntry> Folders::BuildFlatList(const std::string& folde
   RecordDriveFolder(w_.S.DriveLastFolders, f);
   std::vector<platform::FileEntry> entries = w_.Sv.fs.list(f, "*");
   SubfolderList = subfoldersAmong(entries);
-  FlatItems.clear();
-  std::vector<std::string> parts = base::SplitPath(f);
-  while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
-  int depth = 0;
-  for (std::size_t i = 0; i < parts.size(); ++i)
-    FlatItems.push_back({i == 0 ? parts[0] + "\\" : parts[i], depth++, true});
-  const int current = static_cast<int>(FlatItems.size()) - 1;
-  for (auto& s : SubfolderList) FlatItems.push_back({s, depth, false});
-  std::vector<std::string> shown;
-  shown.reserve(FlatItems.size());
-  for (auto& it : FlatItems) shown.push_back(std::string(it.depth * 2, ' ') + it.name);
-  w_.ListBox1.setItems(std::move(shown));
+  FlatItems = FlatFolderItems(f, SubfolderList);
+  int current = -1;
+  w_.ListBox1.setItems(FlatItemTexts(FlatItems, current));
   w_.ListBox1.tag = current;
   w_.ListBox1.setItemIndex(current);
   w_.HeaderFolder.setSection(0, std::to_string(w_.ListBox1.count()) + "ｺ" + kFlatCaption);
@@ -153,20 +124,7 @@ void Folders::BuildTree(const std::string& folder) {
   w_.Sv.fs.setCurrentFolder(f);
   w_.S.FolderPath = f;
   RecordDriveFolder(w_.S.DriveLastFolders, f);
-  std::vector<std::string> parts = base::SplitPath(f);
-  while (parts.size() > 1 && parts.back().empty()) parts.pop_back();
-  TreeNodes.clear();
-  TreeNodes.push_back({parts[0] + "\\", 0, true});
-  std::string at = parts[0] + "\\";
-  for (std::size_t level = 1; level <= parts.size(); ++level) {
-    const bool last = level == parts.size();
-    for (auto& s : subfolders(at)) {
-      const bool onPath = !last && base::SameTextIgnoringCase(s, parts[level]);
-      TreeNodes.push_back({s, static_cast<int>(level), onPath});
-    }
-    if (last) break;
-    at = base::AddTrailingSlash(at + parts[level]);
-  }
+  TreeNodes = TreeFolderItems(w_.Sv.fs, f, w_.menu("K6").checked());
   SubfolderList = subfolders(f);
   showTree();
   w_.HeaderFolder.setSection(0, std::to_string(TreeNodes.size()) + "ｺ" + kTreeCaption);
@@ -174,26 +132,12 @@ void Folders::BuildTree(const std::string& folder) {
 }
 
 void Folders::showTree() {
-  std::vector<ui::TreeView::Node> nodes;
   int current = -1;
-  for (std::size_t i = 0; i < TreeNodes.size(); ++i) {
-    nodes.push_back({TreeNodes[i].name, TreeNodes[i].depth, TreeNodes[i].open});
-    if (TreeNodes[i].open) current = static_cast<int>(i);  // the deepest open node is the folder itself
-  }
+  auto nodes = TreeViewNodes(TreeNodes, current);
   w_.TreeView1.setNodes(std::move(nodes), current);
 }
 
-std::string Folders::TreePath(int index) const {
-  if (index < 0 || index >= static_cast<int>(TreeNodes.size())) return {};
-  // The node's ancestors are the open nodes above it, one per level.
-  std::vector<std::string> parts(TreeNodes[index].depth + 1);
-  parts[TreeNodes[index].depth] = TreeNodes[index].name;
-  for (int i = index - 1, want = TreeNodes[index].depth - 1; i >= 0 && want >= 0; --i)
-    if (TreeNodes[i].open && TreeNodes[i].depth == want) parts[want--] = TreeNodes[i].name;
-  std::string path = parts[0];
-  for (std::size_t p = 1; p < parts.size(); ++p) path = base::AddTrailingSlash(path) + parts[p];
-  return path;
-}
+std::string Folders::TreePath(int index) const { return TreeItemPath(TreeNodes, index); }
 
 void Folders::TreeView1Change() {
   if (treeBusy_) return;
@@ -212,7 +156,7 @@ void Folders::openWithRecovery(const std::string& path, bool tree) {
     build(path);
   } catch (const FolderError&) {
     w_.MKBoxDlg1.ShowTimed("フォルダー・エラー発生\n" + path + "\nエラーを回避してみます。", 1);
-    const std::string fallback = rootOf(driveOf(w_.S.WindowsFolder) ? driveOf(w_.S.WindowsFolder) : 'C');
+    const std::string fallback = rootOf(DriveOf(w_.S.WindowsFolder) ? DriveOf(w_.S.WindowsFolder) : 'C');
     try {
       build(DeepestExistingFolder(w_.Sv.fs, path, fallback));
     } catch (const FolderError&) {
@@ -241,18 +185,8 @@ void Folders::ListBox1Click() {
     w_.Sv.shell.beepExclamation();
     return;
   }
-  const int index = w_.ListBox1.itemIndex();
-  if (index < 0 || index >= static_cast<int>(FlatItems.size())) return;
-  std::string path = FlatItems[0].name;
-  for (int i = 1; i < static_cast<int>(FlatItems.size()); ++i) {
-    if (FlatItems[i].open) {
-      if (i > index) break;
-      path += FlatItems[i].name + "\\";
-    } else if (i == index) {
-      path += FlatItems[i].name + "\\";
-    }
-  }
-  OpenFolderList(path);
+  const std::string path = FlatItemPath(FlatItems, w_.ListBox1.itemIndex());
+  if (!path.empty()) OpenFolderList(path);
 }
 
 void Folders::SwitchView() {
@@ -267,7 +201,7 @@ void Folders::K6Click() {
   if (w_.S.MenuBusy || w_.S.RestoringSettings) return;
   ui::MenuItem& k6 = w_.menu("K6");
   k6.setChecked(!k6.checked());
-  const std::string target = k6.checked() ? w_.S.FolderPath : rootOf(driveOf(w_.S.FolderPath));
+  const std::string target = k6.checked() ? w_.S.FolderPath : rootOf(DriveOf(w_.S.FolderPath));
   // The hidden view first, the visible one last.
   try {
     if (w_.S.FolderViewMode == 1)
@@ -279,20 +213,18 @@ void Folders::K6Click() {
   OpenInCurrentView(target);
 }
 
-void Folders::selectDrive(char letter) { w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(driveName(letter))); }
+void Folders::selectDrive(char letter) { w_.ComboBox2.setItemIndex(w_.ComboBox2.indexOf(DriveName(letter))); }
 
 void Folders::ListDrives() {
-  ListedDrives.clear();
+  ListedDrives = ListableDrives(w_.Sv.drives);
   std::vector<std::string> names, cdDrives;
-  for (const platform::Drive& d : w_.Sv.drives.list()) {
-    if (DrivePicture(d.type) == ui::ItemPicture::None) continue;
-    ListedDrives.push_back(d);
-    names.push_back(driveName(d.letter));
-    if (d.type == platform::DriveType::CdRom) cdDrives.push_back(driveName(d.letter));
+  for (const platform::Drive& d : ListedDrives) {
+    names.push_back(DriveName(d.letter));
+    if (d.type == platform::DriveType::CdRom) cdDrives.push_back(DriveName(d.letter));
   }
   w_.ComboBox2.setItems(std::move(names));
   static_cast<ui::ListBox*>(w_.findControl("ListBoxCD"))->setItems(std::move(cdDrives));
-  selectDrive(driveOf(w_.S.FolderPath));
+  selectDrive(DriveOf(w_.S.FolderPath));
 }
 
 void Folders::ChangeDrive(char letter) {
@@ -301,15 +233,15 @@ void Folders::ChangeDrive(char letter) {
     selectDrive(letter);
     std::string folder;
     for (auto& e : w_.S.DriveLastFolders)
-      if (driveOf(e) == letter) folder = e;
+      if (DriveOf(e) == letter) folder = e;
     if (folder.empty()) folder = w_.Sv.fs.fullPath(std::string(1, letter) + ":.");
     OpenInCurrentView(folder);
     return;
   }
   w_.MKBoxDlg1.ShowTimed("ドライブ・エラー発生\n" + std::string(1, letter) + "\n元のドライブに戻します", 1);
   const std::string& listed = w_.Files->ListedFolder;
-  const std::string back = driveOf(listed) == letter ? rootOf(driveOf(w_.S.WindowsFolder)) : listed;
-  selectDrive(driveOf(back));
+  const std::string back = DriveOf(listed) == letter ? rootOf(DriveOf(w_.S.WindowsFolder)) : listed;
+  selectDrive(DriveOf(back));
   OpenInCurrentView(back);
 }
 
@@ -317,7 +249,7 @@ void Folders::OpenFolderPath(const std::string& path) {
   const std::string f = w_.Files->UsableFolderOf(path);
   w_.Sv.fs.setCurrentFolder(f);
   RecordDriveFolder(w_.S.DriveLastFolders, f);
-  ChangeDrive(driveOf(f));
+  ChangeDrive(DriveOf(f));
 }
 
 void Folders::RestoreFolderHistory() {
@@ -374,15 +306,8 @@ void Folders::ButtonKaKoALLCUTClick() {
 }
 
 void Folders::ButtonKaKoCUTClick() {
-  auto& h = w_.ListBoxKaKo;
-  if (h.count() == 0) {
-    w_.Sv.shell.beepExclamation();
-    return;
-  }
-  const int i = h.itemIndex() < 0 ? 0 : h.itemIndex();
-  h.remove(i);
-  h.setItemIndex(i < h.count() ? i : -1);
-  ShowHistoryCount(h, w_.LabelKaKo);
+  w_.TrashBin->DeleteSelectedEntries(w_.ListBoxKaKo);
+  ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
 }
 
 bool Folders::walk(const std::string& folder, char drive, const std::string& disc) {
@@ -435,8 +360,10 @@ void Folders::BulkRegister() {
   w_.S.StopRequested = false;
   const std::string start = w_.S.FolderPath;
   const bool memoryView = w_.MemoryViewShown();
-  const char drive = driveOf(start);
+  const char drive = DriveOf(start);
   w_.Button11.setVisible(false);
+  // "検索中" stands where "一括登録" stood, as the button that stops the search.
+  Button12.setBounds(w_.Button7.bounds());
   w_.Button7.setVisible(false);
   Button12.setVisible(true);
   PanelDriveSearch.setCaption(std::string(1, drive) + ":ﾄﾞﾗｲﾌﾞ検索中");
@@ -453,7 +380,7 @@ void Folders::BulkRegister() {
   OpenInCurrentView(start);
   w_.Memory->AlignVolumes();
   w_.Memory->ShowEntryCount();
-  if (w_.S.PlayRunActive && rebuildRandomPool) rebuildRandomPool();
+  if (memoryListChanged) memoryListChanged();
   Button12.setVisible(false);
   w_.Button7.setVisible(true);
   w_.Button11.setVisible(memoryView);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/subsystem.h"
+#include "files/folder_view.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "ui/list_box.h"
@@ -21,18 +22,10 @@ namespace files {
 
 inline constexpr int kMemoryEntryLimit = 32700;
 
-struct FolderItem {
-  std::string name;  // "C:\" for the drive root, else a folder name
-  int depth = 0;
-  bool open = false;  // a path component (open-folder picture) rather than a subfolder
-};
-
 // The deepest existing folder on path, tried from path upward; fallback when none exists.
 std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback);
 // Replaces the entry of path's drive letter in list, or appends path.
 void RecordDriveFolder(std::vector<std::string>& list, const std::string& path);
-// The picture of a drive in the drive selector; None for the kinds the selector leaves out.
-ui::ItemPicture DrivePicture(platform::DriveType type);
 // A drive's volume label as shown: "[" + label + "]", empty when the volume cannot be read.
 std::string VolumeLabelText(platform::Drives& drives, char letter);
 
@@ -47,8 +40,8 @@ class Folders : public app::Subsystem {
   std::vector<platform::Drive> ListedDrives;  // mirrors ComboBox2
   // The disc identity of a drive's audio CD ("" when none; set by the CD player).
   std::function<std::string(char drive)> discIdentity;
-  // Rebuilds the memory's random pool after a bulk add while a random run is active.
-  std::function<void()> rebuildRandomPool;
+  // The memory list grew by a bulk add (a random run playing it starts its pool afresh).
+  std::function<void()> memoryListChanged;
 
   // Folder view.
   // Returns every entry of the folder as listed for it, so the file list need not read it again.

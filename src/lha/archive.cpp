@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "lha/crc16.h"
+#include "lha/larc_decode.h"
+#include "lha/lh1_decode.h"
 #include "lha/lzh_decode.h"
 #include "lha/lzh_encode.h"
 
@@ -37,6 +39,19 @@ bool listEntries(const uint8_t* archive, size_t size, std::vector<Entry>& entrie
   }
 }
 
+namespace {
+
+DecodeStatus decodeEntry(const Entry& e, const uint8_t* packed, ByteSink& sink) {
+  switch (e.method) {
+    case Method::Lh1: return decodeLh1(packed, e.packedSize, e.originalSize, sink);
+    case Method::Lzs: return decodeLzs(packed, e.packedSize, e.originalSize, sink);
+    case Method::Lz5: return decodeLz5(packed, e.packedSize, e.originalSize, sink);
+    default: return decodeLzh(dictionaryBits(e.method), packed, e.packedSize, e.originalSize, sink);
+  }
+}
+
+}  // namespace
+
 ExtractStatus extractEntry(const uint8_t* archive, size_t size, const Entry& e, ByteSink& out) {
   if (e.dataOffset > size || size - e.dataOffset < e.packedSize) return ExtractStatus::Corrupt;
   const uint8_t* packed = archive + e.dataOffset;
@@ -44,21 +59,19 @@ ExtractStatus extractEntry(const uint8_t* archive, size_t size, const Entry& e, 
   switch (e.method) {
     case Method::Directory:
       return ExtractStatus::Ok;
+    case Method::Unsupported:
+      return ExtractStatus::Unsupported;
     case Method::Stored:
       if (e.packedSize != e.originalSize) return ExtractStatus::Corrupt;
       if (!sink.write(packed, e.packedSize)) return ExtractStatus::WriteFailed;
       break;
-    case Method::Lh5:
-    case Method::Lh6:
-    case Method::Lh7:
-      switch (decodeLzh(dictionaryBits(e.method), packed, e.packedSize, e.originalSize, sink)) {
+    default:
+      switch (decodeEntry(e, packed, sink)) {
         case DecodeStatus::Ok: break;
         case DecodeStatus::Corrupt: return ExtractStatus::Corrupt;
         case DecodeStatus::WriteFailed: return ExtractStatus::WriteFailed;
       }
       break;
-    case Method::Unsupported:
-      return ExtractStatus::Unsupported;
   }
   return sink.crc.value() == e.crc ? ExtractStatus::Ok : ExtractStatus::CrcMismatch;
 }

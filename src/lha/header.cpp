@@ -25,13 +25,17 @@ struct Extended {
   size_t headerCrcPos = 0;  // 0: none
 };
 
-// Walks a chain of extended headers from `pos` (the first type byte).
-// Returns the position after the chain, or 0 when a header does not fit.
-size_t readExtended(const uint8_t* data, size_t limit, size_t pos, size_t size, Entry& e, Extended& x) {
+// Walks a chain of extended headers from `pos` (the first type byte); each
+// ends in the size of the next, in `sizeBytes` bytes (4 from level 3 on).
+// Types not known here (other systems' owners, groups, comments) are skipped
+// by their size. Returns the position after the chain, or 0 when a header
+// does not fit.
+size_t readExtended(const uint8_t* data, size_t limit, size_t pos, size_t size, size_t sizeBytes, Entry& e,
+                    Extended& x) {
   while (size != 0) {
-    if (size < 3 || pos + size > limit) return 0;
+    if (size < 1 + sizeBytes || pos > limit || limit - pos < size) return 0;
     const uint8_t* p = data + pos + 1;
-    size_t len = size - 3;
+    size_t len = size - 1 - sizeBytes;
     switch (data[pos]) {
       case 0x00: if (len >= 2) x.headerCrcPos = pos + 1; break;
       case 0x01: x.fileName.assign(reinterpret_cast<const char*>(p), len); x.hasFileName = true; break;
@@ -42,7 +46,7 @@ size_t readExtended(const uint8_t* data, size_t limit, size_t pos, size_t size, 
       default: break;
     }
     pos += size;
-    size = le16(data + pos - 2);
+    size = sizeBytes == 2 ? le16(data + pos - 2) : le32(data + pos - 4);
   }
   return pos;
 }
@@ -64,6 +68,8 @@ HeaderStatus readLevel01(const uint8_t* data, size_t size, size_t off, Entry& e)
   size_t nameLen = data[off + 21];
   if (22 + nameLen + 2 > base) return HeaderStatus::Corrupt;
   std::string baseName(reinterpret_cast<const char*>(data + off + 22), nameLen);
+  // Amiga and MorphOS archivers put a comment after the name, behind a NUL.
+  baseName.resize(baseName.find('\0') == std::string::npos ? nameLen : baseName.find('\0'));
   e.crc = le16(data + off + 22 + nameLen);
   e.mtime = dosTimeToUnix(le32(data + off + 15));
   Extended x;
@@ -73,7 +79,7 @@ HeaderStatus readLevel01(const uint8_t* data, size_t size, size_t off, Entry& e)
   } else {
     if (22 + nameLen + 2 + 1 + 2 > base) return HeaderStatus::Corrupt;
     e.osId = static_cast<char>(data[off + 24 + nameLen]);
-    size_t end = readExtended(data, size, pos, le16(data + off + base - 2), e, x);
+    size_t end = readExtended(data, size, pos, le16(data + off + base - 2), 2, e, x);
     if (end == 0 || end - pos > e.packedSize) return HeaderStatus::Corrupt;
     e.packedSize -= end - pos;  // the size field of level 1 also counts the extended headers
     pos = end;
@@ -83,14 +89,20 @@ HeaderStatus readLevel01(const uint8_t* data, size_t size, size_t off, Entry& e)
   return HeaderStatus::Ok;
 }
 
-HeaderStatus readLevel2(const uint8_t* data, size_t size, size_t off, Entry& e) {
-  size_t total = le16(data + off);
-  if (total < 26 || size - off < total) return HeaderStatus::Corrupt;
+// Level 2 counts its header and extended sizes in 16 bits; level 3 (OS/2
+// archivers) in 32 bits, with the header size after the OS byte.
+HeaderStatus readLevel23(const uint8_t* data, size_t size, size_t off, Entry& e) {
+  bool wide = e.level == 3;
+  size_t first = wide ? 32 : 26;  // where the first extended header starts
+  if (size - off < first) return HeaderStatus::Corrupt;
+  size_t total = wide ? le32(data + off + 24) : le16(data + off);
+  if (total < first || size - off < total) return HeaderStatus::Corrupt;
   e.mtime = static_cast<int64_t>(le32(data + off + 15));
   e.crc = le16(data + off + 21);
   e.osId = static_cast<char>(data[off + 23]);
   Extended x;
-  if (readExtended(data, off + total, off + 26, le16(data + off + 24), e, x) == 0) return HeaderStatus::Corrupt;
+  size_t firstSize = wide ? le32(data + off + 28) : le16(data + off + 24);
+  if (readExtended(data, off + total, off + first, firstSize, wide ? 4 : 2, e, x) == 0) return HeaderStatus::Corrupt;
   if (x.headerCrcPos) {
     std::vector<uint8_t> copy(data + off, data + off + total);
     size_t at = x.headerCrcPos - off;
@@ -139,8 +151,8 @@ HeaderStatus readHeader(const uint8_t* data, size_t size, size_t offset, Entry& 
   HeaderStatus st;
   if (e.level == 0 || e.level == 1) {
     st = readLevel01(data, size, offset, e);
-  } else if (e.level == 2) {
-    st = readLevel2(data, size, offset, e);
+  } else if (e.level == 2 || e.level == 3) {
+    st = readLevel23(data, size, offset, e);
   } else {
     st = HeaderStatus::Corrupt;
   }

@@ -10,7 +10,7 @@ namespace lha {
 // where offset = distance - 1).
 struct LzhSymbol {
   uint16_t code;
-  uint16_t offset;
+  uint32_t offset;
 };
 
 // Position symbol of an offset: its bit length.

@@ -6,6 +6,7 @@
 #include "lha/bit_io.h"
 #include "lha/huffman.h"
 #include "lha/lzh_format.h"
+#include "lha/output_window.h"
 
 namespace lha {
 namespace {
@@ -15,8 +16,7 @@ using namespace lzh;
 class LzhDecoder {
 public:
   LzhDecoder(int dictBits, const uint8_t* packed, size_t packedSize, ByteSink& out)
-      : in_(packed, packedSize), out_(out), dictBits_(dictBits),
-        window_(size_t{1} << dictBits, 0x20), mask_((size_t{1} << dictBits) - 1) {}
+      : in_(packed, packedSize), dictBits_(dictBits), window_(dictBits, out) {}
 
   DecodeStatus run(uint64_t originalSize);
 
@@ -24,15 +24,10 @@ private:
   bool readBlockTables();
   bool readPtLengths(HuffmanDecoder& table, int nn, int nbits, int special);
   bool readCLengths();
-  bool flush();
 
   BitReader in_;
-  ByteSink& out_;
   int dictBits_;
-  std::vector<uint8_t> window_;
-  size_t mask_;
-  size_t pos_ = 0;      // next write position in the window
-  size_t flushed_ = 0;  // window bytes before pos_ already handed to out_
+  OutputWindow window_;
   HuffmanDecoder tTable_{8}, cTable_{12}, pTable_{8};
 };
 
@@ -95,26 +90,21 @@ bool LzhDecoder::readBlockTables() {
          readPtLengths(pTable_, numP(dictBits_), pBits(dictBits_), -1);
 }
 
-bool LzhDecoder::flush() {
-  bool ok = out_.write(window_.data() + flushed_, pos_ - flushed_);
-  flushed_ = pos_;
-  if (pos_ == window_.size()) pos_ = flushed_ = 0;
-  return ok;
-}
-
 DecodeStatus LzhDecoder::run(uint64_t originalSize) {
   uint64_t remaining = originalSize;
   while (remaining > 0) {
+    // A count of 0 stands for 65536 symbols: archivers fill a block that far
+    // when its symbols cost no bits (long runs of one byte).
     uint32_t blockSize = in_.get(16);
-    if (blockSize == 0 || !readBlockTables() || in_.overrun()) return DecodeStatus::Corrupt;
+    if (blockSize == 0) blockSize = 0x10000;
+    if (!readBlockTables() || in_.overrun()) return DecodeStatus::Corrupt;
     for (; blockSize > 0; --blockSize) {
       if (remaining == 0) return DecodeStatus::Corrupt;  // symbols beyond the stated size
       int c = cTable_.decode(in_);
       if (c < 0) return DecodeStatus::Corrupt;
       if (c < 256) {
-        window_[pos_++] = static_cast<uint8_t>(c);
+        if (!window_.put(static_cast<uint8_t>(c))) return DecodeStatus::WriteFailed;
         --remaining;
-        if (pos_ == window_.size() && !flush()) return DecodeStatus::WriteFailed;
         continue;
       }
       uint32_t length = static_cast<uint32_t>(c - 256 + kMinMatch);
@@ -122,17 +112,12 @@ DecodeStatus LzhDecoder::run(uint64_t originalSize) {
       int p = pTable_.decode(in_);
       if (p < 0) return DecodeStatus::Corrupt;
       size_t offset = p == 0 ? 0 : (size_t{1} << (p - 1)) + in_.get(p - 1);
-      size_t from = (pos_ - offset - 1) & mask_;
       remaining -= length;
-      while (length-- > 0) {
-        window_[pos_++] = window_[from];
-        from = (from + 1) & mask_;
-        if (pos_ == window_.size() && !flush()) return DecodeStatus::WriteFailed;
-      }
+      if (!window_.copy(offset + 1, length)) return DecodeStatus::WriteFailed;
     }
     if (in_.overrun()) return DecodeStatus::Corrupt;
   }
-  if (!flush()) return DecodeStatus::WriteFailed;
+  if (!window_.flush()) return DecodeStatus::WriteFailed;
   return in_.overrun() ? DecodeStatus::Corrupt : DecodeStatus::Ok;
 }
 

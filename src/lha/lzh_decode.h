@@ -8,7 +8,7 @@ namespace lha {
 
 enum class DecodeStatus { Ok, Corrupt, WriteFailed };
 
-// Decodes a static-Huffman sliding-dictionary stream (-lh5-, -lh6-, -lh7-)
+// Decodes a static-Huffman sliding-dictionary stream (-lh4- to -lh7-, -lhx-)
 // of exactly originalSize bytes. A stream that needs more than its packed
 // bytes, or whose symbols run past originalSize, is Corrupt.
 DecodeStatus decodeLzh(int dictBits, const uint8_t* packed, size_t packedSize, uint64_t originalSize,

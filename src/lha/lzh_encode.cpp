@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 #include "lha/bit_io.h"
 #include "lha/lzh_block_writer.h"
@@ -70,7 +71,7 @@ struct Plan {
 class Encoder {
 public:
   Encoder(int dictBits, const uint8_t* data, size_t size, const EncodeOptions& o)
-      : dictBits_(dictBits), data_(data), size_(size), options_(o), finder_(data, size, dictBits, o.maxChain) {}
+      : dictBits_(dictBits), data_(data), size_(size), options_(o), finder_(data, size, dictBits, o.maxChain, o.goodLength) {}
 
   std::vector<uint8_t> run();
 
@@ -127,7 +128,7 @@ void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches&
       const Match& mt = m.list[k];
       int top = std::min<int>(mt.length, room);
       float base = here + cost.p[positionSymbol(mt.distance - 1)];
-      uint16_t offset = static_cast<uint16_t>(mt.distance - 1);
+      uint32_t offset = mt.distance - 1;
       for (; length <= top; ++length) {
         float c = base + cost.c[256 + length - kMinMatch];
         if (c < best[i + length]) {
@@ -152,8 +153,10 @@ Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& 
   whole.after = cost;
   std::vector<LzhSymbol> symbols;
   // Price with the last statistics, re-price with the result: two passes
-  // settle most of what further ones would gain.
-  for (int pass = 0; pass < 2; ++pass) {
+  // settle most of what further ones would gain. A half is priced once, with
+  // what the whole stretch learned.
+  int passes = depth == options_.splitDepth ? 2 : 1;
+  for (int pass = 0; pass < passes; ++pass) {
     symbols.clear();
     parse(origin, begin, end, m, whole.after, symbols);
     whole.after.learn(symbols, numP(dictBits_));
@@ -163,7 +166,7 @@ Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& 
   if (depth == 0 || end - begin < 2 * options_.minBlockBytes) return whole;
 
   size_t mid = begin + (end - begin) / 2;
-  Plan left = plan(origin, begin, mid, m, cost, depth - 1);
+  Plan left = plan(origin, begin, mid, m, whole.after, depth - 1);
   Plan right = plan(origin, mid, end, m, left.after, depth - 1);
   if (left.bits + right.bits >= whole.bits) return whole;
   for (auto& b : right.blocks) left.blocks.push_back(std::move(b));
@@ -176,15 +179,21 @@ std::vector<uint8_t> Encoder::run() {
   std::vector<uint8_t> packed;
   BitWriter out(packed);
   CostModel cost;
-  BlockMatches matches;
+  BlockMatches current, next;
   // A block counts its symbols in 16 bits; a stretch of at most 65535 bytes never overflows it.
   size_t stretch = std::clamp<size_t>(options_.blockBytes, 1024, 65535);
+  if (size_ > 0) collect(0, std::min(size_, stretch), current);
   for (size_t begin = 0; begin < size_; begin += stretch) {
     size_t end = std::min(size_, begin + stretch);
-    collect(begin, end, matches);
-    Plan p = plan(begin, begin, end, matches, cost, options_.splitDepth);
+    // The matches of the next stretch are searched while this one is planned:
+    // the search only reads the data, the planning only this stretch's matches.
+    std::thread search;
+    if (end < size_) search = std::thread([&] { collect(end, std::min(size_, end + stretch), next); });
+    Plan p = plan(begin, begin, end, current, cost, options_.splitDepth);
     for (const auto& block : p.blocks) writeLzhBlock(out, block, dictBits_);
     cost = p.after;
+    if (search.joinable()) search.join();
+    std::swap(current, next);
   }
   out.flush();
   return packed;

@@ -1,6 +1,6 @@
 #pragma once
 
-// Constants shared by the -lh5-/-lh6-/-lh7- decoder and encoder.
+// Constants shared by the -lh4-..-lh7-/-lhx- decoder and encoder.
 namespace lha::lzh {
 
 constexpr int kMinMatch = 3;
@@ -10,9 +10,10 @@ constexpr int kCBits = 9;                                // width of the c-table
 constexpr int kNumT = 19;                                // symbols coding the c lengths
 constexpr int kTBits = 5;
 constexpr int kTSpecial = 3;  // after this many t lengths comes a 2-bit run of zeros
-constexpr int kMaxNumP = 17;  // position symbols for the largest dictionary
+constexpr int kMaxNumP = 20;  // position symbols for the largest dictionary (-lhx-)
 
-inline int numP(int dictBits) { return dictBits + 1; }
+// -lh4- streams carry the position table of -lh5-, as the archivers wrote them.
+inline int numP(int dictBits) { return dictBits <= 13 ? 14 : dictBits + 1; }
 inline int pBits(int dictBits) { return dictBits <= 13 ? 4 : 5; }
 
 }  // namespace lha::lzh

@@ -1,28 +1,57 @@
 #include "lha/match_finder.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "lha/lzh_format.h"
 
 namespace lha {
 
 namespace {
 constexpr int kHashBits = 16;
+
+// Bytes a and b have in common from the start, at most `limit`; eight at a time.
+size_t commonLength(const uint8_t* a, const uint8_t* b, size_t limit) {
+  size_t len = 0;
+  while (len + 8 <= limit) {
+    uint64_t x, y;
+    std::memcpy(&x, a + len, 8);
+    std::memcpy(&y, b + len, 8);
+    if (x != y) return len + static_cast<size_t>(__builtin_ctzll(x ^ y) >> 3);  // little-endian: lowest byte first
+    len += 8;
+  }
+  while (len < limit && a[len] == b[len]) ++len;
+  return len;
 }
 
-MatchFinder::MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain)
+}  // namespace
+
+// Tables no larger than the data needs: short files (a MIDI tune) are the common case.
+int tableBits(size_t size, int limit) {
+  int bits = 10;
+  while (bits < limit && (size_t{1} << bits) < size) ++bits;
+  return bits;
+}
+
+MatchFinder::MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain, size_t goodLength)
     : data_(data), size_(size),
       // One short of the dictionary keeps every reference inside what any
       // decoder's ring buffer still holds.
-      maxDistance_((size_t{1} << dictBits) - 1), windowMask_((size_t{1} << dictBits) - 1),
-      maxChain_(maxChain), head_(size_t{1} << kHashBits, -1), prev_(size_t{1} << dictBits, -1) {}
+      maxDistance_((size_t{1} << dictBits) - 1), windowMask_((size_t{1} << tableBits(size, dictBits)) - 1),
+      maxChain_(maxChain), goodLength_(goodLength), hashBits_(tableBits(size, kHashBits)),
+      head3_(size_t{1} << hashBits_, -1), head_(size_t{1} << hashBits_, -1), prev_(windowMask_ + 1, -1) {}
 
-uint32_t MatchFinder::hashAt(size_t pos) const {
+uint32_t MatchFinder::hashAt(size_t pos, int bytes) const {
   uint32_t v = uint32_t(data_[pos]) | uint32_t(data_[pos + 1]) << 8 | uint32_t(data_[pos + 2]) << 16;
-  return (v * 2654435761u) >> (32 - kHashBits);
+  if (bytes == 4) v ^= uint32_t(data_[pos + 3]) << 24 | 0x5A;  // never equal to a three-byte key
+  return (v * 2654435761u) >> (32 - hashBits_);
 }
 
 void MatchFinder::insert(size_t pos) {
-  if (pos + lzh::kMinMatch > size_) return;
-  uint32_t h = hashAt(pos);
+  if (pos + 3 > size_) return;
+  head3_[hashAt(pos, 3)] = static_cast<int64_t>(pos);
+  if (pos + 4 > size_) return;
+  uint32_t h = hashAt(pos, 4);
   prev_[pos & windowMask_] = head_[h];
   head_[h] = static_cast<int64_t>(pos);
 }
@@ -33,20 +62,28 @@ void MatchFinder::find(size_t pos, size_t maxLength, std::vector<Match>& out) {
   if (maxLength < static_cast<size_t>(lzh::kMinMatch)) return;
   const uint8_t* cur = data_ + pos;
   size_t best = lzh::kMinMatch - 1;
-  int64_t cand = head_[hashAt(pos)];
-  for (int chain = maxChain_; cand >= 0 && chain > 0; --chain) {
-    size_t distance = pos - static_cast<size_t>(cand);
-    if (distance > maxDistance_) break;
+  auto consider = [&](int64_t cand) __attribute__((always_inline)) {
     const uint8_t* ref = data_ + cand;
-    if (ref[best] == cur[best] && ref[0] == cur[0]) {
-      size_t len = 0;
-      while (len < maxLength && ref[len] == cur[len]) ++len;
-      if (len > best) {
-        best = len;
-        out.push_back({static_cast<uint16_t>(len), static_cast<uint32_t>(distance)});
-        if (len == maxLength) break;
-      }
-    }
+    if (ref[best] != cur[best] || ref[0] != cur[0]) return;
+    size_t len = commonLength(ref, cur, maxLength);
+    if (len <= best) return;
+    best = len;
+    out.push_back({static_cast<uint16_t>(len), static_cast<uint32_t>(pos - static_cast<size_t>(cand))});
+  };
+  // The nearest three-byte match; longer ones come from the chain of
+  // four-byte prefixes, which stays short where three-byte prefixes repeat
+  // all over (machine code, samples).
+  int64_t near = head3_[hashAt(pos, 3)];
+  if (near >= 0 && pos - static_cast<size_t>(near) <= maxDistance_) consider(near);
+  if (maxLength < 4 || best == maxLength) return;
+  int64_t cand = head_[hashAt(pos, 4)];
+  for (int chain = maxChain_; cand >= 0 && chain > 0; --chain) {
+    if (pos - static_cast<size_t>(cand) > maxDistance_) break;
+    size_t before = best;
+    consider(cand);
+    if (best == maxLength) break;
+    // A match this long is seldom beaten far down the chain.
+    if (best > before && best >= goodLength_) chain = std::min(chain, maxChain_ / 8 + 1);
     int64_t next = prev_[static_cast<size_t>(cand) & windowMask_];
     if (next >= cand) break;  // slot reused by a newer position: the chain ends here
     cand = next;

@@ -10,26 +10,31 @@ struct Match {
   uint32_t distance;  // 1 = the byte just before
 };
 
-// Hash chains over three-byte prefixes. find() reports, for every length it
+// Hash chains over four-byte prefixes, and the newest of each three-byte prefix. find() reports, for every length it
 // can improve on, the nearest match reaching that length (nearer is cheaper
 // to code), so a parser can pick any length with its best distance.
 class MatchFinder {
 public:
-  MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain);
+  // Once a match of goodLength is found, the rest of the chain is searched
+  // only briefly.
+  MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain, size_t goodLength);
 
   // Matches at pos in increasing length; pos must be inserted in order.
   void find(size_t pos, size_t maxLength, std::vector<Match>& out);
   void insert(size_t pos);
 
 private:
-  uint32_t hashAt(size_t pos) const;
+  uint32_t hashAt(size_t pos, int bytes) const;
 
   const uint8_t* data_;
   size_t size_;
   size_t maxDistance_;
-  size_t windowMask_;
+  size_t windowMask_;  // of prev_, which needs no more slots than the data has bytes
   int maxChain_;
-  std::vector<int64_t> head_;
+  size_t goodLength_;
+  int hashBits_;
+  std::vector<int64_t> head3_;  // newest position of each three-byte prefix
+  std::vector<int64_t> head_;   // chains of four-byte prefixes
   std::vector<int64_t> prev_;
 };
 

@@ -1,35 +1,39 @@
 #include "lha/method.h"
 
 namespace lha {
+namespace {
+
+struct Known {
+  Method method;
+  const char* id;
+  int dictBits;
+};
+
+constexpr Known kMethods[] = {
+    {Method::Stored, "-lh0-", 0}, {Method::Directory, "-lhd-", 0}, {Method::Lh1, "-lh1-", 0},
+    {Method::Lh4, "-lh4-", 12},   {Method::Lh5, "-lh5-", 13},      {Method::Lh6, "-lh6-", 15},
+    {Method::Lh7, "-lh7-", 16},   {Method::Lhx, "-lhx-", 19},      {Method::Lzs, "-lzs-", 0},
+    {Method::Lz5, "-lz5-", 0},
+};
+
+}  // namespace
 
 Method parseMethod(const std::string& id) {
-  if (id == "-lh0-") return Method::Stored;
-  if (id == "-lhd-") return Method::Directory;
-  if (id == "-lh5-") return Method::Lh5;
-  if (id == "-lh6-") return Method::Lh6;
-  if (id == "-lh7-") return Method::Lh7;
+  for (const Known& k : kMethods)
+    if (id == k.id) return k.method;
   return Method::Unsupported;
 }
 
 std::string methodId(Method m) {
-  switch (m) {
-    case Method::Stored: return "-lh0-";
-    case Method::Directory: return "-lhd-";
-    case Method::Lh5: return "-lh5-";
-    case Method::Lh6: return "-lh6-";
-    case Method::Lh7: return "-lh7-";
-    case Method::Unsupported: break;
-  }
+  for (const Known& k : kMethods)
+    if (m == k.method) return k.id;
   return "-lh?-";
 }
 
 int dictionaryBits(Method m) {
-  switch (m) {
-    case Method::Lh5: return 13;
-    case Method::Lh6: return 15;
-    case Method::Lh7: return 16;
-    default: return 0;
-  }
+  for (const Known& k : kMethods)
+    if (m == k.method) return k.dictBits;
+  return 0;
 }
 
 }  // namespace lha

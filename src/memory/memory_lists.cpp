@@ -175,6 +175,22 @@ void MemoryLists::AlignVolumes() {
   ListBoxVM.setItems(std::move(v));
 }
 
+int MemoryLists::AppendShown(const std::vector<std::string>& entries, int limit) {
+  const bool names = w_.menu("SSN").checked();
+  for (auto& e : entries) {
+    w_.ListBox2.add(e);
+    if (names) w_.ListBox8.add(DisplayName(e));
+    ListBoxVM.add(std::string());
+  }
+  int gone = 0;
+  for (; w_.ListBox2.count() > limit; ++gone) {
+    w_.ListBox2.remove(0);
+    if (names && w_.ListBox8.count() > 0) w_.ListBox8.remove(0);
+    if (ListBoxVM.count() > 0) ListBoxVM.remove(0);
+  }
+  return gone;
+}
+
 std::string MemoryLists::DisplayName(const std::string& entry) const {
   if (!entry.empty() && entry[0] == '>') {
     const std::string name = trackName ? trackName(entry) : std::string("    ");

@@ -50,6 +50,9 @@ class MemoryLists : public app::Subsystem {
   void SaveShownMemory();
   void LoadShownMemory();
   void AlignVolumes();
+  // Appends entries to the shown list with their names-only and (empty) volume lines; while
+  // the list holds more than limit entries the oldest goes with its lines. Returns how many went.
+  int AppendShown(const std::vector<std::string>& entries, int limit);
   void RefreshNamesOnly();
   // The trash's names-only list ListBox9 from ListBox6, by the same display rule.
   void RefreshTrashNames();

@@ -57,7 +57,7 @@ class Trash : public app::Subsystem {
   // The disc identity of an audio CD in drive ("" when none), asked once per transfer from
   // the file list; without it CD tracks stay plain file entries.
   std::function<std::string(char drive)> discIdentity;
-  // The memory list changed under random play: its pool is rebuilt.
+  // The memory list changed (a random run playing it starts its pool afresh).
   std::function<void()> memoryListChanged;
 
   ui::Image& Image1;

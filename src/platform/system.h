@@ -34,8 +34,8 @@ class InstanceLink {
  public:
   virtual ~InstanceLink() = default;
   virtual bool windowExists(const std::string& windowClass) = 0;
-  // Sends text (CP932) to the window of that class as a global atom with message 0x401,
-  // synchronously; an empty or unatomisable text arrives as atom 0.
+  // Sends text (CP932) to the window of that class, synchronously: as a global atom with
+  // message 0x401 when it fits one (an empty text as atom 0), otherwise as WM_COPYDATA.
   virtual bool forward(const std::string& windowClass, const std::string& text) = 0;
 };
 

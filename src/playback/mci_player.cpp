@@ -89,19 +89,19 @@ void MciPlayer::tunePlaying() {
   pb_.pump();
   w.ButtonWait.setVisible(false);
   pb_.driver.ShowPlayingLook();
-  StartPositionTick();
+  StartPositionTick(0);
   busy11_ = false;
 }
 
-void MciPlayer::StartPositionTick() {
-  lastPosition_ = -1;
-  lastMoveAt_ = pb_.w.app().loop().nowMs();
+void MciPlayer::StartPositionTick(std::int32_t fromMs) {
+  watch_.Start(pb_.w.app().loop().nowMs(), fromMs, pb_.st.TrackLengthMs);
   if (!pb_.w.S.ShutDown) pb_.w.Timer3.setEnabled(true);
 }
 
 void MciPlayer::StopPositionTick() {
   pb_.w.Timer3.setEnabled(false);
   busy3_ = false;
+  watch_.Hold();
 }
 
 void MciPlayer::Timer3Timer() {
@@ -110,33 +110,18 @@ void MciPlayer::Timer3Timer() {
   busy3_ = true;
   pb_.pump();
   if (w.S.StopRequested) return StopMainAndContinue();  // StopMain clears the busy flag
-  if (pb_.st.InterruptReason == kPauseOrStop) {
-    lastMoveAt_ = w.app().loop().nowMs();  // paused: time standing still is expected
-  } else {
-    const bool ok = pb_.mci.SendMainDirect("status Zumik position") == 0;
-    std::int32_t position = -1;
-    if (ok) position = base::StrToInt(trimmed(pb_.mci.MainReply)).value_or(-1);
-    if (position > 0) {
-      pb_.st.PositionMs = position;
-      w.StatusBar1.setPanelText(2, std::to_string(position / 1000));
-      w.ScrollBar1.setPosition(position / pb_.st.MsPerBarStep);
+  if (pb_.st.InterruptReason != kPauseOrStop) {
+    std::optional<std::int32_t> position;
+    if (pb_.mci.SendMainDirect("status Zumik position") == 0) position = base::StrToInt(trimmed(pb_.mci.MainReply));
+    if (position && *position < 0) position.reset();
+    if (position && *position > 0) {
+      pb_.st.PositionMs = *position;
+      w.StatusBar1.setPanelText(2, std::to_string(*position / 1000));
+      w.ScrollBar1.setPosition(*position / pb_.st.MsPerBarStep);
     }
-    watchProgress(ok && position >= 0, position);
-    if (!busy3_) return;  // the tune was given up
+    if (watch_.GivesUp(w.app().loop().nowMs(), position)) return StopMainAndContinue();
   }
   busy3_ = false;
-}
-
-void MciPlayer::watchProgress(bool queried, std::int32_t position) {
-  // A device that accepted "play" but never moves (no output device, a broken driver)
-  // would never send its completion and hold an unattended run for ever.
-  const std::uint64_t now = pb_.w.app().loop().nowMs();
-  if (queried && position != lastPosition_) {
-    lastPosition_ = position;
-    lastMoveAt_ = now;
-    return;
-  }
-  if (now - lastMoveAt_ >= kStallMs) StopMainAndContinue();
 }
 
 void MciPlayer::MciNotify(unsigned flags) {
@@ -161,6 +146,7 @@ void MciPlayer::MciNotify(unsigned flags) {
 void MciPlayer::StopMain() {
   auto& w = pb_.w;
   mainInUse_ = false;
+  watch_.Hold();
   pb_.st.InterruptReason = kPauseOrStop;
   pb_.mci.SendMainWait("Stop Zumik");
   w.Timer3.setEnabled(false);

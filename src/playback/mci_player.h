@@ -4,6 +4,8 @@
 // that hand control back to the driver.
 #include <cstdint>
 
+#include "playback/progress_watch.h"
+
 namespace playback {
 
 class Playback;
@@ -18,15 +20,12 @@ class MciPlayer {
   void MciNotify(unsigned flags);
   void StopMain();
   void StopMainAndContinue();
-  // Starts the position tick of a tune that has just (re)started playing.
-  void StartPositionTick();
+  // Starts the position tick of a tune that has just (re)started playing from fromMs.
+  void StartPositionTick(std::int32_t fromMs);
   // Stops the position tick (pause, seek).
   void StopPositionTick();
   // The tune on the main channel is over for good (closing).
   void Release() { mainInUse_ = false; }
-
-  // A tune whose position stays put this long while it should play is given up.
-  static constexpr std::uint64_t kStallMs = 5000;
 
  private:
   // Any failure between opening and playing: the tune cannot be played, move on.
@@ -35,14 +34,12 @@ class MciPlayer {
   void setUpPlayBar();
   void showDetails();
   void tunePlaying();
-  void watchProgress(bool queried, std::int32_t position);
 
   Playback& pb_;
   bool busy11_ = false;
   bool busy3_ = false;
   bool mainInUse_ = false;  // a tune is open on the main channel (playing or paused)
-  std::int32_t lastPosition_ = -1;
-  std::uint64_t lastMoveAt_ = 0;
+  ProgressWatch watch_;
 };
 
 }  // namespace playback

@@ -10,6 +10,10 @@
 
 namespace playback {
 
+namespace {
+std::int32_t toMs(double seconds) { return static_cast<std::int32_t>(std::lround(seconds * 1000)); }
+}  // namespace
+
 void Mp3Player::createAndWire() {
   auto& w = pb_.w;
   pauseButton_ = &w.add<ui::Button>(&w.Panel_MP3, "Button_MP3_STOP", ids::Button_MP3_STOP);
@@ -73,7 +77,6 @@ void Mp3Player::Timer_MP3_StartTimer() {
   pb_.pump();
   w.Panel_MP3.setVisible(true);
   pauseButton_->setVisible(true);
-  paused_ = false;
   const auto duration = component_ ? component_->duration() : std::nullopt;
   if (!duration || Mp3Error) return failStart();
   Mp3DurationSec = *duration;
@@ -88,8 +91,7 @@ void Mp3Player::Timer_MP3_StartTimer() {
   w.ButtonWait.setVisible(false);
   pb_.driver.ShowPlayingLook();
   w.app().setBusyCursor(false);
-  lastPosition_ = -1;
-  lastMoveAt_ = w.app().loop().nowMs();
+  watch_.Start(w.app().loop().nowMs(), 0, toMs(Mp3DurationSec));
   if (!w.S.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
   busyStart_ = false;
 }
@@ -123,7 +125,8 @@ void Mp3Player::Timer_MP3_LOOPTimer() {
   w.StatusBar1.setPanelText(2, std::to_string(p));
   bar_->setPosition(static_cast<int>(std::lround(p / double(std::max(1, pb_.st.MsPerBarStep)))));
   const bool goesOn = Mp3PositionSec < Mp3DurationSec && !w.S.StopRequested && !Mp3MediaEnded && !Mp3Error;
-  if (goesOn && !stalled()) {
+  const auto positionMs = position ? std::optional<std::int32_t>(toMs(*position)) : std::nullopt;
+  if (goesOn && !watch_.GivesUp(w.app().loop().nowMs(), positionMs)) {
     busyLoop_ = false;
     return;
   }
@@ -132,17 +135,6 @@ void Mp3Player::Timer_MP3_LOOPTimer() {
   pb_.pump();
   busyLoop_ = false;
   StopMp3AndContinue();
-}
-
-bool Mp3Player::stalled() {
-  // A component that accepted "play" but never moves would hold an unattended run for ever.
-  const std::uint64_t now = pb_.w.app().loop().nowMs();
-  if (paused_ || Mp3PositionSec != lastPosition_) {
-    lastPosition_ = Mp3PositionSec;
-    lastMoveAt_ = now;
-    return false;
-  }
-  return now - lastMoveAt_ >= kStallMs;
 }
 
 void Mp3Player::Timer_MP3_ERRTimer() {
@@ -167,7 +159,7 @@ void Mp3Player::StopMp3() {
   auto& w = pb_.w;
   w.Panel_MP3.setVisible(false);
   w.Timer_MP3_LOOP.setEnabled(false);
-  paused_ = false;
+  watch_.Hold();
   pb_.pump();
   if (component_) component_->stop();
 }
@@ -189,15 +181,14 @@ void Mp3Player::StopMp3AndContinue() {
 
 void Mp3Player::Button_MP3_STOPClick() {
   if (component_) component_->pause();
-  paused_ = true;
+  watch_.Hold();
   pauseButton_->setVisible(false);
 }
 
 void Mp3Player::Button_MP3_PLAYClick() {
   pauseButton_->setVisible(true);
   pb_.pump();
-  paused_ = false;
-  lastMoveAt_ = pb_.w.app().loop().nowMs();
+  watch_.Start(pb_.w.app().loop().nowMs(), toMs(Mp3PositionSec), toMs(Mp3DurationSec));
   if (component_) component_->play();
 }
 

@@ -5,6 +5,8 @@
 // only set flags; the poll acts on them.
 #include <cstdint>
 
+#include "playback/progress_watch.h"
+
 namespace platform {
 class MediaPlayer;
 }
@@ -47,21 +49,15 @@ class Mp3Player {
   double Mp3DurationSec = 0;
   double Mp3PositionSec = 0;
 
-  // A tune whose position stays put this long while it should play is given up.
-  static constexpr std::uint64_t kStallMs = 5000;
-
  private:
   bool startPlaying();
   void failStart();
-  bool stalled();
 
   Playback& pb_;
   platform::MediaPlayer* component_ = nullptr;
   bool available_ = false;
-  bool paused_ = false;
   bool busyStart_ = false, busyLoop_ = false, busyStop_ = false;
-  double lastPosition_ = -1;
-  std::uint64_t lastMoveAt_ = 0;
+  ProgressWatch watch_;
   ui::ScrollBar* bar_ = nullptr;
   ui::Button* pauseButton_ = nullptr;
   ui::Button* playButton_ = nullptr;

@@ -45,6 +45,19 @@ void PauseControl::createAndWire() {
   w.TimerSEEK.setInterval(500);
   w.TimerSEEK.onTimer = [this] { TimerSEEKTimer(); };
   w.menu("SAISEIBAR").onClick = [this] { SAISEIBARClick(); };
+  w.StatusBar2.onClick = [this] { StatusBar2Click(); };
+}
+
+ui::Panel& PauseControl::positionPanel() {
+  auto& w = pb_.w;
+  // A CD track shows its position as "track:time" and has its own panel.
+  return w.StatusBar1.panelText(1).find(':') != std::string::npos ? w.PanelCD : w.PanelBar;
+}
+
+void PauseControl::StatusBar2Click() {
+  if (!pb_.w.S.PlayRunActive) return;
+  ui::Panel& panel = positionPanel();
+  panel.setVisible(!panel.visible());
 }
 
 void PauseControl::ButtonStop2Click() {
@@ -98,17 +111,19 @@ void PauseControl::TimerSEEKTimer() {
   auto& st = pb_.st;
   w.TimerSEEK.setEnabled(false);
   pb_.player.StopPositionTick();
+  std::int32_t from = st.PositionMs;
   if (st.InterruptReason == kBarSeek) {
+    from = st.BarSeekStep * st.MsPerBarStep;
     if (st.BarSeekStep != 0) {
-      const std::int32_t ms = st.BarSeekStep * st.MsPerBarStep;
-      pb_.mci.SendMainWait("seek Zumik to " + std::to_string(ms));
-      w.StatusBar1.setPanelText(2, std::to_string(ms / 1000));
+      pb_.mci.SendMainWait("seek Zumik to " + std::to_string(from));
+      w.StatusBar1.setPanelText(2, std::to_string(from / 1000));
     } else {
       pb_.mci.SendMainWait("seek Zumik to start");
       w.StatusBar1.setPanelText(2, "0");
     }
   } else if (st.InterruptReason == kResume) {
-    pb_.mci.SendMainWait("seek zumik to " + std::to_string(st.PausePosMs));
+    from = st.PausePosMs;
+    pb_.mci.SendMainWait("seek zumik to " + std::to_string(from));
   }
   pb_.pump();
   if (pb_.mci.SendMainNotify("play Zumik") != 0) {
@@ -118,7 +133,7 @@ void PauseControl::TimerSEEKTimer() {
     pb_.armAdvance();
     return;
   }
-  pb_.player.StartPositionTick();
+  pb_.player.StartPositionTick(from);
 }
 
 void PauseControl::SAISEIBARClick() {
@@ -128,10 +143,7 @@ void PauseControl::SAISEIBARClick() {
   item.setChecked(!item.checked());
   w.S.MenuBusy = true;
   pb_.pump();
-  if (w.S.PlayRunActive) {
-    const bool cdTrack = w.StatusBar1.panelText(1).find(':') != std::string::npos;
-    (cdTrack ? w.PanelCD : w.PanelBar).setVisible(item.checked());
-  }
+  if (w.S.PlayRunActive) positionPanel().setVisible(item.checked());
   w.S.MenuBusy = false;
 }
 

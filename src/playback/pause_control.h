@@ -4,6 +4,10 @@
 // reads: a seek and replay (TimerSEEK) follows, or nothing.
 #include <cstdint>
 
+namespace ui {
+class Panel;
+}
+
 namespace playback {
 
 class Playback;
@@ -22,9 +26,12 @@ class PauseControl {
   void ScrollBar1Scroll();
   void TimerSEEKTimer();
   void SAISEIBARClick();
+  // A click on the file status bar during a play run shows or hides the position panel.
+  void StatusBar2Click();
 
  private:
   void showPausePosition();
+  ui::Panel& positionPanel();
   Playback& pb_;
 };
 

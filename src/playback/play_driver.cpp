@@ -5,6 +5,7 @@
 #include "app/Zelcoru.h"
 #include "base/path.h"
 #include "base/sjis.h"
+#include "files/file_list.h"
 #include "playback/playback.h"
 #include "playback/random_pool.h"
 
@@ -96,7 +97,7 @@ void PlayDriver::TimerPlayStartTimer() {
     st.SavedModeIndex = remembered;
     pb_.pump();
     st.PlayModeStep = kSingle;
-    st.LastClickedList = trigger;
+    w.Files->ActiveList = static_cast<ui::ListBox*>(trigger);  // a double-click is a click too
     if (trigger != &w.ListBox3) leaveArchive();
   } else {
     TakeModeFromSelector();
@@ -125,14 +126,15 @@ PlayDriver::PlayList PlayDriver::choosePlayList() {
   const std::string folder = base::AddTrailingSlash(w.S.FolderPath);
   PlayList pl{w.MemoryViewShown() ? &w.ListBox2 : &w.ListBox4, w.MemoryViewShown() ? "" : folder};
   if (pb_.st.PlayModeStep == kSingle) {
-    const ui::Control* last = pb_.st.LastClickedList;
+    // Single mode plays from the list the user clicked last, whichever view is on screen.
+    const ui::ItemList* last = w.Files->ActiveList;
     if (last == &w.ListBox6 || last == &w.ListBox9) {
       if (names) w.ListBox6.tag = w.ListBox9.tag;
       pl = {&w.ListBox6, ""};
-    } else if (last == &w.ListBox4) {
-      pl = {&w.ListBox4, folder};
     } else if (last == &w.ListBox2 || last == &w.ListBox8) {
       pl = {&w.ListBox2, ""};
+    } else {
+      pl = {&w.ListBox4, folder};
     }
   }
   pb_.st.PlayingFromShownList2 = pl.list == &w.ListBox2;
@@ -340,7 +342,6 @@ void PlayDriver::ReturnToIdle() {
   w.ButtonWait.setVisible(false);
   w.Button2.setColor(ui::kParentColor);
   w.Button2.setFont(0, false);
-  pb_.st.LastClickedList = nullptr;
   w.S.PlayRunActive = false;
 }
 

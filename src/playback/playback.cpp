@@ -2,6 +2,8 @@
 
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
+#include "memory/memory_lists.h"
+#include "playback/random_pool.h"
 
 namespace playback {
 
@@ -14,6 +16,18 @@ Playback::Playback(app::TZELCOR32ZUMIK& window)
       pause(*this),
       mp3(*this) {
   wireHandlers();
+}
+
+void Playback::FileListChanged() {
+  if (w.S.PlayRunActive && st.PlayModeStep == kRandom)
+    RebuildPool(*static_cast<ui::ListBox*>(w.findControl("ListBoxRD")), w.ListBox4.count());
+}
+
+void Playback::MemoryListChanged() {
+  // Only a random run drawing from the memory list owns its pool; any other leaves the
+  // not-yet-played entries for the next random run.
+  if (w.S.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
+    RebuildPool(w.Memory->ListBoxRM, w.ListBox2.count());
 }
 
 void Playback::wireHandlers() {

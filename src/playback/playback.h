@@ -45,6 +45,9 @@ class Playback : public app::Subsystem {
   void pump();
   // Arms the advance to the next tune, unless the player is shutting down.
   void armAdvance();
+  // A list changed while a random run plays it: its pool starts afresh.
+  void FileListChanged();
+  void MemoryListChanged();
   // The file name and format of the tune in the details labels.
   void showTuneDetails(const std::string& name, const std::string& details);
 

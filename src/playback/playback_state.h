@@ -41,7 +41,6 @@ struct PlaybackState {
   int StepDirection = 1;  // 1 normal, -1 after back, 2 after skip
   int SavedModeIndex = kNoSavedMode;
   ui::Control* PlayTrigger = nullptr;
-  ui::Control* LastClickedList = nullptr;
   int PoolPickIndex = -1;
   bool PlayingFromShownList2 = false;  // the tune comes from ListBox2 (the history is not fed from itself)
 

@@ -32,6 +32,8 @@ class Backend {
   // Opens a pop-up menu of the form at the mouse pointer moved by (dx, dy) logical pixels;
   // the chosen item's onClick runs afterwards.
   virtual void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) = 0;
+  // The application's hints were switched on or off.
+  virtual void hintsChanged() = 0;
 };
 
 class Application {
@@ -44,7 +46,12 @@ class Application {
   const std::string& title() const { return title_; }
   void setTitle(const std::string& t) { title_ = t; }
   std::string hintText;
-  bool showHints = true;
+  // Pop-up hints of every window, switched at once.
+  bool showHints() const { return showHints_; }
+  void setShowHints(bool on) {
+    showHints_ = on;
+    if (backend_) backend_->hintsChanged();
+  }
 
   Form* mainForm = nullptr;
   void processMessages() { loop_.processMessages(); }
@@ -72,6 +79,7 @@ class Application {
  private:
   EventLoop& loop_;
   Backend* backend_;
+  bool showHints_ = true;
   std::string title_;
   bool terminated_ = false;
   bool busyCursor_ = false;

@@ -47,7 +47,7 @@ enum Change : unsigned {
 
 enum class Kind {
   Form, Panel, Button, Label, CheckBox, RadioGroup, ListBox, ComboBox, Edit, Memo,
-  StatusBar, ScrollBar, Header, TreeView, Image
+  StatusBar, ScrollBar, Header, TreeView, Image, ListView
 };
 
 class Peer {

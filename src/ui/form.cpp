@@ -14,6 +14,12 @@ Form::~Form() {
   while (!owned_.empty()) owned_.pop_back();
 }
 
+void Form::setAcceptFiles(bool on) {
+  if (acceptFiles_ == on) return;
+  acceptFiles_ = on;
+  notify(kChangeState);
+}
+
 Timer& Form::addTimer(std::string name, unsigned interval) {
   timers_.push_back(std::make_unique<Timer>(app_, std::move(name), interval));
   return *timers_.back();

@@ -67,7 +67,9 @@ class Form : public Control {
   // Raw window messages the form wants first (forwarded command lines, MCI notifications);
   // true when handled, with the result in `result`.
   std::function<bool(unsigned msg, std::uintptr_t wp, std::intptr_t lp, std::intptr_t& result)> onMessage;
-  bool acceptFiles = false;
+  // Whether files dropped from the shell are taken; reaches the window at once.
+  bool acceptFiles() const { return acceptFiles_; }
+  void setAcceptFiles(bool on);
   std::function<void(const std::vector<std::string>&)> onDropFiles;
   // Native handle of the realised window (0 headless); set by the backend.
   std::uintptr_t handle = 0;
@@ -80,7 +82,7 @@ class Form : public Control {
   std::vector<std::unique_ptr<Timer>> timers_;
   MenuItem mainMenu_{nullptr, "MainMenu", 0, ""};
   std::vector<std::unique_ptr<MenuItem>> popups_;
-  bool modal_ = false, closed_ = false, realized_ = false;
+  bool modal_ = false, closed_ = false, realized_ = false, acceptFiles_ = false;
   int modalResult_ = kResultNone;
 };
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/control_ids.h"
+#include "playback_fixture.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"
@@ -36,7 +37,7 @@ TEST_F(Forwarding, SecondStartHandsPlayAndJapaneseFileToFirst) {
   EXPECT_EQ(closeMain(main, *first), 0ul);
 }
 
-// The atom table holds 255 characters: the longest text that fits and one that does not.
+// The longest text an atom holds and longer ones that are no file leave the player working.
 TEST_F(Forwarding, OverlongForwardedTextsLeaveThePlayerWorking) {
   prepareAsMakeRun();
   std::unique_ptr<PlayerProcess> first;
@@ -54,6 +55,38 @@ TEST_F(Forwarding, OverlongForwardedTextsLeaveThePlayerWorking) {
   EXPECT_EQ(ListBoxItems(memory), std::vector<std::wstring>{});
   EXPECT_EQ(closeMain(main, *first), 0ul);
   EXPECT_EQ(MissingSettings(), std::vector<std::string>{});
+}
+
+using ForwardingPlayback = Playback;
+
+// Several files chosen together in Explorer make a command line longer than an atom holds.
+TEST_F(ForwardingPlayback, FilesOpenedAfterAFolderRunAllArriveAndTheFirstPlaysFirst) {
+  tune(L"a.wav", ToneWav(400));
+  tune(L"b.wav", ToneWav(400));
+  std::unique_ptr<PlayerProcess> first;
+  HWND main = startUsable(first);
+  ASSERT_NE(main, nullptr);
+  Click(FindControl(main, ids::Button2));
+  ASSERT_EQ(titlesOfRun(main, 15000).back(), kIdleTitle);
+  folder->makeFolder(L"opened");
+  std::vector<std::wstring> files, names;
+  std::size_t length = 0;
+  while (length <= 300) {
+    names.push_back(L"開いた曲" + std::wstring(40, L'x') + std::to_wstring(names.size()) + L".wav");
+    // Long enough that the title of each is seen even on a busy machine.
+    files.push_back(folder->writeFile(L"opened\\" + names.back(), ToneWav(1500)));
+    length += files.back().size() + 1;
+  }
+  PlayerProcess second(folder->exe(), files);
+  EXPECT_EQ(second.waitExit(10000), 0ul);
+  std::vector<std::wstring> played;
+  for (const std::wstring& t : titlesOfRun(main, 30000))
+    if (t != kIdleTitle) played.push_back(t);
+  ASSERT_FALSE(played.empty()) << "nothing played";
+  EXPECT_EQ(played.front(), Title(names.front())) << "the opened file was not the first heard";
+  HWND memory = FindControl(main, ids::ListBox2);
+  for (const std::wstring& f : files) EXPECT_TRUE(Contains(ListBoxItems(memory), f)) << "lost: " << f.size();
+  EXPECT_EQ(closeMain(main, *first), 0ul);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ std::optional<unsigned long> PlayerTest::closeMain(HWND main, PlayerProcess& pla
 
 std::vector<std::string> MissingSettings() {
   std::vector<std::string> missing;
-  for (const std::string& name : app::SettingsWriteOrder())
+  for (const auto& [name, text] : app::StoredSettingTexts({}))
     if (!SettingsKey::get(platform::win32::ToWide(name))) missing.push_back(name);
   return missing;
 }

@@ -1,4 +1,5 @@
 // Which window a start opens: the player's or the setup window.
+#include "app/control_ids.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"
@@ -28,6 +29,22 @@ TEST_F(StartBranch, OtherSettingsVersionOpensSetup) {
 
 TEST_F(StartBranch, MissingSettingsVersionOpensSetup) {
   expectSetupWindow(folder->exe());
+}
+
+TEST_F(StartBranch, SetupRegistersTheDeletedVersionAndStartsThePlayer) {
+  prepareAsMakeRun();
+  SettingsKey::set(L"Version", L"");  // as the version-delete command leaves it
+  PlayerProcess player(folder->exe());
+  HWND setup = WaitForTopWindow(kSetupWindowClass, player.id(), 5000);
+  ASSERT_NE(setup, nullptr) << "no setup window";
+  HWND start = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (start = FindControl(setup, setup_ids::ButtonStart)) != nullptr; }, 3000));
+  Click(start);
+  HWND main = WaitForTopWindow(kMainWindowClass, player.id(), 10000);
+  ASSERT_NE(main, nullptr) << "the player did not start";
+  EXPECT_EQ(SettingsKey::get(L"Version"), std::optional<std::wstring>(L"20"));
+  EXPECT_TRUE(WaitUntil([&] { return FindTopWindow(kSetupWindowClass, player.id()) == nullptr; }, 3000));
+  EXPECT_EQ(closeMain(main, player), 0ul);
 }
 
 TEST_F(StartBranch, ExeNamedSetupOpensSetupWhateverTheVersion) {

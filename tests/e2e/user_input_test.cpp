@@ -36,5 +36,19 @@ TEST_F(UserInput, MemoryButtonAndNamesOnlyMenuChangeTheViewAndAreSaved) {
   EXPECT_EQ(saved.substr(saved.size() - 2), L",1") << saved;  // names only
 }
 
+TEST_F(UserInput, HelpMenuOpensTheGuideBesideTheExe) {
+  prepareAsMakeRun();
+  folder->writeFile(L"ZELCOR32.TXT", "guide\r\n");
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  ChooseMenuCommand(main, ids::HELP_MOKUJI);
+  HWND notepad = WaitForTopWindow(L"Notepad", 0, 10000);
+  ASSERT_NE(notepad, nullptr) << "the help menu opened no Notepad";
+  EXPECT_NE(Text(notepad).find(L"ZELCOR32"), std::wstring::npos) << Text(notepad);
+  RequestClose(notepad);
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+}
+
 }  // namespace
 }  // namespace e2e

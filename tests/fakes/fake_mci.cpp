@@ -36,6 +36,10 @@ std::vector<std::string> words(const std::string& command) {
   return out;
 }
 
+bool stalls(FakeMci::Behaviour b) {
+  return b == FakeMci::Behaviour::Stalls || b == FakeMci::Behaviour::StallsUnpositioned;
+}
+
 platform::MciReply ok(std::string text = {}) { return {0, std::move(text)}; }
 platform::MciReply fail(unsigned long code) { return {code, {}}; }
 
@@ -58,7 +62,7 @@ int FakeMci::positionOf(const std::string& alias) const {
 }
 
 int FakeMci::position(const Device& d) const {
-  if (!d.playing || d.tune.behaviour == Behaviour::Stalls) return d.basePos;
+  if (!d.playing || stalls(d.tune.behaviour)) return d.basePos;
   const auto ran = static_cast<int>(loop_.nowMs() - d.startedAt);
   return std::min(d.tune.lengthMs, d.basePos + ran);
 }
@@ -125,7 +129,11 @@ platform::MciReply FakeMci::open(const std::vector<std::string>& w) {
 
 platform::MciReply FakeMci::status(Device& d, const std::string& item) {
   if (item == "LENGTH") return ok(std::to_string(d.tune.lengthMs));
-  if (item == "POSITION") return ok(std::to_string(position(d)));
+  if (item == "POSITION") {
+    const auto b = d.tune.behaviour;
+    if (b == Behaviour::Unpositioned || b == Behaviour::StallsUnpositioned) return fail(kUnrecognised);
+    return ok(std::to_string(position(d)));
+  }
   if (item == "MODE") return ok(d.playing ? "playing" : "stopped");
   if (item == "SAMPLESPERSEC") return ok("44100");
   if (item == "BITSPERSAMPLE") return ok("16");
@@ -145,7 +153,7 @@ platform::MciReply FakeMci::play(Device& d, bool notify) {
   d.startedAt = loop_.nowMs();
   d.notifyPending = notify;
   played.push_back(d.path);
-  if (d.tune.behaviour == Behaviour::Stalls) return ok();
+  if (stalls(d.tune.behaviour)) return ok();
   int until = d.tune.lengthMs - d.basePos;
   if (d.tune.behaviour == Behaviour::Breaks) until = std::max(0, d.tune.lengthMs / 2 - d.basePos);
   std::string alias;

@@ -22,6 +22,8 @@ class FakeMci : public platform::Mci {
     RefusesOpen,  // the device cannot open it (a corrupt file)
     RefusesPlay,  // opens, but "play" fails
     Breaks,       // plays half of its length, then reports a failure (flag 8)
+    Unpositioned,        // plays to its end, but every position query fails
+    StallsUnpositioned,  // never advances and every position query fails
   };
   // MCI error codes the model answers with.
   static constexpr unsigned long kUnknownAlias = 263;

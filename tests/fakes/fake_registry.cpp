@@ -51,7 +51,9 @@ std::optional<std::string> FakeRegistry::readString(platform::Hive hive, const s
 
 bool FakeRegistry::writeString(platform::Hive hive, const std::string& key, const std::string& name,
                                const std::string& value) {
-  return store(hive, key, name, value);
+  if (!store(hive, key, name, value)) return false;
+  writtenNames.push_back(name);
+  return true;
 }
 
 std::optional<std::vector<std::uint8_t>> FakeRegistry::readBinary(platform::Hive hive,

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -14,6 +15,7 @@ class FakeRegistry : public platform::Registry {
  public:
   void addKey(platform::Hive hive, const std::string& key);
   void failWrites(bool fail) { failWrites_ = fail; }
+  std::vector<std::string> writtenNames;  // of every successful text write, in order
   std::size_t valueCount(platform::Hive hive, const std::string& key) const;
 
   bool keyExists(platform::Hive hive, const std::string& key) override;

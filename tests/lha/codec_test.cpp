@@ -1,36 +1,21 @@
-// CRC, Huffman code building and the -lh5-/-lh6-/-lh7- stream codec.
+// CRC, Huffman code building and the -lh4-..-lh7-/-lhx- stream codec.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "lha/bit_io.h"
 #include "lha/crc16.h"
 #include "lha/huffman.h"
+#include "lha/lzh_block_writer.h"
 #include "lha/lzh_decode.h"
 #include "lha/lzh_encode.h"
+#include "test_archives.h"
 
 namespace {
 
-std::vector<uint8_t> bytesOf(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
-
-std::vector<uint8_t> randomBytes(size_t n, unsigned seed, int alphabet = 256) {
-  std::mt19937 rng(seed);
-  std::vector<uint8_t> v(n);
-  for (auto& b : v) b = static_cast<uint8_t>(rng() % alphabet);
-  return v;
-}
-
-// Text-like data: words from a small vocabulary, so matches of every length and distance occur.
-std::vector<uint8_t> wordSoup(size_t n, unsigned seed) {
-  static const char* const kWords[] = {"tune ", "play ", "archive ", "音楽 ", "folder\r\n", "MIDI ", "wave ", "the "};
-  std::mt19937 rng(seed);
-  std::string s;
-  while (s.size() < n) s += kWords[rng() % 8];
-  s.resize(n);
-  return bytesOf(s);
-}
+using lhatest::randomBytes;
+using lhatest::wordSoup;
 
 TEST(Crc16, MatchesTheStandardCheckValue) {
   EXPECT_EQ(lha::crc16(reinterpret_cast<const uint8_t*>("123456789"), 9), 0xBB3D);
@@ -127,9 +112,41 @@ TEST(Codec, DamagedStreamsFailCleanly) {
   data.insert(data.end(), tail.begin(), tail.end());
   packed = lha::encodeLzh(13, data.data(), data.size());
   EXPECT_EQ(lha::decodeLzh(13, packed.data(), packed.size(), data.size() - 1, sink), lha::DecodeStatus::Corrupt);
-  // A zero block length never ends a stream.
-  std::vector<uint8_t> zeros(64, 0);
-  EXPECT_EQ(lha::decodeLzh(13, zeros.data(), zeros.size(), 10, sink), lha::DecodeStatus::Corrupt);
+}
+
+// Counts the bytes and checks that each is zero.
+class ZeroCounter : public lha::ByteSink {
+public:
+  bool write(const uint8_t* data, size_t size) override {
+    for (size_t i = 0; i < size; ++i) nonZero += data[i] != 0;
+    crc.update(data, size);
+    count += size;
+    return true;
+  }
+  uint64_t count = 0, nonZero = 0;
+  lha::Crc16 crc;
+};
+
+TEST(Codec, BlockOf65536SymbolsStoredAsCountZero) {
+  // Hundreds of megabytes of zeros as other archivers pack them: blocks of
+  // 65536 symbols, whose 16-bit count reads 0. Short matches keep it small.
+  const lha::LzhSymbol zero{0, 0}, match3{256, 0};  // a literal 0; 3 bytes from 1 back
+  std::vector<lha::LzhSymbol> full(65536, match3);
+  full[0] = zero;
+  std::vector<uint8_t> packed;
+  lha::BitWriter w(packed);
+  lha::writeLzhBlock(w, full, 13);
+  lha::writeLzhBlock(w, std::vector<lha::LzhSymbol>(65536, zero), 13);  // symbols of no bits at all
+  lha::writeLzhBlock(w, {zero}, 13);
+  w.flush();
+  ASSERT_EQ(packed[0] | packed[1], 0);
+  uint64_t size = 1 + 65535 * 3 + 65536 + 1;
+  std::vector<uint8_t> zeros(size, 0);
+  ZeroCounter out;
+  ASSERT_EQ(lha::decodeLzh(13, packed.data(), packed.size(), size, out), lha::DecodeStatus::Ok);
+  EXPECT_EQ(out.count, size);
+  EXPECT_EQ(out.nonZero, 0u);
+  EXPECT_EQ(out.crc.value(), lha::crc16(zeros.data(), zeros.size()));
 }
 
 }  // namespace

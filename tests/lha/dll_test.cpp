@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lha/archive.h"
+#include "test_archives.h"
 
 namespace {
 
@@ -199,15 +200,19 @@ TEST_F(UnLha32, DeleteOneEntry) {
 TEST_F(UnLha32, AddFileUnderItsOwnName) {
   std::string popm = dir_ + "LZH_POPM\\";
   CreateDirectoryW(wide(popm).c_str(), nullptr);
-  ASSERT_TRUE(writeFile(popm + "新表.MID", std::vector<uint8_t>(3000, 'n')));
+  // Longer than one stretch of the compressor, which searches the next while planning this one.
+  std::string tune;
+  for (int i = 0; tune.size() < 200000; ++i) tune += "note " + std::to_string(i % 977) + ";";
+  ASSERT_TRUE(writeFile(popm + "新表.MID", std::vector<uint8_t>(tune.begin(), tune.end())));
   ASSERT_EQ(run(" a -m -n", {arc_, popm + "新表.MID"}, 1000), 0) << output_.data();
   EXPECT_EQ(listed(), (std::vector<std::string>{"DIR/A.MID", "B.WAV", "曲表.MID", "新表.MID"}));
 
   std::string fresh = dir_ + "$$$$圧縮\\ABC.lzh";
   CreateDirectoryW(wide(dir_ + "$$$$圧縮").c_str(), nullptr);
   ASSERT_EQ(run(" a", {fresh, popm + "新表.MID"}, 1000), 0) << output_.data();
+  EXPECT_EQ(run(" t", {fresh}), 0) << output_.data();
   ASSERT_EQ(run(" e -m -n", {fresh, dir_ + "OUT\\", "新表.MID"}), 0) << output_.data();
-  EXPECT_EQ(readFile(dir_ + "OUT\\新表.MID"), std::string(3000, 'n'));
+  EXPECT_EQ(readFile(dir_ + "OUT\\新表.MID"), tune.substr(0, 4096));
 }
 
 TEST_F(UnLha32, ListTextRespectsTheBufferSize) {
@@ -237,6 +242,41 @@ TEST_F(UnLha32, DamagedOrHostileArchivesLeaveNothingBehind) {
   EXPECT_FALSE(exists(dir_ + "EVIL.MID"));
   EXPECT_FALSE(exists(dir_ + "EVIL2.MID"));
   EXPECT_NE(run(" x", {}), 0) << "no archive named";
+}
+
+TEST_F(UnLha32, OlderMethodsAndHeadersListTestAndExtract) {
+  const std::string tune = "MThd" + std::string(3000, '\x90') + "MTrk end";
+  lhatest::Bytes data(tune.begin(), tune.end());
+  const std::pair<const char*, const char*> members[] = {
+      {"-lh1-", "LH1.MID"}, {"-lh4-", "LH4.MID"}, {"-lzs-", "LZS.MID"}, {"-lz5-", "LZ5.MID"}, {"-lhx-", "LHX.MID"}};
+  lhatest::Bytes arc;
+  for (const auto& [method, name] : members) {
+    lhatest::Bytes b = lhatest::oldHeader(0, lhatest::memberOf(method, name, data));
+    arc.insert(arc.end(), b.begin(), b.end());
+  }
+  lhatest::Member commented = lhatest::memberOf("-lh5-", std::string("NOTE.MID\0Amiga comment", 22), data);
+  lhatest::Bytes more[] = {lhatest::newHeader(3, lhatest::memberOf("-lh5-", "OS2.MID", data)),
+                           lhatest::oldHeader(1, commented, lhatest::extChain({}))};
+  for (const auto& b : more) arc.insert(arc.end(), b.begin(), b.end());
+  arc.push_back(0);
+  ASSERT_TRUE(writeFile(arc_, arc));
+
+  HANDLE h = open_(nullptr, arc_.c_str(), kOpenMode);
+  ASSERT_NE(h, nullptr);
+  std::vector<uint8_t> rec(kRecordSize);
+  std::vector<std::string> methods;
+  for (int rc = findFirst_(h, "*.*", rec.data()); rc == 0; rc = findNext_(h, rec.data()))
+    methods.push_back(std::string(reinterpret_cast<const char*>(rec.data() + 26)) + " " +
+                      reinterpret_cast<const char*>(rec.data() + 550));
+  close_(h);
+  EXPECT_EQ(methods, (std::vector<std::string>{"LH1.MID -lh1-", "LH4.MID -lh4-", "LZS.MID -lzs-", "LZ5.MID -lz5-",
+                                               "LHX.MID -lhx-", "OS2.MID -lh5-", "NOTE.MID -lh5-"}));
+  EXPECT_EQ(run(" t", {arc_}), 0) << output_.data();
+  std::string dest = dir_ + "OUT\\";
+  ASSERT_EQ(run(" e -m -n", {arc_, dest, "*.*"}), 0) << output_.data();
+  EXPECT_EQ(filesIn(dest), (std::vector<std::string>{"LH1.MID", "LH4.MID", "LHX.MID", "LZ5.MID", "LZS.MID", "NOTE.MID",
+                                                     "OS2.MID"}));
+  for (const std::string& f : filesIn(dest)) EXPECT_EQ(readFile(dest + f), tune) << f;
 }
 
 }  // namespace

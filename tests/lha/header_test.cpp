@@ -1,4 +1,4 @@
-// Header levels 0, 1 and 2 as other archivers write them, and their damage.
+// Header levels 0, 1 and 2 as MS-DOS archivers write them, and their damage.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,56 +6,23 @@
 
 #include "lha/crc16.h"
 #include "lha/header.h"
+#include "test_archives.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void put16(Bytes& v, unsigned x) {
-  v.push_back(static_cast<uint8_t>(x));
-  v.push_back(static_cast<uint8_t>(x >> 8));
-}
-void put32(Bytes& v, uint32_t x) {
-  put16(v, x & 0xFFFF);
-  put16(v, x >> 16);
-}
+using lhatest::extChain;
 
 // A level-0 or level-1 header as MS-DOS era archivers wrote it, followed by
 // `packed` data bytes; `ext` is a chain from extChain() (level 1 only).
 Bytes oldHeader(int level, const std::string& name, uint32_t packed, const Bytes& ext = {}) {
-  size_t extBytes = ext.empty() ? 0 : ext.size() - 2;
-  Bytes v = {0, 0, '-', 'l', 'h', '0', '-'};
-  put32(v, packed + static_cast<uint32_t>(extBytes));
-  put32(v, packed);
-  put32(v, lha::unixToDosTime(1700000000));
-  v.push_back(level == 0 ? 0x21 : 0x20);
-  v.push_back(static_cast<uint8_t>(level));
-  v.push_back(static_cast<uint8_t>(name.size()));
-  v.insert(v.end(), name.begin(), name.end());
-  put16(v, 0x1234);
-  if (level == 1) {
-    v.push_back('M');
-    put16(v, ext.empty() ? 0 : ext[0] | ext[1] << 8);  // size of the first extended header
-  }
-  v[0] = static_cast<uint8_t>(v.size() - 2);
-  unsigned sum = 0;
-  for (size_t i = 2; i < v.size(); ++i) sum += v[i];
-  v[1] = static_cast<uint8_t>(sum);
-  if (!ext.empty()) v.insert(v.end(), ext.begin() + 2, ext.end());
-  v.resize(v.size() + packed, 'x');
-  return v;
-}
-
-// Extended headers chained the level-1 way: [size][type][payload]... ending in size 0.
-Bytes extChain(const std::vector<std::pair<uint8_t, std::string>>& items) {
-  Bytes v;
-  for (const auto& [type, payload] : items) {
-    put16(v, static_cast<unsigned>(payload.size() + 3));
-    v.push_back(type);
-    v.insert(v.end(), payload.begin(), payload.end());
-  }
-  put16(v, 0);
-  return v;
+  lhatest::Member m;
+  m.name = name;
+  m.packed.assign(packed, 'x');
+  m.originalSize = packed;
+  m.crc = 0x1234;
+  return lhatest::oldHeader(level, m, ext);
 }
 
 lha::HeaderStatus read(const Bytes& v, lha::Entry& e) { return lha::readHeader(v.data(), v.size(), 0, e); }
@@ -153,8 +120,8 @@ std::vector<Damage> damagedHeaders() {
   d.push_back({"level 2 extended size below 3", v2});
   d.back().bytes[24] = 1;
   d.back().bytes[25] = 0;
-  d.push_back({"level 3", v2});
-  d.back().bytes[20] = 3;
+  d.push_back({"level 4", v2});
+  d.back().bytes[20] = 4;
   Bytes ext = extChain({{0x01, "B.MID"}});
   Bytes v1 = oldHeader(1, "A.MID", 2, ext);
   d.push_back({"level 1 extended headers larger than skip size", v1});

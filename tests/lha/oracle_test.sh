@@ -3,9 +3,12 @@
 #  - archives made by jlha (-lh5-/-lh6-/-lh7-, header levels 0/1/2, folders,
 #    Shift-JIS names) extract byte-exact with lhatool;
 #  - archives made by lhatool pass lhasa's and jlha's tests and extract
-#    byte-exact with both.
+#    byte-exact with both;
+#  - archives in the older methods and header forms (written by the test-only
+#    encoders) extract byte-exact with lhatool and, where it reads them, lhasa.
 set -u
 TOOL=$(realpath "$1")
+SAMPLES=$(realpath "$2")
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d /tmp/lha-oracle-XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
@@ -55,6 +58,18 @@ for m in 5 6 7; do
   same_tree "$WORK/l$m" $FILES "$SJIS"
   (cd "$WORK/jx$m" && jlha x "$arc" >/dev/null 2>&1) || fail "jlha x on our -lh$m-"
   same_tree "$WORK/jx$m" $FILES  # jlha turns Shift-JIS names into its own spelling
+done
+
+mkdir -p "$WORK/samples"
+"$SAMPLES" "$WORK/samples" "$WORK/src/text.txt" || fail "lha_samples"
+for arc in "$WORK"/samples/*.lzh; do
+  what=$(basename "$arc" .lzh)
+  out="$WORK/so-$what"
+  "$TOOL" x "$arc" "$out" >/dev/null || fail "lhatool x on $what"
+  cmp -s "$out/text.txt" "$WORK/src/text.txt" || fail "lhatool: $what differs from the source"
+  mkdir -p "$WORK/sl-$what"
+  (cd "$WORK/sl-$what" && lhasa x "$arc" >/dev/null 2>&1) || fail "lhasa x on $what"
+  cmp -s "$WORK/sl-$what/text.txt" "$WORK/src/text.txt" || fail "lhasa: $what differs from the source"
 done
 
 # A tampered archive must be refused by our tool, as by the oracle.

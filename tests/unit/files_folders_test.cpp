@@ -150,10 +150,14 @@ TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
   EXPECT_EQ(w.ListBoxKaKo.item(0), "C:\\MUSIC\\JAZZ");  // not recorded while navigating
   w.findControl("ButtonKaKoRESET")->click();
   EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
-  w.ListBoxKaKo.setItemIndex(2);
+  w.ListBoxKaKo.setItemIndex(-1);
   w.findControl("ButtonKaKoCUT")->click();
-  EXPECT_EQ(w.ListBoxKaKo.count(), 2);
-  EXPECT_EQ(w.LabelKaKo.caption(), "2ｺ");
+  EXPECT_EQ(w.ListBoxKaKo.count(), 3) << "nothing selected deletes nothing";
+  w.ListBoxKaKo.setSelected(0, true);
+  w.ListBoxKaKo.setSelected(2, true);
+  w.findControl("ButtonKaKoCUT")->click();
+  EXPECT_EQ(w.ListBoxKaKo.items(), Lines{"C:\\OLD"});
+  EXPECT_EQ(w.LabelKaKo.caption(), "1ｺ");
   w.findControl("ButtonKaKoOK")->click();
   EXPECT_FALSE(w.PanelKaKo.visible());
   EXPECT_TRUE(w.ButtonKaka.visible());

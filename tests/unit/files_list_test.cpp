@@ -101,12 +101,16 @@ TEST_F(FileListTest, ModesSwitchBetweenExtensionsTypedPatternAndAll) {
   file("b.txt");
   file("c.hid", kHid);
   auto& w = start();
+  const ui::Color background = w.CB32.effectiveColor(), text = w.CB32.fontColor();
   w.CB32.click();
   EXPECT_EQ(w.S.ActivePatterns, "*.*");
   EXPECT_EQ(w.ListBox4.items(), (Lines{"a.wav", "b.txt"}));  // still subject to the attributes
-  EXPECT_TRUE(w.CB32.fontBold());
+  EXPECT_EQ(w.CB32.effectiveColor(), text);
+  EXPECT_EQ(w.CB32.fontColor(), background);
   w.Button13.click();
   EXPECT_FALSE(w.CB32.checked());
+  EXPECT_EQ(w.CB32.effectiveColor(), background);
+  EXPECT_EQ(w.CB32.fontColor(), text);
   EXPECT_FALSE(w.Button13.visible());
   EXPECT_TRUE(w.Edit1.visible() && w.Button14.visible());
   w.Edit1.userTyped("*.txt");

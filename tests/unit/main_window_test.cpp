@@ -11,7 +11,7 @@ TEST_F(PlayerTest, StartUpFinishesAfterTimer1AndShowsTheIdleTitle) {
   EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
   EXPECT_FALSE(w.PanelOPEN.visible());
   EXPECT_TRUE(w.menu("MHelp0").enabled());
-  EXPECT_TRUE(w.acceptFiles);
+  EXPECT_TRUE(w.acceptFiles());
   EXPECT_TRUE(fs.folderExists(data + "LZH_TEMP"));
   EXPECT_TRUE(fs.folderExists(data + "LZH_POPM"));
   EXPECT_EQ(get("OLD_M"), "OK");
@@ -71,7 +71,7 @@ TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
   fs.addFile(data + "LZH_TEMP\\x.wav", "x");
   w.close();
   EXPECT_TRUE(w.closed());
-  for (auto& name : app::SettingsWriteOrder()) EXPECT_NE(get(name.c_str()), "<missing>") << name;
+  for (auto& [name, text] : app::StoredSettingTexts({})) EXPECT_NE(get(name.c_str()), "<missing>") << name;
   EXPECT_EQ(get("SAISEIM"), "3,0,1,0,0,1,1,0");
   EXPECT_EQ(get("KAKUCHOSHI"), "1,1,1,1,1,1,1,1,1");
   EXPECT_EQ(get("TEMPLZH"), "D:\\TEMPLZH");

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "memory/memory_lists.h"
 #include "playback_fixture.h"
 
 namespace {
@@ -92,6 +93,28 @@ TEST_F(DriverModesTest, SingleModePlaysOneTuneOrRepeatsItWhenEndless) {
   EXPECT_EQ(playedNames(), Names(5, "c.wav"));
 }
 
+TEST_F(DriverModesTest, SingleModePlaysFromTheListClickedLastNotFromTheView) {
+  endless(false);
+  mode(2);
+  for (const char* p : {"D:\\X\\m.wav", "D:\\X\\t.wav"}) {
+    fs.addFile(p, "RIFF");
+    mci.addTune(p, 300);
+  }
+  window->Button9.click();  // the memory view
+  window->ListBox2.setItems({"D:\\X\\m.wav"});
+  window->ListBox6.setItems({"D:\\X\\t.wav"});
+  const std::pair<ui::ListBox*, std::string> cases[] = {
+      {&window->ListBox6, "D:\\X\\t.wav"}, {&window->ListBox4, path("a.wav")}, {&window->ListBox2, "D:\\X\\m.wav"}};
+  for (auto& [clicked, expected] : cases) {
+    clicked->userSelect(0);
+    play();
+    runToIdle();
+    ASSERT_FALSE(mci.played.empty());
+    EXPECT_EQ(mci.played.back(), expected);
+  }
+  EXPECT_EQ(mci.played.size(), 3u);
+}
+
 TEST_F(DriverModesTest, DoubleClickPlaysThatItemAloneAndRestoresTheMode) {
   endless(true);
   mode(0);
@@ -150,6 +173,30 @@ TEST_F(DriverModesTest, RandomStartOnAnEmptyPoolPlaysTheFreshPool) {
   play();
   runToIdle();
   EXPECT_EQ(mci.played.size(), 3u);
+}
+
+TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
+  showFolder({{"a.wav", 60000}, {"b.wav", 60000}, {"c.wav", 60000}});
+  endless(true);
+  window->Button9.click();
+  auto& poolRM = window->Memory->ListBoxRM;
+  for (int m : {0, 3}) {
+    SCOPED_TRACE(m);
+    window->ListBox2.setItems({path("a.wav")});
+    mode(m);
+    play();
+    runUntilPlayed(mci.played.size() + 1);
+    poolRM.setItems({"7"});
+    poolRD().setItems({"7"});
+    window->Button7.click();  // adds the folder's three tunes to the memory
+    ASSERT_EQ(window->ListBox2.count(), 4);
+    EXPECT_EQ(poolRM.items(), m == 3 ? (Names{"0", "1", "2", "3"}) : Names{"7"});
+    if (m == 0) {
+      EXPECT_EQ(poolRD().items(), Names{"7"}) << "no random run: the folder pool stays";
+    }
+    window->Button5.click();
+    runToIdle();
+  }
 }
 
 TEST_F(DriverModesTest, PlaysTheMemoryListInTheMemoryView) {

@@ -158,17 +158,21 @@ TEST_F(ChannelTest, ATuneThatNeverMovesIsGivenUpAndTheNextPlays) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ChannelTest, PausedTimeDoesNotCountAsAStall) {
-  auto& w = startPlayer();
-  showFolder({{"a.wav", 60000}});
+TEST_F(ChannelTest, AnUnreadablePositionIsNoStallTheTuneGetsItsLengthPlusGrace) {
+  startPlayer();
+  endless(false);
+  showFolder({{"a.wav", 8000}, {"b.mid", 3000}, {"c.wav", 100}});
+  mci.addTune(path("a.wav"), 8000, Behaviour::Unpositioned);
+  mci.addTune(path("b.mid"), 3000, Behaviour::StallsUnpositioned);
   play();
-  runUntilPlayed(1);
-  loop.advance(2000);
-  w.Player().st.InterruptReason = playback::kPauseOrStop;
-  mci.send("stop Zumik");
-  loop.advance(20000);
-  EXPECT_FALSE(idle());
-  EXPECT_TRUE(mci.isOpen("Zumik"));
+  runUntilPlayed(2, 30000);
+  ASSERT_EQ(playedNames(), (std::vector<std::string>{"a.wav", "b.mid"}));
+  const auto bStarted = loop.nowMs();
+  EXPECT_GE(bStarted, 500u + 8000u) << "a.wav was cut short";
+  runUntilPlayed(3, 30000);
+  const auto bRan = loop.nowMs() - bStarted;
+  EXPECT_GE(bRan, 3000u + playback::ProgressWatch::kEndGraceMs);
+  EXPECT_LT(bRan, 3000u + playback::ProgressWatch::kEndGraceMs + 2500u);
 }
 
 TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
@@ -194,15 +198,56 @@ TEST_F(ChannelTest, HistoryLimitNeverPassesSixteenThousand) {
   EXPECT_TRUE(w.Memory->HistoryEntries.empty());
 }
 
+TEST_F(ChannelTest, HistoryAsTheCurrentMemoryBehindTheFileListKeepsWhatPlayedAcrossARestart) {
+  set("M_Fn", "HISTORY");
+  set("FILEHIS", "16");
+  auto& w = startPlayer();
+  ASSERT_FALSE(w.MemoryViewShown());
+  endless(false);
+  showFolder({{"a.wav", 100}, {"b.wav", 100}});
+  play();
+  runToIdle();
+  ASSERT_EQ(playedNames(), (std::vector<std::string>{"a.wav", "b.wav"}));
+  w.close();
+  EXPECT_EQ(fs.contents(data + "HISTORY.LIM"), path("a.wav") + "\r\n" + path("b.wav") + "\r\n");
+  EXPECT_EQ(fs.contents(data + "HISTORY.LIV"), "\r\n\r\n");
+  auto& again = startPlayer();
+  EXPECT_EQ(again.ListBox2.items(), (std::vector<std::string>{path("a.wav"), path("b.wav")}));
+}
+
+TEST_F(ChannelTest, FilesHandedToThePlayerJoinTheHistoryTrimmedWithTheirVolumesAndPlayFirst) {
+  set("M_Fn", "HISTORY");
+  set("FILEHIS", "4");
+  fs.addFile(data + "HISTORY.LIM", path("h1.wav") + "\r\n" + path("h2.wav") + "\r\n" + path("h3.wav") + "\r\n");
+  fs.addFile(data + "HISTORY.LIV", "v1\r\nv2\r\nv3\r\n");
+  auto& w = startPlayer();
+  showFolder({{"h1.wav", 60000}, {"h2.wav", 60000}, {"h3.wav", 60000}, {"n1.wav", 60000}, {"n2.wav", 60000},
+              {"n3.wav", 60000}});
+  auto& volumes = w.Memory->ListBoxVM;
+  using Lines = std::vector<std::string>;
+  w.ForwardedCommandLine(path("n1.wav") + "?" + path("n2.wav"));  // a second start
+  runUntilPlayed(1);
+  EXPECT_EQ(w.ListBox2.items(), (Lines{path("h2.wav"), path("h3.wav"), path("n1.wav"), path("n2.wav")}));
+  EXPECT_EQ(volumes.items(), (Lines{"v2", "v3", "", ""}));
+  EXPECT_EQ(playedNames(), Lines{"n1.wav"});
+  w.Button5.click();
+  runToIdle();
+  w.FormDropFiles({path("n3.wav")});
+  runUntilPlayed(2);
+  EXPECT_EQ(w.ListBox2.items(), (Lines{path("h3.wav"), path("n1.wav"), path("n2.wav"), path("n3.wav")}));
+  EXPECT_EQ(volumes.items(), (Lines{"v3", "", "", ""}));
+  EXPECT_EQ(playedNames(), (Lines{"n1.wav", "n3.wav"}));
+}
+
 TEST_F(ChannelTest, ShownHistoryGrowsUnlessItIsBeingPlayed) {
   auto& w = startPlayer();
   endless(false);
   w.S.FileHistoryLimit = 16;
   showFolder({{"a.wav", 100}, {"b.wav", 100}});
   w.S.CurrentMemory = "HISTORY";
-  w.Button11.setVisible(true);  // the memory view is on screen, showing the history
+  w.Button9.click();  // the memory view is on screen, showing the history
   w.ListBox2.setItems({path("a.wav")});
-  w.ListBox2.tag = 0;
+  w.ListBox2.userSelect(0);
   mode(2);
   play();  // from the shown history itself: nothing is recorded
   runToIdle();

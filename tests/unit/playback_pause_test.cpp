@@ -48,6 +48,8 @@ TEST_F(PauseTest, SpinsMoveThePausePositionWithinTheTune) {
 
 TEST_F(PauseTest, PauseHoldsTheTuneAndResumeContinuesFromTheMovedPosition) {
   pauseAt(75300);
+  loop.advance(500);
+  window->ScrollBar1.userMoved(40);  // a bar drag while paused is no stall either
   loop.advance(30000);
   EXPECT_EQ(mci.positionOf("Zumik"), 75300) << "paused for 30 s";
   EXPECT_FALSE(idle());
@@ -80,10 +82,14 @@ TEST_F(PauseTest, BarSeeksToItsStepOrToTheStart) {
   EXPECT_FALSE(idle());
 }
 
-TEST_F(PauseTest, PlayBarOptionShowsOrHidesTheBarDuringARun) {
+TEST_F(PauseTest, PlayBarOptionAndStatusBarClickShowOrHideTheBarDuringARun) {
   window->menu("SAISEIBAR").click();
   EXPECT_FALSE(window->PanelBar.visible());
   window->menu("SAISEIBAR").click();
+  EXPECT_TRUE(window->PanelBar.visible());
+  window->StatusBar2.click();
+  EXPECT_FALSE(window->PanelBar.visible());
+  window->StatusBar2.click();
   EXPECT_TRUE(window->PanelBar.visible());
 }
 

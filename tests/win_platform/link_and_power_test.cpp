@@ -19,6 +19,12 @@ LRESULT CALLBACK Receiver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     else g_received = L"<bad atom>";
     return 0;
   }
+  if (msg == WM_COPYDATA) {
+    ++g_messages;
+    auto text = platform::win32::Win32InstanceLink::ForwardedCopy(lParam);
+    g_received = text ? L"<copy>" + platform::win32::ToWide(*text) : L"<other copy>";
+    return TRUE;
+  }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
@@ -49,12 +55,19 @@ TEST_F(InstanceLinkTest, TheAtomTextArrivesAtTheWindowOfTheClass) {
   EXPECT_EQ(platform::win32::FromWide(g_received), text);
 }
 
-TEST_F(InstanceLinkTest, TextTooLongForAnAtomArrivesAsAtomZero) {
+TEST_F(InstanceLinkTest, TextTooLongForAnAtomArrivesAsACopyAndEmptyTextAsAtomZero) {
   ASSERT_TRUE(link.forward("TZelcorLinkTest", std::string(255, 'a')));
   EXPECT_EQ(g_received, std::wstring(255, L'a'));
-  ASSERT_TRUE(link.forward("TZelcorLinkTest", std::string(256, 'a')));
+  std::string files;
+  for (int i = 0; i < 20; ++i) files += "C:\\表\\曲ソ" + std::to_string(i) + ".wav?";
+  ASSERT_TRUE(link.forward("TZelcorLinkTest", files));
+  EXPECT_EQ(g_received, L"<copy>" + platform::win32::ToWide(files));
+  ASSERT_TRUE(link.forward("TZelcorLinkTest", ""));
   EXPECT_EQ(g_received, L"<atom 0>");
-  EXPECT_EQ(g_messages, 2);
+  COPYDATASTRUCT other{7, 2, const_cast<wchar_t*>(L"x")};
+  SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&other));
+  EXPECT_EQ(g_received, L"<other copy>");
+  EXPECT_EQ(g_messages, 4);
   EXPECT_FALSE(link.forward("TNoSuchZelcorClass", "x"));
 }
 

@@ -45,7 +45,7 @@ std::string exePath() {
 }
 
 // Messages of the window system that the portable window handles in its own terms.
-bool mainWindowMessage(app::TZELCOR32ZUMIK& w, unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
+bool mainWindowMessage(app::TZELCOR32ZUMIK& w, unsigned msg, std::uintptr_t wp, std::intptr_t lp, std::intptr_t& result) {
   switch (msg) {
     case platform::win32::Win32InstanceLink::kForwardMessage: {
       wchar_t name[258] = {};
@@ -54,6 +54,13 @@ bool mainWindowMessage(app::TZELCOR32ZUMIK& w, unsigned msg, std::uintptr_t wp, 
       result = 0;
       return true;
     }
+    case WM_COPYDATA:
+      if (auto text = platform::win32::Win32InstanceLink::ForwardedCopy(lp)) {
+        w.ForwardedCommandLine(*text);
+        result = TRUE;
+        return true;
+      }
+      return false;
     case MM_MCINOTIFY:
       w.Player().MciNotify(static_cast<unsigned>(wp));
       result = 0;
@@ -107,7 +114,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     case app::StartKind::SetupRunning:
       return 0;
     case app::StartKind::Setup:
-      return app::RunSetupWindow(application, start);
+      if (app::RunSetupWindow(application, start, reg) != app::SetupOutcome::StartPlayer) return 0;
+      break;
     case app::StartKind::Player:
       break;
   }

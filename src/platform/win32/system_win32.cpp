@@ -77,12 +77,33 @@ bool Win32InstanceLink::forward(const std::string& windowClass, const std::strin
   HWND window = FindWindowW(ToWide(windowClass).c_str(), nullptr);
   if (!window) return false;
   const std::wstring wide = ToWide(text);
-  // The atom table holds at most 255 characters; longer or empty text goes as atom 0.
-  ATOM atom = 0;
-  if (!wide.empty() && wide.size() <= 255) atom = GlobalAddAtomW(wide.c_str());
+  // An empty text goes as atom 0: the player only comes forward.
+  if (wide.empty()) {
+    SendMessageW(window, kForwardMessage, 0, 0);
+    return true;
+  }
+  // The atom table holds at most 255 characters: several files chosen together in Explorer
+  // need more, and those (or a text the table refuses) go as a copy so that none is lost.
+  const ATOM atom = wide.size() <= 255 ? GlobalAddAtomW(wide.c_str()) : 0;
+  if (!atom) {
+    COPYDATASTRUCT copy{};
+    copy.dwData = kForwardCopyTag;
+    copy.cbData = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
+    copy.lpData = const_cast<wchar_t*>(wide.data());
+    SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    return true;
+  }
   SendMessageW(window, kForwardMessage, atom, 0);
-  if (atom) GlobalDeleteAtom(atom);
+  GlobalDeleteAtom(atom);
   return true;
+}
+
+std::optional<std::string> Win32InstanceLink::ForwardedCopy(std::intptr_t copyData) {
+  const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(copyData);
+  if (!copy || copy->dwData != kForwardCopyTag || copy->cbData % sizeof(wchar_t) != 0) return std::nullopt;
+  if (copy->cbData == 0) return std::string();
+  if (!copy->lpData) return std::nullopt;
+  return FromWide(std::wstring(static_cast<const wchar_t*>(copy->lpData), copy->cbData / sizeof(wchar_t)));
 }
 
 }  // namespace platform::win32

@@ -1,5 +1,9 @@
 #pragma once
 // Processes, sounds, clipboard, shutdown and the link to a running copy.
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "platform/system.h"
 
 namespace platform::win32 {
@@ -20,8 +24,13 @@ class Win32Power : public Power {
 class Win32InstanceLink : public InstanceLink {
  public:
   static constexpr unsigned kForwardMessage = 0x401;
+  // The WM_COPYDATA tag of a command line too long for an atom.
+  static constexpr std::uintptr_t kForwardCopyTag = 0x5A43'0401;
   bool windowExists(const std::string& windowClass) override;
   bool forward(const std::string& windowClass, const std::string& text) override;
+  // The command line a WM_COPYDATA from forward carries (lParam is its COPYDATASTRUCT);
+  // nothing when the copy is of another kind.
+  static std::optional<std::string> ForwardedCopy(std::intptr_t copyData);
 };
 
 }  // namespace platform::win32

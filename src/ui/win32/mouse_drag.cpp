@@ -137,6 +137,10 @@ LRESULT CALLBACK mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
         return 0;
       }
       break;
+    case WM_CONTEXTMENU:
+      // An edit control would show its own menu; the control's menu is the form's to show.
+      if (self && self->popupMenu) return SendMessageW(GetParent(hwnd), msg, wp, lp);
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, mouseProc, 0);
       break;

@@ -10,7 +10,8 @@ namespace ui::win32 {
 
 class Win32Backend;
 
-// Watches the mouse over a list box or an image: drags from it and its right-button release.
+// Watches the mouse over a list box, an image or a control with a pop-up menu: drags from
+// it, its right-button release and its menu.
 void watchMouse(Win32Backend& backend, HWND hwnd);
 // Ends a drag in progress without a drop (Escape); false when none was running.
 bool cancelDrag(Win32Backend& backend);

@@ -4,6 +4,7 @@
 
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+#include "ui/win32/list_view_peer.h"
 #include "ui/win32/mouse_drag.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/win32_backend.h"
@@ -61,7 +62,10 @@ ClassAndStyle classFor(Control& c) {
     case Kind::ScrollBar:
       return {TRACKBAR_CLASSW, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH, 0};
     case Kind::Header:
-      return {WC_HEADERW, HDS_HORZ, 0};
+      // HDS_BUTTONS: a section reports a click.
+      return {WC_HEADERW, HDS_HORZ | HDS_BUTTONS, 0};
+    case Kind::ListView:
+      return {WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     case Kind::TreeView:
       return {WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     case Kind::Image:
@@ -90,7 +94,11 @@ HWND createControlWindow(Win32Backend& backend, Control& c, HWND parent) {
   ControlPeer* raw = peer.get();
   c.setPeer(std::move(peer));
   SetPropW(hwnd, kControlProp, &c);
-  if (c.kind() == Kind::ListBox || c.kind() == Kind::Image) watchMouse(backend, hwnd);
+  if (c.kind() == Kind::ListBox || c.kind() == Kind::Image || c.popupMenu) watchMouse(backend, hwnd);
+  if (c.kind() == Kind::ListView) {
+    SendMessageW(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+    applyListViewColumns(backend, hwnd, static_cast<ListView&>(c));  // the rows need their columns first
+  }
   raw->changed(kChangeItems | kChangeSelection | kChangeChecked | kChangeState | kChangeCaption |
                kChangeBounds);
   return hwnd;
@@ -185,6 +193,7 @@ void ControlPeer::applyCaption() {
     case Kind::Header:
     case Kind::ScrollBar:
     case Kind::TreeView:
+    case Kind::ListView:
       break;
     default:
       SetWindowTextW(hwnd_, widen(control_.caption()).c_str());
@@ -267,6 +276,9 @@ void ControlPeer::applyItems() {
       }
       break;
     }
+    case Kind::ListView:
+      applyListViewRows(hwnd_, static_cast<ListView&>(control_));
+      break;
     case Kind::RadioGroup: {
       auto& g = static_cast<RadioGroup&>(control_);
       HWND child;
@@ -318,6 +330,9 @@ void ControlPeer::applySelection() {
     case Kind::ComboBox:
       SendMessageW(hwnd_, CB_SETCURSEL, static_cast<ItemList&>(control_).itemIndex(), 0);
       break;
+    case Kind::ListView:
+      applyListViewSelection(hwnd_, static_cast<ListView&>(control_));
+      break;
     case Kind::RadioGroup: {
       auto& g = static_cast<RadioGroup&>(control_);
       for (int i = 0; i < static_cast<int>(g.items().size()); ++i)
@@ -350,6 +365,8 @@ void ControlPeer::applyState() {
     if (icon) SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   } else if (control_.kind() == Kind::Edit) {
     SendMessageW(hwnd_, EM_LIMITTEXT, static_cast<Edit&>(control_).maxLength(), 0);
+  } else if (control_.kind() == Kind::ListView) {
+    applyListViewColumns(backend_, hwnd_, static_cast<ListView&>(control_));
   }
 }
 

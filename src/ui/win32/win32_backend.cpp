@@ -7,7 +7,9 @@
 
 #include "ui/list_box.h"
 #include "ui/widgets.h"
+#include "ui/win32/hints.h"
 #include "ui/win32/mouse_drag.h"
+#include "ui/win32/list_view_peer.h"
 #include "ui/win32/peers.h"
 #include "ui/win32/wide.h"
 
@@ -24,7 +26,6 @@ struct FormWindow : Peer {
   FormWindow(Form& f, HWND h) : form(f), hwnd(h) {}
   ~FormWindow() override {
     menuBar.reset();
-    if (tooltip) DestroyWindow(tooltip);
     if (IsWindow(hwnd)) {
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       DestroyWindow(hwnd);
@@ -33,7 +34,6 @@ struct FormWindow : Peer {
   void changed(unsigned what) override;
   Form& form;
   HWND hwnd;
-  HWND tooltip = nullptr;
   std::unique_ptr<MenuBinding> menuBar;
   bool syncing = false;  // the window itself reported a move or size
 };
@@ -113,23 +113,7 @@ void FormWindow::changed(unsigned what) {
   if (what & kChangeEnabled) EnableWindow(hwnd, form.enabled());
   // Controls of the parent's colour, the colour buttons among them, repaint with it.
   if (what & kChangeColor) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void addTooltips(FormWindow& fw, Control& c) {
-  for (Control* child : c.children()) {
-    if (!child->hint().empty() && child->peer()) {
-      auto* p = static_cast<ControlPeer*>(child->peer());
-      std::wstring text = widen(child->hint());
-      TOOLINFOW ti{};
-      ti.cbSize = sizeof(ti);
-      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      ti.hwnd = fw.hwnd;
-      ti.uId = reinterpret_cast<UINT_PTR>(p->hwnd());
-      ti.lpszText = text.data();
-      SendMessageW(fw.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    }
-    addTooltips(fw, *child);
-  }
+  if (what & kChangeState) DragAcceptFiles(hwnd, form.acceptFiles());
 }
 
 void createChildren(Win32Backend& b, Control& parent, HWND parentHwnd) {
@@ -205,7 +189,7 @@ LRESULT colorMessage(HDC dc, HWND child) {
   if (!c || !c->peer()) return 0;
   auto* peer = static_cast<ControlPeer*>(c->peer());
   const Color bg = paintedBackground(*c);
-  SetTextColor(dc, c->fontColor());
+  SetTextColor(dc, colorRef(c->fontColor()));
   SetBkColor(dc, colorRef(bg));
   if (bg == kWindowColor) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(peer->backgroundBrush());
@@ -237,6 +221,17 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
         result = 0;
         return true;
       }
+      if (c && c->kind() == Kind::ListView) {
+        auto* peer = static_cast<ControlPeer*>(c->peer());
+        return listViewNotify(*g_backend, static_cast<ListView&>(*c), peer && peer->writing(), hdr, result);
+      }
+      // A click on a header section or on a status bar is the control's own click.
+      const bool headerClick = hdr->code == HDN_ITEMCLICKW || hdr->code == HDN_ITEMCLICKA;
+      if (c && ((c->kind() == Kind::Header && headerClick) || (c->kind() == Kind::StatusBar && hdr->code == NM_CLICK))) {
+        c->click();
+        result = 0;
+        return true;
+      }
       return false;
     }
     case WM_MEASUREITEM: {
@@ -259,6 +254,13 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
+      if (msg == WM_CTLCOLORSTATIC && GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kHintWindowId) {
+        HDC dc = reinterpret_cast<HDC>(wp);
+        SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
+        return true;
+      }
       if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(lp))) {
         // A radio button's own window is not a control; paint it with its group.
         (void)c;
@@ -389,7 +391,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         files.push_back(narrow(w));
       }
       DragFinish(drop);
-      if (form.acceptFiles && form.onDropFiles) form.onDropFiles(files);
+      if (form.acceptFiles() && form.onDropFiles) form.onDropFiles(files);
       return 0;
     }
     case WM_DESTROY:
@@ -424,7 +426,7 @@ Form* formOf(HWND hwnd) {
 }
 
 Win32Backend::Win32Backend(Win32Loop& loop)
-    : drag_(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)) {
+    : drag_(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)), hints_(*this) {
   g_backend = this;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                             ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -462,12 +464,7 @@ void Win32Backend::realize(Form& form) {
   form.handle = reinterpret_cast<std::uintptr_t>(hwnd);
   if (!form.mainMenu().items().empty()) raw->menuBar = std::make_unique<MenuBinding>(form.mainMenu(), true, hwnd);
   createChildren(*this, form, hwnd);
-  raw->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(raw->tooltip, TTM_SETMAXTIPWIDTH, 0, 400);
-  addTooltips(*raw, form);
-  SendMessageW(raw->tooltip, TTM_ACTIVATE, form.app().showHints, 0);
-  if (form.acceptFiles) DragAcceptFiles(hwnd, TRUE);
+  DragAcceptFiles(hwnd, form.acceptFiles());
   form.setPeer(std::move(fw));
   // The menu bar changes the client size: lay the window out once more.
   raw->changed(kChangeBounds);
@@ -475,15 +472,17 @@ void Win32Backend::realize(Form& form) {
 
 void Win32Backend::show(Form& form) {
   HWND hwnd = reinterpret_cast<HWND>(form.handle);
-  DragAcceptFiles(hwnd, form.acceptFiles);
   ShowWindow(hwnd, SW_SHOW);
   UpdateWindow(hwnd);
   if (form.isModal()) SetForegroundWindow(hwnd);
 }
 
+void Win32Backend::hintsChanged() { hints_.reset(); }
+
 void Win32Backend::hide(Form& form) { ShowWindow(reinterpret_cast<HWND>(form.handle), SW_HIDE); }
 
 void Win32Backend::destroy(Form& form) {
+  hints_.reset();
   form.setPeer(nullptr);
   form.handle = 0;
 }
@@ -544,6 +543,7 @@ void Win32Backend::popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) {
 }
 
 bool Win32Backend::preTranslate(MSG& msg) {
+  hints_.message(msg);
   if (msg.message != WM_KEYDOWN) return false;
   if (msg.wParam == VK_ESCAPE && cancelDrag(*this)) return true;
   Form* form = formOf(msg.hwnd);

@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/drag.h"
 #include "ui/form.h"
+#include "ui/win32/hints.h"
 #include "ui/win32/win32_loop.h"
 
 namespace ui::win32 {
@@ -26,6 +27,7 @@ class Win32Backend : public Backend {
   void setBusyCursor(bool busy) override;
   void bringToFront(Form& form) override;
   void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) override;
+  void hintsChanged() override;
 
   // Shows a pop-up menu at screen position (x, y); its commands go to the form.
   void popup(Form& form, MenuItem& menu, int x, int y);
@@ -46,6 +48,7 @@ class Win32Backend : public Backend {
   DragTracker drag_;
   bool busy_ = false;
   std::map<Form*, HWND> disabledOwners_;
+  HintTracker hints_;
 };
 
 // The form whose window (or child window) this is, if any.

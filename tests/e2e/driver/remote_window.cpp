@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/hints.h"
+
 namespace e2e {
 
 namespace {
@@ -182,13 +184,16 @@ void Click(HWND button) {
 
 void ChooseListItem(HWND listBox, int index) {
   const LONG_PTR style = GetWindowLongPtrW(listBox, GWL_STYLE);
-  if (style & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
-    send(listBox, LB_SETSEL, FALSE, -1);
-    send(listBox, LB_SETSEL, TRUE, index);
-    send(listBox, LB_SETCARETINDEX, index, FALSE);
-  } else {
-    send(listBox, LB_SETCURSEL, index, 0);
-  }
+  if (style & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) return ChooseListItems(listBox, {index});
+  send(listBox, LB_SETCURSEL, index, 0);
+  PostMessageW(GetParent(listBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(listBox), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(listBox));
+}
+
+void ChooseListItems(HWND listBox, const std::vector<int>& indexes) {
+  send(listBox, LB_SETSEL, FALSE, -1);
+  for (int i : indexes) send(listBox, LB_SETSEL, TRUE, i);
+  if (!indexes.empty()) send(listBox, LB_SETCARETINDEX, indexes.back(), FALSE);
   PostMessageW(GetParent(listBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(listBox), LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(listBox));
 }
@@ -226,6 +231,11 @@ void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to) {
     postMouse(from, WM_MOUSEMOVE, MK_LBUTTON,
               POINT{at.x + (to.x - at.x) * i / kSteps, at.y + (to.y - at.y) * i / kSteps});
   postMouse(from, WM_LBUTTONUP, 0, to);
+}
+
+std::wstring ShownHint(HWND top) {
+  HWND hint = GetDlgItem(top, ui::win32::kHintWindowId);
+  return hint && IsWindowVisible(hint) ? Text(hint) : L"";
 }
 
 HWND FindOpenPopupMenu(DWORD pid) {

@@ -48,6 +48,8 @@ std::optional<bool> MenuBarEnabled(HWND top);
 void Click(HWND button);                 // WM_COMMAND BN_CLICKED to the button's parent
 // Selects the item as a click would (alone, in a multi-select list) and tells the list's parent.
 void ChooseListItem(HWND listBox, int index);
+// Selects exactly these items of a multi-select list (none: clears it) and tells the list's parent.
+void ChooseListItems(HWND listBox, const std::vector<int>& indexes);
 void ChooseMenuCommand(HWND top, int id);  // WM_COMMAND with the menu ID
 void RequestClose(HWND top);              // WM_CLOSE
 
@@ -61,6 +63,8 @@ bool ListEntrySelected(HWND listBox, int index);
 void DragWithMouse(HWND from, POINT at, HWND toWindow, POINT to);
 // A left click at client point `at`.
 void ClickAt(HWND window, POINT at);
+// The hint that shows over window top, empty when none does.
+std::wstring ShownHint(HWND top);
 // The open pop-up menu of process pid, or nullptr.
 HWND FindOpenPopupMenu(DWORD pid);
 

@@ -1,6 +1,6 @@
-// Any bytes as an archive: every header is parsed, every entry decoded and
-// its CRC checked, the listing text built, and each name run through the
-// folder-escape rules.
+// Any bytes as an archive: every header (levels 0 to 3) is parsed, every
+// entry decoded by its method and its CRC checked, the listing text built,
+// and each name run through the folder-escape rules.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
