@@ -4,7 +4,6 @@
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_registry.h"
-#include "fakes/fake_system.h"
 
 namespace {
 
@@ -71,17 +70,6 @@ TEST(FakeRegistry, KeysAndNamesIgnoreCaseAndTypesStayApart) {
   EXPECT_EQ(reg.readBinary(Hive::CurrentUser, key, "MP3", 600)->size(), 600u);
   EXPECT_TRUE(reg.deleteValue(Hive::CurrentUser, key, "mp3"));
   EXPECT_FALSE(reg.deleteValue(Hive::CurrentUser, key, "mp3"));
-}
-
-TEST(FakeInstanceLink, TextOverTheAtomLimitArrivesEmpty) {
-  fakes::FakeInstanceLink link;
-  EXPECT_FALSE(link.forward("TZELCOR32ZUMIK", "/PLAY"));
-  link.windowClasses.insert("TZELCOR32ZUMIK");
-  EXPECT_TRUE(link.forward("TZELCOR32ZUMIK", std::string(255, 'a')));
-  EXPECT_TRUE(link.forward("TZELCOR32ZUMIK", std::string(256, 'a')));
-  ASSERT_EQ(link.received.size(), 2u);
-  EXPECT_EQ(link.received[0].second.size(), 255u);
-  EXPECT_EQ(link.received[1].second, "");
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ class FakeFileSystem : public platform::FileSystem {
   void addFile(const std::string& path, const std::string& bytes,
                std::uint32_t attributes = platform::kAttrArchive, platform::FileTime time = 0);
   void setAttributes(const std::string& path, std::uint32_t attributes);
-  void setWindowsFolder(const std::string& folder) { windowsFolder_ = folder; }
   // The file time every write stamps (as the system clock would).
   void setWriteTime(platform::FileTime time) { writeTime_ = time; }
 

@@ -17,11 +17,6 @@ void FakeRegistry::addKey(platform::Hive hive, const std::string& key) {
   keys_.insert(id);
 }
 
-std::size_t FakeRegistry::valueCount(platform::Hive hive, const std::string& key) const {
-  const auto it = values_.find(keyId(hive, key));
-  return it == values_.end() ? 0 : it->second.size();
-}
-
 bool FakeRegistry::keyExists(platform::Hive hive, const std::string& key) {
   return keys_.count(keyId(hive, key)) > 0;
 }

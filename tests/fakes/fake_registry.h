@@ -16,7 +16,6 @@ class FakeRegistry : public platform::Registry {
   void addKey(platform::Hive hive, const std::string& key);
   void failWrites(bool fail) { failWrites_ = fail; }
   std::vector<std::string> writtenNames;  // of every successful text write, in order
-  std::size_t valueCount(platform::Hive hive, const std::string& key) const;
 
   bool keyExists(platform::Hive hive, const std::string& key) override;
   std::optional<std::string> readString(platform::Hive hive, const std::string& key,

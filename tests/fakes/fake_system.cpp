@@ -1,7 +1,5 @@
 #include "fakes/fake_system.h"
 
-#include "base/sjis.h"
-
 namespace fakes {
 
 bool FakeInstanceLink::windowExists(const std::string& windowClass) {
@@ -10,7 +8,7 @@ bool FakeInstanceLink::windowExists(const std::string& windowClass) {
 
 bool FakeInstanceLink::forward(const std::string& windowClass, const std::string& text) {
   if (!windowExists(windowClass)) return false;
-  received.emplace_back(windowClass, base::CharCount(text) > 255 ? std::string() : text);
+  received.emplace_back(windowClass, text);
   return true;
 }
 

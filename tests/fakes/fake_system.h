@@ -45,8 +45,8 @@ class FakePower : public platform::Power {
   }
 };
 
-// Windows of the given classes "exist"; forwarded texts are recorded as the receiver would
-// see them: a text the atom table cannot hold (over 255 characters) arrives empty.
+// Windows of the given classes "exist"; forwarded texts are recorded whole, as the receiver
+// gets them by atom or, when too long for one, as a copy.
 class FakeInstanceLink : public platform::InstanceLink {
  public:
   std::set<std::string> windowClasses;

@@ -1,7 +1,6 @@
 // Folders, drives and histories: flat list, tree, drives, history panel, bulk add.
 #include "files/folders.h"
 
-#include "dialogs/mk.h"
 #include "files/file_list.h"
 #include "memory/memory_lists.h"
 #include "player_fixture.h"
@@ -10,8 +9,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct FoldersTest : PlayerTest {
-  std::vector<std::string> messages;
+struct FoldersTest : AnsweringPlayerTest {
   FoldersTest() {
     fs.addFolder("C:\\MUSIC\\JAZZ\\a");
     fs.addFolder("C:\\MUSIC\\JAZZ\\b");
@@ -21,10 +19,6 @@ struct FoldersTest : PlayerTest {
     set("CPATH", "C:\\MUSIC\\JAZZ");
     set("DirNo", "0");
     set("MEMORY", "1,1,0,1,0,0,0");  // hidden folders off, names-only off
-    application.onModalShown = [this](ui::Form& f) {
-      messages.push_back(static_cast<dialogs::TMKBox&>(f).MemoMsg.caption());
-      f.close();
-    };
   }
   files::Folders& fo() { return *window->Folders; }
   std::string folderHeader() { return window->HeaderFolder.sections().at(0); }
@@ -76,7 +70,7 @@ TEST_F(FoldersTest, VanishedFolderRecoversToTheDeepestExistingOne) {
   fs.removeFolder("C:\\MUSIC\\JAZZ\\b");
   w.ListBox1.userSelect(4);
   ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages[0], "フォルダー・エラー発生\r\nC:\\MUSIC\\JAZZ\\b\\\r\nエラーを回避してみます。");
+  EXPECT_EQ(messages[0], "フォルダー・エラー発生\nC:\\MUSIC\\JAZZ\\b\\\nエラーを回避してみます。");
   EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
 }
 
@@ -89,7 +83,7 @@ TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
   w.ComboBox2.userSelect(1);
   EXPECT_EQ(w.S.FolderPath, "D:\\SONGS");
   fo().ChangeDrive('q');
-  EXPECT_EQ(messages.back(), "ドライブ・エラー発生\r\nQ\r\n元のドライブに戻します");
+  EXPECT_EQ(messages.back(), "ドライブ・エラー発生\nQ\n元のドライブに戻します");
   EXPECT_EQ(w.S.FolderPath, "D:\\SONGS");
   w.ComboBox2.userSelect(0);
   EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
@@ -123,7 +117,7 @@ TEST_F(FoldersTest, DriveThatIsNotReadyGoesBackToTheListedFolderOrTheWindowsDriv
   // Another drive fails: the listed folder stays.
   drives.setReady('D', false);
   w.ComboBox2.userSelect(1);
-  EXPECT_EQ(messages.back(), "ドライブ・エラー発生\r\nD\r\n元のドライブに戻します");
+  EXPECT_EQ(messages.back(), "ドライブ・エラー発生\nD\n元のドライブに戻します");
   EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
   // The listed folder's own drive fails: back to the root of the Windows drive.
@@ -200,7 +194,7 @@ TEST_F(FoldersTest, BulkAddStopsAt32700Entries) {
   w.Button7.click();
   EXPECT_EQ(w.ListBox2.count(), 32700);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], "バッファーが、いっぱいです。\r\n検索を強制終了しました。");
+  EXPECT_EQ(messages[0], "バッファーが、いっぱいです。\n検索を強制終了しました。");
 }
 
 }  // namespace

@@ -174,7 +174,9 @@ TEST_F(PlayerTest, ForwardedCloseSwitchEndsTicked) {
 
 TEST_F(PlayerTest, DroppedPathsGoToTheMemoryListAndOddOnesAreIgnored) {
   auto& w = start();
-  std::vector<std::string> drops{"C:\\" + std::string(400, 'a') + ".wav", "relative.wav", "C:\\d\\one.wav"};
+  // Only drive paths of 7 to 300 characters: no network, relative, too short or empty ones.
+  std::vector<std::string> drops{"C:\\" + std::string(400, 'a') + ".wav", "relative.wav", "\\\\server\\x.wav",
+                                 "C:\\ab", "", "C:\\d\\one.wav"};
   w.FormDropFiles(drops);
   EXPECT_EQ(w.ListBox2.items(), (std::vector<std::string>{"C:\\d\\one.wav"}));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "dialogs/Mkdlg.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
@@ -17,22 +19,19 @@ struct MessageBoxTest : ::testing::Test {
   MessageBoxTest() { app.setTitle("Zelcor32"); }
 };
 
-TEST_F(MessageBoxTest, UnansweredQuestionReturnsItsDefaultWhenTheCountdownEnds) {
+TEST_F(MessageBoxTest, UnansweredBoxReturnsItsDefaultWhenTheCountdownEnds) {
   for (int def : {6, 7}) {
     const auto start = loop.nowMs();
     EXPECT_EQ(box.AskYesNoTimed("再生しますか？", def), def);
     EXPECT_EQ(loop.nowMs() - start, 10000u);
   }
-  box.TimerCount = 3;
-  const auto start = loop.nowMs();
-  EXPECT_EQ(box.ShowTimed("メッセージ", 1), 1);
-  EXPECT_EQ(loop.nowMs() - start, 3000u);
-}
-
-TEST_F(MessageBoxTest, ZeroSecondsClosesOnTheFirstTick) {
-  box.TimerCount = 0;
-  EXPECT_EQ(box.AskYesNoTimed("?", 7), 7);
-  EXPECT_EQ(loop.nowMs(), 1000u);
+  // A count of its own, and zero, which closes on the first tick.
+  for (auto [count, ms] : {std::pair{3, 3000u}, std::pair{0, 1000u}}) {
+    box.TimerCount = count;
+    const auto start = loop.nowMs();
+    EXPECT_EQ(box.ShowTimed("メッセージ", 1), 1);
+    EXPECT_EQ(loop.nowMs() - start, ms) << count;
+  }
 }
 
 TEST_F(MessageBoxTest, PausedCountdownResumesFromTheShownValue) {

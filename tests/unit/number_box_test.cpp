@@ -3,7 +3,6 @@
 
 #include <functional>
 
-#include "dialogs/mk.h"
 #include "files/file_list.h"
 #include "player_fixture.h"
 
@@ -11,45 +10,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The box tests below show 30 - 60 -> 0, 32680 + 60 -> 32700 and 3 raised to 5.
 TEST(NumberBoxRules, SpinsClampAndMinCountRaisesAllButZero) {
-  EXPECT_EQ(dialogs::SpinValue(30, -60), 0);
-  EXPECT_EQ(dialogs::SpinValue(32680, 60), 32700);
   EXPECT_EQ(dialogs::SpinValue(32699, 1), 32700);
   EXPECT_EQ(dialogs::SpinValue(32700, 10), 32700);
   EXPECT_EQ(dialogs::SpinValue(5, -10), 0);
-  EXPECT_EQ(dialogs::AcceptedValue(3, 5), 5);
   EXPECT_EQ(dialogs::AcceptedValue(0, 5), 0);
   EXPECT_EQ(dialogs::AcceptedValue(7, 5), 7);
 }
 
-// Drives the box: `onBox` acts on the number box, `answers` answer its confirmations in order.
-struct NumberBoxDriver {
-  ui::Application& app;
+struct NumberBoxTest : AnsweringPlayerTest {
   std::function<void(dialogs::TTMSETBox&)> onBox;
-  std::vector<int> answers;
-  std::vector<std::string> questions, messages;
-  void install() {
-    app.onModalShown = [this](ui::Form& f) {
-      if (f.windowClass() == "TTMSETBox") {
-        onBox(static_cast<dialogs::TTMSETBox&>(f));
-        return;
-      }
-      auto& box = static_cast<dialogs::TMKBox&>(f);
-      if (box.Btn_Yes.visible()) {
-        questions.push_back(box.MemoMsg.caption());
-        const int a = answers.empty() ? 7 : answers.front();
-        if (!answers.empty()) answers.erase(answers.begin());
-        (a == 6 ? box.Btn_Yes : box.Btn_No).click();
-      } else {
-        messages.push_back(box.MemoMsg.caption());
-        box.Btn_OK.click();
-      }
-    };
-  }
-};
-
-struct NumberBoxTest : PlayerTest {
-  NumberBoxDriver driver{application, {}, {}, {}, {}};
+  NumberBoxTest() { onOtherForm = [this](ui::Form& f) { onBox(static_cast<dialogs::TTMSETBox&>(f)); }; }
 };
 
 TEST_F(NumberBoxTest, SpinsShowTheValueWithItsUnitAndTheConfirmationAccepts) {
@@ -58,7 +30,7 @@ TEST_F(NumberBoxTest, SpinsShowTheValueWithItsUnitAndTheConfirmationAccepts) {
   dlg.TCount = 30;
   dlg.MinCount = 5;
   std::vector<std::string> shown;
-  driver.onBox = [&](dialogs::TTMSETBox& box) {
+  onBox = [&](dialogs::TTMSETBox& box) {
     shown.push_back(box.Label2.caption());
     box.SpinButton3Down.click();  // 30 - 60 -> 0
     shown.push_back(box.Label2.caption());
@@ -67,13 +39,10 @@ TEST_F(NumberBoxTest, SpinsShowTheValueWithItsUnitAndTheConfirmationAccepts) {
     box.SpinButton1Up.click();  // 3
     box.Button1.click();        // raised to 5, asked
   };
-  driver.answers = {6};
-  driver.install();
   EXPECT_EQ(dlg.Execute("ﾃｽﾄ"), 1);
   EXPECT_EQ(dlg.TCount, 5);
   EXPECT_EQ(shown, (Lines{"30個", "0個"}));
-  ASSERT_EQ(driver.questions.size(), 1u);
-  EXPECT_EQ(driver.questions[0], "ﾃｽﾄを、\r\n5個に、設定します");
+  EXPECT_EQ(messages, (Lines{"ﾃｽﾄを、\n5個に、設定します"}));
   (void)w;
 }
 
@@ -84,7 +53,7 @@ TEST_F(NumberBoxTest, NoKeepsTheBoxOpenAndCancelLeavesTheValue) {
   dlg.Msg0 = "待ち時間";
   int seen = 0;
   std::string unitShown;
-  driver.onBox = [&](dialogs::TTMSETBox& box) {
+  onBox = [&](dialogs::TTMSETBox& box) {
     box.SpinButton3Up.click();
     unitShown = box.Label2.caption();
     box.Button1.click();  // answered No: still open
@@ -92,8 +61,7 @@ TEST_F(NumberBoxTest, NoKeepsTheBoxOpenAndCancelLeavesTheValue) {
     EXPECT_EQ(box.modalResult(), ui::kResultNone);
     box.Button4.click();
   };
-  driver.answers = {7};
-  driver.install();
+  answerYes = false;
   EXPECT_EQ(dlg.Execute("x"), 3);
   EXPECT_EQ(dlg.TCount, 32680);
   EXPECT_EQ(seen, 32700);
@@ -103,12 +71,10 @@ TEST_F(NumberBoxTest, NoKeepsTheBoxOpenAndCancelLeavesTheValue) {
 TEST_F(NumberBoxTest, FolderHistoryLimitThreeKeepsTheLastThreeAndZeroRecordsNothing) {
   for (const char* f : {"C:\\A", "C:\\B", "C:\\C", "C:\\D"}) fs.addFolder(f);
   auto& w = start();
-  driver.onBox = [&](dialogs::TTMSETBox& box) {
+  onBox = [&](dialogs::TTMSETBox& box) {
     while (box.value() > 3) box.SpinButton1Down.click();
     box.Button1.click();
   };
-  driver.answers = {6};
-  driver.install();
   w.menu("FOLDERHIS").click();
   EXPECT_EQ(w.S.FolderHistoryLimit, 3);
   EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　3個 (&H)");
@@ -120,11 +86,10 @@ TEST_F(NumberBoxTest, FolderHistoryLimitThreeKeepsTheLastThreeAndZeroRecordsNoth
   EXPECT_EQ(w.ListBoxKaKo.itemIndex(), 0);
   EXPECT_EQ(w.LabelKaKo.caption(), "3ｺ");
 
-  driver.onBox = [&](dialogs::TTMSETBox& box) {
+  onBox = [&](dialogs::TTMSETBox& box) {
     box.SpinButton3Down.click();
     box.Button1.click();
   };
-  driver.answers = {6};
   w.menu("FOLDERHIS").click();
   EXPECT_EQ(w.S.FolderHistoryLimit, 0);
   EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　ＯＦＦ (&H)");
@@ -134,12 +99,10 @@ TEST_F(NumberBoxTest, FolderHistoryLimitThreeKeepsTheLastThreeAndZeroRecordsNoth
 
 TEST_F(NumberBoxTest, FileHistoryAndEndCountTakeTheirValuesAndCancelSaysSo) {
   auto& w = start();
-  driver.onBox = [&](dialogs::TTMSETBox& box) {
+  onBox = [&](dialogs::TTMSETBox& box) {
     box.SpinButton2Up.click();
     box.Button1.click();
   };
-  driver.answers = {6, 6};
-  driver.install();
   w.menu("FILEHIS").click();
   EXPECT_EQ(w.S.FileHistoryLimit, 26);
   EXPECT_EQ(w.menu("FILEHIS").caption(), "ファイルヒストリーの設定　26個 (&F)");
@@ -148,12 +111,13 @@ TEST_F(NumberBoxTest, FileHistoryAndEndCountTakeTheirValuesAndCancelSaysSo) {
   EXPECT_EQ(w.S.EndCountChoice, 11);
   EXPECT_EQ(w.menu("ME_kosu_Set").caption(), "Set 30");
   EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 Set 30 曲(&P)");
-  EXPECT_EQ(driver.questions.back(), "Set 曲数設定を、\r\n30個に、設定します");
+  EXPECT_EQ(messages.back(), "Set 曲数設定を、\n30個に、設定します");
 
-  driver.onBox = [&](dialogs::TTMSETBox& box) { box.Button4.click(); };
+  onBox = [&](dialogs::TTMSETBox& box) { box.Button4.click(); };
   w.menu("FILEHIS").click();
   EXPECT_EQ(w.S.FileHistoryLimit, 26);
-  EXPECT_EQ(driver.messages, (Lines{"中止しました。"}));
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages.back(), "中止しました。");
   EXPECT_FALSE(w.S.MenuBusy);
 }
 

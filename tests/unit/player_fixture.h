@@ -2,6 +2,7 @@
 // A player on fakes and the virtual clock: data folder C:\ZELCOR\, Windows in C:\WINDOWS\.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/DIR2SET.h"
 #include "app/Zelcoru.h"
 #include "app/settings.h"
+#include "dialogs/mk.h"
 #include "playback/playback.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_drives.h"
@@ -67,20 +69,23 @@ struct PlayerTest : ::testing::Test {
 };
 
 // A player whose message boxes are answered at once: each text is kept in messages (line ends
-// as LF), a question is answered by answerYes, any other box by OK.
+// as LF), a question is answered by answerYes, any other box by OK. Other modal forms go to
+// onOtherForm.
 struct AnsweringPlayerTest : PlayerTest {
   std::vector<std::string> messages;
   bool answerYes = true;
+  std::function<void(ui::Form&)> onOtherForm;
   AnsweringPlayerTest() {
-    application.onModalShown = [this](ui::Form&) {
-      auto* box = window->MKBoxDlg1.current();
-      std::string text = box->MemoMsg.caption();  // the memo shows line ends as CR LF
+    application.onModalShown = [this](ui::Form& f) {
+      if (f.windowClass() != "TMKBox") return onOtherForm(f);
+      auto& box = static_cast<dialogs::TMKBox&>(f);
+      std::string text = box.MemoMsg.caption();  // the memo shows line ends as CR LF
       std::erase(text, '\r');
       messages.push_back(text);
-      if (box->Btn_Yes.visible())
-        (answerYes ? box->Btn_Yes : box->Btn_No).click();
+      if (box.Btn_Yes.visible())
+        (answerYes ? box.Btn_Yes : box.Btn_No).click();
       else
-        box->Btn_OK.click();
+        box.Btn_OK.click();
     };
   }
 };

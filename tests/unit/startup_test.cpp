@@ -99,12 +99,6 @@ TEST_F(StartTest, ForwardedTextSplitsAtQuestionMarks) {
   EXPECT_EQ(app::SplitForwarded(std::string(255, 'x')).size(), 1u);
 }
 
-TEST_F(StartTest, DropsKeepOnlyDrivePathsOfAtMost300Characters) {
-  std::string longPath = "C:\\" + std::string(400, 'a');
-  auto kept = app::AcceptedDrops({"C:\\a\\b.wav", "\\\\server\\x.wav", "C:\\ab", longPath, ""});
-  EXPECT_EQ(kept, (std::vector<std::string>{"C:\\a\\b.wav"}));
-}
-
 TEST_F(StartTest, OldListsMigrateOnceAndStopAtTheFirstMissingKind) {
   fs.addFolder("C:\\Z");
   fs.addFile("C:\\Z\\ZeLC32M0.LIS", "a\r\n");

@@ -10,8 +10,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct TransferTest : PlayerTest {
-  Lines messages;
+struct TransferTest : AnsweringPlayerTest {
   TransferTest() {
     fs.addFolder("C:\\MUSIC");
     fs.addFile("C:\\MUSIC\\x.wav", "x");
@@ -24,11 +23,6 @@ struct TransferTest : PlayerTest {
     set("M_Fn", "M");
     set("CPATH", "C:\\MUSIC");
     set("MEMORY", "0,-1,0,0,0,0,0");
-    application.onModalShown = [this](ui::Form&) {
-      auto* box = window->MKBoxDlg1.current();
-      messages.push_back(box->MemoMsg.caption());
-      box->Btn_OK.click();
-    };
   }
   memory::Trash& trash() { return *window->TrashBin; }
   memory::DragDrop& drop() { return *window->Drop; }
@@ -201,7 +195,7 @@ TEST_F(TransferTest, ATransferStopsAfterTheEntryThatReachedTheLimit) {
   EXPECT_EQ(w.ListBox6.items(), (Lines{"C:\\3.wav", "C:\\4.wav"}));  // the rest stays in the trash
   EXPECT_EQ(vg().items(), (Lines{"3", "4"}));
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].substr(0, messages[0].find('\r')), "データ項目制限：32700");
+  EXPECT_EQ(messages[0].substr(0, messages[0].find('\n')), "データ項目制限：32700");
 }
 
 }  // namespace

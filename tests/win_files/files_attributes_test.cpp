@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <utility>
+
 #include "files/file_list.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/text.h"
@@ -29,27 +31,22 @@ class WinFileListTest : public ::testing::Test {
   }
 };
 
-TEST_F(WinFileListTest, TwoPatternsForOneFileListItOnceSortedIgnoringCase) {
-  make("b.wav", FILE_ATTRIBUTE_ARCHIVE);
-  make("A.WAV", FILE_ATTRIBUTE_ARCHIVE);
-  make("ソ表.wav", FILE_ATTRIBUTE_ARCHIVE);
+// One folder, every attribute word the real listing reports; a folder named like a tune.
+TEST_F(WinFileListTest, RealAttributesPassThePatternsTheMaskAndTheNorRule) {
+  const std::pair<const char*, DWORD> made[] = {
+      {"b.wav", FILE_ATTRIBUTE_ARCHIVE},   {"A.WAV", FILE_ATTRIBUTE_ARCHIVE},
+      {"ソ表.wav", FILE_ATTRIBUTE_ARCHIVE}, {"hidden.wav", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE},
+      {"ro.wav", FILE_ATTRIBUTE_READONLY}, {"normal.wav", FILE_ATTRIBUTE_NORMAL}};
+  for (auto& [name, attributes] : made) make(name, attributes);
   ASSERT_TRUE(fs.makeFolder(temp.path() + "dir.wav"));
-  EXPECT_EQ(list("*.WAV;*.wav", kDefaultMask, true), (Lines{"A.WAV", "b.wav", "ソ表.wav"}));
-}
-
-TEST_F(WinFileListTest, HiddenFileNeedsHidEvenWithNor) {
-  make("plain.wav", FILE_ATTRIBUTE_ARCHIVE);
-  make("hidden.wav", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
-  EXPECT_EQ(list("*.wav", kDefaultMask, true), (Lines{"plain.wav"}));
-  EXPECT_EQ(list("*.wav", kDefaultMask | 2, true), (Lines{"hidden.wav", "plain.wav"}));
-}
-
-TEST_F(WinFileListTest, WithoutNorAndOnlyRdOnlyReadOnlyFilesAreListed) {
-  make("ro.wav", FILE_ATTRIBUTE_READONLY);
-  make("arc.wav", FILE_ATTRIBUTE_ARCHIVE);
-  make("normal.wav", FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(list("*.wav", 1, false), (Lines{"ro.wav"}));
-  EXPECT_EQ(list("*.wav", 1, true), (Lines{"arc.wav", "normal.wav", "ro.wav"}));
+  const struct { const char* patterns; int mask; bool normal; Lines listed; } cases[] = {
+      // Two patterns for one file list it once, sorted ignoring case; a hidden file needs hid.
+      {"*.WAV;*.wav", kDefaultMask, true, {"A.WAV", "b.wav", "normal.wav", "ro.wav", "ソ表.wav"}},
+      {"*.wav", kDefaultMask | 2, true, {"A.WAV", "b.wav", "hidden.wav", "normal.wav", "ro.wav", "ソ表.wav"}},
+      // Without nor and only rd, only the read-only file.
+      {"*.wav", 1, false, {"ro.wav"}},
+  };
+  for (auto& c : cases) EXPECT_EQ(list(c.patterns, c.mask, c.normal), c.listed) << c.patterns << " mask " << c.mask;
 }
 
 }  // namespace

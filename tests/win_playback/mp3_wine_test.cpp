@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,29 +17,22 @@
 #include "platform/win32/mci_win32.h"
 #include "platform/win32/media_player_win32.h"
 #include "playback/playback.h"
+#include "temp_folder.h"
+#include "test_signals.h"
 
 namespace {
 
-// A 44.1 kHz stereo tone as plain MPEG frames (the data chunk of the encoder's RIFF image).
-std::string MakeMp3(int ms) {
-  const std::uint32_t rate = 44100, frames = rate * static_cast<std::uint32_t>(ms) / 1000;
-  std::vector<std::uint8_t> wav;
-  auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav.push_back((v >> (8 * i)) & 0xFF); };
-  auto u16 = [&](std::uint16_t v) { wav.push_back(v & 0xFF); wav.push_back(v >> 8); };
-  auto tag = [&](const char* t) { wav.insert(wav.end(), t, t + 4); };
-  tag("RIFF"); u32(36 + frames * 4); tag("WAVE");
-  tag("fmt "); u32(16); u16(1); u16(2); u32(rate); u32(rate * 4); u16(4); u16(16);
-  tag("data"); u32(frames * 4);
-  for (std::uint32_t i = 0; i < frames; ++i) {
-    const auto s = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / rate));
-    u16(static_cast<std::uint16_t>(s)); u16(static_cast<std::uint16_t>(s));
-  }
+// A 44.1 kHz stereo tone, alike in both channels, as plain MPEG frames (the data chunk of the
+// encoder's RIFF image).
+std::string MakeMp3(double seconds) {
+  namespace sig = zelcor::mp3::testing;
   std::vector<std::uint8_t> riff;
+  const auto tone = sig::Sine(44100, 1, seconds, 440, 0.25)[0];
+  const auto wav = sig::WavImage({tone, tone}, 44100);
   if (!zelcor::mp3::EncodeWavImage(wav, zelcor::mp3::DefaultTargetFormat(), &riff).empty()) return {};
   const std::string image(riff.begin(), riff.end());
   const auto data = image.find("data", 12);
-  if (data == std::string::npos) return {};
-  return image.substr(data + 8);
+  return data == std::string::npos ? std::string() : image.substr(data + 8);
 }
 
 class OpenRecordingMci : public platform::Mci {
@@ -53,30 +45,21 @@ class OpenRecordingMci : public platform::Mci {
   }
 };
 
-std::string tempFolder() {
-  wchar_t buf[MAX_PATH];
-  GetTempPathW(MAX_PATH, buf);
-  std::wstring w = std::wstring(buf) + L"zelcor_mp3_" + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(w.c_str(), nullptr);
-  return std::string(w.begin(), w.end()) + "\\";
-}
-
 struct WineMp3Test : ::testing::Test {
-  const std::string data = tempFolder();
-  const std::string tune = data + "tone.mp3";
+  wintest::TempFolder temp{"zelcor_mp3"};
+  const std::string tune = temp.path() + "tone.mp3";
   OpenRecordingMci mci;
-  wintest::HostedPlayer host{data, mci, mci.real};
+  wintest::HostedPlayer host{temp.path(), mci, mci.real};
   platform::win32::Win32FileSystem& fs = host.fs;
   fakes::FakeRegistry& reg = host.reg;
   std::unique_ptr<platform::win32::Win32MediaPlayer> component = platform::win32::Win32MediaPlayer::Create();
   std::unique_ptr<app::TZELCOR32ZUMIK>& window = host.window;
 
   void SetUp() override {
-    const std::string mp3 = MakeMp3(1500);
+    const std::string mp3 = MakeMp3(1.5);
     ASSERT_GT(mp3.size(), 1000u);
     ASSERT_TRUE(fs.writeAtomic(tune, mp3));
   }
-  void TearDown() override { DeleteFileW(std::wstring(tune.begin(), tune.end()).c_str()); }
 
   void startAndPlay() {
     ASSERT_TRUE(host.start(component.get()));
