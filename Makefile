@@ -42,6 +42,7 @@ run: setup build-win64
 
 screenshot: setup build-win64
 	bash scripts/screenshot.sh docs/main-window.png
+	bash scripts/screenshot.sh docs/folder-chooser.png chooser
 
 bench: build
 	bash bench/run-all.sh

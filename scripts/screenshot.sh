@@ -1,13 +1,43 @@
 #!/bin/bash
-# Takes a picture of the real main window under Wine (virtual desktop, so it has its frame),
-# a few seconds into playing the demo folder.
-# $1: the PNG to write.
+# Takes a picture of the real player under Wine.
+#   screenshot.sh OUT.png           the main window (virtual desktop, so it has its frame), a few
+#                                   seconds into playing the demo folder
+#   screenshot.sh OUT.png chooser   the folder chooser: the player starts without an extraction
+#                                   folder, so it asks for one; the driver types a folder of tunes
+#                                   with Japanese names into that dialog and presses "参照"
+# The chooser is read from its own X window: on an X server without a window manager, Wine 8
+# leaves a window shown over another window of the same program black in a capture of the
+# whole screen, while the window itself holds what Wine drew.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 out=$(realpath -m "$1")
 mkdir -p "$(dirname "$out")"
 exe_dir="$here/../build/win64"
 export ZELCOR_WINE_ROOT=${ZELCOR_WINE_ROOT:-/tmp/zelcor-wine-shot}
+if [ "$2" = chooser ]; then
+  bash "$here/wine-session.sh" run bash -c "
+    source '$here/player-env.sh' '$exe_dir'
+    wine reg delete 'HKCU\\Software\\Wine\\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+    wine reg delete 'HKCU\\Software\\ZUMIK SOFT32\\ZELCOR32' /v TEMPLZH /f >/dev/null 2>&1
+    tunes=\"\$WINEPREFIX/drive_c/音楽\"
+    python3 '$here/make_demo_tunes.py' \"\$tunes/童謡\"
+    mkdir -p \"\$tunes/クラシック\" \"\$tunes/ゲーム音楽\"
+    cp \"\$tunes/童謡/デモ曲3 さくら.wav\" \"\$tunes/童謡/春の小川.wav\"
+    driver='$exe_dir/tests/e2e/driver/e2e_driver.exe'
+    wine '$exe_dir/zelcor32.exe' >/dev/null 2>&1 &
+    wine \"\$driver\" wait-window TDIR2SETForm 30000 >/dev/null 2>&1
+    wine \"\$driver\" type TDIR2SETForm 105 'C:\\音楽\\童謡' >/dev/null 2>&1
+    wine \"\$driver\" click TDIR2SETForm 107 >/dev/null 2>&1
+    wine \"\$driver\" wait-window TDIR2VIEWForm 30000 >/dev/null 2>&1
+    id=\$(xwininfo -root -tree | grep -F 'フォルダーの参照\"' | awk '{print \$1}' | head -1)
+    # Long enough for a hint that shows under the resting pointer to go again.
+    sleep \${ZELCOR_SHOT_WAIT:-7}
+    xwd -id \"\$id\" -silent | convert xwd:- '$out'
+    wineserver -k || true
+  "
+  echo "screenshot: $out"
+  exit 0
+fi
 export ZELCOR_VIRTUAL_DESKTOP=800x600
 bash "$here/wine-session.sh" run bash -c "
   source '$here/player-env.sh' '$exe_dir'

@@ -21,7 +21,7 @@ constexpr DWORD kWaitMs = 30000;
 // The folder-setting dialog's and the chooser's controls.
 enum : int {
   kSettingEdit = 105, kSettingBrowse = 107, kSettingSet = 109,
-  kChooserEdit = 208, kChooserNewFolder = 211, kChooserSet = 1,
+  kChooserFiles = 205, kChooserEdit = 208, kChooserNewFolder = 211, kChooserSet = 1,
   kInputEdit = 101, kInputRegister = 1,
   kBoxOk = 1, kBoxYes = 6,
 };
@@ -56,6 +56,7 @@ TEST_F(FolderChooser, NewFolderFromBrowseBecomesTheExtractionFolderAfterARestart
   SettingsKey::set(L"Version", L"20");
   SettingsKey::set(L"SND_DIR", folder->makeFolder(L"mp3"));
   const std::wstring lzh = folder->makeFolder(L"lzh");
+  folder->writeFile(L"lzh\\曲.lzh", std::string(1234, 'x'));
   auto player = start();
   HWND setting = WaitForTopWindow(kFolderDialogClass, player->id(), kWaitMs);
   ASSERT_NE(setting, nullptr);
@@ -64,6 +65,12 @@ TEST_F(FolderChooser, NewFolderFromBrowseBecomesTheExtractionFolderAfterARestart
   ASSERT_NE(chooser, nullptr);
   HWND field = Part(chooser, kChooserEdit);
   EXPECT_TRUE(WaitUntil([&] { return Text(field) == lzh; }, kWaitMs)) << testing::PrintToString(Text(field));
+  // Every column of the file reaches the window, not only its name.
+  HWND files = Part(chooser, kChooserFiles);
+  EXPECT_TRUE(WaitUntil([&] { return ListViewText(files, player->handle(), 0, 0) == L"曲.lzh"; }, kWaitMs));
+  EXPECT_NE(ListViewText(files, player->handle(), 0, 1).find(L"1,234"), std::wstring::npos)
+      << testing::PrintToString(ListViewText(files, player->handle(), 0, 1));
+  EXPECT_EQ(ListViewText(files, player->handle(), 0, 2), L"LZH");
 
   Click(Part(chooser, kChooserNewFolder));
   HWND input = WaitForTopWindow(L"TSNBox", player->id(), kWaitMs);

@@ -30,21 +30,6 @@ HFONT styledFont(Win32Backend& backend, bool italic, bool struckOut, bool bold) 
 
 }  // namespace
 
-void applyListViewColumns(Win32Backend& backend, HWND hwnd, const ListView& list) {
-  while (SendMessageW(hwnd, LVM_DELETECOLUMN, 0, 0)) {
-  }
-  for (int i = 0; i < static_cast<int>(list.columns().size()); ++i) {
-    const auto& c = list.columns()[i];
-    std::wstring text = widen(c.caption);
-    LVCOLUMNW col{};
-    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    col.fmt = c.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    col.cx = scaled(backend, c.width);
-    col.pszText = text.data();
-    SendMessageW(hwnd, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
-  }
-}
-
 void applyListViewRows(HWND hwnd, const ListView& list) {
   SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
   SendMessageW(hwnd, LVM_DELETEALLITEMS, 0, 0);
@@ -72,6 +57,30 @@ void applyListViewSelection(HWND hwnd, const ListView& list) {
   state.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageW(hwnd, LVM_SETITEMSTATE, list.selected(), reinterpret_cast<LPARAM>(&state));
   SendMessageW(hwnd, LVM_ENSUREVISIBLE, list.selected(), FALSE);
+}
+
+void applyListViewColumns(Win32Backend& backend, HWND hwnd, const ListView& list) {
+  // Columns are changed in place: a column deleted and made again loses the rows' texts in it,
+  // and the file list's caption changes with every refresh.
+  HWND header = reinterpret_cast<HWND>(SendMessageW(hwnd, LVM_GETHEADER, 0, 0));
+  const int had = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  const int want = static_cast<int>(list.columns().size());
+  for (int i = had; i > want; --i) SendMessageW(hwnd, LVM_DELETECOLUMN, i - 1, 0);
+  for (int i = 0; i < want; ++i) {
+    const auto& c = list.columns()[i];
+    std::wstring text = widen(c.caption);
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    col.fmt = c.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    col.cx = scaled(backend, c.width);
+    col.pszText = text.data();
+    SendMessageW(hwnd, i < had ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
+  }
+  // A new column starts empty: the rows fill it.
+  if (want > had && list.count() > 0) {
+    applyListViewRows(hwnd, list);
+    applyListViewSelection(hwnd, list);
+  }
 }
 
 bool listViewNotify(Win32Backend& backend, ListView& list, bool peerWriting, NMHDR* hdr, LRESULT& result) {

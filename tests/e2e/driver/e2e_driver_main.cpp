@@ -1,6 +1,8 @@
 // Command-line access to the driver, for scripts:
 //   e2e_driver measure-start          start a prepared player once; print time to usable and memory
 //   e2e_driver wait-window CLASS [ms] exit 0 once a top-level window of CLASS exists
+//   e2e_driver click CLASS ID        click the button ID of the top-level window of CLASS
+//   e2e_driver type CLASS ID TEXT    put TEXT into the edit ID of that window
 //   e2e_driver list-box ID            print the items of a list box of the running main window
 //   e2e_driver close                  close the running main window
 //   e2e_driver state                  print what makes the running main window usable or not
@@ -202,6 +204,15 @@ int wmain(int argc, wchar_t** argv) {
       const DWORD ms = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 5000;
       return e2e::WaitForTopWindow(argv[2], 0, ms) ? 0 : 1;
     }
+    if ((cmd == L"click" && argc > 3) || (cmd == L"type" && argc > 4)) {
+      HWND top = e2e::WaitForTopWindow(argv[2], 0, 5000);
+      HWND control = top ? e2e::FindControl(top, _wtoi(argv[3])) : nullptr;
+      if (!control) return 1;
+      if (cmd == L"click") e2e::Click(control);
+      else SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG,
+                               e2e::kSendTimeoutMs, nullptr);
+      return 0;
+    }
     if (cmd == L"list-box" && argc > 2) {
       HWND box = runningMain() ? e2e::FindControl(runningMain(), _wtoi(argv[2])) : nullptr;
       if (!box) return 1;
@@ -228,6 +239,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | list-box ID | state | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | list-box ID | state | close\n");
   return 2;
 }

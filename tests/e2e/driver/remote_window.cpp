@@ -150,18 +150,30 @@ std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel) {
   return remote.text(0, len);
 }
 
-std::wstring HeaderText(HWND header, HANDLE process, int section) {
+// A text asked for through an item structure that points to its buffer (header sections, list
+// view cells): the item and the text both live in the player's memory.
+template <class Item>
+std::wstring ItemText(HWND window, HANDLE process, UINT msg, WPARAM index, Item item) {
   constexpr std::size_t kChars = 260;
-  // The item and the text it points to both live in the player's memory.
-  RemoteMemory remote(process, sizeof(HDITEMW) + kChars * sizeof(wchar_t));
+  RemoteMemory remote(process, sizeof(Item) + kChars * sizeof(wchar_t));
   if (!remote) return L"";
-  HDITEMW item{};
-  item.mask = HDI_TEXT;
-  item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.at()) + sizeof(HDITEMW));
+  item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.at()) + sizeof(Item));
   item.cchTextMax = kChars;
   if (!remote.write(&item, sizeof item)) return L"";
-  if (send(header, HDM_GETITEMW, section, reinterpret_cast<LPARAM>(remote.at())) <= 0) return L"";
-  return remote.text(sizeof(HDITEMW), kChars - 1);
+  if (send(window, msg, index, reinterpret_cast<LPARAM>(remote.at())) <= 0) return L"";
+  return remote.text(sizeof(Item), kChars - 1);
+}
+
+std::wstring HeaderText(HWND header, HANDLE process, int section) {
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  return ItemText(header, process, HDM_GETITEMW, section, item);
+}
+
+std::wstring ListViewText(HWND listView, HANDLE process, int row, int column) {
+  LVITEMW item{};
+  item.iSubItem = column;
+  return ItemText(listView, process, LVM_GETITEMTEXTW, row, item);
 }
 
 std::optional<bool> MenuBarEnabled(HWND top) {

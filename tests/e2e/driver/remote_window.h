@@ -40,6 +40,8 @@ bool IsChecked(HWND button);
 std::wstring StatusBarText(HWND statusBar, HANDLE process, int panel);
 // A header control's section text; process as above.
 std::wstring HeaderText(HWND header, HANDLE process, int section);
+// The text of a list view cell (column 0: the row's own text); process as above.
+std::wstring ListViewText(HWND listView, HANDLE process, int row, int column);
 // Whether every item of the window's menu bar is enabled; nothing when the menu cannot be read
 // from another process (Wine 8 keeps menus per process: GetMenuItemCount there fails).
 std::optional<bool> MenuBarEnabled(HWND top);
