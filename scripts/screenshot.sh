@@ -39,7 +39,9 @@ if [ "$2" = chooser ]; then
   exit 0
 fi
 export ZELCOR_VIRTUAL_DESKTOP=800x600
+# The demo tunes sit on the prefix's own C: drive, so the picture shows a Windows folder tree.
 bash "$here/wine-session.sh" run bash -c "
+  export ZELCOR_DEMO_DIR=\"\$WINEPREFIX/drive_c/音楽/デモ\"
   source '$here/player-env.sh' '$exe_dir'
   wine '$exe_dir/zelcor32.exe' /PLAY >/dev/null 2>&1 &
   sleep \${ZELCOR_SHOT_WAIT:-7}

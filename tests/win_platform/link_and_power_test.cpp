@@ -59,7 +59,7 @@ TEST_F(InstanceLinkTest, TextTooLongForAnAtomArrivesAsACopyAndEmptyTextAsAtomZer
   ASSERT_TRUE(link.forward("TZelcorLinkTest", std::string(255, 'a')));
   EXPECT_EQ(g_received, std::wstring(255, L'a'));
   std::string files;
-  for (int i = 0; i < 20; ++i) files += "C:\\表\\曲ソ" + std::to_string(i) + ".wav?";
+  for (int i = 0; i < 20; ++i) files.append("C:\\表\\曲ソ").append(std::to_string(i)).append(".wav?");
   ASSERT_TRUE(link.forward("TZelcorLinkTest", files));
   EXPECT_EQ(g_received, L"<copy>" + platform::win32::ToWide(files));
   ASSERT_TRUE(link.forward("TZelcorLinkTest", ""));
