@@ -35,7 +35,8 @@ TEST_F(StartBranch, SetupRegistersTheDeletedVersionAndStartsThePlayer) {
   HWND start = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (start = FindControl(setup, setup_ids::ButtonStart)) != nullptr; }, 3000));
   Click(start);
-  HWND main = WaitForTopWindow(kMainWindowClass, player.id(), 10000);
+  // Usable, not only shown: a close during start-up would end on the start-up error's countdown.
+  HWND main = WaitForUsableMainWindow(player.id(), 10000);
   ASSERT_NE(main, nullptr) << "the player did not start";
   EXPECT_EQ(SettingsKey::get(L"Version"), std::optional<std::wstring>(L"20"));
   EXPECT_TRUE(WaitUntil([&] { return FindTopWindow(kSetupWindowClass, player.id()) == nullptr; }, 3000));
