@@ -230,6 +230,8 @@ void TZELCOR32ZUMIK::buildControls() {
   ListBox8.setVisible(false);
   ListBox8.multiSelect = true;
   captionHint(Button7, "一括登録");
+  // "検索中" takes "一括登録"'s place while a bulk add runs (the folder subsystem shows it).
+  add<ui::Button>(&PanelMemory, "Button12", ids::Button12);
   captionHint(Button11, "閉じる", "メモリー・ﾓｰﾄﾞを終了する");
   Button11.setVisible(false);
   captionHint(Button_JK, "タイマー");

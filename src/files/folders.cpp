@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "app/Zelcoru.h"
-#include "app/control_ids.h"
 #include "base/line_file.h"
 #include "base/path.h"
 #include "base/sjis.h"
@@ -50,7 +49,7 @@ void RecordDriveFolder(std::vector<std::string>& list, const std::string& path) 
 }
 
 Folders::Folders(app::TZELCOR32ZUMIK& w)
-    : Button12(w.add<ui::Button>(&w.PanelMemory, "Button12", ids::Button12)),
+    : Button12(static_cast<ui::Button&>(*w.findControl("Button12"))),
       PanelDriveSearch(w.add<ui::Panel>(&w.PanelFF, "PanelDriveSearch", 0)),
       w_(w) {
   Button12.setCaption("検索中");
