@@ -83,7 +83,7 @@ int BulkAddBench(const std::string& root, const std::string& sub, int reps) {
     bare.push_back(Ms([&] { files = bench::BareCountTree(native); }));
     w.ListBox2.clear();
     w.Memory->ListBoxVM.clear();
-    w.S.FolderPath = tree;
+    w.S.settings.folderPath = tree;
     bulk.push_back(Ms([&] { w.Folders->BulkRegister(); }));
     if (w.ListBox2.count() != files)
       Fail("added " + std::to_string(w.ListBox2.count()) + " of " + std::to_string(files));
@@ -111,7 +111,7 @@ void FillMemory(app::TZELCOR32ZUMIK& w) {
 int MemoryBench(const std::string& root, int reps) {
   BenchPlayer p(root);
   auto& w = *p.window;
-  w.S.CurrentMemory = "BENCH";
+  w.S.settings.currentMemory = "BENCH";
   FillMemory(w);
   const char* exts[] = {".LIM", ".LIV", ".LIR"};
   auto file = [&](const char* name, int f) { return bench::NativePath(root, std::string("data/") + name + exts[f]); };

@@ -154,8 +154,8 @@ PlayerRun RunThePlayer(const std::string& data, const std::vector<std::string>& 
   host.playFolder(names);
   bool runStarted = false;
   host.runFor(20000 + names.size() * 5000, [&] {
-    runStarted = runStarted || window.S.PlayRunActive;
-    return runStarted && !window.S.PlayRunActive;
+    runStarted = runStarted || window.S.run.PlayRunActive;
+    return runStarted && !window.S.run.PlayRunActive;
   });
   Analyse(mci, notify, t4, t2, t11, run);
   run.timer4 = window.Timer4.interval();

@@ -7,18 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/shared_state.h"
-#include "app/subsystem.h"
+#include "core/settings.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "core/subsystem.h"
 #include "dialogs/Mkdlg.h"
 #include "dialogs/TmSETdlg.h"
-#include "platform/clock.h"
-#include "platform/drives.h"
-#include "platform/file_system.h"
-#include "platform/mci.h"
-#include "platform/registry.h"
-#include "platform/shell_namespace.h"
-#include "platform/system.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
@@ -42,17 +36,11 @@ namespace app {
 
 class MemoryHistorySink;
 
-struct Services {
-  platform::Registry& reg;
-  platform::FileSystem& fs;
-  platform::Clock& clock;
-  platform::Shell& shell;
-  platform::Power& power;
-  platform::InstanceLink& link;
-  platform::ShellNamespace& shellNs;
-  platform::Mci& mci;
-  platform::Drives& drives;
-};
+// The shared pieces every subsystem takes, under the names the window has always used.
+using core::Services;
+using core::Settings;
+using core::SharedState;
+using core::Subsystem;
 
 extern const char kWindowTitle[];  // "Zelcor32 B-G-M"
 extern const char kAppTitle[];     // "Zelcor32"
@@ -117,6 +105,11 @@ class TZELCOR32ZUMIK : public ui::Form {
   void RefreshEndCount();
   void ShowPanel(ui::Panel& panel, bool on);
 
+  // Menu flags: each check mark shows a setting; a toggle writes the setting and redraws it.
+  bool& flagOf(const std::string& menuName);
+  void setFlag(const char* menuName, bool on);
+  void flip(ui::MenuItem& item);
+  void drawMenuChecks();
   // Settings between the registry form and the controls.
   void ApplySettings(const Settings& s);
   Settings CollectSettings();

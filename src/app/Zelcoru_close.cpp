@@ -7,26 +7,26 @@ namespace app {
 
 void TZELCOR32ZUMIK::FormCloseQuery(bool& canClose) {
   canClose = true;
-  if (S.ClosingGuard) return;
-  S.ClosingGuard = true;
+  if (S.run.ClosingGuard) return;
+  S.run.ClosingGuard = true;
   app().setBusyCursor(true);
-  S.StopRequested = true;
-  S.CloseRequested = true;
+  S.run.StopRequested = true;
+  S.run.CloseRequested = true;
   app().processMessages();
   setAcceptFiles(false);
-  if (S.InitDone != 99) {
+  if (S.run.InitDone != 99) {
     // Start-up never finished: nothing is saved. The box counts down, so an unattended
     // close is not held up.
     MKBoxDlg1.ShowTimed(S.InitErrorPrefix + "メモリーが確保できませんでした。\n強制終了します。", 1);
     app().setBusyCursor(false);
     return;
   }
-  if (S.BusyBatch || S.BusyArchive || S.BusyBulkAdd) {
+  if (S.run.BusyBatch || S.run.BusyArchive || S.run.BusyBulkAdd) {
     Sv.shell.beepExclamation();
     canClose = false;
     app().setBusyCursor(false);
-    S.ClosingGuard = false;
-    S.CloseRequested = false;
+    S.run.ClosingGuard = false;
+    S.run.CloseRequested = false;
     setAcceptFiles(true);
     return;
   }
@@ -38,13 +38,13 @@ void TZELCOR32ZUMIK::FormCloseQuery(bool& canClose) {
   app().processMessages();
   cleanWorkingFolders();
   app().processMessages();
-  if (S.CloseAfterPlay && menu("ME_AUTO_OFF_WIN").checked()) ShutdownWindows();
+  if (S.run.CloseAfterPlay && S.settings.endWin) ShutdownWindows();
 }
 
 void TZELCOR32ZUMIK::stopEverything() {
-  S.BulkAddStop = true;
+  S.run.BulkAddStop = true;
   app().processMessages();
-  S.StopRequested = true;
+  S.run.StopRequested = true;
   Button5.click();
   for (Subsystem* s : subsystems_) {
     try {
@@ -53,7 +53,7 @@ void TZELCOR32ZUMIK::stopEverything() {
     }
     app().processMessages();
   }
-  S.ShutDown = true;
+  S.run.ShutDown = true;
   for (ui::Timer* t : {&Timer2, &Timer3, &Timer4, &Timer5, &Timer11, &TimerCD_LOOP, &TimerSEEK, &TimerPlayStart,
                        &Timer_MP3_LOOP}) {
     t->setInterval(0);
@@ -71,7 +71,7 @@ void TZELCOR32ZUMIK::saveAll() {
     }
   };
   step([this] {
-    if (!menu("K8").checked() || S.LastExtractedFile.empty()) return;
+    if (!S.settings.deleteExtracted || S.LastExtractedFile.empty()) return;
     for (int tries = 0; tries < 10 && Sv.fs.fileExists(S.LastExtractedFile); ++tries)
       Sv.fs.removeFile(S.LastExtractedFile);
     S.LastExtractedFile.clear();
@@ -83,7 +83,7 @@ void TZELCOR32ZUMIK::saveAll() {
     const std::string file = ScheduleFileName();
     if (!file.empty()) base::SaveLines(Sv.fs, S.DataFolder + file, ListBox_JK.items());
   });
-  if (!WriteSettings(Sv.reg, CollectSettings()))
+  if (!core::WriteSettings(Sv.reg, CollectSettings()))
     MKBoxDlg1.ShowTimed("データ格納処理に失敗しました・・・", 1);
 }
 
@@ -94,9 +94,9 @@ void TZELCOR32ZUMIK::cleanWorkingFolders() {
 
 void TZELCOR32ZUMIK::EndSession() {
   // Windows is ending the session: keep the lists and settings, ask nothing.
-  if (S.InitDone != 99 || S.ClosingGuard) return;
-  S.ClosingGuard = true;
-  S.CloseRequested = true;
+  if (S.run.InitDone != 99 || S.run.ClosingGuard) return;
+  S.run.ClosingGuard = true;
+  S.run.CloseRequested = true;
   stopEverything();
   saveAll();
   cleanWorkingFolders();

@@ -326,7 +326,7 @@ void TZELCOR32ZUMIK::buildControls() {
   ComboBox_TM_Mode.setBounds(4, 4, 70, 22);
   ComboBox_TM_SUB.setBounds(78, 4, 120, 22);
   extra<ui::Button>(*this, &Panel_JK, "Btn_DAY_HENSHU", ids::Btn_DAY_HENSHU, "編集").setBounds(202, 3, 44, 24);
-  Label_JK_MODE.setCaption(kStoppedCaption);
+  Label_JK_MODE.setCaption(core::kStoppedCaption);
   Label_JK_MODE.setBounds(4, 30, 60, 16);
   Label_JK_TM.setBounds(70, 30, 120, 16);
   Label_JK_KOSU.setBounds(196, 30, 50, 16);

@@ -148,7 +148,7 @@ void TZELCOR32ZUMIK::buildMenus() {
   menu("MHELP_VERCUT").onClick = [this] { MHELP_VERCUTClick(); };
   menu("MEXIT").onClick = [this] { Button6Click(); };
   menu("help2").onClick = [this] {
-    MKBoxDlg1.ShowMessage(std::string(kWindowTitle) + "\nバージョン " + std::to_string(kBuildVersion) +
+    MKBoxDlg1.ShowMessage(std::string(kWindowTitle) + "\nバージョン " + std::to_string(core::kBuildVersion) +
                           "\nフォルダーやメモリーの曲を、次々に自動演奏するＢＧＭプレーヤーです。");
   };
   menu("ME_AUTO_OFF").onClick = [this] { ME_AUTO_OFFClick(); };
@@ -181,14 +181,11 @@ void TZELCOR32ZUMIK::ShowPanel(ui::Panel& panel, bool on) {
 
 void TZELCOR32ZUMIK::Start1Click(ui::MenuItem& item) {
   // Ignored while another menu command or the settings restore runs.
-  if (S.MenuBusy || S.RestoringSettings) return;
-  item.setChecked(!item.checked());
+  if (S.run.MenuBusy || S.run.RestoringSettings) return;
+  flip(item);
 }
 
-void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) {
-  item.setChecked(!item.checked());
-  if (item.name() == "MO_MP3") S.UseMediaPlayerForMp3 = !item.checked();
-}
+void TZELCOR32ZUMIK::ToggleClick(ui::MenuItem& item) { flip(item); }
 
 void TZELCOR32ZUMIK::HELP_MOKUJIClick() {
   const std::string problem = tools::OpenHelp(Sv.fs, Sv.shell, S.DataFolder);
@@ -196,20 +193,18 @@ void TZELCOR32ZUMIK::HELP_MOKUJIClick() {
 }
 
 void TZELCOR32ZUMIK::help3Click() {
-  ui::MenuItem& item = menu("help3");
-  item.setChecked(!item.checked());
-  app().setShowHints(item.checked());
+  flip(menu("help3"));
+  app().setShowHints(S.settings.miniHelp);
 }
 
 void TZELCOR32ZUMIK::BackColorClick() {
-  ui::MenuItem& item = menu("BackColor");
-  item.setChecked(!item.checked());
+  flip(menu("BackColor"));
   applyColours();
 }
 
 void TZELCOR32ZUMIK::applyColours() {
   // Standard colours, or the player's own soft blue-grey face.
-  const bool standard = menu("BackColor").checked();
+  const bool standard = S.settings.standardColours;
   setColor(standard ? ui::kParentColor : 0xE8D8C8u);
 }
 
@@ -220,18 +215,18 @@ void TZELCOR32ZUMIK::MHELP_VERCUTClick() {
       "バージョン番号を削除してもよろしいですか？？？",
       6);
   if (answer == 6) {
-    Sv.reg.writeString(platform::Hive::CurrentUser, kSettingsKey, "Version", "");
+    Sv.reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "Version", "");
   } else {
     MKBoxDlg1.ShowTimed("バージョン番号削除を中止しました・・・", 1);
   }
 }
 
 void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
-  if (S.MenuBusy) return;
-  item.setChecked(!item.checked());
-  S.MenuBusy = true;
+  if (S.run.MenuBusy) return;
+  flip(item);
+  S.run.MenuBusy = true;
   app().processMessages();
-  const bool namesOnly = menu("SSN").checked();
+  const bool namesOnly = S.settings.namesOnly;
   auto mirrorTag = [](ui::ItemList& from, ui::ItemList& to) {
     to.tag = from.tag < to.count() ? from.tag : -1;
     to.setItemIndex(to.tag);
@@ -252,7 +247,7 @@ void TZELCOR32ZUMIK::SSNClick(ui::MenuItem& item) {
     mirrorTag(ListBox8, ListBox2);
     mirrorTag(ListBox9, ListBox6);
   }
-  S.MenuBusy = false;
+  S.run.MenuBusy = false;
 }
 
 void TZELCOR32ZUMIK::Button9Click() {
@@ -262,13 +257,13 @@ void TZELCOR32ZUMIK::Button9Click() {
   PanelMemory.setVisible(true);
   Button9.setVisible(false);
   Button11.setVisible(true);
-  const bool namesOnly = menu("SSN").checked();
+  const bool namesOnly = S.settings.namesOnly;
   ListBox2.setVisible(!namesOnly);
   ListBox8.setVisible(namesOnly);
   ListBox6.setVisible(!namesOnly);
   ListBox9.setVisible(namesOnly);
   // Start-up builds the names-only lists itself once the memory is loaded.
-  if (namesOnly && !S.RestoringSettings) {
+  if (namesOnly && !S.run.RestoringSettings) {
     Memory->RefreshNamesOnly();
     Memory->RefreshTrashNames();
   }
@@ -286,8 +281,8 @@ void TZELCOR32ZUMIK::Button11Click() {
 }
 
 void TZELCOR32ZUMIK::Button6Click() {
-  S.StopRequested = true;
-  if (!S.ShutDown) close();
+  S.run.StopRequested = true;
+  if (!S.run.ShutDown) close();
 }
 
 }  // namespace app

@@ -1,4 +1,6 @@
 // Settings between their stored form and the window's controls and state.
+#include <stdexcept>
+
 #include "app/Zelcoru.h"
 #include "files/file_list.h"
 
@@ -8,12 +10,45 @@ namespace {
 // Attribute bits of the boxes rd, sys, hid, arc; "nor" adds nothing.
 constexpr int kAttributeBits[] = {1, 4, 2, 32, 0};
 
+// Each menu check mark and the setting it shows.
+struct MenuFlag {
+  const char* menu;
+  bool Settings::*flag;
+};
+constexpr MenuFlag kMenuFlags[] = {
+    {"SAISEIBAR", &Settings::saiseiBar},         {"MO_MP3", &Settings::mp3WithoutPlayer},
+    {"PLZH5", &Settings::lzhCopy},               {"help3", &Settings::miniHelp},
+    {"BackColor", &Settings::standardColours},   {"RND_RESET", &Settings::randomReset},
+    {"AUTO_VOL", &Settings::autoVolume},         {"LZH_VOUT", &Settings::showExtractWindow},
+    {"ME_AUTO_OFF", &Settings::endClose},        {"ME_AUTO_OFF_WIN", &Settings::endWin},
+    {"ME_AUTO_OFF_SAVE", &Settings::endCloseSave}, {"ME_AUTO_OFF_WIN_SAVE", &Settings::endWinSave},
+    {"M_CD_NAME", &Settings::cdTrackNames},      {"K6", &Settings::showHiddenFolders},
+    {"SSN", &Settings::namesOnly},               {"Start1", &Settings::playAtStart},
+    {"Start2", &Settings::startInTray},          {"KC", &Settings::followExtensionsInPlay},
+    {"K7", &Settings::extractMusicOnly},         {"K8", &Settings::deleteExtracted},
+    {"LZHEND1", &Settings::stopAtArchiveEnd},    {"MS_JK", &Settings::scheduleTimerOn},
+};
+
 // A menu flag is restored through its own click handler so its side effects follow.
-void restoreThroughClick(ui::MenuItem& item, bool stored, const std::function<void()>& click) {
-  item.setChecked(!stored);
+void restoreThroughClick(bool& flag, bool stored, const std::function<void()>& click) {
+  flag = !stored;
   click();
 }
 }  // namespace
+
+bool& TZELCOR32ZUMIK::flagOf(const std::string& menuName) {
+  for (const MenuFlag& f : kMenuFlags)
+    if (menuName == f.menu) return S.settings.*f.flag;
+  throw std::logic_error("no setting behind menu " + menuName);
+}
+
+void TZELCOR32ZUMIK::setFlag(const char* menuName, bool on) { menu(menuName).setChecked(flagOf(menuName) = on); }
+
+void TZELCOR32ZUMIK::flip(ui::MenuItem& item) { item.setChecked(flagOf(item.name()) = !flagOf(item.name())); }
+
+void TZELCOR32ZUMIK::drawMenuChecks() {
+  for (const MenuFlag& f : kMenuFlags) menu(f.menu).setChecked(S.settings.*f.flag);
+}
 
 std::string TZELCOR32ZUMIK::FolderHistoryCaption(int limit) {
   return limit == 0 ? "フォルダーヒストリーの設定　ＯＦＦ (&H)"
@@ -48,117 +83,76 @@ void TZELCOR32ZUMIK::ApplySettings(const Settings& s) {
     if (s.zokusei[i] != 0) S.AttributeMask += kAttributeBits[i];
   }
   CB32.setChecked(s.all);
-  menu("SAISEIBAR").setChecked(s.saiseiBar);
-  menu("MO_MP3").setChecked(s.mp3WithoutPlayer);
-  S.UseMediaPlayerForMp3 = !s.mp3WithoutPlayer;
+  // The flags shown only as check marks come over as they are; the ones with side effects
+  // below are restored through their handlers.
+  for (const MenuFlag& f : kMenuFlags) S.settings.*f.flag = s.*f.flag;
+  drawMenuChecks();
   Button13.setVisible(s.extensionBoxMode);
   Edit1.setVisible(!s.extensionBoxMode);
   Button14.setVisible(!s.extensionBoxMode);
   Edit1.setText(s.fileName);
   for (int i = 0; i < 9; ++i) ExtensionBoxes[i]->setChecked(s.kakuchoshi[i] != 0);
   applyExtensionPatterns();
-  S.FolderHistoryLimit = s.folderHistoryLimit;
+  S.settings.folderHistoryLimit = s.folderHistoryLimit;
   menu("FOLDERHIS").setCaption(FolderHistoryCaption(s.folderHistoryLimit));
-  S.FileHistoryLimit = s.fileHistoryLimit;
+  S.settings.fileHistoryLimit = s.fileHistoryLimit;
   menu("FILEHIS").setCaption(FileHistoryCaption(s.fileHistoryLimit));
-  menu("PLZH5").setChecked(s.lzhCopy);
-  menu("help3").setChecked(s.miniHelp);
   app().setShowHints(s.miniHelp);
-  S.ReName = s.reName;
-  S.AutoNo = s.autoNo;
-  S.AutoNoDigits = s.autoNoDigits;
-  S.Mp3SaveFolder = s.mp3SaveFolder;
-  S.NoMemo = s.noMemo;
-  S.ShowLastMp3List = s.showLastMp3List;
-  menu("BackColor").setChecked(s.standardColours);
+  S.settings.reName = s.reName;
+  S.settings.autoNo = s.autoNo;
+  S.settings.autoNoDigits = s.autoNoDigits;
+  S.settings.mp3SaveFolder = s.mp3SaveFolder;
+  S.settings.noMemo = s.noMemo;
+  S.settings.showLastMp3List = s.showLastMp3List;
   applyColours();
-  menu("RND_RESET").setChecked(s.randomReset);
-  menu("AUTO_VOL").setChecked(s.autoVolume);
-  menu("LZH_VOUT").setChecked(s.showExtractWindow);
-  S.EndCountSet = s.endCountSet;
+  S.settings.endCountSet = s.endCountSet;
   menu("ME_kosu_Set").setCaption("Set " + std::to_string(s.endCountSet));
-  S.EndCountChoice = s.endCountChoice;
+  S.settings.endCountChoice = s.endCountChoice;
   RefreshEndCount();
-  restoreThroughClick(menu("ME_AUTO_OFF_SAVE"), s.endCloseSave, [this] { ME_AUTO_OFF_SAVEClick(); });
-  restoreThroughClick(menu("ME_AUTO_OFF_WIN_SAVE"), s.endWinSave, [this] { ME_AUTO_OFF_WIN_SAVEClick(); });
-  if (menu("ME_AUTO_OFF_SAVE").checked())
-    restoreThroughClick(menu("ME_AUTO_OFF"), s.endClose, [this] { ME_AUTO_OFFClick(); });
-  if (menu("ME_AUTO_OFF_WIN_SAVE").checked())
-    restoreThroughClick(menu("ME_AUTO_OFF_WIN"), s.endWin, [this] { ME_AUTO_OFF_WINClick(); });
-  menu("M_CD_NAME").setChecked(s.cdTrackNames);
-  if (s.memory[0] == 0) Button9Click();
-  CheckBoxGomi.setChecked(s.memory[2] != 0);
-  S.TrashClearMode = s.memory[3] != 0;
-  LabelGomiSASIN.setVisible(S.TrashClearMode);
-  menu("K6").setChecked(s.memory[5] != 0);
-  menu("SSN").setChecked(s.memory[6] != 0);
-  S.FolderViewMode = s.folderViewMode == 0 ? 0 : 1;
-  TreeView1.setVisible(S.FolderViewMode == 1);
-  ListBox1.setVisible(S.FolderViewMode == 0);
-  HeaderFolder.setSection(0, S.FolderViewMode == 1 ? "ツリー構造のフォルダー" : "普通のフォルダー");
+  S.settings.endClose = S.settings.endWin = false;
+  restoreThroughClick(S.settings.endCloseSave, s.endCloseSave, [this] { ME_AUTO_OFF_SAVEClick(); });
+  restoreThroughClick(S.settings.endWinSave, s.endWinSave, [this] { ME_AUTO_OFF_WIN_SAVEClick(); });
+  if (S.settings.endCloseSave) restoreThroughClick(S.settings.endClose, s.endClose, [this] { ME_AUTO_OFFClick(); });
+  if (S.settings.endWinSave) restoreThroughClick(S.settings.endWin, s.endWin, [this] { ME_AUTO_OFF_WINClick(); });
+  drawMenuChecks();
+  if (!s.fileListView) Button9Click();
+  CheckBoxGomi.setChecked(s.trashShown);
+  S.settings.trashClearMode = s.trashClearMode;
+  LabelGomiSASIN.setVisible(S.settings.trashClearMode);
+  S.settings.folderViewMode = s.folderViewMode == 0 ? 0 : 1;
+  TreeView1.setVisible(S.settings.folderViewMode == 1);
+  ListBox1.setVisible(S.settings.folderViewMode == 0);
+  HeaderFolder.setSection(0, S.settings.folderViewMode == 1 ? "ツリー構造のフォルダー" : "普通のフォルダー");
   // A folder that cannot be opened gives way to the default one.
-  S.FolderPath = Sv.fs.folderExists(s.folderPath) ? s.folderPath : S.WindowsFolder + "MEDIA";
-  RadioGroup1.setItemIndex(s.saiseim[0]);
-  CheckBox1.setChecked(s.saiseim[1] != 0);
-  const char* playFlags[] = {"Start1", "Start2", "KC", "K7", "K8", "LZHEND1"};
-  for (int i = 0; i < 6; ++i) menu(playFlags[i]).setChecked(s.saiseim[i + 2] != 0);
-  menu("MS_JK").setChecked(s.scheduleTimerOn);
+  S.settings.folderPath = Sv.fs.folderExists(s.folderPath) ? s.folderPath : S.WindowsFolder + "MEDIA";
+  RadioGroup1.setItemIndex(s.playMode);
+  CheckBox1.setChecked(s.repeat);
   Label_JK_MODE.setCaption(s.scheduleCaption);
-  S.ScheduleWasRunning = s.scheduleCaption == kRunningCaption;
-  S.ScheduleMode = s.scheduleMode;
-  S.DailySetName = s.dailySetName;
-  S.WeekdaySetIndex = s.weekdaySetIndex;
-  S.WeeklySetIndex = s.weeklySetIndex;
-  S.CurrentMemory = s.currentMemory;
+  S.ScheduleWasRunning = s.scheduleCaption == core::kRunningCaption;
+  S.settings.scheduleMode = s.scheduleMode;
+  S.settings.dailySetName = s.dailySetName;
+  S.settings.weekdaySetIndex = s.weekdaySetIndex;
+  S.settings.weeklySetIndex = s.weeklySetIndex;
+  S.settings.currentMemory = s.currentMemory;
 }
 
 Settings TZELCOR32ZUMIK::CollectSettings() {
-  Settings s;
+  // The settings held here, with what the controls hold brought in.
+  Settings s = S.settings;
   s.windowPos = std::make_pair(bounds().left, bounds().top);
   for (int i = 0; i < 5; ++i) s.zokusei[i] = AttributeBoxes[i]->checked() ? 1 : 0;
   for (int i = 0; i < 9; ++i) s.kakuchoshi[i] = ExtensionBoxes[i]->checked() ? 1 : 0;
-  s.folderViewMode = S.FolderViewMode;
-  s.folderPath = S.FolderPath;
   s.extensionBoxMode = Button13.visible();
   s.fileName = Edit1.text();
-  s.memory = {MemoryViewShown() ? 0 : 1, -1, CheckBoxGomi.checked() ? 1 : 0, S.TrashClearMode ? 1 : 0, 0,
-              menu("K6").checked() ? 1 : 0, menu("SSN").checked() ? 1 : 0};
+  s.fileListView = !MemoryViewShown();
+  s.trashShown = CheckBoxGomi.checked();
   s.all = CB32.checked();
-  s.cdTrackNames = menu("M_CD_NAME").checked();
-  s.saiseiBar = menu("SAISEIBAR").checked();
-  s.saiseim = {RadioGroup1.itemIndex() < 0 ? 0 : RadioGroup1.itemIndex(), CheckBox1.checked() ? 1 : 0};
-  for (const char* f : {"Start1", "Start2", "KC", "K7", "K8", "LZHEND1"}) s.saiseim.push_back(menu(f).checked() ? 1 : 0);
+  s.playMode = RadioGroup1.itemIndex() < 0 ? 0 : RadioGroup1.itemIndex();
+  s.repeat = CheckBox1.checked();
   s.index = {ListBox2.itemIndex(), ListBox4.itemIndex()};
-  s.folderHistoryLimit = S.FolderHistoryLimit;
-  s.fileHistoryLimit = S.FileHistoryLimit;
-  s.miniHelp = menu("help3").checked();
-  s.lzhCopy = menu("PLZH5").checked();
-  s.standardColours = menu("BackColor").checked();
-  s.randomReset = menu("RND_RESET").checked();
-  s.autoVolume = menu("AUTO_VOL").checked();
-  s.showExtractWindow = menu("LZH_VOUT").checked();
-  s.reName = S.ReName;
-  s.autoNo = S.AutoNo;
-  s.autoNoDigits = S.AutoNoDigits;
-  s.mp3SaveFolder = S.Mp3SaveFolder;
-  s.noMemo = S.NoMemo;
-  s.mp3WithoutPlayer = menu("MO_MP3").checked();
   // The last MP3 list reopens only after a close caused by the end of play.
-  s.showLastMp3List = S.CloseAfterPlay ? S.ShowLastMp3List : 0;
-  s.endCountSet = S.EndCountSet;
-  s.endCountChoice = S.EndCountChoice;
-  s.endWin = menu("ME_AUTO_OFF_WIN").checked();
-  s.endClose = menu("ME_AUTO_OFF").checked();
-  s.endWinSave = menu("ME_AUTO_OFF_WIN_SAVE").checked();
-  s.endCloseSave = menu("ME_AUTO_OFF_SAVE").checked();
+  if (!S.run.CloseAfterPlay) s.showLastMp3List = 0;
   s.scheduleCaption = Label_JK_MODE.caption();
-  s.scheduleMode = S.ScheduleMode;
-  s.dailySetName = S.DailySetName;
-  s.weekdaySetIndex = S.WeekdaySetIndex;
-  s.weeklySetIndex = S.WeeklySetIndex;
-  s.currentMemory = S.CurrentMemory;
-  s.scheduleTimerOn = menu("MS_JK").checked();
-  s.extractFolder = S.ExtractFolder;
   return s;
 }
 

@@ -4,6 +4,7 @@
 #include "app/Zelcoru.h"
 #include "app/DIR2SET.h"
 #include "app/data_folder.h"
+#include "app/startup.h"
 #include "files/D2OPENDLG.h"
 #include "files/folders.h"
 #include "memory/memory_lists.h"
@@ -23,14 +24,14 @@ const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\E
 }  // namespace
 
 void TZELCOR32ZUMIK::FormCreate() {
-  S.InitDone = 0;
+  S.run.InitDone = 0;
   S.InitErrorPrefix = "初期化エラー：";
   app().setBusyCursor(true);
   S.WindowsFolder = base::AddTrailingSlash(Sv.fs.windowsFolder());
   migrateAndPrepareFolders();
   for (auto* l : {&ListBox4, &ListBox2, &ListBox8, &ListBox6, &ListBox9, &ListBoxKaKo, &ListBox3}) l->setItemIndex(-1);
   Settings early;
-  if (auto fp = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "FP"))
+  if (auto fp = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "FP"))
     if (auto l = base::ParseCommaList(*fp, 2)) early.windowPos = std::make_pair((*l)[0], (*l)[1]);
   placeWindow(early);
   readMp3FormatMarker();
@@ -38,14 +39,14 @@ void TZELCOR32ZUMIK::FormCreate() {
   Timer1.onTimer = [this] { Timer1Timer(); };
   // The MP3 wave-format set-up runs first when the format is missing; until the converter
   // exists the start-up goes straight on.
-  if (!S.ShutDown) Timer1.setEnabled(true);
+  if (!S.run.ShutDown) Timer1.setEnabled(true);
 }
 
 void TZELCOR32ZUMIK::migrateAndPrepareFolders() {
   MigrateOldLists(Sv.fs, Sv.reg, S.DataFolder);
-  S.CloseRequested = false;
-  S.ClosingGuard = false;
-  S.CloseAfterPlay = false;
+  S.run.CloseRequested = false;
+  S.run.ClosingGuard = false;
+  S.run.CloseAfterPlay = false;
   S.TempFolder = S.DataFolder + "LZH_TEMP\\";
   S.PopFolder = S.DataFolder + "LZH_POPM\\";
   PrepareWorkingFolder(S.TempFolder, Sv.fs, Sv.shellNs);
@@ -70,10 +71,10 @@ void TZELCOR32ZUMIK::placeWindow(const Settings& s) {
 }
 
 void TZELCOR32ZUMIK::readMp3FormatMarker() {
-  auto marker = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "MP3_ZUMIK");
+  auto marker = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "MP3_ZUMIK");
   S.Mp3FormatMissing = marker.value_or("") != "MP3_ZUMIK";
-  auto stored = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "TEMPLZH");
-  S.ExtractFolder = UsableFolder(stored.value_or(""), Sv.fs, Sv.shellNs);
+  auto stored = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH");
+  S.settings.extractFolder = UsableFolder(stored.value_or(""), Sv.fs, Sv.shellNs);
   auto format = Sv.reg.readBinary(platform::Hive::CurrentUser, kWaveFormatsKey, "MP3_ZUMIK", 500);
   if (!format || format->empty()) S.Mp3FormatMissing = true;
 }
@@ -81,10 +82,10 @@ void TZELCOR32ZUMIK::readMp3FormatMarker() {
 void TZELCOR32ZUMIK::Timer1Timer() {
   Timer1.setEnabled(false);
   S.DriveLastFolders = base::LoadLines(Sv.fs, S.DataFolder + "ZeLC32CD.LIS").value_or(std::vector<std::string>{});
-  if (IsNoFolder(S.ExtractFolder)) {
-    S.ExtractFolder.clear();
-    S.ExtractFolder = base::AddTrailingSlash(ChooseFolder("解凍先", "TMPLZH32", ""));
-    if (IsNoFolder(S.ExtractFolder)) S.ExtractFolder = kNoFolder;
+  if (IsNoFolder(S.settings.extractFolder)) {
+    S.settings.extractFolder.clear();
+    S.settings.extractFolder = base::AddTrailingSlash(ChooseFolder("解凍先", "TMPLZH32", ""));
+    if (IsNoFolder(S.settings.extractFolder)) S.settings.extractFolder = core::kNoFolder;
   }
   app().hintText = "Zelcorでーす☆☆☆";
   app().setShowHints(true);
@@ -96,10 +97,10 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   restoreFolderHistory();
   restoreScheduleView();
   restoreShortcutPaths();
-  S.ShowLastMp3List = 0;
-  S.InitDone = 99;
+  S.settings.showLastMp3List = 0;
+  S.run.InitDone = 99;
   S.LastExtractedFile.clear();
-  PanelOPEN.setVisible(menu("Start2").checked());
+  PanelOPEN.setVisible(S.settings.startInTray);
   for (const char* m : {"MHelp0", "MOption0", "MStart0"}) menu(m).setEnabled(true);
   app().setBusyCursor(false);
 
@@ -111,38 +112,38 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   onDropFiles = [this](const std::vector<std::string>& p) { FormDropFiles(p); };
   const bool scheduleStarts = S.ScheduleWasRunning && ListBox_JK.count() > 0 && startSchedule;
   if (scheduleStarts) startSchedule();
-  if (!scheduleStarts && (menu("Start1").checked() || S.Switches.play)) Button2.click();
+  if (!scheduleStarts && (S.settings.playAtStart || S.Switches.play)) Button2.click();
 }
 
 void TZELCOR32ZUMIK::restoreSettings() {
-  S.RestoringSettings = true;
+  S.run.RestoringSettings = true;
   try {
-    const Settings stored = ReadSettings(Sv.reg, S.WindowsFolder);
+    const Settings stored = core::ReadSettings(Sv.reg, S.WindowsFolder);
     ApplySettings(stored);
     S.TitlePrefix = "Zelcor32 ";
     S.IdleTitle = S.TitlePrefix + "B-G-M";
     SetTitle(S.IdleTitle);
     for (Subsystem* s : subsystems_) s->restoreAtStart();
     RestoreSelection(ListBox2, stored.index[0]);
-    if (menu("SSN").checked()) RestoreSelection(ListBox8, stored.index[0]);
+    if (S.settings.namesOnly) RestoreSelection(ListBox8, stored.index[0]);
     RestoreSelection(ListBox4, stored.index[1]);
   } catch (const std::exception&) {
-    S.RestoringSettings = false;
+    S.run.RestoringSettings = false;
     MKBoxDlg1.ShowTimed("初期化処理に失敗しました・・・", 1);
   }
-  S.RestoringSettings = false;
+  S.run.RestoringSettings = false;
 }
 
 void TZELCOR32ZUMIK::restoreFolderHistory() { Folders->RestoreFolderHistory(); }
 
 std::string TZELCOR32ZUMIK::ScheduleFileName() const {
-  switch (S.ScheduleMode) {
+  switch (S.settings.scheduleMode) {
     case 0:
-      return S.DailySetName.empty() ? std::string() : S.DailySetName + ".day";
+      return S.settings.dailySetName.empty() ? std::string() : S.settings.dailySetName + ".day";
     case 1:
-      return S.WeekdaySetIndex < 0 ? std::string() : "zelcor32f" + std::to_string(S.WeekdaySetIndex) + ".lis";
+      return S.settings.weekdaySetIndex < 0 ? std::string() : "zelcor32f" + std::to_string(S.settings.weekdaySetIndex) + ".lis";
     default:
-      return S.WeeklySetIndex < 0 ? std::string() : "zelcor32w" + std::to_string(S.WeeklySetIndex) + ".lis";
+      return S.settings.weeklySetIndex < 0 ? std::string() : "zelcor32w" + std::to_string(S.settings.weeklySetIndex) + ".lis";
   }
 }
 
@@ -150,19 +151,19 @@ void TZELCOR32ZUMIK::restoreScheduleView() {
   Label_JK_TM.setCaption("");
   ui::Control* edit = findControl("Btn_DAY_HENSHU");
   edit->setVisible(false);
-  ComboBox_TM_Mode.setItemIndex(S.ScheduleMode);
-  if (S.ScheduleMode == 1) {
+  ComboBox_TM_Mode.setItemIndex(S.settings.scheduleMode);
+  if (S.settings.scheduleMode == 1) {
     ComboBox_TM_SUB.setItems({"月-金", "土", "日"});
-    ComboBox_TM_SUB.setItemIndex(S.WeekdaySetIndex);
-  } else if (S.ScheduleMode == 2) {
+    ComboBox_TM_SUB.setItemIndex(S.settings.weekdaySetIndex);
+  } else if (S.settings.scheduleMode == 2) {
     ComboBox_TM_SUB.setItems({"月", "火", "水", "木", "金", "土", "日"});
-    ComboBox_TM_SUB.setItemIndex(S.WeeklySetIndex);
+    ComboBox_TM_SUB.setItemIndex(S.settings.weeklySetIndex);
   } else {
     ComboBox_TM_SUB.setItems(schedule::ListDailySets(Sv.fs, S.DataFolder));
     edit->setVisible(true);
-    int i = S.DailySetName.empty() ? -1 : ComboBox_TM_SUB.indexOf(S.DailySetName);
+    int i = S.settings.dailySetName.empty() ? -1 : ComboBox_TM_SUB.indexOf(S.settings.dailySetName);
     ComboBox_TM_SUB.setItemIndex(i < 0 ? 0 : i);
-    S.DailySetName = ComboBox_TM_SUB.item(ComboBox_TM_SUB.itemIndex());
+    S.settings.dailySetName = ComboBox_TM_SUB.item(ComboBox_TM_SUB.itemIndex());
   }
   const std::string file = ScheduleFileName();
   ListBox_JK.setItems(file.empty() ? std::vector<std::string>{}
@@ -174,7 +175,7 @@ void TZELCOR32ZUMIK::restoreShortcutPaths() {
   auto folder = [this](const char* name) {
     return Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or("");
   };
-  const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, kSettingsKey, "Group").value_or("");
+  const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "Group").value_or("");
   const std::string link = std::string(kWindowTitle) + ".lnk";
   S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
   S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
@@ -196,7 +197,7 @@ void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   const int first = std::max(0, appended - gone);
   ListBox2.setItemIndex(first);
   ListBox2.tag = first;
-  if (menu("SSN").checked()) {
+  if (S.settings.namesOnly) {
     ListBox8.setItemIndex(first);
     ListBox8.tag = first;
   }
@@ -210,11 +211,11 @@ void TZELCOR32ZUMIK::ForwardedCommandLine(const std::string& text) {
   S.Switches = CommandLine{};
   for (auto& piece : SplitForwarded(text)) ApplyParameter(S.Switches, piece, Sv.fs);
   if (S.Switches.close || S.Switches.closeC) {
-    menu("ME_AUTO_OFF").setChecked(false);
+    setFlag("ME_AUTO_OFF", false);
     ME_AUTO_OFFClick();
   }
   if (S.Switches.winClose) {
-    menu("ME_AUTO_OFF_WIN").setChecked(false);
+    setFlag("ME_AUTO_OFF_WIN", false);
     ME_AUTO_OFF_WINClick();
   }
   if (!S.Switches.files.empty()) {
@@ -244,10 +245,10 @@ std::string TZELCOR32ZUMIK::ChooseFolder(const std::string& title, const std::st
   dlg.Title = title;
   dlg.DirName = dirName;
   dlg.Directory = current;
-  dlg.StandardColor = menu("BackColor").checked();
+  dlg.StandardColor = S.settings.standardColours;
   dlg.browse = [this](const std::string& text, const std::string& start) {
     DIR2OPENDLG1->Directory = start;
-    DIR2OPENDLG1->StandardColor = menu("BackColor").checked();
+    DIR2OPENDLG1->StandardColor = S.settings.standardColours;
     return DIR2OPENDLG1->Execute(text) == ui::kResultOk ? DIR2OPENDLG1->Directory : std::string();
   };
   dlg.Execute();
@@ -255,19 +256,19 @@ std::string TZELCOR32ZUMIK::ChooseFolder(const std::string& title, const std::st
 }
 
 void TZELCOR32ZUMIK::TEMPLZH1Click() {
-  const std::string current = IsNoFolder(S.ExtractFolder) ? "" : base::StripTrailingSlash(S.ExtractFolder);
+  const std::string current = IsNoFolder(S.settings.extractFolder) ? "" : base::StripTrailingSlash(S.settings.extractFolder);
   const std::string chosen = ChooseFolder("解凍先", "TMPLZH32", current);
-  if (!chosen.empty()) S.ExtractFolder = base::AddTrailingSlash(chosen);
+  if (!chosen.empty()) S.settings.extractFolder = base::AddTrailingSlash(chosen);
 }
 
 void TZELCOR32ZUMIK::P_MP3_DIRClick() {
-  const std::string chosen = ChooseFolder("MP3セーブ先", "MP3", base::StripTrailingSlash(S.Mp3SaveFolder));
-  if (!chosen.empty()) S.Mp3SaveFolder = base::AddTrailingSlash(chosen);
+  const std::string chosen = ChooseFolder("MP3セーブ先", "MP3", base::StripTrailingSlash(S.settings.mp3SaveFolder));
+  if (!chosen.empty()) S.settings.mp3SaveFolder = base::AddTrailingSlash(chosen);
 }
 
 void TZELCOR32ZUMIK::MK_FOLDERClick() {
-  const std::string folder = base::StripTrailingSlash(S.ExtractFolder);
-  if (IsNoFolder(S.ExtractFolder) || (!Sv.fs.folderExists(folder) && !Sv.fs.makeFolder(folder))) {
+  const std::string folder = base::StripTrailingSlash(S.settings.extractFolder);
+  if (IsNoFolder(S.settings.extractFolder) || (!Sv.fs.folderExists(folder) && !Sv.fs.makeFolder(folder))) {
     MKBoxDlg1.ShowMessage("フォルダーエラー");
     return;
   }

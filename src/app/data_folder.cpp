@@ -1,13 +1,13 @@
 #include "app/data_folder.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "base/folder_ops.h"
 #include "base/path.h"
 
 namespace app {
 
 bool IsNoFolder(const std::string& folder) {
-  return folder.empty() || folder == "\\" || folder == kNoFolder;
+  return folder.empty() || folder == "\\" || folder == core::kNoFolder;
 }
 
 std::string DataFolderOf(const std::string& exePath) {
@@ -16,23 +16,23 @@ std::string DataFolderOf(const std::string& exePath) {
 
 std::string UsableFolder(const std::string& stored, platform::FileSystem& fs,
                          platform::ShellNamespace& shell) {
-  if (IsNoFolder(stored)) return kNoFolder;
+  if (IsNoFolder(stored)) return core::kNoFolder;
   std::string folder = base::StripTrailingSlash(stored);
-  if (!fs.folderExists(folder) && !base::ResolveFolderPath(fs, shell, folder)) return kNoFolder;
-  if (!fs.folderExists(folder)) return kNoFolder;
+  if (!fs.folderExists(folder) && !base::ResolveFolderPath(fs, shell, folder)) return core::kNoFolder;
+  if (!fs.folderExists(folder)) return core::kNoFolder;
   const std::string before = fs.currentFolder();
   const bool enterable = fs.setCurrentFolder(folder);
   fs.setCurrentFolder(before);
-  if (!enterable) return kNoFolder;
+  if (!enterable) return core::kNoFolder;
   const std::string result = base::AddTrailingSlash(folder);
-  return IsNoFolder(result) ? kNoFolder : result;
+  return IsNoFolder(result) ? core::kNoFolder : result;
 }
 
 std::string RegisteredDataPath(platform::Registry& reg, platform::FileSystem& fs,
                                platform::ShellNamespace& shell) {
-  auto stored = reg.readString(platform::Hive::CurrentUser, kSettingsKey, "DATA_PATH");
+  auto stored = reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "DATA_PATH");
   const std::string path = UsableFolder(stored.value_or(""), fs, shell);
-  if (path != kNoFolder) fs.setCurrentFolder(base::StripTrailingSlash(path));
+  if (path != core::kNoFolder) fs.setCurrentFolder(base::StripTrailingSlash(path));
   return path;
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/control_ids.h"
-#include "app/settings.h"
+#include "core/settings.h"
 #include "ui/form.h"
 #include "ui/widgets.h"
 
@@ -15,7 +15,7 @@ SetupOutcome RunSetupWindow(ui::Application& app, const StartDecision& start, pl
   form.isDialog = true;
   form.setCaption("Zelcor32 B-G-M セットアップ");
   auto& text = form.add<ui::Label>(&form, "LabelInfo", setup_ids::LabelInfo);
-  const std::string version = std::to_string(kBuildVersion);
+  const std::string version = std::to_string(core::kBuildVersion);
   text.setCaption(start.uninstall
                       ? (start.otherInstanceRunning ? "Zelcor32 B-G-M が実行中です。\n終了してからアンインストールして下さい。"
                                                     : "アンインストールはまだ出来ません。")
@@ -35,7 +35,7 @@ SetupOutcome RunSetupWindow(ui::Application& app, const StartDecision& start, pl
     go.isDefault = true;
     go.setBounds(196, 72, 96, 25);
     go.onClick = [&] {
-      startPlayer = reg.writeString(platform::Hive::CurrentUser, kSettingsKey, "Version", version);
+      startPlayer = reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "Version", version);
       if (startPlayer) form.hide();
       else text.setCaption("バージョンを登録出来ませんでした・・・");
     };

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "base/buffered_copy.h"
 #include "base/path.h"
 #include "base/sjis.h"
@@ -26,10 +26,10 @@ StartDecision DecideStart(const std::vector<std::string>& params, const std::str
     d.kind = StartKind::Forwarded;
     return d;
   }
-  int version = StoredVersion(reg);
+  int version = core::StoredVersion(reg);
   // A program named "...SETUP..." always runs the setup window.
-  if (base::UpperCase(exeFileName).find("SETUP") != std::string::npos) version = kBuildVersion + 1;
-  if (version == kBuildVersion) {
+  if (base::UpperCase(exeFileName).find("SETUP") != std::string::npos) version = core::kBuildVersion + 1;
+  if (version == core::kBuildVersion) {
     d.kind = StartKind::Player;
   } else {
     d.kind = link.windowExists(kSetupWindowClass) ? StartKind::SetupRunning : StartKind::Setup;
@@ -93,7 +93,7 @@ std::vector<std::string> AcceptedDrops(const std::vector<std::string>& paths) {
 
 void MigrateOldLists(platform::FileSystem& fs, platform::Registry& reg, const std::string& dataFolder) {
   using platform::Hive;
-  auto done = reg.readString(Hive::CurrentUser, kSettingsKey, "OLD_M");
+  auto done = reg.readString(Hive::CurrentUser, core::kSettingsKey, "OLD_M");
   if (!done || done->empty()) {
     struct KindOfList {
       const char* prefix;
@@ -110,7 +110,7 @@ void MigrateOldLists(platform::FileSystem& fs, platform::Registry& reg, const st
       }
     }
   }
-  reg.writeString(Hive::CurrentUser, kSettingsKey, "OLD_M", "OK");
+  reg.writeString(Hive::CurrentUser, core::kSettingsKey, "OLD_M", "OK");
 }
 
 }  // namespace app

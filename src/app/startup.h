@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "core/command_line.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 
 namespace app {
+
+using core::CommandLine;
 
 extern const char kMainWindowClass[];   // "TZELCOR32ZUMIK"
 extern const char kSetupWindowClass[];  // "TBGM_SETUPFM"
@@ -30,16 +33,6 @@ struct StartDecision {
 // params are the command-line parameters without the program; exeFileName the bare file name.
 StartDecision DecideStart(const std::vector<std::string>& params, const std::string& exeFileName,
                           platform::Registry& reg, platform::InstanceLink& link);
-
-// The switches and files of a command line (at start or forwarded).
-struct CommandLine {
-  bool play = false;      // /PLAY
-  bool close = false;     // /CLOSE
-  bool closeC = false;    // /C
-  bool winClose = false;  // /WC
-  bool tray = false;      // /T
-  std::vector<std::string> files;
-};
 
 // "-x" counts as "/x"; switches compare upper-cased. Other parameters are files when longer
 // than 6 characters, of the form "X:\..." and naming an existing file (long-name form).

@@ -141,8 +141,8 @@ void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntr
   const std::string f = UsableFolderOf(folder);
   w_.Sv.fs.setCurrentFolder(f);
   ListedFolder = f;
-  if (w_.S.FolderHistoryLimit != 0 && !HistoryNavigation)
-    RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, f);
+  if (w_.S.settings.folderHistoryLimit != 0 && !HistoryNavigation)
+    RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.settings.folderHistoryLimit, f);
   const bool normal = w_.AttributeBoxes.size() > 4 && w_.AttributeBoxes[4]->checked();
   w_.ListBox4.setItems(listed ? TakeFiles(std::move(*listed), w_.S.ActivePatterns, w_.S.AttributeMask, normal)
                               : ListFiles(w_.Sv.fs, f, w_.S.ActivePatterns, w_.S.AttributeMask, normal));
@@ -153,9 +153,9 @@ void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntr
 
 void FileList::Rebuild() {
   try {
-    RebuildFileList(ListedFolder.empty() ? w_.S.FolderPath : ListedFolder);
+    RebuildFileList(ListedFolder.empty() ? w_.S.settings.folderPath : ListedFolder);
   } catch (const FolderError&) {
-    const std::string& folder = ListedFolder.empty() ? w_.S.FolderPath : ListedFolder;
+    const std::string& folder = ListedFolder.empty() ? w_.S.settings.folderPath : ListedFolder;
     w_.MKBoxDlg1.ShowTimed("ファイルリスト・エラー発生\n" + folder + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
   }
 }
@@ -235,7 +235,7 @@ void FileList::Edit1Change() {
 }
 
 void FileList::AttributeClick() {
-  if (w_.S.RestoringSettings) return;
+  if (w_.S.run.RestoringSettings) return;
   ResetFileHeader();
   w_.S.AttributeMask = 0;
   for (int i = 0; i < 4 && i < static_cast<int>(w_.AttributeBoxes.size()); ++i)
@@ -262,7 +262,7 @@ void FileList::ListMouseUp() {
 void FileList::ShowSelectedFile(ui::ItemList& list) {
   ActiveList = &list;
   const int index = list.itemIndex();
-  const bool namesOnly = w_.menu("SSN").checked();
+  const bool namesOnly = w_.S.settings.namesOnly;
   ui::ItemList* data = &w_.ListBox3;
   if (&list == &w_.ListBox4) {
     data = &w_.ListBox4;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/subsystem.h"
+#include "core/subsystem.h"
 #include "platform/file_system.h"
 #include "ui/list_box.h"
 
@@ -41,7 +41,7 @@ std::string AttributeChars(std::uint32_t attributes);
 // The header caption of the file list for a count (-1: "---" while building).
 std::string FileHeaderCaption(int count);
 
-class FileList : public app::Subsystem {
+class FileList : public core::Subsystem {
  public:
   explicit FileList(app::TZELCOR32ZUMIK& window);
 

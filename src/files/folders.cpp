@@ -55,7 +55,7 @@ Folders::Folders(app::TZELCOR32ZUMIK& w)
   Button12.setCaption("検索中");
   Button12.setHint("検索結果をメモリーに登録中");
   Button12.setVisible(false);
-  Button12.onClick = [this] { w_.S.StopRequested = true; };
+  Button12.onClick = [this] { w_.S.run.StopRequested = true; };
   PanelDriveSearch.setVisible(false);
   w_.Button7.setHint("条件一致ファイルをメモリーに登録する");
   w_.Button7.onClick = [this] { BulkRegister(); };
@@ -90,14 +90,14 @@ std::vector<std::string> Folders::subfolders(const std::string& folder) {
 }
 
 std::vector<std::string> Folders::subfoldersAmong(const std::vector<platform::FileEntry>& entries) {
-  return SubfoldersAmong(entries, w_.menu("K6").checked());
+  return SubfoldersAmong(entries, w_.S.settings.showHiddenFolders);
 }
 
 std::vector<platform::FileEntry> Folders::BuildFlatList(const std::string& folder) {
   w_.HeaderFolder.setSection(0, std::string("---ｺ") + kFlatCaption);
   const std::string f = w_.Files->UsableFolderOf(folder);
   w_.Sv.fs.setCurrentFolder(f);
-  w_.S.FolderPath = f;
+  w_.S.settings.folderPath = f;
   RecordDriveFolder(w_.S.DriveLastFolders, f);
   std::vector<platform::FileEntry> entries = w_.Sv.fs.list(f, "*");
   SubfolderList = subfoldersAmong(entries);
@@ -121,9 +121,9 @@ void Folders::BuildTree(const std::string& folder) {
     throw;
   }
   w_.Sv.fs.setCurrentFolder(f);
-  w_.S.FolderPath = f;
+  w_.S.settings.folderPath = f;
   RecordDriveFolder(w_.S.DriveLastFolders, f);
-  TreeNodes = TreeFolderItems(w_.Sv.fs, f, w_.menu("K6").checked());
+  TreeNodes = TreeFolderItems(w_.Sv.fs, f, w_.S.settings.showHiddenFolders);
   SubfolderList = subfolders(f);
   showTree();
   w_.HeaderFolder.setSection(0, std::to_string(TreeNodes.size()) + "ｺ" + kTreeCaption);
@@ -162,10 +162,10 @@ void Folders::openWithRecovery(const std::string& path, bool tree) {
     }
   }
   try {
-    w_.Files->RebuildFileList(w_.S.FolderPath);
+    w_.Files->RebuildFileList(w_.S.settings.folderPath);
   } catch (const FolderError&) {
     w_.MKBoxDlg1.ShowTimed(
-        "ファイルリスト・エラー発生\n" + w_.S.FolderPath + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
+        "ファイルリスト・エラー発生\n" + w_.S.settings.folderPath + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
   }
 }
 
@@ -173,14 +173,14 @@ void Folders::OpenFolderList(const std::string& path) { openWithRecovery(path, f
 void Folders::OpenFolderTree(const std::string& path) { openWithRecovery(path, true); }
 
 void Folders::OpenInCurrentView(const std::string& path) {
-  if (w_.S.FolderViewMode == 1)
+  if (w_.S.settings.folderViewMode == 1)
     OpenFolderTree(path);
   else
     OpenFolderList(path);
 }
 
 void Folders::ListBox1Click() {
-  if (w_.S.BusyBulkAdd) {
+  if (w_.S.run.BusyBulkAdd) {
     w_.Sv.shell.beepExclamation();
     return;
   }
@@ -189,21 +189,21 @@ void Folders::ListBox1Click() {
 }
 
 void Folders::SwitchView() {
-  w_.S.FolderViewMode = w_.S.FolderViewMode == 1 ? 0 : 1;
-  const bool tree = w_.S.FolderViewMode == 1;
+  w_.S.settings.folderViewMode = w_.S.settings.folderViewMode == 1 ? 0 : 1;
+  const bool tree = w_.S.settings.folderViewMode == 1;
   w_.TreeView1.setVisible(tree);
   w_.ListBox1.setVisible(!tree);
-  OpenInCurrentView(w_.S.FolderPath);
+  OpenInCurrentView(w_.S.settings.folderPath);
 }
 
 void Folders::K6Click() {
-  if (w_.S.MenuBusy || w_.S.RestoringSettings) return;
-  ui::MenuItem& k6 = w_.menu("K6");
-  k6.setChecked(!k6.checked());
-  const std::string target = k6.checked() ? w_.S.FolderPath : rootOf(DriveOf(w_.S.FolderPath));
+  if (w_.S.run.MenuBusy || w_.S.run.RestoringSettings) return;
+  bool& showHidden = w_.S.settings.showHiddenFolders;
+  w_.menu("K6").setChecked(showHidden = !showHidden);
+  const std::string target = showHidden ? w_.S.settings.folderPath : rootOf(DriveOf(w_.S.settings.folderPath));
   // The hidden view first, the visible one last.
   try {
-    if (w_.S.FolderViewMode == 1)
+    if (w_.S.settings.folderViewMode == 1)
       BuildFlatList(target);
     else
       BuildTree(target);
@@ -223,7 +223,7 @@ void Folders::ListDrives() {
   }
   w_.ComboBox2.setItems(std::move(names));
   static_cast<ui::ListBox*>(w_.findControl("ListBoxCD"))->setItems(std::move(cdDrives));
-  selectDrive(DriveOf(w_.S.FolderPath));
+  selectDrive(DriveOf(w_.S.settings.folderPath));
 }
 
 void Folders::ChangeDrive(char letter) {
@@ -254,7 +254,7 @@ void Folders::OpenFolderPath(const std::string& path) {
 void Folders::RestoreFolderHistory() {
   w_.ListBoxKaKo.setItems(
       base::LoadLines(w_.Sv.fs, w_.S.DataFolder + "ZeLC32FH.LIS").value_or(std::vector<std::string>{}));
-  RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, w_.S.FolderPath);
+  RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.settings.folderHistoryLimit, w_.S.settings.folderPath);
   w_.ListBoxKaKo.setItemIndex(w_.ListBoxKaKo.count() > 0 ? 0 : -1);
   ShowHistoryCount(w_.ListBoxKaKo, w_.LabelKaKo);
 }
@@ -287,7 +287,7 @@ void Folders::ListBoxKaKoClick() {
 
 void Folders::ButtonKaKoOKClick() {
   w_.ShowPanel(w_.PanelKaKo, false);
-  RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.FolderHistoryLimit, w_.Files->ListedFolder);
+  RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.settings.folderHistoryLimit, w_.Files->ListedFolder);
   w_.ButtonKaka.setVisible(true);
 }
 
@@ -310,15 +310,15 @@ void Folders::ButtonKaKoCUTClick() {
 }
 
 bool Folders::walk(const std::string& folder, char drive, const std::string& disc) {
-  if (w_.S.CloseRequested) return false;
+  if (w_.S.run.CloseRequested) return false;
   try {
     // One read of the folder for both lists: the walk reads thousands of folders.
     w_.Files->RebuildFileList(folder, BuildFlatList(folder));
   } catch (const FolderError&) {
     return true;  // a folder that vanished is passed over
   }
-  const std::string prefix = base::AddTrailingSlash(w_.S.FolderPath);
-  const bool namesOnly = w_.menu("SSN").checked();
+  const std::string prefix = base::AddTrailingSlash(w_.S.settings.folderPath);
+  const bool namesOnly = w_.S.settings.namesOnly;
   const std::vector<std::string> entries = w_.ListBox4.items();
   const std::vector<std::string> subs = SubfolderList;
   for (auto& e : entries) {
@@ -337,7 +337,7 @@ bool Folders::walk(const std::string& folder, char drive, const std::string& dis
     if (namesOnly) w_.ListBox8.setItemIndex(w_.ListBox8.count() - 1);
   }
   w_.app().processMessages();
-  if (w_.S.StopRequested) {
+  if (w_.S.run.StopRequested) {
     w_.MKBoxDlg1.ShowTimed("中断ボタンが押されました。\n検索を強制終了します。", 1);
     return false;
   }
@@ -353,11 +353,11 @@ bool Folders::walk(const std::string& folder, char drive, const std::string& dis
 }
 
 void Folders::BulkRegister() {
-  if (w_.S.BusyBulkAdd) return;
-  w_.S.BusyBulkAdd = true;
+  if (w_.S.run.BusyBulkAdd) return;
+  w_.S.run.BusyBulkAdd = true;
   w_.app().setBusyCursor(true);
-  w_.S.StopRequested = false;
-  const std::string start = w_.S.FolderPath;
+  w_.S.run.StopRequested = false;
+  const std::string start = w_.S.settings.folderPath;
   const bool memoryView = w_.MemoryViewShown();
   const char drive = DriveOf(start);
   w_.Button11.setVisible(false);
@@ -368,12 +368,12 @@ void Folders::BulkRegister() {
   PanelDriveSearch.setCaption(std::string(1, drive) + ":ﾄﾞﾗｲﾌﾞ検索中");
   PanelDriveSearch.setBounds(w_.ComboBox2.bounds());
   PanelDriveSearch.setVisible(true);
-  const bool treeShown = w_.S.FolderViewMode == 1;
+  const bool treeShown = w_.S.settings.folderViewMode == 1;
   w_.TreeView1.setVisible(false);
   w_.ListBox1.setVisible(true);
   const std::string disc = discIdentity && drive ? discIdentity(drive) : std::string();
   walk(start, drive, disc);
-  w_.S.StopRequested = false;
+  w_.S.run.StopRequested = false;
   w_.TreeView1.setVisible(treeShown);
   w_.ListBox1.setVisible(!treeShown);
   OpenInCurrentView(start);
@@ -385,16 +385,16 @@ void Folders::BulkRegister() {
   w_.Button11.setVisible(memoryView);
   PanelDriveSearch.setVisible(false);
   w_.app().setBusyCursor(false);
-  w_.S.BusyBulkAdd = false;
+  w_.S.run.BusyBulkAdd = false;
   w_.Files->ShowSelectedFile(w_.ListBox2);
 }
 
 void Folders::restoreAtStart() {
   ListDrives();
-  const bool tree = w_.S.FolderViewMode == 1;
+  const bool tree = w_.S.settings.folderViewMode == 1;
   w_.TreeView1.setVisible(tree);
   w_.ListBox1.setVisible(!tree);
-  OpenInCurrentView(w_.S.FolderPath);
+  OpenInCurrentView(w_.S.settings.folderPath);
 }
 
 void Folders::saveAtClose() {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/subsystem.h"
+#include "core/subsystem.h"
 #include "files/folder_view.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
@@ -29,7 +29,7 @@ void RecordDriveFolder(std::vector<std::string>& list, const std::string& path);
 // A drive's volume label as shown: "[" + label + "]", empty when the volume cannot be read.
 std::string VolumeLabelText(platform::Drives& drives, char letter);
 
-class Folders : public app::Subsystem {
+class Folders : public core::Subsystem {
  public:
   explicit Folders(app::TZELCOR32ZUMIK& window);
 

@@ -51,7 +51,7 @@ bool DragDrop::Accepts(const ui::Control& target, const ui::Control& source) con
 
 bool DragDrop::DragOver(ui::Control& target, ui::Control& source, int itemUnderMouse) {
   if (!Accepts(target, source)) return false;
-  const bool namesOnly = w_.menu("SSN").checked();
+  const bool namesOnly = w_.S.settings.namesOnly;
   if (trash_.IsMemoryList(&target)) {
     w_.ListBox2.setItemIndex(itemUnderMouse);
     if (namesOnly) w_.ListBox8.setItemIndex(itemUnderMouse);
@@ -99,7 +99,7 @@ void DragDrop::DropMenuChoice(int item) {
   ui::ItemList* target = &w_.ListBox6;
   int insertAt = -1;
   if (DropTarget == &trash_.Image1) {
-    if (w_.S.TrashClearMode) trash_.EmptyTrash();
+    if (w_.S.settings.trashClearMode) trash_.EmptyTrash();
   } else {
     target = static_cast<ui::ItemList*>(DropTarget);
     insertAt = target->itemIndex();

@@ -79,7 +79,7 @@ schedule::ScheduleUpkeep MemoryEdit::upkeep() {
 }
 
 void MemoryEdit::Btn_M_EDITClick() {
-  Edit_M_EDIT.setText(w_.S.CurrentMemory);
+  Edit_M_EDIT.setText(w_.S.settings.currentMemory);
   w_.Panel_M_EDIT.setVisible(true);
 }
 
@@ -105,14 +105,14 @@ void MemoryEdit::deleteFilesOf(const std::string& name) {
 
 void MemoryEdit::rename() {
   const std::string name = Edit_M_EDIT.text();
-  const std::string refusal = RenameRefusal(w_.S.CurrentMemory, w_.S.HistoryName, name, w_.ComboBox1.items(),
+  const std::string refusal = RenameRefusal(w_.S.settings.currentMemory, w_.S.HistoryName, name, w_.ComboBox1.items(),
                                             w_.Sv.fs.fileExists(FilesOf(w_.S.DataFolder, name).lim));
   if (!refusal.empty()) {
     w_.MKBoxDlg1.ShowTimed(refusal, 1);
     return;
   }
-  const std::string old = w_.S.CurrentMemory;
-  w_.S.CurrentMemory = name;
+  const std::string old = w_.S.settings.currentMemory;
+  w_.S.settings.currentMemory = name;
   w_.Memory->SaveShownMemory();
   deleteFilesOf(old);
   auto& box = w_.ComboBox1;
@@ -139,7 +139,7 @@ void MemoryEdit::create() {
   std::vector<std::string> files;
   for (auto& e : w_.Sv.fs.list(base::StripTrailingSlash(w_.S.DataFolder), "*.LIM")) files.push_back(e.name);
   const std::string name = FirstFreeMemoryName(files);
-  w_.S.CurrentMemory = name;
+  w_.S.settings.currentMemory = name;
   Edit_M_EDIT.setText(name);
   w_.ComboBox1.add(name);
   w_.ComboBox1.setItemIndex(w_.ComboBox1.count() - 1);
@@ -164,7 +164,7 @@ int MemoryEdit::nextShownPosition(int removedAt) {
 }
 
 void MemoryEdit::remove() {
-  const std::string name = w_.S.CurrentMemory;
+  const std::string name = w_.S.settings.currentMemory;
   if (name == w_.S.HistoryName) {
     w_.MKBoxDlg1.ShowTimed(w_.S.HistoryName + "\nは、ヒストリーです・・・\n削除出来ません・・・", 1);
     return;
@@ -180,8 +180,8 @@ void MemoryEdit::remove() {
   int at = box.itemIndex() >= 0 ? box.itemIndex() : box.indexOf(name);
   box.remove(at);
   at = nextShownPosition(std::max(at, 0));
-  w_.S.CurrentMemory = box.item(at);
-  Edit_M_EDIT.setText(w_.S.CurrentMemory);
+  w_.S.settings.currentMemory = box.item(at);
+  Edit_M_EDIT.setText(w_.S.settings.currentMemory);
   box.setItemIndex(at);
   w_.Memory->LoadShownMemory();
   upkeep().DeleteMemoryFromSchedules(name);
@@ -191,9 +191,9 @@ void MemoryEdit::Btn_M_CANCELClick() {
   w_.Panel_M_EDIT.setEnabled(false);
   auto& box = w_.ComboBox1;
   box.setItems(NamesWithHistoryLast(box.items(), w_.S.HistoryName));
-  const int i = box.indexOf(w_.S.CurrentMemory);
+  const int i = box.indexOf(w_.S.settings.currentMemory);
   box.setItemIndex(i < 0 ? 0 : i);
-  w_.S.CurrentMemory = box.item(box.itemIndex());
+  w_.S.settings.currentMemory = box.item(box.itemIndex());
   w_.Panel_M_EDIT.setVisible(false);
   w_.Panel_M_EDIT.setEnabled(true);
 }

@@ -74,7 +74,7 @@ MemoryLists::MemoryLists(app::TZELCOR32ZUMIK& window)
   w_.ComboBox1.onClick = [this] { SelectMemory(); };
 }
 
-bool MemoryLists::HistoryShown() const { return w_.S.CurrentMemory == w_.S.HistoryName; }
+bool MemoryLists::HistoryShown() const { return w_.S.settings.currentMemory == w_.S.HistoryName; }
 
 void MemoryLists::busy(bool on) {
   w_.app().setBusyCursor(on);
@@ -98,9 +98,9 @@ void MemoryLists::ListMemories() {
 void MemoryLists::RestoreMemories() {
   ListMemories();
   w_.ComboBox1.setItems(NamesWithHistoryLast(w_.ComboBox1.items(), w_.S.HistoryName));
-  int i = w_.S.CurrentMemory.empty() ? -1 : w_.ComboBox1.indexOf(w_.S.CurrentMemory);
+  int i = w_.S.settings.currentMemory.empty() ? -1 : w_.ComboBox1.indexOf(w_.S.settings.currentMemory);
   w_.ComboBox1.setItemIndex(i < 0 ? 0 : i);
-  w_.S.CurrentMemory = w_.ComboBox1.item(w_.ComboBox1.itemIndex());
+  w_.S.settings.currentMemory = w_.ComboBox1.item(w_.ComboBox1.itemIndex());
   LoadMemoryAtStart();
   AlignVolumes();
   RefreshNamesOnly();
@@ -108,7 +108,7 @@ void MemoryLists::RestoreMemories() {
 
 void MemoryLists::LoadMemoryAtStart() {
   w_.Label_MFN_Kosu.setCaption(kLoadingCount);
-  const std::string& n = w_.S.CurrentMemory;
+  const std::string& n = w_.S.settings.currentMemory;
   if (n.empty()) return;
   auto& fs = w_.Sv.fs;
   const MemoryFiles f = FilesOf(w_.S.DataFolder, n);
@@ -137,7 +137,7 @@ void MemoryLists::SaveShownMemory() {
     return;
   }
   auto& fs = w_.Sv.fs;
-  const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.CurrentMemory);
+  const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.settings.currentMemory);
   saveGuarded(fs, f.lim, w_.ListBox2.items());
   saveGuarded(fs, f.liv, ListBoxVM.items());
   saveGuarded(fs, f.lir, ListBoxRM.items());
@@ -146,7 +146,7 @@ void MemoryLists::SaveShownMemory() {
 void MemoryLists::LoadShownMemory() {
   auto& fs = w_.Sv.fs;
   if (!HistoryShown()) {
-    const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.CurrentMemory);
+    const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.settings.currentMemory);
     w_.ListBox2.setItems(fs.fileExists(f.lim) ? linesOr(fs, f.lim, noLines) : std::vector<std::string>{});
     const int count = w_.ListBox2.count();
     ListBoxVM.setItems(linesOr(fs, f.liv, [count] { return std::vector<std::string>(count); }));
@@ -161,7 +161,7 @@ void MemoryLists::LoadShownMemory() {
   AlignVolumes();
   w_.ListBox2.setItemIndex(-1);
   w_.ListBox8.setItemIndex(-1);
-  const int i = w_.ComboBox1.indexOf(w_.S.CurrentMemory);
+  const int i = w_.ComboBox1.indexOf(w_.S.settings.currentMemory);
   if (i >= 0) w_.ComboBox1.setItemIndex(i);
   RefreshNamesOnly();
   ShowEntryCount();
@@ -176,7 +176,7 @@ void MemoryLists::AlignVolumes() {
 }
 
 int MemoryLists::AppendShown(const std::vector<std::string>& entries, int limit) {
-  const bool names = w_.menu("SSN").checked();
+  const bool names = w_.S.settings.namesOnly;
   for (auto& e : entries) {
     w_.ListBox2.add(e);
     if (names) w_.ListBox8.add(DisplayName(e));
@@ -202,7 +202,7 @@ std::string MemoryLists::DisplayName(const std::string& entry) const {
 }
 
 void MemoryLists::RefreshNamesOnly() {
-  if (!w_.menu("SSN").checked()) return;
+  if (!w_.S.settings.namesOnly) return;
   const bool wasBusy = w_.app().busyCursor();
   Panel4.setVisible(true);
   w_.app().setBusyCursor(true);
@@ -232,9 +232,9 @@ void MemoryLists::SelectMemory() {
   SaveShownMemory();
   if (pos >= 0) {
     try {
-      w_.S.CurrentMemory = w_.ComboBox1.item(pos);
+      w_.S.settings.currentMemory = w_.ComboBox1.item(pos);
     } catch (const std::exception&) {
-      w_.S.CurrentMemory = "Err2";
+      w_.S.settings.currentMemory = "Err2";
     }
     LoadShownMemory();
     busy(false);
@@ -242,14 +242,14 @@ void MemoryLists::SelectMemory() {
   }
   auto& box = w_.ComboBox1;
   bool known = false;
-  for (auto& n : box.items()) known = known || n == w_.S.CurrentMemory;
+  for (auto& n : box.items()) known = known || n == w_.S.settings.currentMemory;
   if (!known) {
     box.add("Err0");
     box.setItemIndex(0);
     try {
-      w_.S.CurrentMemory = box.item(0);
+      w_.S.settings.currentMemory = box.item(0);
     } catch (const std::exception&) {
-      w_.S.CurrentMemory = "Err1";
+      w_.S.settings.currentMemory = "Err1";
     }
   }
   busy(false);
@@ -274,10 +274,10 @@ void MemoryLists::SaveAtClose() {
     saveGuarded(fs, h.liv, ListBoxVM.items());
     return;
   }
-  if (w_.S.CurrentMemory.empty()) return;
+  if (w_.S.settings.currentMemory.empty()) return;
   saveGuarded(fs, h.lim, HistoryEntries);
   saveGuarded(fs, h.liv, HistoryVolumes);
-  const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.CurrentMemory);
+  const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.settings.currentMemory);
   saveGuarded(fs, f.lim, w_.ListBox2.items());
   saveGuarded(fs, f.liv, ListBoxVM.items());
   saveGuarded(fs, f.lir, ListBoxRM.items());

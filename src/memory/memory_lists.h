@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/subsystem.h"
+#include "core/subsystem.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
 
@@ -30,7 +30,7 @@ std::vector<std::string> NamesWithHistoryLast(std::vector<std::string> names, co
 // The random pool "0" .. count-1.
 std::vector<std::string> FullPool(int count);
 
-class MemoryLists : public app::Subsystem {
+class MemoryLists : public core::Subsystem {
  public:
   explicit MemoryLists(app::TZELCOR32ZUMIK& window);
 
@@ -64,7 +64,7 @@ class MemoryLists : public app::Subsystem {
   // Closing: the history files and the shown memory (each write guarded).
   void SaveAtClose();
 
-  // app::Subsystem
+  // core::Subsystem
   void restoreAtStart() override { RestoreMemories(); }
   void saveAtClose() override { SaveAtClose(); }
   void showHistoryMemory() override { ShowHistory(); }

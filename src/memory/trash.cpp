@@ -72,22 +72,22 @@ bool Trash::IsMemoryList(const ui::Control* c) const { return c == &w_.ListBox2 
 bool Trash::IsTrashList(const ui::Control* c) const { return c == &w_.ListBox6 || c == &w_.ListBox9; }
 
 ui::ItemList& Trash::ShownMemoryList() {
-  return w_.menu("SSN").checked() ? static_cast<ui::ItemList&>(w_.ListBox8) : w_.ListBox2;
+  return w_.S.settings.namesOnly ? static_cast<ui::ItemList&>(w_.ListBox8) : w_.ListBox2;
 }
 
 ui::ItemList& Trash::ShownTrashList() {
-  return w_.menu("SSN").checked() ? static_cast<ui::ItemList&>(w_.ListBox9) : w_.ListBox6;
+  return w_.S.settings.namesOnly ? static_cast<ui::ItemList&>(w_.ListBox9) : w_.ListBox6;
 }
 
 ListGroup Trash::groupOf(const ui::ItemList& list) {
-  const bool namesOnly = w_.menu("SSN").checked();
+  const bool namesOnly = w_.S.settings.namesOnly;
   if (IsMemoryList(&list)) return {&w_.ListBox2, namesOnly ? &w_.ListBox8 : nullptr, &w_.Memory->ListBoxVM};
   if (IsTrashList(&list)) return {&w_.ListBox6, namesOnly ? &w_.ListBox9 : nullptr, &ListBoxVG};
   return {const_cast<ui::ItemList*>(&list), nullptr, nullptr};
 }
 
 std::string Trash::prefixOf(const ui::ItemList& source) const {
-  return &source == &w_.ListBox4 ? base::AddTrailingSlash(w_.S.FolderPath) : std::string();
+  return &source == &w_.ListBox4 ? base::AddTrailingSlash(w_.S.settings.folderPath) : std::string();
 }
 
 std::string Trash::sourceEntry(const ListGroup& from, bool fromFiles, int i, const std::string& prefix,
@@ -150,7 +150,7 @@ void Trash::TransferEntries(ui::ItemList& source, ui::ItemList& target, bool mov
       break;
     }
     w_.app().processMessages();
-    if (w_.S.CloseRequested) break;
+    if (w_.S.run.CloseRequested) break;
   }
   if (move && !fromFiles) selectIn(from, firstRemoved);
   afterChange(IsMemoryList(&target) || (move && IsMemoryList(&source)));
@@ -168,7 +168,7 @@ void Trash::DeleteSelectedEntries(ui::ItemList& list) {
   int i = remaining == 1 ? list.itemIndex() : 0;
   while (remaining > 0 && i >= 0 && i < list.count()) {
     w_.app().processMessages();
-    if (w_.S.CloseRequested) break;
+    if (w_.S.run.CloseRequested) break;
     if (!list.selected(i)) {
       ++i;
       continue;
@@ -213,9 +213,9 @@ void Trash::ButtonGomiOFFClick() {
 }
 
 void Trash::ToggleClearMode() {
-  w_.S.TrashClearMode = !w_.S.TrashClearMode;
-  w_.LabelGomiSASIN.setVisible(w_.S.TrashClearMode);
-  LabelGomiTUIKA.setVisible(!w_.S.TrashClearMode);
+  w_.S.settings.trashClearMode = !w_.S.settings.trashClearMode;
+  w_.LabelGomiSASIN.setVisible(w_.S.settings.trashClearMode);
+  LabelGomiTUIKA.setVisible(!w_.S.settings.trashClearMode);
 }
 
 void Trash::CheckBoxGomiClick() { ButtonMCut.setVisible(w_.CheckBoxGomi.checked()); }
@@ -232,8 +232,8 @@ void Trash::Button_GOMI_ALLCLRClick() {
 }
 
 void Trash::restoreAtStart() {
-  w_.LabelGomiSASIN.setVisible(w_.S.TrashClearMode);
-  LabelGomiTUIKA.setVisible(!w_.S.TrashClearMode);
+  w_.LabelGomiSASIN.setVisible(w_.S.settings.trashClearMode);
+  LabelGomiTUIKA.setVisible(!w_.S.settings.trashClearMode);
   CheckBoxGomiClick();
   ShowTrashCount();
 }

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/subsystem.h"
+#include "core/subsystem.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
 
@@ -25,7 +25,7 @@ struct ListGroup {
   ui::ItemList* volumes = nullptr;
 };
 
-class Trash : public app::Subsystem {
+class Trash : public core::Subsystem {
  public:
   explicit Trash(app::TZELCOR32ZUMIK& window);
 
@@ -51,7 +51,7 @@ class Trash : public app::Subsystem {
   void CheckBoxGomiClick();
   void Button_GOMI_ALLCLRClick();
 
-  // app::Subsystem: the switches follow the restored settings.
+  // core::Subsystem: the switches follow the restored settings.
   void restoreAtStart() override;
 
   // The disc identity of an audio CD in drive ("" when none), asked once per transfer from

@@ -17,15 +17,15 @@ const std::string kCurrentVolume;
 
 int HistoryRecorder::Limit() const {
   // With the history off, files handed to the player still stay within the hard cap.
-  return w_.S.FileHistoryLimit > 0 ? std::min(w_.S.FileHistoryLimit, kHistoryHardCap) : kHistoryHardCap;
+  return w_.S.settings.fileHistoryLimit > 0 ? std::min(w_.S.settings.fileHistoryLimit, kHistoryHardCap) : kHistoryHardCap;
 }
 
 void HistoryRecorder::Record(const std::string& entry, bool fromShownList2) {
-  if (w_.S.FileHistoryLimit <= 0) return;
+  if (w_.S.settings.fileHistoryLimit <= 0) return;
   const int selector = w_.ComboBox1.itemIndex();
   // The history memory is in ListBox2 whenever it is the current memory, shown or not: the
   // held-aside list is overwritten from ListBox2 at the next switch and at close.
-  if (w_.S.CurrentMemory != w_.S.HistoryName) {
+  if (w_.S.settings.currentMemory != w_.S.HistoryName) {
     kept_->appendKept(entry, kCurrentVolume);
     while (kept_->keptCount() > Limit()) kept_->dropOldestKept();
   } else if (!fromShownList2) {

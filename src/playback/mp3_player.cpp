@@ -46,7 +46,7 @@ void Mp3Player::setComponent(platform::MediaPlayer* component) {
   component_->onError = [this] { ErrorEvent(); };
 }
 
-void Mp3Player::decideAtStart() { available_ = component_ && !pb_.w.menu("MO_MP3").checked(); }
+void Mp3Player::decideAtStart() { available_ = component_ && !pb_.w.S.settings.mp3WithoutPlayer; }
 
 bool Mp3Player::Load() {
   Mp3Error = false;
@@ -54,7 +54,7 @@ bool Mp3Player::Load() {
   if (ok) {
     ok = component_->clearPlaylist();
     pb_.pump();
-    ok = ok && component_->appendToPlaylist(pb_.w.S.PlayFile);
+    ok = ok && component_->appendToPlaylist(pb_.w.S.run.PlayFile);
     pb_.pump();
     // Playing and stopping at once makes the component read the media (its duration).
     ok = ok && component_->play() && component_->stop();
@@ -92,16 +92,16 @@ void Mp3Player::Timer_MP3_StartTimer() {
   pb_.driver.ShowPlayingLook();
   w.app().setBusyCursor(false);
   watch_.Start(w.app().loop().nowMs(), 0, toMs(Mp3DurationSec));
-  if (!w.S.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
+  if (!w.S.run.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
   busyStart_ = false;
 }
 
 bool Mp3Player::startPlaying() {
   auto& w = pb_.w;
   if (!component_->play() || Mp3Error) return false;
-  if (w.menu("SAISEIBAR").checked()) w.PanelBar.setVisible(true);
+  if (w.S.settings.saiseiBar) w.PanelBar.setVisible(true);
   pb_.st.PlayedFlags |= 1;
-  pb_.history.Record(w.S.HistoryEntry.empty() ? w.S.PlayFile : w.S.HistoryEntry, pb_.st.PlayingFromShownList2);
+  pb_.history.Record(w.S.run.HistoryEntry.empty() ? w.S.run.PlayFile : w.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
   return true;
 }
 
@@ -124,7 +124,7 @@ void Mp3Player::Timer_MP3_LOOPTimer() {
   const long p = std::lround(Mp3PositionSec);
   w.StatusBar1.setPanelText(2, std::to_string(p));
   bar_->setPosition(static_cast<int>(std::lround(p / double(std::max(1, pb_.st.MsPerBarStep)))));
-  const bool goesOn = Mp3PositionSec < Mp3DurationSec && !w.S.StopRequested && !Mp3MediaEnded && !Mp3Error;
+  const bool goesOn = Mp3PositionSec < Mp3DurationSec && !w.S.run.StopRequested && !Mp3MediaEnded && !Mp3Error;
   const auto positionMs = position ? std::optional<std::int32_t>(toMs(*position)) : std::nullopt;
   if (goesOn && !watch_.GivesUp(w.app().loop().nowMs(), positionMs)) {
     busyLoop_ = false;
@@ -141,7 +141,7 @@ void Mp3Player::Timer_MP3_ERRTimer() {
   auto& w = pb_.w;
   errTimer_->setEnabled(false);
   StopMp3();
-  if (!w.S.ShutDown) w.Timer4.setEnabled(true);
+  if (!w.S.run.ShutDown) w.Timer4.setEnabled(true);
   w.app().setBusyCursor(false);
 }
 
@@ -170,7 +170,7 @@ void Mp3Player::StopMp3AndContinue() {
   busyStop_ = true;
   pb_.pump();
   StopMp3();
-  if (w.S.StopRequested) {
+  if (w.S.run.StopRequested) {
     pb_.driver.ReturnToIdle();
   } else {
     pb_.pump();

@@ -55,7 +55,7 @@ ui::Panel& PauseControl::positionPanel() {
 }
 
 void PauseControl::StatusBar2Click() {
-  if (!pb_.w.S.PlayRunActive) return;
+  if (!pb_.w.S.run.PlayRunActive) return;
   ui::Panel& panel = positionPanel();
   panel.setVisible(!panel.visible());
 }
@@ -138,13 +138,13 @@ void PauseControl::TimerSEEKTimer() {
 
 void PauseControl::SAISEIBARClick() {
   auto& w = pb_.w;
-  if (w.S.MenuBusy) return;
-  ui::MenuItem& item = w.menu("SAISEIBAR");
-  item.setChecked(!item.checked());
-  w.S.MenuBusy = true;
+  if (w.S.run.MenuBusy) return;
+  bool& shown = w.S.settings.saiseiBar;
+  w.menu("SAISEIBAR").setChecked(shown = !shown);
+  w.S.run.MenuBusy = true;
   pb_.pump();
-  if (w.S.PlayRunActive) positionPanel().setVisible(item.checked());
-  w.S.MenuBusy = false;
+  if (w.S.run.PlayRunActive) positionPanel().setVisible(shown);
+  w.S.run.MenuBusy = false;
 }
 
 }  // namespace playback

@@ -49,7 +49,7 @@ void PlayDriver::Button2Click(ui::Control* sender) {
 void PlayDriver::Button3Click(ui::Control* sender) {
   auto& w = pb_.w;
   pb_.st.StepDirection = sender == &w.Button3 ? -1 : 2;
-  Button2Click(w.S.PlayRunActive ? static_cast<ui::Control*>(&w.Button3) : &w.Button2);
+  Button2Click(w.S.run.PlayRunActive ? static_cast<ui::Control*>(&w.Button3) : &w.Button2);
 }
 
 void PlayDriver::Button5Click() {
@@ -60,7 +60,7 @@ void PlayDriver::Button5Click() {
 void PlayDriver::requestStop() {
   auto& w = pb_.w;
   w.app().setBusyCursor(true);
-  w.S.StopRequested = true;
+  w.S.run.StopRequested = true;
   pb_.pump();
   w.app().setBusyCursor(false);
 }
@@ -75,16 +75,16 @@ void PlayDriver::ButtonWaitClick() {
 void PlayDriver::TimerPlayStartTimer() {
   auto& w = pb_.w;
   auto& st = pb_.st;
-  if (w.S.CloseRequested) {
+  if (w.S.run.CloseRequested) {
     w.TimerPlayStart.setEnabled(false);
     return;
   }
-  if (w.S.PlayRunActive || busyStart_) return;  // the previous run has not reached idle yet
+  if (w.S.run.PlayRunActive || busyStart_) return;  // the previous run has not reached idle yet
   busyStart_ = true;
   w.TimerPlayStart.setEnabled(false);
   w.ButtonWait.setVisible(true);
   pb_.pump();
-  w.S.PlayRunActive = true;
+  w.S.run.PlayRunActive = true;
   ui::Control* trigger = st.PlayTrigger;
   if (trigger == &w.Button3) trigger = &w.Button2;  // skip or back during a run keeps its direction
   else st.StepDirection = 1;
@@ -104,26 +104,26 @@ void PlayDriver::TimerPlayStartTimer() {
   }
   // The play request's own stop has ended the previous run by now; a stop pressed since that
   // request stays and ends this run at its first step.
-  w.S.StopRequested = stopAfterPlayRequest_;
+  w.S.run.StopRequested = stopAfterPlayRequest_;
   stopAfterPlayRequest_ = false;
   st.PlayedFlags = 0;
   firstDrawOfRun_ = true;
-  if (w.menu("RND_RESET").checked()) {
+  if (w.S.settings.randomReset) {
     RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
     RebuildPool(pool("ListBoxRM"), w.ListBox2.count());
   }
   pb_.pump();
   busyStart_ = false;
   if (st.StepDirection != 1) Timer4Timer();
-  else if (!w.S.ShutDown) w.Timer2.setEnabled(true);
+  else if (!w.S.run.ShutDown) w.Timer2.setEnabled(true);
 }
 
 // ---- choose and route -----------------------------------------------------------------
 
 PlayDriver::PlayList PlayDriver::choosePlayList() {
   auto& w = pb_.w;
-  const bool names = w.menu("SSN").checked();
-  const std::string folder = base::AddTrailingSlash(w.S.FolderPath);
+  const bool names = w.S.settings.namesOnly;
+  const std::string folder = base::AddTrailingSlash(w.S.settings.folderPath);
   PlayList pl{w.MemoryViewShown() ? &w.ListBox2 : &w.ListBox4, w.MemoryViewShown() ? "" : folder};
   if (pb_.st.PlayModeStep == kSingle) {
     // Single mode plays from the list the user clicked last, whichever view is on screen.
@@ -149,7 +149,7 @@ void PlayDriver::Timer2Timer() {
   w.Timer2.setEnabled(false);
   pb_.pump();
   w.StatusBar1.setPanelText(2, "0");
-  if (w.S.StopRequested) {
+  if (w.S.run.StopRequested) {
     busy2_ = false;
     return ReturnToIdle();
   }
@@ -168,7 +168,7 @@ void PlayDriver::Timer2Timer() {
     return;
   }
   list.setItemIndex(list.tag);
-  if (w.menu("SSN").checked() && (&list == &w.ListBox2 || &list == &w.ListBox6)) {
+  if (w.S.settings.namesOnly && (&list == &w.ListBox2 || &list == &w.ListBox6)) {
     ui::ListBox& names = &list == &w.ListBox2 ? w.ListBox8 : w.ListBox9;
     names.setItemIndex(list.tag);
     names.tag = list.tag;
@@ -186,7 +186,7 @@ bool PlayDriver::routeEntry(const std::string& entry) {
   if (!w.Sv.fs.fileExists(entry)) return false;
   bool known = false;
   const int index = ExtensionIndex(entry, w.S.ExtensionTable, known);
-  if (w.menu("KC").checked()) {
+  if (w.S.settings.followExtensionsInPlay) {
     if (!known) return false;
     if (index < kMp3 && (index >= static_cast<int>(w.ExtensionBoxes.size()) || !w.ExtensionBoxes[index]->checked()))
       return false;
@@ -196,10 +196,10 @@ bool PlayDriver::routeEntry(const std::string& entry) {
   const std::string name = base::ExtractFileName(entry);
   const std::string path = base::AddTrailingSlash(base::ExtractFilePath(entry)) + name;
   w.SetTitle(w.S.TitlePrefix + name + " (再生中)");
-  w.S.PlayFile = path;
-  w.S.HistoryEntry.clear();
+  w.S.run.PlayFile = path;
+  w.S.run.HistoryEntry.clear();
   pb_.pump();
-  if (w.S.ShutDown) return true;
+  if (w.S.run.ShutDown) return true;
   pb_.st.CdMode = false;
   if (index == kMp3 && pb_.mp3.Mp3PlayerAvailable()) return pb_.mp3.Load();
   w.Timer11.setEnabled(true);
@@ -208,9 +208,9 @@ bool PlayDriver::routeEntry(const std::string& entry) {
 
 void PlayDriver::countDownEndCounter() {
   auto& w = pb_.w;
-  if (!w.menu("ME_AUTO_OFF").checked() || w.S.EndCountLeft <= 0) return;
-  w.menu("ME_kosu").setCaption("終了曲数 のこり " + std::to_string(w.S.EndCountLeft) + " 曲(&P)");
-  if (--w.S.EndCountLeft == 0) w.S.EndCountLeft = -1;
+  if (!w.S.settings.endClose || w.S.run.EndCountLeft <= 0) return;
+  w.menu("ME_kosu").setCaption("終了曲数 のこり " + std::to_string(w.S.run.EndCountLeft) + " 曲(&P)");
+  if (--w.S.run.EndCountLeft == 0) w.S.run.EndCountLeft = -1;
 }
 
 void PlayDriver::skip() {
@@ -237,12 +237,12 @@ bool PlayDriver::pickRandom(ui::ListBox& list) {
     RebuildPool(p, count);
     // A run that starts on an empty pool plays the fresh one instead of ending at once.
     if (firstDrawOfRun_) continue;
-    const bool autoOff = w.menu("ME_AUTO_OFF").checked();
-    if (autoOff && w.S.EndCountLeft < 1) {
+    const bool autoOff = w.S.settings.endClose;
+    if (autoOff && w.S.run.EndCountLeft < 1) {
       endOfPlayClose();
       return false;
     }
-    if (!(w.CheckBox1.checked() || (autoOff && w.S.EndCountLeft > 0))) {
+    if (!(w.CheckBox1.checked() || (autoOff && w.S.run.EndCountLeft > 0))) {
       ReturnToIdle();
       return false;
     }
@@ -255,7 +255,7 @@ bool PlayDriver::pickRandom(ui::ListBox& list) {
 
 ui::ListBox& PlayDriver::advanceList() {
   auto& w = pb_.w;
-  if (w.S.InArchive) return w.ListBox3;
+  if (w.S.run.InArchive) return w.ListBox3;
   return w.MemoryViewShown() ? w.ListBox2 : w.ListBox4;
 }
 
@@ -269,14 +269,14 @@ void PlayDriver::Timer4Timer() {
   w.ButtonWait.setVisible(true);
   pb_.pump();
   busy4_ = false;
-  if (w.S.StopRequested) return ReturnToIdle();
-  if (w.menu("ME_AUTO_OFF").checked() && w.S.EndCountLeft < 0) {
+  if (w.S.run.StopRequested) return ReturnToIdle();
+  if (w.S.settings.endClose && w.S.run.EndCountLeft < 0) {
     ReturnToIdle();
     return endOfPlayClose();
   }
   if (st.PlayModeStep == kRandom) {
     st.StepDirection = 1;
-    if (!w.S.ShutDown) w.Timer2.setEnabled(true);
+    if (!w.S.run.ShutDown) w.Timer2.setEnabled(true);
     return;
   }
   ui::ListBox& list = advanceList();
@@ -289,23 +289,23 @@ void PlayDriver::Timer4Timer() {
       next = next < 0 ? list.count() - 1 : 0;
     }
     list.tag = next;
-    if (w.menu("SSN").checked() && &list == &w.ListBox2) w.ListBox8.tag = next;
+    if (w.S.settings.namesOnly && &list == &w.ListBox2) w.ListBox8.tag = next;
   } else {
     st.StepDirection = 1;
     if (!endOfListCheck()) return;
   }
-  if (!w.S.ShutDown) w.Timer2.setEnabled(true);
+  if (!w.S.run.ShutDown) w.Timer2.setEnabled(true);
 }
 
 // True when the run goes on past the end of the list.
 bool PlayDriver::endOfListCheck() {
   auto& w = pb_.w;
-  const bool autoOff = w.menu("ME_AUTO_OFF").checked();
-  if (autoOff && w.S.EndCountLeft < 1) {
+  const bool autoOff = w.S.settings.endClose;
+  if (autoOff && w.S.run.EndCountLeft < 1) {
     endOfPlayClose();
     return false;
   }
-  const bool endless = w.CheckBox1.checked() || (autoOff && w.S.EndCountLeft >= 1);
+  const bool endless = w.CheckBox1.checked() || (autoOff && w.S.run.EndCountLeft >= 1);
   if (!endless) {
     ReturnToIdle();
     return false;
@@ -322,8 +322,8 @@ bool PlayDriver::endOfListCheck() {
 
 void PlayDriver::endOfPlayClose() {
   auto& w = pb_.w;
-  w.S.CloseAfterPlay = true;
-  if (!w.S.ShutDown) w.close();
+  w.S.run.CloseAfterPlay = true;
+  if (!w.S.run.ShutDown) w.close();
 }
 
 // ---- idle, modes, looks ---------------------------------------------------------------
@@ -342,7 +342,7 @@ void PlayDriver::ReturnToIdle() {
   w.ButtonWait.setVisible(false);
   w.Button2.setColor(ui::kParentColor);
   w.Button2.setFont(0, false);
-  w.S.PlayRunActive = false;
+  w.S.run.PlayRunActive = false;
 }
 
 void PlayDriver::setMode(int index) {
@@ -384,7 +384,7 @@ void PlayDriver::showWaitColour() {
 
 void PlayDriver::leaveArchive() {
   auto& w = pb_.w;
-  w.S.InArchive = false;
+  w.S.run.InArchive = false;
   w.ListBox3.setVisible(false);
 }
 

@@ -9,7 +9,7 @@ namespace playback {
 
 Playback::Playback(app::TZELCOR32ZUMIK& window)
     : w(window),
-      mci(window.Sv.mci, window.S.ShutDown, [this] { pump(); }),
+      mci(window.Sv.mci, window.S.run.ShutDown, [this] { pump(); }),
       history(window, keptHistory),
       player(*this),
       driver(*this),
@@ -19,14 +19,14 @@ Playback::Playback(app::TZELCOR32ZUMIK& window)
 }
 
 void Playback::FileListChanged() {
-  if (w.S.PlayRunActive && st.PlayModeStep == kRandom)
+  if (w.S.run.PlayRunActive && st.PlayModeStep == kRandom)
     RebuildPool(*static_cast<ui::ListBox*>(w.findControl("ListBoxRD")), w.ListBox4.count());
 }
 
 void Playback::MemoryListChanged() {
   // Only a random run drawing from the memory list owns its pool; any other leaves the
   // not-yet-played entries for the next random run.
-  if (w.S.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
+  if (w.S.run.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
     RebuildPool(w.Memory->ListBoxRM, w.ListBox2.count());
 }
 
@@ -56,7 +56,7 @@ void Playback::wireHandlers() {
 void Playback::pump() { w.app().processMessages(); }
 
 void Playback::armAdvance() {
-  if (!w.S.ShutDown) w.Timer4.setEnabled(true);
+  if (!w.S.run.ShutDown) w.Timer4.setEnabled(true);
 }
 
 void Playback::showTuneDetails(const std::string& name, const std::string& details) {

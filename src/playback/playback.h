@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/subsystem.h"
+#include "core/subsystem.h"
 #include "playback/history_recorder.h"
 #include "playback/history_sink.h"
 #include "playback/mci_channels.h"
@@ -20,7 +20,7 @@ class TZELCOR32ZUMIK;
 
 namespace playback {
 
-class Playback : public app::Subsystem {
+class Playback : public core::Subsystem {
  public:
   explicit Playback(app::TZELCOR32ZUMIK& window);
 

@@ -1,6 +1,6 @@
 #include "player_fixture.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "platform/win32/text.h"
 #include "player_windows.h"
 #include "remote_window.h"
@@ -43,7 +43,7 @@ std::optional<unsigned long> PlayerTest::closeMain(HWND main, PlayerProcess& pla
 
 std::vector<std::string> MissingSettings() {
   std::vector<std::string> missing;
-  for (const auto& [name, text] : app::StoredSettingTexts({}))
+  for (const auto& [name, text] : core::StoredSettingTexts({}))
     if (!SettingsKey::get(platform::win32::ToWide(name))) missing.push_back(name);
   return missing;
 }

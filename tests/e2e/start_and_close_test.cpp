@@ -1,6 +1,6 @@
 // A prepared start reaches a usable main window in time; closing writes every setting.
 #include "app/control_ids.h"
-#include "app/settings.h"
+#include "core/settings.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"
@@ -13,7 +13,7 @@ using StartAndClose = PlayerTest;
 
 TEST_F(StartAndClose, UsableWithinFiveSecondsAndClosingWritesEverySetting) {
   prepareAsMakeRun();
-  ASSERT_EQ(app::StoredSettingTexts({}).size(), 41u);  // and TEMPLZH, checked below
+  ASSERT_EQ(core::StoredSettingTexts({}).size(), 41u);  // and TEMPLZH, checked below
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Zelcoru.h"
-#include "app/settings.h"
+#include "core/settings.h"
 #include "dialogs/mk.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_drives.h"
@@ -33,7 +33,7 @@ class HeadlessPlayer {
   }
 
   void set(const char* name, const std::string& value) {
-    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, name, value);
+    reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, name, value);
   }
 
   // Creates the window and runs the deferred start-up; null when it did not finish.
@@ -43,7 +43,7 @@ class HeadlessPlayer {
     window->FormCreate();
     window->show();
     loop.advance(500);
-    return window->S.InitDone == 99 ? window.get() : nullptr;
+    return window->S.run.InitDone == 99 ? window.get() : nullptr;
   }
 
   ui::HeadlessLoop loop;
@@ -56,7 +56,7 @@ class HeadlessPlayer {
   FakeShellNamespace shellNs;
   FakeMci mci{loop};
   FakeDrives drives;
-  app::Services services;
+  core::Services services;
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   std::vector<std::string> messages;
 

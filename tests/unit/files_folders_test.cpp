@@ -32,12 +32,12 @@ TEST_F(FoldersTest, FlatListShowsThePathAndTheSubfoldersAndOpensAClickedOne) {
   EXPECT_EQ(w.ListBox4.items(), (Lines{"j.wav"}));
   EXPECT_EQ(w.HeaderControl1.sections().at(0), "1ｺ　ファイル一覧");
   w.ListBox1.userSelect(3);
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ\\a");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ\\a");
   EXPECT_EQ(w.ListBox4.items(), (Lines{"in-a.wav"}));
   w.ListBox1.userSelect(1);
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC");
   w.ListBox1.userSelect(0);
-  EXPECT_EQ(w.S.FolderPath, "C:\\");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\");
 }
 
 TEST_F(FoldersTest, HiddenFolderSwitchShowsHiddenFoldersAndOffMovesToTheDriveRoot) {
@@ -46,15 +46,15 @@ TEST_F(FoldersTest, HiddenFolderSwitchShowsHiddenFoldersAndOffMovesToTheDriveRoo
   EXPECT_TRUE(w.menu("K6").checked());
   EXPECT_EQ(w.ListBox1.count(), 6);
   w.ListBox1.userSelect(5);
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ\\c");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ\\c");
   w.menu("K6").click();
-  EXPECT_EQ(w.S.FolderPath, "C:\\");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\");
 }
 
 TEST_F(FoldersTest, HeaderClickSwitchesToTheTreeWithItsCaption) {
   auto& w = start();
   w.HeaderFolder.click();
-  EXPECT_EQ(w.S.FolderViewMode, 1);
+  EXPECT_EQ(w.S.settings.folderViewMode, 1);
   EXPECT_TRUE(w.TreeView1.visible());
   EXPECT_FALSE(w.ListBox1.visible());
   // Root, the siblings along the path (MUSIC, WINDOWS, ZELCOR under C:\; JAZZ; a and b).
@@ -71,7 +71,7 @@ TEST_F(FoldersTest, VanishedFolderRecoversToTheDeepestExistingOne) {
   w.ListBox1.userSelect(4);
   ASSERT_FALSE(messages.empty());
   EXPECT_EQ(messages[0], "フォルダー・エラー発生\nC:\\MUSIC\\JAZZ\\b\\\nエラーを回避してみます。");
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ");
 }
 
 TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
@@ -81,12 +81,12 @@ TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
   EXPECT_EQ(w.ComboBox2.items(), (Lines{"C:", "D:"}));
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
   w.ComboBox2.userSelect(1);
-  EXPECT_EQ(w.S.FolderPath, "D:\\SONGS");
+  EXPECT_EQ(w.S.settings.folderPath, "D:\\SONGS");
   fo().ChangeDrive('q');
   EXPECT_EQ(messages.back(), "ドライブ・エラー発生\nQ\n元のドライブに戻します");
-  EXPECT_EQ(w.S.FolderPath, "D:\\SONGS");
+  EXPECT_EQ(w.S.settings.folderPath, "D:\\SONGS");
   w.ComboBox2.userSelect(0);
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ");
   w.close();
   EXPECT_EQ(*fs.contents(data + "ZeLC32CD.LIS"), "D:\\SONGS\r\nC:\\MUSIC\\JAZZ\r\n");
 }
@@ -118,7 +118,7 @@ TEST_F(FoldersTest, DriveThatIsNotReadyGoesBackToTheListedFolderOrTheWindowsDriv
   drives.setReady('D', false);
   w.ComboBox2.userSelect(1);
   EXPECT_EQ(messages.back(), "ドライブ・エラー発生\nD\n元のドライブに戻します");
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ");
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
   // The listed folder's own drive fails: back to the root of the Windows drive.
   drives.setReady('D', true);
@@ -126,7 +126,7 @@ TEST_F(FoldersTest, DriveThatIsNotReadyGoesBackToTheListedFolderOrTheWindowsDriv
   drives.setReady('D', false);
   w.ComboBox2.userSelect(1);
   EXPECT_EQ(messages.size(), 2u) << messages.back();
-  EXPECT_EQ(w.S.FolderPath, "C:\\");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\");
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
 }
 
@@ -140,10 +140,10 @@ TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
   EXPECT_TRUE(w.PanelKaKo.visible());
   EXPECT_FALSE(w.ButtonKaka.visible());
   w.ListBoxKaKo.userSelect(1);
-  EXPECT_EQ(w.S.FolderPath, "C:\\OLD");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\OLD");
   EXPECT_EQ(w.ListBoxKaKo.item(0), "C:\\MUSIC\\JAZZ");  // not recorded while navigating
   w.findControl("ButtonKaKoRESET")->click();
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ");
   w.ListBoxKaKo.setItemIndex(-1);
   w.findControl("ButtonKaKoCUT")->click();
   EXPECT_EQ(w.ListBoxKaKo.count(), 3) << "nothing selected deletes nothing";
@@ -179,8 +179,8 @@ TEST_F(FoldersTest, BulkAddWalksDepthFirstSkippingNetHood) {
                                        "C:\\BULK\\sub2\\d.wav"}));
   EXPECT_EQ(w.Memory->ListBoxVM.count(), 4);
   EXPECT_EQ(w.Label_MFN_Kosu.caption(), "4ｺ");
-  EXPECT_EQ(w.S.FolderPath, "C:\\BULK");
-  EXPECT_FALSE(w.S.BusyBulkAdd);
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\BULK");
+  EXPECT_FALSE(w.S.run.BusyBulkAdd);
   EXPECT_TRUE(w.Button7.visible());
   EXPECT_TRUE(w.Button11.visible());
   EXPECT_FALSE(fo().Button12.visible());
@@ -220,7 +220,7 @@ TEST_F(FoldersTest, TreeShowsThePathOpenAndAChosenNodeOpensItsFolder) {
   EXPECT_EQ(w.Folders->TreePath(aNode), "C:\\MUSIC\\JAZZ\\a");
   w.TreeView1.userSelect(aNode);
   loop.advance(10);
-  EXPECT_EQ(w.S.FolderPath, "C:\\MUSIC\\JAZZ\\a");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ\\a");
   EXPECT_EQ(w.ListBox4.items(), (Lines{"in-a.wav"}));
   EXPECT_EQ(w.TreeView1.nodes()[w.TreeView1.selected()].text, "a");
 }

@@ -254,24 +254,24 @@ TEST_F(FolderCommandsTest, ChosenFoldersBecomeTheExtractionAndMp3FoldersAndMkFol
   w.menu("TEMPLZH1").click();
   EXPECT_EQ(chooserStart, "D:\\TEMPLZH");
   EXPECT_EQ(field, "D:\\解凍表示");
-  EXPECT_EQ(w.S.ExtractFolder, "D:\\解凍表示\\");
+  EXPECT_EQ(w.S.settings.extractFolder, "D:\\解凍表示\\");
 
   onSetting = [&](app::TDIR2SETForm& d) {
     d.Edit1.setText("C:\\MP3");
     d.ButtonSet.click();
   };
   w.menu("P_MP3_DIR").click();
-  EXPECT_EQ(w.S.Mp3SaveFolder, "C:\\MP3\\");
+  EXPECT_EQ(w.S.settings.mp3SaveFolder, "C:\\MP3\\");
 
   ASSERT_TRUE(fs.removeFolder("D:\\解凍表示"));
   w.menu("MK_FOLDER").click();
   EXPECT_TRUE(fs.folderExists("D:\\解凍表示"));
-  EXPECT_EQ(w.S.FolderPath, "D:\\解凍表示");
-  w.S.ExtractFolder = "Q:\\NO\\DRIVE\\";
+  EXPECT_EQ(w.S.settings.folderPath, "D:\\解凍表示");
+  w.S.settings.extractFolder = "Q:\\NO\\DRIVE\\";
   w.menu("MK_FOLDER").click();
   EXPECT_EQ(messages.back(), "フォルダーエラー");
 
-  w.S.ExtractFolder = "D:\\解凍表示\\";
+  w.S.settings.extractFolder = "D:\\解凍表示\\";
   w.close();
   EXPECT_EQ(get("TEMPLZH"), "D:\\解凍表示");
   EXPECT_EQ(get("SND_DIR"), "C:\\MP3\\");

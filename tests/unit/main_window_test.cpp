@@ -7,7 +7,7 @@ using testing_support::after;
 
 TEST_F(PlayerTest, StartUpFinishesAfterTimer1AndShowsTheIdleTitle) {
   auto& w = start();
-  EXPECT_EQ(w.S.InitDone, 99);
+  EXPECT_EQ(w.S.run.InitDone, 99);
   EXPECT_EQ(w.caption(), "Zelcor32 B-G-M");
   EXPECT_FALSE(w.PanelOPEN.visible());
   EXPECT_TRUE(w.menu("MHelp0").enabled());
@@ -28,13 +28,13 @@ TEST_F(PlayerTest, StoredGarbageTakesDefaultsOnScreen) {
   set("End_Kosu_index", "15");
   set("End_Kosu_Set", "12");
   auto& w = start();
-  EXPECT_EQ(w.S.ScheduleMode, 0);
+  EXPECT_EQ(w.S.settings.scheduleMode, 0);
   EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　ＯＦＦ (&H)");
   EXPECT_EQ(w.menu("FILEHIS").caption(), "ファイルヒストリーの設定　7個 (&F)");
-  EXPECT_EQ(w.S.FolderPath, "C:\\WINDOWS\\MEDIA");
+  EXPECT_EQ(w.S.settings.folderPath, "C:\\WINDOWS\\MEDIA");
   for (auto* cb : w.ExtensionBoxes) EXPECT_EQ(cb->checked(), cb->caption() != "LZH") << cb->caption();
   // Choice 15 behaves as the "Set" choice.
-  EXPECT_EQ(w.S.EndCountLeft, 12);
+  EXPECT_EQ(w.S.run.EndCountLeft, 12);
   EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 Set 12 曲(&P)");
   // A history limit of 0 leaves the folder history untouched.
   EXPECT_EQ(w.ListBoxKaKo.count(), 0);
@@ -71,7 +71,7 @@ TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
   fs.addFile(data + "LZH_TEMP\\x.wav", "x");
   w.close();
   EXPECT_TRUE(w.closed());
-  for (auto& [name, text] : app::StoredSettingTexts({})) EXPECT_NE(get(name.c_str()), "<missing>") << name;
+  for (auto& [name, text] : core::StoredSettingTexts({})) EXPECT_NE(get(name.c_str()), "<missing>") << name;
   EXPECT_EQ(get("SAISEIM"), "3,0,1,0,0,1,1,0");
   EXPECT_EQ(get("KAKUCHOSHI"), "1,1,1,1,1,1,1,1,1");
   EXPECT_EQ(get("TEMPLZH"), "D:\\TEMPLZH");
@@ -80,19 +80,19 @@ TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
   EXPECT_TRUE(fs.fileExists(data + "ZeLC32FH.LIS"));
   EXPECT_FALSE(fs.fileExists(data + "LZH_TEMP\\x.wav"));
   EXPECT_TRUE(fs.folderExists(data + "LZH_TEMP"));
-  EXPECT_TRUE(w.S.ShutDown);
+  EXPECT_TRUE(w.S.run.ShutDown);
   EXPECT_TRUE(power.exitCalls.empty());
 }
 
 TEST_F(PlayerTest, ClosingWhileBusyOnlyBeeps) {
   auto& w = start();
-  w.S.BusyArchive = true;
+  w.S.run.BusyArchive = true;
   w.close();
   EXPECT_FALSE(w.closed());
   EXPECT_EQ(shell.beeps, 1);
   EXPECT_EQ(get("SAISEIM"), "<missing>");
-  EXPECT_FALSE(w.S.ClosingGuard);
-  w.S.BusyArchive = false;
+  EXPECT_FALSE(w.S.run.ClosingGuard);
+  w.S.run.BusyArchive = false;
   w.close();
   EXPECT_TRUE(w.closed());
 }
@@ -147,7 +147,7 @@ TEST_F(PlayerTest, EndActionMenusKeepEachOtherConsistent) {
   w.menu("ME_AUTO_OFF_SAVE").click();
   EXPECT_FALSE(w.menu("ME_AUTO_OFF_WIN_SAVE").checked());
   w.menu("ME_kosu3").click();
-  EXPECT_EQ(w.S.EndCountLeft, 3);
+  EXPECT_EQ(w.S.run.EndCountLeft, 3);
   EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 3 曲(&P)");
 }
 
@@ -186,7 +186,7 @@ TEST_F(PlayerTest, ShutdownRefusedShowsTheRightText) {
   power.exitResult = {false, 5};
   std::string shown;
   application.onModalShown = [&](ui::Form& f) { shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption(); };
-  w.S.CloseAfterPlay = true;
+  w.S.run.CloseAfterPlay = true;
   w.menu("ME_AUTO_OFF_WIN").click();
   w.close();
   EXPECT_EQ(power.exitCalls, (std::vector<std::uint32_t>{8}));
@@ -196,7 +196,7 @@ TEST_F(PlayerTest, ShutdownRefusedShowsTheRightText) {
 }
 
 TEST_F(PlayerTest, MissingExtractFolderOpensTheFolderDialogAtStart) {
-  reg.deleteValue(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH");
+  reg.deleteValue(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH");
   std::string defaultShown;
   application.onModalShown = [&](ui::Form& f) {
     if (f.windowClass() == "TDIR2SETForm") {
@@ -210,7 +210,7 @@ TEST_F(PlayerTest, MissingExtractFolderOpensTheFolderDialogAtStart) {
   auto& w = start();
   EXPECT_EQ(defaultShown, "C:\\ZUMIKT32\\TMPLZH32");
   EXPECT_TRUE(fs.folderExists("C:\\ZUMIKT32\\TMPLZH32"));
-  EXPECT_EQ(w.S.ExtractFolder, "C:\\ZUMIKT32\\TMPLZH32\\");
+  EXPECT_EQ(w.S.settings.extractFolder, "C:\\ZUMIKT32\\TMPLZH32\\");
 }
 
 TEST_F(PlayerTest, ResizeKeepsTheCommandStripAtTheBottom) {

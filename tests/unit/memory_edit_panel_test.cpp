@@ -57,7 +57,7 @@ TEST_F(MemoryEditTest, RenameMovesTheFilesRenamesScheduleEntriesAndClosesThePane
   edit().Edit_M_EDIT.userTyped("Blues");
   edit().Btn_M_HENKO.click();
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(w.S.CurrentMemory, "Blues");
+  EXPECT_EQ(w.S.settings.currentMemory, "Blues");
   EXPECT_EQ(file("Blues.LIM"), "C:\\a.wav\r\n");
   EXPECT_EQ(file("Blues.LIV"), "50\r\n");
   EXPECT_FALSE(fs.fileExists(data + "m.LIM") || fs.fileExists(data + "m.LIV") || fs.fileExists(data + "m.LIR"));
@@ -82,7 +82,7 @@ TEST_F(MemoryEditTest, RefusedRenameShowsWhyAndChangesNothingOnDisk) {
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].substr(0, 2), "M\n");
   EXPECT_EQ(messages[1].substr(0, 2), "?\n");
-  EXPECT_EQ(w.S.CurrentMemory, "m");
+  EXPECT_EQ(w.S.settings.currentMemory, "m");
   EXPECT_EQ(file("m.LIM"), "C:\\a.wav\r\n");
   EXPECT_FALSE(fs.fileExists(data + "m.LIV"));
   EXPECT_TRUE(w.Panel_M_EDIT.visible());
@@ -95,7 +95,7 @@ TEST_F(MemoryEditTest, NewMemoryTakesTheFirstFreeNumberAndStartsEmpty) {
   auto& w = start();
   w.Btn_M_EDIT.click();
   edit().Btn_M_NEW.click();
-  EXPECT_EQ(w.S.CurrentMemory, "ZELCOR32_M001");
+  EXPECT_EQ(w.S.settings.currentMemory, "ZELCOR32_M001");
   EXPECT_EQ(edit().Edit_M_EDIT.text(), "ZELCOR32_M001");
   EXPECT_EQ(w.ComboBox1.item(w.ComboBox1.itemIndex()), "ZELCOR32_M001");
   EXPECT_EQ(w.ListBox2.count(), 0);
@@ -116,7 +116,7 @@ TEST_F(MemoryEditTest, DeletingTheOnlyMemoryLeavesTheDefaultName) {
   EXPECT_TRUE(messages.empty());  // no schedule uses it: no question
   EXPECT_FALSE(fs.fileExists(data + "Only.LIM"));
   EXPECT_EQ(w.ComboBox1.items(), (Lines{"ZELCOR32_M000", "HISTORY"}));
-  EXPECT_EQ(w.S.CurrentMemory, "ZELCOR32_M000");
+  EXPECT_EQ(w.S.settings.currentMemory, "ZELCOR32_M000");
   EXPECT_EQ(edit().Edit_M_EDIT.text(), "ZELCOR32_M000");
   EXPECT_EQ(w.ListBox2.count(), 0);
   EXPECT_TRUE(shell.runs.empty());
@@ -138,7 +138,7 @@ TEST_F(MemoryEditTest, DeletingAScheduledMemoryAsksAndTakesItsEntriesAlong) {
   answerYes = true;
   edit().Btn_M_DEL.click();
   EXPECT_FALSE(fs.fileExists(data + "b.LIM"));
-  EXPECT_EQ(w.S.CurrentMemory, "c");  // the name that moved up into its place
+  EXPECT_EQ(w.S.settings.currentMemory, "c");  // the name that moved up into its place
   EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\c.wav"}));
   EXPECT_EQ(file("zelcor32f0.lis"), "08:00 E\r\n");
   EXPECT_NE(file("COPY_Er$.TXT").find("07:00 R b ***削除 月-金MF"), std::string::npos);
@@ -172,7 +172,7 @@ TEST_F(MemoryEditTest, BackSortsTheNamesWithTheHistoryLast) {
 TEST_F(MemoryEditTest, TheViewSwitchChoosesTheActiveList) {
   set("SSN", "1");
   auto& w = start();
-  w.menu("SSN").setChecked(true);
+  w.S.settings.namesOnly = true;
   w.Button11.click();
   EXPECT_EQ(w.Files->ActiveList, &w.ListBox4);
   EXPECT_TRUE(w.Button9.visible());

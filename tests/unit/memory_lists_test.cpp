@@ -22,12 +22,12 @@ TEST_F(MemoryTest, EmptyDataFolderGivesTheDefaultNameAndHistoryAndWritesAtSwitch
   auto& w = start();
   EXPECT_EQ(w.ComboBox1.items(), (Lines{"ZELCOR32_M000", "HISTORY"}));
   EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
-  EXPECT_EQ(w.S.CurrentMemory, "ZELCOR32_M000");
+  EXPECT_EQ(w.S.settings.currentMemory, "ZELCOR32_M000");
   EXPECT_EQ(w.ListBox2.count(), 0);
   EXPECT_EQ(w.Label_MFN_Kosu.caption(), "0ｺ");
   EXPECT_FALSE(fs.fileExists(data + "ZELCOR32_M000.LIM"));
   select("HISTORY");
-  EXPECT_EQ(w.S.CurrentMemory, "HISTORY");
+  EXPECT_EQ(w.S.settings.currentMemory, "HISTORY");
   for (const char* ext : {".LIM", ".LIV", ".LIR"}) EXPECT_EQ(file(std::string("ZELCOR32_M000") + ext), "") << ext;
   EXPECT_FALSE(fs.fileExists(data + "HISTORY.LIM"));  // switching to the history writes nothing of it
   w.close();
@@ -48,7 +48,7 @@ TEST_F(MemoryTest, NamesAreSortedIgnoringCaseWithHistoryLastAndFoldersLeftOut) {
   auto& w = start();
   EXPECT_EQ(w.ComboBox1.items(), (Lines{"a1", "A2", "b", "HISTORY"}));
   // A stored name that is not there gives way to the first name.
-  EXPECT_EQ(w.S.CurrentMemory, "a1");
+  EXPECT_EQ(w.S.settings.currentMemory, "a1");
 }
 
 TEST_F(MemoryTest, VolumeFileShorterOrLongerThanItsEntriesIsPaddedOrCut) {
@@ -130,10 +130,10 @@ TEST_F(MemoryTest, NoSelectedNameAddsErr0AndTakesTheFirstName) {
   fs.addFile(data + "A.LIM", "");
   set("M_Fn", "A");
   auto& w = start();
-  w.S.CurrentMemory = "GONE";
+  w.S.settings.currentMemory = "GONE";
   w.ComboBox1.userSelect(-1);
   EXPECT_EQ(w.ComboBox1.items(), (Lines{"A", "HISTORY", "Err0"}));
-  EXPECT_EQ(w.S.CurrentMemory, "A");
+  EXPECT_EQ(w.S.settings.currentMemory, "A");
   EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
 }
 
@@ -159,7 +159,7 @@ TEST_F(MemoryTest, CommandLineFilesGoIntoTheHistoryWithVolumeLines) {
   fs.addFile("C:\\MUSIC\\new.wav", "x");
   set("M_Fn", "M");
   auto& w = start({"C:\\MUSIC\\new.wav"});
-  EXPECT_EQ(w.S.CurrentMemory, "HISTORY");
+  EXPECT_EQ(w.S.settings.currentMemory, "HISTORY");
   EXPECT_EQ(w.ComboBox1.item(w.ComboBox1.itemIndex()), "HISTORY");
   EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\MUSIC\\new.wav"}));
   EXPECT_EQ(vm().count(), 1);

@@ -76,7 +76,7 @@ TEST_F(NumberBoxTest, FolderHistoryLimitThreeKeepsTheLastThreeAndZeroRecordsNoth
     box.Button1.click();
   };
   w.menu("FOLDERHIS").click();
-  EXPECT_EQ(w.S.FolderHistoryLimit, 3);
+  EXPECT_EQ(w.S.settings.folderHistoryLimit, 3);
   EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　3個 (&H)");
   w.ListBoxKaKo.clear();
   for (const char* f : {"C:\\A", "C:\\B", "C:\\C", "C:\\D"}) w.Files->RebuildFileList(f);
@@ -91,7 +91,7 @@ TEST_F(NumberBoxTest, FolderHistoryLimitThreeKeepsTheLastThreeAndZeroRecordsNoth
     box.Button1.click();
   };
   w.menu("FOLDERHIS").click();
-  EXPECT_EQ(w.S.FolderHistoryLimit, 0);
+  EXPECT_EQ(w.S.settings.folderHistoryLimit, 0);
   EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　ＯＦＦ (&H)");
   w.Files->RebuildFileList("C:\\A");
   EXPECT_EQ(w.ListBoxKaKo.items(), (Lines{"C:\\B", "C:\\D", "C:\\C"}));
@@ -104,21 +104,21 @@ TEST_F(NumberBoxTest, FileHistoryAndEndCountTakeTheirValuesAndCancelSaysSo) {
     box.Button1.click();
   };
   w.menu("FILEHIS").click();
-  EXPECT_EQ(w.S.FileHistoryLimit, 26);
+  EXPECT_EQ(w.S.settings.fileHistoryLimit, 26);
   EXPECT_EQ(w.menu("FILEHIS").caption(), "ファイルヒストリーの設定　26個 (&F)");
   w.menu("ME_kosu_Set_Edit").click();
-  EXPECT_EQ(w.S.EndCountSet, 30);
-  EXPECT_EQ(w.S.EndCountChoice, 11);
+  EXPECT_EQ(w.S.settings.endCountSet, 30);
+  EXPECT_EQ(w.S.settings.endCountChoice, 11);
   EXPECT_EQ(w.menu("ME_kosu_Set").caption(), "Set 30");
   EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 Set 30 曲(&P)");
   EXPECT_EQ(messages.back(), "Set 曲数設定を、\n30個に、設定します");
 
   onBox = [&](dialogs::TTMSETBox& box) { box.Button4.click(); };
   w.menu("FILEHIS").click();
-  EXPECT_EQ(w.S.FileHistoryLimit, 26);
+  EXPECT_EQ(w.S.settings.fileHistoryLimit, 26);
   EXPECT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages.back(), "中止しました。");
-  EXPECT_FALSE(w.S.MenuBusy);
+  EXPECT_FALSE(w.S.run.MenuBusy);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST_F(DriverEndTest, EndCountCountsDownAndClosesAfterTheLastTune) {
   play();
   EXPECT_EQ(captionsPerTune(5), (Names{"終了曲数 のこり 3 曲(&P)", "終了曲数 のこり 2 曲(&P)", "終了曲数 のこり 1 曲(&P)"}));
   EXPECT_TRUE(window->closed());
-  EXPECT_TRUE(window->S.CloseAfterPlay);
+  EXPECT_TRUE(window->S.run.CloseAfterPlay);
   EXPECT_EQ(playedNames(), (Names{"a.wav", "b.wav", "a.wav"})) << "the count goes on past the list end";
   EXPECT_EQ(mci.openCount(), 0);
   EXPECT_TRUE(power.exitCalls.empty());

@@ -202,7 +202,7 @@ TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
 TEST_F(DriverModesTest, PlaysTheMemoryListInTheMemoryView) {
   endless(false);
   window->Button11.setVisible(true);
-  window->S.CurrentMemory = "MINE";
+  window->S.settings.currentMemory = "MINE";
   fs.addFile("D:\\X\\m.wav", "RIFF");
   mci.addTune("D:\\X\\m.wav", 300);
   window->ListBox2.setItems({"D:\\X\\m.wav"});
@@ -215,14 +215,14 @@ TEST_F(DriverModesTest, PlaysTheMemoryListInTheMemoryView) {
 TEST_F(DriverModesTest, ExtensionCheckSkipsDisabledKindsAndCdOrArchiveEntries) {
   showFolder({{"a.wav", 300}, {"b.mid", 300}, {"c.xyz", 300}, {"d.lzh", 300}, {"e.cda", 300}});
   endless(false);
-  window->menu("KC").setChecked(true);
+  window->S.settings.followExtensionsInPlay = true;
   window->ExtensionBoxes[0]->setChecked(true);
   window->ExtensionBoxes[1]->setChecked(false);
   play();
   runToIdle();
   EXPECT_EQ(playedNames(), Names{"a.wav"});
   mci.played.clear();
-  window->menu("KC").setChecked(false);
+  window->S.settings.followExtensionsInPlay = false;
   window->ListBox4.tag = 0;
   play();
   runToIdle();

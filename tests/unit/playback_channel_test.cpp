@@ -178,7 +178,7 @@ TEST_F(ChannelTest, AnUnreadablePositionIsNoStallTheTuneGetsItsLengthPlusGrace) 
 TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
   auto& w = startPlayer();
   endless(false);
-  w.S.FileHistoryLimit = 2;
+  w.S.settings.fileHistoryLimit = 2;
   showFolder({{"a.wav", 100}, {"b.wav", 100}, {"c.wav", 100}});
   play();
   runToIdle();
@@ -188,9 +188,9 @@ TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
 
 TEST_F(ChannelTest, HistoryLimitNeverPassesSixteenThousand) {
   auto& w = startPlayer();
-  w.S.FileHistoryLimit = 20000;
+  w.S.settings.fileHistoryLimit = 20000;
   EXPECT_EQ(w.Player().history.Limit(), 16000);
-  w.S.FileHistoryLimit = 0;
+  w.S.settings.fileHistoryLimit = 0;
   endless(false);
   showFolder({{"a.wav", 100}});
   play();
@@ -242,9 +242,9 @@ TEST_F(ChannelTest, FilesHandedToThePlayerJoinTheHistoryTrimmedWithTheirVolumesA
 TEST_F(ChannelTest, ShownHistoryGrowsUnlessItIsBeingPlayed) {
   auto& w = startPlayer();
   endless(false);
-  w.S.FileHistoryLimit = 16;
+  w.S.settings.fileHistoryLimit = 16;
   showFolder({{"a.wav", 100}, {"b.wav", 100}});
-  w.S.CurrentMemory = "HISTORY";
+  w.S.settings.currentMemory = "HISTORY";
   w.Button9.click();  // the memory view is on screen, showing the history
   w.ListBox2.setItems({path("a.wav")});
   w.ListBox2.userSelect(0);

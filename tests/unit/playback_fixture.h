@@ -27,7 +27,7 @@ struct PlaybackTest : PlayerTest {
       fs.addFile(path(name), "RIFF");
       if (ms >= 0) mci.addTune(path(name), ms);
     }
-    window->S.FolderPath = folderPath;
+    window->S.settings.folderPath = folderPath;
     window->ListBox4.setItems(names);
     window->ListBox4.tag = -1;
   }
@@ -42,7 +42,7 @@ struct PlaybackTest : PlayerTest {
   void mode(int index) { window->RadioGroup1.choose(index); }
   void endless(bool on) { window->CheckBox1.setChecked(on); }
   void play() { window->Button2.click(); }
-  bool idle() const { return !window->S.PlayRunActive; }
+  bool idle() const { return !window->S.run.PlayRunActive; }
   // Runs until the run is idle again or the limit passes; returns the time it took.
   std::uint64_t runToIdle(std::uint64_t limitMs = 600000) {
     const auto begin = loop.nowMs();

@@ -97,7 +97,7 @@ TEST_F(Mp3Test, PauseKeepsTheRunAndResumeGoesOnFromTheSamePlace) {
   EXPECT_FALSE(button("Button_MP3_STOP").visible());
   const double at = *media.currentPosition();
   loop.advance(30000);  // longer than the tune and the stall limit
-  EXPECT_TRUE(window->S.PlayRunActive);
+  EXPECT_TRUE(window->S.run.PlayRunActive);
   EXPECT_DOUBLE_EQ(*media.currentPosition(), at);
   button("Button_MP3_PLAY").click();
   EXPECT_TRUE(button("Button_MP3_STOP").visible());

@@ -9,7 +9,7 @@
 
 #include "app/DIR2SET.h"
 #include "app/Zelcoru.h"
-#include "app/settings.h"
+#include "core/settings.h"
 #include "dialogs/mk.h"
 #include "playback/playback.h"
 #include "fakes/fake_clock.h"
@@ -34,7 +34,7 @@ struct PlayerTest : ::testing::Test {
   fakes::FakeShellNamespace shellNs;
   fakes::FakeMci mci{loop};
   fakes::FakeDrives drives;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   const std::string data = "C:\\ZELCOR\\";
 
@@ -49,10 +49,10 @@ struct PlayerTest : ::testing::Test {
   }
 
   void set(const char* name, const std::string& value) {
-    reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, name, value);
+    reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, name, value);
   }
   std::string get(const char* name) {
-    return reg.readString(platform::Hive::CurrentUser, app::kSettingsKey, name).value_or("<missing>");
+    return reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, name).value_or("<missing>");
   }
 
   // Creates the window and runs the deferred start-up.

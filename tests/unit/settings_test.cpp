@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "fakes/fake_registry.h"
 
 namespace {
@@ -9,12 +9,12 @@ using platform::Hive;
 
 struct SettingsTest : ::testing::Test {
   fakes::FakeRegistry reg;
-  void set(const char* name, const std::string& v) { reg.writeString(Hive::CurrentUser, app::kSettingsKey, name, v); }
-  app::Settings read() { return app::ReadSettings(reg, "C:\\WINDOWS\\"); }
+  void set(const char* name, const std::string& v) { reg.writeString(Hive::CurrentUser, core::kSettingsKey, name, v); }
+  core::Settings read() { return core::ReadSettings(reg, "C:\\WINDOWS\\"); }
 };
 
 TEST_F(SettingsTest, MissingKeyGivesEveryDefault) {
-  app::Settings s = read();
+  core::Settings s = read();
   EXPECT_EQ(s.kakuchoshi, (std::vector<int>{1, 1, 1, 1, 1, 1, 0, 1, 1}));
   EXPECT_EQ(s.zokusei, (std::vector<int>{1, 0, 0, 1, 1}));
   EXPECT_EQ(s.folderPath, "C:\\WINDOWS\\MEDIA");
@@ -34,7 +34,7 @@ TEST_F(SettingsTest, GarbageTakesTheDefaultOfEachValue) {
   set("SAISEIM", "9,1,0,0,0,1,1,0");
   set("End_Kosu_Set", "");
   set("FP", "100");
-  app::Settings s = read();
+  core::Settings s = read();
   EXPECT_EQ(s.kakuchoshi, (std::vector<int>{1, 1, 1, 1, 1, 1, 0, 1, 1}));
   EXPECT_EQ(s.zokusei, (std::vector<int>{1, 0, 0, 1, 1}));
   EXPECT_EQ(s.scheduleMode, 0);
@@ -42,7 +42,7 @@ TEST_F(SettingsTest, GarbageTakesTheDefaultOfEachValue) {
   EXPECT_EQ(s.weekdaySetIndex, 0);
   EXPECT_EQ(s.folderHistoryLimit, 16);
   EXPECT_EQ(s.fileHistoryLimit, 16);
-  EXPECT_EQ(s.saiseim[0], 0);
+  EXPECT_EQ(s.playMode, 0);
   EXPECT_EQ(s.endCountSet, 20);
   EXPECT_FALSE(s.windowPos.has_value());
   set("TWEK_Index", "6");
@@ -72,20 +72,20 @@ TEST_F(SettingsTest, HugeValuesAreCutOrRefused) {
   set("FILENAME", std::string(65536, 'A'));
   set("CPATH", std::string(65536, 'B'));
   set("KAKUCHOSHI", std::string(65536, '1'));
-  app::Settings s = read();
+  core::Settings s = read();
   EXPECT_EQ(s.fileName.size(), 254u);
   EXPECT_EQ(s.kakuchoshi, (std::vector<int>{1, 1, 1, 1, 1, 1, 0, 1, 1}));
 }
 
 TEST_F(SettingsTest, WritesTheFortyTwoValuesInOrderAndRoundTrips) {
-  app::Settings s;
+  core::Settings s;
   s.windowPos = std::make_pair(12, 34);
   s.kakuchoshi = {0, 1, 0, 1, 0, 1, 0, 1, 0};
   s.extractFolder = "D:\\LZH\\";
   s.scheduleCaption = "実行中";
   s.currentMemory = "ZELCOR32_M001";
   s.index = {3, -1};
-  ASSERT_TRUE(app::WriteSettings(reg, s));
+  ASSERT_TRUE(core::WriteSettings(reg, s));
   const std::vector<std::string> order{
       "FP", "ZOKUSEI", "KAKUCHOSHI", "DirNo", "CPATH", "FILESHITEI", "FILENAME", "MEMORY", "ALL",
       "CD_NAME", "SAISEIBAR", "SAISEIM", "INDEX", "FOLDERHIS", "FILEHIS", "minihelp", "LZHCOPY",
@@ -94,9 +94,9 @@ TEST_F(SettingsTest, WritesTheFortyTwoValuesInOrderAndRoundTrips) {
       "EndClose", "EndWin_SAVE", "EndClose_SAVE", "JK", "TM_Mode", "TDAY_S", "TM_F_Index",
       "TWEK_Index", "M_Fn", "MS_JK", "TEMPLZH"};
   EXPECT_EQ(reg.writtenNames, order);
-  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "TEMPLZH"), "D:\\LZH");
-  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "INDEX"), "3,-1");
-  app::Settings back = read();
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, core::kSettingsKey, "TEMPLZH"), "D:\\LZH");
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, core::kSettingsKey, "INDEX"), "3,-1");
+  core::Settings back = read();
   EXPECT_EQ(back.kakuchoshi, s.kakuchoshi);
   EXPECT_EQ(back.windowPos, s.windowPos);
   EXPECT_EQ(back.currentMemory, s.currentMemory);
@@ -105,22 +105,22 @@ TEST_F(SettingsTest, WritesTheFortyTwoValuesInOrderAndRoundTrips) {
 
 TEST_F(SettingsTest, UnchosenExtractFolderKeepsTheStoredOne) {
   set("TEMPLZH", "E:\\OLD");
-  app::Settings s;  // extractFolder "@@@@@\"
-  ASSERT_TRUE(app::WriteSettings(reg, s));
-  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "TEMPLZH"), "E:\\OLD");
+  core::Settings s;  // extractFolder "@@@@@\"
+  ASSERT_TRUE(core::WriteSettings(reg, s));
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, core::kSettingsKey, "TEMPLZH"), "E:\\OLD");
 }
 
 TEST_F(SettingsTest, AFailingWriteStopsTheRest) {
   reg.failWrites(true);
-  EXPECT_FALSE(app::WriteSettings(reg, app::Settings{}));
+  EXPECT_FALSE(core::WriteSettings(reg, core::Settings{}));
 }
 
 TEST_F(SettingsTest, VersionReadsAs255WhenMissingOrEmpty) {
-  EXPECT_EQ(app::StoredVersion(reg), 255);
+  EXPECT_EQ(core::StoredVersion(reg), 255);
   set("Version", "");
-  EXPECT_EQ(app::StoredVersion(reg), 255);
+  EXPECT_EQ(core::StoredVersion(reg), 255);
   set("Version", "20");
-  EXPECT_EQ(app::StoredVersion(reg), 20);
+  EXPECT_EQ(core::StoredVersion(reg), 20);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "app/setup_window.h"
 #include "app/startup.h"
 #include "fakes/fake_file_system.h"
@@ -17,7 +17,7 @@ struct StartTest : ::testing::Test {
   fakes::FakeRegistry reg;
   fakes::FakeInstanceLink link;
   fakes::FakeFileSystem fs;
-  void version(const std::string& v) { reg.writeString(Hive::CurrentUser, app::kSettingsKey, "Version", v); }
+  void version(const std::string& v) { reg.writeString(Hive::CurrentUser, core::kSettingsKey, "Version", v); }
 };
 
 TEST_F(StartTest, StartKindFollowsVersionNameAndRunningWindows) {
@@ -75,12 +75,12 @@ TEST_F(StartTest, SetupWindowOffersToRegisterTheVersionAndStartThePlayer) {
   d.kind = app::StartKind::Setup;
   version("");
   EXPECT_EQ(runAndClick(d, "ButtonStart"), app::SetupOutcome::StartPlayer);
-  EXPECT_EQ(app::StoredVersion(reg), app::kBuildVersion);
+  EXPECT_EQ(core::StoredVersion(reg), core::kBuildVersion);
   EXPECT_FALSE(application.terminated()) << "the player still has to run";
   d.uninstall = true;
   version("");
   EXPECT_EQ(runAndClick(d, "ButtonClose"), app::SetupOutcome::Closed);
-  EXPECT_EQ(app::StoredVersion(reg), 255) << "an uninstall offers no start";
+  EXPECT_EQ(core::StoredVersion(reg), 255) << "an uninstall offers no start";
 }
 
 TEST_F(StartTest, SwitchesAreCaseInsensitiveAndMinusCountsAsSlash) {
@@ -112,7 +112,7 @@ TEST_F(StartTest, OldListsMigrateOnceAndStopAtTheFirstMissingKind) {
   EXPECT_EQ(*fs.contents("C:\\Z\\ZeLC32V0.LIV"), "100\r\n");
   EXPECT_TRUE(fs.fileExists("C:\\Z\\ZeLC32R1.LIS"));
   EXPECT_FALSE(fs.fileExists("C:\\Z\\ZeLC32R1.LIR"));
-  EXPECT_EQ(*reg.readString(Hive::CurrentUser, app::kSettingsKey, "OLD_M"), "OK");
+  EXPECT_EQ(*reg.readString(Hive::CurrentUser, core::kSettingsKey, "OLD_M"), "OK");
   // Once done, new old-layout files are left alone.
   fs.addFile("C:\\Z\\ZeLC32M1.LIS", "b\r\n");
   app::MigrateOldLists(fs, reg, "C:\\Z\\");

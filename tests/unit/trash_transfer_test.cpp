@@ -141,7 +141,7 @@ TEST_F(TransferTest, TheClearModeReplacesTheTrashOtherwiseDropsAreAppended) {
   w.LabelGomiSASIN.click();  // the mode is off: its label is hidden, but both labels toggle
   trash().LabelGomiTUIKA.click();
   trash().LabelGomiTUIKA.click();
-  EXPECT_TRUE(w.S.TrashClearMode);
+  EXPECT_TRUE(w.S.settings.trashClearMode);
   EXPECT_TRUE(w.LabelGomiSASIN.visible());
   EXPECT_FALSE(trash().LabelGomiTUIKA.visible());
   w.ListBox2.setItemIndex(2);
@@ -160,7 +160,7 @@ TEST_F(TransferTest, FilesOfAnAudioCdFolderBecomeTrackEntriesOthersFullPaths) {
   EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\a.wav", "C:\\b.wav", "C:\\c.wav", "C:\\MUSIC\\x.wav", "C:\\MUSIC\\y.wav"}));
   EXPECT_EQ(vm().count(), 5);
   EXPECT_EQ(w.ListBox4.count(), 2);  // never removed from the file list
-  w.S.FolderPath = "E:\\";
+  w.S.settings.folderPath = "E:\\";
   w.ListBox4.setItems({"Track01.cda", "Track02.CDA"});
   w.ListBox2.setItemIndex(-1);
   dropAndChoose(w.ListBox2, w.ListBox4, "P3");
@@ -171,7 +171,7 @@ TEST_F(TransferTest, FilesOfAnAudioCdFolderBecomeTrackEntriesOthersFullPaths) {
 TEST_F(TransferTest, NamesOnlyListsTravelWithTheirEntries) {
   set("SSN", "1");
   auto& w = start();
-  w.menu("SSN").setChecked(true);
+  w.S.settings.namesOnly = true;
   w.Memory->RefreshNamesOnly();
   select(w.ListBox8, {1});
   dropAndChoose(w.ListBox9, w.ListBox8, "P0");

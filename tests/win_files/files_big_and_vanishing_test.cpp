@@ -72,7 +72,7 @@ class RealFoldersTest : public ::testing::Test {
     auto& w = *player.window;
     EXPECT_EQ(w.ListBox2.items(), memory);
     w.Memory->SaveShownMemory();
-    const auto saved = base::LoadLines(fs, memory::FilesOf(temp.path() + "data\\", w.S.CurrentMemory).lim);
+    const auto saved = base::LoadLines(fs, memory::FilesOf(temp.path() + "data\\", w.S.settings.currentMemory).lim);
     EXPECT_EQ(saved.value_or(Lines{"<unreadable>"}), memory);
   }
 };
@@ -110,7 +110,7 @@ TEST_F(RealFoldersTest, DeletedListedFolderFailsTheRebuildThenReopensAtItsParent
   w.ListBox1.userSelect(w.ListBox1.itemIndex());  // the folder itself, in the folder list
   ASSERT_EQ(player.messages.size(), 2u);
   EXPECT_EQ(player.messages[1], "フォルダー・エラー発生\r\n" + root + "\\music\\album\\\r\nエラーを回避してみます。");
-  EXPECT_EQ(w.S.FolderPath, root + "\\music");
+  EXPECT_EQ(w.S.settings.folderPath, root + "\\music");
   EXPECT_EQ(w.ListBox4.items(), (Lines{"top.wav"}));
   EXPECT_EQ(fileHeader(), "1ｺ　ファイル一覧");
   expectMemoryKept();
@@ -140,7 +140,7 @@ TEST_F(RealFoldersTest, BulkAddPassesOverAFolderThatVanishesDuringTheWalk) {
   EXPECT_EQ(w.ListBox2.items(), (Lines{memory[0], memory[1], root + "\\tree\\0.wav", root + "\\tree\\a\\1.wav",
                                        root + "\\tree\\c\\3.wav"}));
   EXPECT_EQ(w.Label_MFN_Kosu.caption(), "5ｺ");
-  EXPECT_EQ(w.S.FolderPath, root + "\\tree");
+  EXPECT_EQ(w.S.settings.folderPath, root + "\\tree");
   EXPECT_EQ(player.messages, Lines{});
 }
 

@@ -1,14 +1,14 @@
 #include "hosted_player.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "playback/playback.h"
 
 namespace wintest {
 
 HostedPlayer::HostedPlayer(const std::string& dataFolder, platform::Mci& mci, platform::win32::Win32Mci& real)
     : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, real_(real) {
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "Version", "20");
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "TEMPLZH", data);
+  reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "Version", "20");
+  reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH", data);
 }
 
 bool HostedPlayer::start(platform::MediaPlayer* component) {
@@ -25,17 +25,17 @@ bool HostedPlayer::start(platform::MediaPlayer* component) {
   window->FormCreate();
   window->show();
   real_.setNotifyWindow(reinterpret_cast<HWND>(window->handle));
-  runFor(10000, [&] { return window->S.InitDone == 99; });
-  return window->S.InitDone == 99;
+  runFor(10000, [&] { return window->S.run.InitDone == 99; });
+  return window->S.run.InitDone == 99;
 }
 
 void HostedPlayer::playFolder(const std::vector<std::string>& names) {
-  window->S.FolderPath = data;
+  window->S.settings.folderPath = data;
   window->ListBox4.setItems(names);
   window->ListBox4.tag = 0;
   window->RadioGroup1.choose(0);
   window->CheckBox1.setChecked(false);
-  window->S.FileHistoryLimit = 16;
+  window->S.settings.fileHistoryLimit = 16;
   window->Button2.click();
 }
 

@@ -50,7 +50,7 @@ class HostedPlayer {
   fakes::FakeInstanceLink link;
   fakes::FakeShellNamespace shellNs;
   platform::win32::Win32Drives drives;
-  app::Services services;
+  core::Services services;
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend{loop};
   ui::Application application{loop, &backend};

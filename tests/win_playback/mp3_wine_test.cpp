@@ -9,7 +9,7 @@
 
 #include "app/Zelcoru.h"
 #include "hosted_player.h"
-#include "app/settings.h"
+#include "core/settings.h"
 #include "fakes/fake_registry.h"
 #include "memory/memory_lists.h"
 #include "mp3/wav_to_mp3.h"
@@ -82,12 +82,12 @@ TEST_F(WineMp3Test, PlaysThroughTheComponentToItsEndWithPauseAndResume) {
   runFor(300, [] { return false; });
   const double pausedAt = *component->currentPosition();
   runFor(1500, [] { return false; });
-  EXPECT_TRUE(window->S.PlayRunActive) << "a paused tune does not end";
+  EXPECT_TRUE(window->S.run.PlayRunActive) << "a paused tune does not end";
   EXPECT_NEAR(*component->currentPosition(), pausedAt, 0.05);
   button("Button_MP3_PLAY").click();
-  const ULONGLONG rest = runFor(10000, [&] { return !window->S.PlayRunActive; });
+  const ULONGLONG rest = runFor(10000, [&] { return !window->S.run.PlayRunActive; });
 
-  EXPECT_FALSE(window->S.PlayRunActive);
+  EXPECT_FALSE(window->S.run.PlayRunActive);
   EXPECT_GE(rest + 50, static_cast<ULONGLONG>((1.5 - pausedAt) * 1000)) << "the rest played in real time";
   EXPECT_TRUE(mci.opens.empty()) << "MCI was used for the MP3";
   EXPECT_EQ(window->Memory->HistoryEntries, (std::vector<std::string>{tune}));
@@ -98,10 +98,10 @@ TEST_F(WineMp3Test, PlaysThroughTheComponentToItsEndWithPauseAndResume) {
 }
 
 TEST_F(WineMp3Test, WithMp3OffTheSameFilePlaysThroughMci) {
-  reg.writeString(platform::Hive::CurrentUser, app::kSettingsKey, "MP3", "1");
+  reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "MP3", "1");
   startAndPlay();
-  runFor(3000, [&] { return window->S.PlayRunActive; });
-  const ULONGLONG took = runFor(10000, [&] { return !window->S.PlayRunActive; });
+  runFor(3000, [&] { return window->S.run.PlayRunActive; });
+  const ULONGLONG took = runFor(10000, [&] { return !window->S.run.PlayRunActive; });
   EXPECT_EQ(mci.opens, (std::vector<std::string>{"Open \"" + tune + "\" alias Zumik"}));
   EXPECT_EQ(window->Memory->HistoryEntries, (std::vector<std::string>{tune}));
   EXPECT_GE(took, 1400u) << "played in real time to its end";

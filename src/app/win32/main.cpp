@@ -96,7 +96,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32ShellNamespace shellNs;
   platform::win32::Win32Mci mci;
   platform::win32::Win32Drives drives;
-  app::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
 
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend(loop);

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include <functional>
 
@@ -6,7 +6,7 @@
 #include "base/path.h"
 #include "base/sjis.h"
 
-namespace app {
+namespace core {
 
 const char kSettingsKey[] = "Software\\ZUMIK SOFT32\\ZELCOR32";
 const char kStoppedCaption[] = "停止中";
@@ -93,11 +93,22 @@ Settings ReadSettings(platform::Registry& reg, const std::string& windowsFolder)
   if (s.endCloseSave) r.flag("EndClose", s.endClose);
   if (s.endWinSave) r.flag("EndWin", s.endWin);
   r.flag("CD_NAME", s.cdTrackNames);
-  r.list("MEMORY", s.memory);
+  std::vector<int> memory{1, 1, 0, 1, 0, 1, 1};
+  r.list("MEMORY", memory);
+  s.fileListView = memory[0] != 0;
+  s.trashShown = memory[2] != 0;
+  s.trashClearMode = memory[3] != 0;
+  s.showHiddenFolders = memory[5] != 0;
+  s.namesOnly = memory[6] != 0;
   r.number("DirNo", s.folderViewMode);
   r.string("CPATH", s.folderPath);
-  r.list("SAISEIM", s.saiseim);
-  clampOr(s.saiseim[0], 0, 3, 0);
+  std::vector<int> saiseim{0, 1, 0, 0, 0, 1, 1, 0};
+  r.list("SAISEIM", saiseim);
+  s.playMode = saiseim[0];
+  clampOr(s.playMode, 0, 3, 0);
+  bool* const playFlags[] = {&s.repeat,          &s.playAtStart,     &s.startInTray,    &s.followExtensionsInPlay,
+                             &s.extractMusicOnly, &s.deleteExtracted, &s.stopAtArchiveEnd};
+  for (int i = 0; i < 7; ++i) *playFlags[i] = saiseim[i + 1] != 0;
   r.flag("MS_JK", s.scheduleTimerOn);
   r.string("JK", s.scheduleCaption);
   if (s.scheduleCaption != kRunningCaption) s.scheduleCaption = kStoppedCaption;
@@ -124,11 +135,13 @@ std::vector<std::pair<std::string, std::string>> StoredSettingTexts(const Settin
       {"CPATH", s.folderPath},
       {"FILESHITEI", flagText(s.extensionBoxMode)},
       {"FILENAME", s.fileName},
-      {"MEMORY", base::JoinCommaList(s.memory)},
+      {"MEMORY", base::JoinCommaList({s.fileListView, -1, s.trashShown, s.trashClearMode, 0, s.showHiddenFolders,
+                                       s.namesOnly})},
       {"ALL", flagText(s.all)},
       {"CD_NAME", flagText(s.cdTrackNames)},
       {"SAISEIBAR", flagText(s.saiseiBar)},
-      {"SAISEIM", base::JoinCommaList(s.saiseim)},
+      {"SAISEIM", base::JoinCommaList({s.playMode, s.repeat, s.playAtStart, s.startInTray, s.followExtensionsInPlay,
+                                        s.extractMusicOnly, s.deleteExtracted, s.stopAtArchiveEnd})},
       {"INDEX", base::JoinCommaList(s.index)},
       {"FOLDERHIS", std::to_string(s.folderHistoryLimit)},
       {"FILEHIS", std::to_string(s.fileHistoryLimit)},
@@ -177,4 +190,4 @@ int StoredVersion(platform::Registry& reg) {
   return base::StrToInt(*v).value_or(255);
 }
 
-}  // namespace app
+}  // namespace core

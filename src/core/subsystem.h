@@ -1,7 +1,7 @@
 #pragma once
 // A part of the player that takes part in start-up and closing (memories, histories,
 // schedules, playback): the main window calls each at the matching step.
-namespace app {
+namespace core {
 
 class Subsystem {
  public:
@@ -16,4 +16,4 @@ class Subsystem {
   virtual void showHistoryMemory() {}
 };
 
-}  // namespace app
+}  // namespace core

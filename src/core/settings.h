@@ -1,7 +1,8 @@
 #pragma once
 // The player's settings under HKEY_CURRENT_USER "Software\ZUMIK SOFT32\ZELCOR32": read once at
 // start, each value under its own guard with its default, and written back in a fixed order
-// at close.
+// at close. While the player runs they are the only home of each setting: menu toggles write
+// them and the check marks are drawn from them.
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,7 +10,7 @@
 
 #include "platform/registry.h"
 
-namespace app {
+namespace core {
 
 extern const char kSettingsKey[];
 extern const char kStoppedCaption[];  // "停止中"
@@ -47,10 +48,23 @@ struct Settings {
   bool endClose = false;                              // EndClose
   bool endWin = false;                                // EndWin
   bool cdTrackNames = false;                          // CD_NAME
-  std::vector<int> memory{1, 1, 0, 1, 0, 1, 1};       // MEMORY positions
+  // MEMORY positions 0, 2, 3, 5 and 6 (1 and 4 are written as -1 and 0, never read).
+  bool fileListView = true;                           // the file-list view (Button9 shown)
+  bool trashShown = false;                            // CheckBoxGomi
+  bool trashClearMode = true;                         // emptying the trash asks first
+  bool showHiddenFolders = true;                      // K6
+  bool namesOnly = true;                              // SSN: lists show file names only
   int folderViewMode = 1;                             // DirNo
   std::string folderPath;                             // CPATH
-  std::vector<int> saiseim{0, 1, 0, 0, 0, 1, 1, 0};   // SAISEIM positions
+  // SAISEIM positions.
+  int playMode = 0;                                   // RadioGroup1
+  bool repeat = true;                                 // CheckBox1
+  bool playAtStart = false;                           // Start1
+  bool startInTray = false;                           // Start2
+  bool followExtensionsInPlay = false;                // KC
+  bool extractMusicOnly = true;                       // K7
+  bool deleteExtracted = true;                        // K8
+  bool stopAtArchiveEnd = false;                      // LZHEND1
   bool scheduleTimerOn = false;                       // MS_JK
   std::string scheduleCaption = kStoppedCaption;      // JK
   int scheduleMode = 0;                               // TM_Mode
@@ -76,4 +90,4 @@ bool WriteSettings(platform::Registry& reg, const Settings& s);
 // "Version" as start-up reads it: empty or missing means 255; unparseable too.
 int StoredVersion(platform::Registry& reg);
 
-}  // namespace app
+}  // namespace core
