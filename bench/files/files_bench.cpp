@@ -34,8 +34,9 @@ struct BenchPlayer {
   explicit BenchPlayer(const std::string& root)
       : fs(bench::PlayerFileSystem(root)), player(*fs, bench::PlayerPath(root, "data") + "\\") {
     player.set("CPATH", bench::PlayerPath(root, "data"));
-    window = player.start();
-    if (!window) Fail("the player did not finish its start-up");
+    player.closeBoxesKeepingTexts();
+    window = &player.start();
+    if (!player.started()) Fail("the player did not finish its start-up");
   }
 };
 

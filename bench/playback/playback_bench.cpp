@@ -58,6 +58,9 @@ class RecordingMci : public platform::Mci {
     commands.push_back({command, begin, NowMs(), r.text});
     return r;
   }
+  void setNotifyTarget(std::uintptr_t window, std::function<void(unsigned)> deliver) override {
+    real.setNotifyTarget(window, std::move(deliver));
+  }
 };
 
 // Times of one kind of event, searched for the first one after a given moment.
@@ -137,7 +140,7 @@ void Analyse(const RecordingMci& mci, const Moments& notify, const Moments& t4, 
 
 PlayerRun RunThePlayer(const std::string& data, const std::vector<std::string>& names) {
   RecordingMci mci;
-  wintest::HostedPlayer host(data, mci, mci.real);
+  wintest::HostedPlayer host(data, mci);
   Moments notify, t4, t2, t11;
   host.onCompletion = [&](unsigned flags) {
     if (flags == MCI_NOTIFY_SUCCESSFUL) notify.at.push_back(NowMs());

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -14,6 +16,11 @@ class Mci {
  public:
   virtual ~Mci() = default;
   virtual MciReply send(const std::string& command) = 0;
+  // Where completions go: the main window (its handle) and the handler the window's
+  // MM_MCINOTIFY reaches. A system that posts window messages needs only the handle.
+  virtual void setNotifyTarget(std::uintptr_t window, std::function<void(unsigned flags)> deliver) = 0;
 };
+
+constexpr unsigned kMciNotifyMessage = 0x03B9;  // MM_MCINOTIFY
 
 }  // namespace platform

@@ -42,6 +42,7 @@ class FakeMci : public platform::Mci {
   std::function<void(unsigned flags)> notifyWindow;
 
   platform::MciReply send(const std::string& command) override;
+  void setNotifyTarget(std::uintptr_t, std::function<void(unsigned)> deliver) override { notifyWindow = std::move(deliver); }
 
   std::vector<std::string> commands;  // every command, as sent
   std::vector<std::string> played;    // the path of every accepted "play", in order

@@ -1,12 +1,12 @@
 #pragma once
-// The main window on the headless kit and the virtual clock, on a file system of the caller's
-// choosing (real or fake) with fakes for every other service. Message boxes are answered at
-// once and their texts kept. Users link zelcor_app.
+// The player as the program composes it, on the headless kit and the virtual clock, on a file
+// system of the caller's choosing (real or fake) with fakes for every other service. Users link
+// zelcor_app.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/Zelcoru.h"
+#include "app/compose.h"
 #include "core/settings.h"
 #include "dialogs/mk.h"
 #include "fakes/fake_clock.h"
@@ -21,29 +21,35 @@ namespace fakes {
 
 class HeadlessPlayer {
  public:
+  // Settings of the current version, with the data folder as the extraction folder.
   HeadlessPlayer(platform::FileSystem& fs, std::string dataFolder)
-      : services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, data_(std::move(dataFolder)) {
+      : services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, data(std::move(dataFolder)) {
     set("Version", "20");
-    set("TEMPLZH", data_);
+    set("TEMPLZH", data);
     drives.add('C', platform::DriveType::Fixed);
-    application.onModalShown = [this](ui::Form& f) {
-      messages.push_back(static_cast<dialogs::TMKBox&>(f).MemoMsg.caption());
-      f.close();
-    };
   }
 
   void set(const char* name, const std::string& value) {
     reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, name, value);
   }
+  std::string get(const char* name) {
+    return reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, name).value_or("<missing>");
+  }
 
-  // Creates the window and runs the deferred start-up; null when it did not finish.
-  app::TZELCOR32ZUMIK* start() {
-    window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data_, std::vector<std::string>{});
-    application.mainForm = window.get();
-    window->FormCreate();
-    window->show();
+  // Composes the player and runs the deferred start-up.
+  app::TZELCOR32ZUMIK& start(std::vector<std::string> params = {}) {
+    window = app::ComposePlayer({application, services, data, std::move(params), nullptr, {}});
     loop.advance(500);
-    return window->S.run.InitDone == 99 ? window.get() : nullptr;
+    return *window;
+  }
+  bool started() const { return window && window->S.run.InitDone == 99; }
+
+  // Every message box closes at once; its text is kept in messages.
+  void closeBoxesKeepingTexts() {
+    application.onModalShown = [this](ui::Form& f) {
+      messages.push_back(static_cast<dialogs::TMKBox&>(f).MemoMsg.caption());
+      f.close();
+    };
   }
 
   ui::HeadlessLoop loop;
@@ -57,11 +63,9 @@ class HeadlessPlayer {
   FakeMci mci{loop};
   FakeDrives drives;
   core::Services services;
+  const std::string data;
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   std::vector<std::string> messages;
-
- private:
-  std::string data_;
 };
 
 }  // namespace fakes

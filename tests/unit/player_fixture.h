@@ -12,60 +12,40 @@
 #include "core/settings.h"
 #include "dialogs/mk.h"
 #include "playback/playback.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
+#include "fakes/headless_player.h"
 #include "test_support.h"
-#include "ui/headless_loop.h"
 
 struct PlayerTest : ::testing::Test {
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  fakes::FakeRegistry reg;
   fakes::FakeFileSystem fs;
-  fakes::FakeClock clock;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeInstanceLink link;
-  fakes::FakeShellNamespace shellNs;
-  fakes::FakeMci mci{loop};
-  fakes::FakeDrives drives;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
-  std::unique_ptr<app::TZELCOR32ZUMIK> window;
-  const std::string data = "C:\\ZELCOR\\";
+  fakes::HeadlessPlayer player{fs, "C:\\ZELCOR\\"};
+  ui::HeadlessLoop& loop = player.loop;
+  ui::Application& application = player.application;
+  fakes::FakeRegistry& reg = player.reg;
+  fakes::FakeClock& clock = player.clock;
+  fakes::FakeShell& shell = player.shell;
+  fakes::FakePower& power = player.power;
+  fakes::FakeInstanceLink& link = player.link;
+  fakes::FakeShellNamespace& shellNs = player.shellNs;
+  fakes::FakeMci& mci = player.mci;
+  fakes::FakeDrives& drives = player.drives;
+  core::Services& services = player.services;
+  std::unique_ptr<app::TZELCOR32ZUMIK>& window = player.window;
+  const std::string& data = player.data;
 
   PlayerTest() {
     fs.addFolder("C:\\ZELCOR");
     fs.addFolder("C:\\WINDOWS\\MEDIA");
     fs.addFolder("D:\\TEMPLZH");
-    drives.add('C', platform::DriveType::Fixed);
     drives.add('D', platform::DriveType::Fixed);
-    set("Version", "20");
     set("TEMPLZH", "D:\\TEMPLZH");
   }
 
-  void set(const char* name, const std::string& value) {
-    reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, name, value);
-  }
-  std::string get(const char* name) {
-    return reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, name).value_or("<missing>");
-  }
+  void set(const char* name, const std::string& value) { player.set(name, value); }
+  std::string get(const char* name) { return player.get(name); }
 
-  // Creates the window and runs the deferred start-up.
-  app::TZELCOR32ZUMIK& start(std::vector<std::string> params = {}) {
-    window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::move(params));
-    application.mainForm = window.get();
-    window->onCloseQuery = [this](bool& can) { window->FormCloseQuery(can); };
-    mci.notifyWindow = [this](unsigned flags) { window->Player().MciNotify(flags); };
-    window->FormCreate();
-    window->show();
-    loop.advance(500);
-    return *window;
-  }
+  // Composes the player and runs the deferred start-up.
+  app::TZELCOR32ZUMIK& start(std::vector<std::string> params = {}) { return player.start(std::move(params)); }
 };
 
 // A player whose message boxes are answered at once: each text is kept in messages (line ends

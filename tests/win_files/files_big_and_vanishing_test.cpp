@@ -61,10 +61,11 @@ class RealFoldersTest : public ::testing::Test {
     player.set("CPATH", folder);
     player.set("MEMORY", "0,1,0,1,0,0,0");
     player.set("DirNo", "0");  // the flat folder list
-    app::TZELCOR32ZUMIK* w = player.start();
-    EXPECT_NE(w, nullptr);
-    w->ListBox2.setItems(memory);
-    return *w;
+    player.closeBoxesKeepingTexts();
+    app::TZELCOR32ZUMIK& w = player.start();
+    EXPECT_TRUE(player.started());
+    w.ListBox2.setItems(memory);
+    return w;
   }
   std::string fileHeader() { return player.window->HeaderControl1.sections().at(0); }
   // The shown memory survives: still in the list, and written whole when saved.

@@ -1,30 +1,24 @@
 #include "hosted_player.h"
 
 #include "core/settings.h"
-#include "playback/playback.h"
 
 namespace wintest {
 
-HostedPlayer::HostedPlayer(const std::string& dataFolder, platform::Mci& mci, platform::win32::Win32Mci& real)
-    : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, real_(real) {
+HostedPlayer::HostedPlayer(const std::string& dataFolder, platform::Mci& mci)
+    : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci, drives} {
   reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "Version", "20");
   reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH", data);
 }
 
 bool HostedPlayer::start(platform::MediaPlayer* component) {
-  window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::vector<std::string>{});
-  application.mainForm = window.get();
-  if (component) window->Player().setMediaPlayer(component);
-  window->onMessage = [this](unsigned msg, std::uintptr_t wp, std::intptr_t, std::intptr_t& result) {
-    if (msg != MM_MCINOTIFY) return false;
-    if (onCompletion) onCompletion(static_cast<unsigned>(wp));
-    window->Player().MciNotify(static_cast<unsigned>(wp));
-    result = 0;
-    return true;
+  // Completions are seen here first, then handled as the program handles them.
+  app::MessageHandler none;
+  window = app::ComposePlayer({application, services, data, {}, component, none});
+  auto handled = window->onMessage;
+  window->onMessage = [this, handled](unsigned msg, std::uintptr_t wp, std::intptr_t lp, std::intptr_t& result) {
+    if (msg == platform::kMciNotifyMessage && onCompletion) onCompletion(static_cast<unsigned>(wp));
+    return handled(msg, wp, lp, result);
   };
-  window->FormCreate();
-  window->show();
-  real_.setNotifyWindow(reinterpret_cast<HWND>(window->handle));
   runFor(10000, [&] { return window->S.run.InitDone == 99; });
   return window->S.run.InitDone == 99;
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Zelcoru.h"
+#include "app/compose.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/fake_system.h"
@@ -26,9 +26,9 @@ namespace wintest {
 class HostedPlayer {
  public:
   // Settings of a current version, with dataFolder (trailing backslash) as the data and the
-  // extraction folder. mci is what the player sends through; real is the MCI behind it, which
-  // reports completions to the window.
-  HostedPlayer(const std::string& dataFolder, platform::Mci& mci, platform::win32::Win32Mci& real);
+  // extraction folder. mci is what the player sends through; it reports completions to the
+  // window.
+  HostedPlayer(const std::string& dataFolder, platform::Mci& mci);
 
   // Creates and shows the window, with the media player component for MP3 when one is given,
   // and runs the deferred start-up; false when it has not finished within 10 s.
@@ -55,9 +55,6 @@ class HostedPlayer {
   ui::win32::Win32Backend backend{loop};
   ui::Application application{loop, &backend};
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
-
- private:
-  platform::win32::Win32Mci& real_;
 };
 
 }  // namespace wintest

@@ -43,13 +43,16 @@ class OpenRecordingMci : public platform::Mci {
     if (command.rfind("Open ", 0) == 0) opens.push_back(command);
     return real.send(command);
   }
+  void setNotifyTarget(std::uintptr_t window, std::function<void(unsigned)> deliver) override {
+    real.setNotifyTarget(window, std::move(deliver));
+  }
 };
 
 struct WineMp3Test : ::testing::Test {
   wintest::TempFolder temp{"zelcor_mp3"};
   const std::string tune = temp.path() + "tone.mp3";
   OpenRecordingMci mci;
-  wintest::HostedPlayer host{temp.path(), mci, mci.real};
+  wintest::HostedPlayer host{temp.path(), mci};
   platform::win32::Win32FileSystem& fs = host.fs;
   fakes::FakeRegistry& reg = host.reg;
   std::unique_ptr<platform::win32::Win32MediaPlayer> component = platform::win32::Win32MediaPlayer::Create();

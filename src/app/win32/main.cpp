@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Zelcoru.h"
+#include "app/compose.h"
 #include "app/data_folder.h"
 #include "app/setup_window.h"
 #include "app/startup.h"
 #include "base/path.h"
-#include "playback/playback.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/file_system_win32.h"
@@ -61,10 +60,6 @@ bool mainWindowMessage(app::TZELCOR32ZUMIK& w, unsigned msg, std::uintptr_t wp, 
         return true;
       }
       return false;
-    case MM_MCINOTIFY:
-      w.Player().MciNotify(static_cast<unsigned>(wp));
-      result = 0;
-      return true;
     case WM_QUERYENDSESSION:
       result = TRUE;
       return true;
@@ -119,19 +114,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     case app::StartKind::Player:
       break;
   }
-  // Without the component MP3 goes to MCI like the other formats.
   const auto mediaPlayer = platform::win32::Win32MediaPlayer::Create();
-  app::TZELCOR32ZUMIK window(application, services, dataFolder, params);
-  window.Player().setMediaPlayer(mediaPlayer.get());
-  application.mainForm = &window;
-  window.onCloseQuery = [&window](bool& canClose) { window.FormCloseQuery(canClose); };
-  window.onMessage = [&window](unsigned msg, std::uintptr_t wp, std::intptr_t lp, std::intptr_t& result) {
-    return mainWindowMessage(window, msg, wp, lp, result);
-  };
-  window.bringForward = [&window] { bringForward(window); };
-  window.FormCreate();
-  window.show();
-  mci.setNotifyWindow(reinterpret_cast<HWND>(window.handle));
+  const auto window = app::ComposePlayer({application, services, dataFolder, params, mediaPlayer.get(), mainWindowMessage});
+  window->bringForward = [w = window.get()] { bringForward(*w); };
   loop.runUntil([&application] { return application.terminated(); });
   return 0;
 }

@@ -11,6 +11,9 @@ class Win32Mci : public Mci {
  public:
   void setNotifyWindow(HWND window) { notifyWindow_ = window; }
   MciReply send(const std::string& command) override;
+  void setNotifyTarget(std::uintptr_t window, std::function<void(unsigned)>) override {
+    notifyWindow_ = reinterpret_cast<HWND>(window);
+  }
 
  private:
   HWND notifyWindow_ = nullptr;
