@@ -24,26 +24,17 @@ TEST(ScheduleEntryTest, ATimeRegisteredAgainReplacesItsLineInTimeOrder) {
 }
 
 TEST(ScheduleEntryTest, SpinButtonsWrapRound) {
-  struct Case {
-    bool hour;
-    const char* label;
-    int delta;
-    const char* shown;
-  } cases[] = {
-      {true, "23", +1, "00"}, {true, "00", -1, "23"}, {true, "09", +1, "10"},
-      {false, "00", -1, "59"}, {false, "59", +1, "00"}, {false, "30", -1, "29"},
-  };
-  for (auto& c : cases)
-    EXPECT_EQ(c.hour ? schedule::SpinHour(c.label, c.delta) : schedule::SpinMinute(c.label, c.delta), c.shown)
-        << c.label << (c.hour ? " h " : " m ") << c.delta;
+  EXPECT_EQ(schedule::SpinHour("23", +1), "00");
+  EXPECT_EQ(schedule::SpinHour("00", -1), "23");
+  EXPECT_EQ(schedule::SpinMinute("00", -1), "59");
+  EXPECT_EQ(schedule::SpinMinute("59", +1), "00");
 }
 
 TEST(ScheduleEntryTest, PastedLinesAreCheckedInOrder) {
   const Lines set{"07:00 C"};
   const Lines memories{"m1", "新表"};
-  struct Case {
-    const char* line;
-    const char* error;
+  struct {
+    const char *line, *error;
   } cases[] = {
       {"7:30 E", " ***サイズエラー 6"},
       {"7:30 EE", " ***タイムエラー 7:30 "},

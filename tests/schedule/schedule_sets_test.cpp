@@ -29,10 +29,9 @@ struct ScheduleSetsTest : ::testing::Test {
 };
 
 TEST_F(ScheduleSetsTest, EachSelectionSavesToAndLoadsFromItsOwnFile) {
-  struct Case {
+  struct {
     int mode, sub;
-    const char* daily;
-    const char* file;
+    const char *daily, *file;
   } cases[] = {
       {schedule::kMonFri, 1, "", "zelcor32f1.lis"},
       {schedule::kWeekly, 6, "", "zelcor32w6.lis"},
@@ -42,11 +41,11 @@ TEST_F(ScheduleSetsTest, EachSelectionSavesToAndLoadsFromItsOwnFile) {
     settings.dailySetName = c.daily;
     put("Evening.day", {});
     sets.SubItems(c.mode);
-    EXPECT_EQ(sets.LoadShownSet(c.mode, c.mode == schedule::kDaily ? sets.SubIndex(c.mode) : c.sub), Lines{});
-    EXPECT_EQ(settings.scheduleMode, c.mode);
-    EXPECT_TRUE(sets.SaveShownSet({"07:30 E"}));
+    const int sub = c.mode == schedule::kDaily ? sets.SubIndex(c.mode) : c.sub;
+    EXPECT_EQ(sets.LoadShownSet(c.mode, sub), Lines{});
+    EXPECT_TRUE(sets.SaveShownSet({"07:30 E"}));  // to the set just shown
     EXPECT_EQ(lines(c.file), Lines{"07:30 E"}) << c.file;
-    EXPECT_EQ(sets.LoadShownSet(c.mode, c.mode == schedule::kDaily ? sets.dailySetIndex() : c.sub), Lines{"07:30 E"});
+    EXPECT_EQ(sets.LoadShownSet(c.mode, sub), Lines{"07:30 E"});
   }
   EXPECT_EQ(settings.weekdaySetIndex, 1);
   EXPECT_EQ(settings.weeklySetIndex, 6);
