@@ -21,16 +21,15 @@ std::int64_t MinuteOfCycle(const std::string& key) {
   return Digit(key) * kMinutesPerDay + std::stoi(key.substr(1, 2)) * 60 + std::stoi(key.substr(4, 2));
 }
 
-// A line the runner can carry out: a real time and a known kind; anything else in a
-// hand-edited file is passed over.
-bool IsRunnable(const std::string& line) {
-  return line.size() >= 7 && IsValidTime(EntryTime(line)) && line[5] == ' ' &&
-         (KindIndex(kStartKinds, line[6]) >= 0 || KindIndex(kEndKinds, line[6]) >= 0);
+// An event the runner can carry out: a day digit, a real time and a known kind; anything
+// else from a hand-edited file is passed over.
+bool IsRunnable(const std::string& event) {
+  return event.size() >= 8 && event[0] >= '0' && event[0] <= '6' && IsValidTime(event.substr(1, 5)) &&
+         event[6] == ' ' && (KindIndex(kStartKinds, event[7]) >= 0 || KindIndex(kEndKinds, event[7]) >= 0);
 }
 
 void AddSet(std::vector<std::string>& runList, char digit, const std::vector<std::string>& lines) {
-  for (auto& line : lines)
-    if (IsRunnable(line)) runList.push_back(digit + line);
+  for (auto& line : lines) runList.push_back(digit + line);
 }
 
 }  // namespace
@@ -56,9 +55,6 @@ std::vector<std::string> BuildRunList(platform::FileSystem& fs, const std::strin
   } else {
     for (int i = 0; i < 7; ++i) AddSet(runList, char('0' + i), LoadSet(fs, dataFolder, WeeklySetFile(i)));
   }
-  // Set files are kept in time order; a hand-edited one may not be.
-  std::stable_sort(runList.begin(), runList.end(),
-                   [](const std::string& a, const std::string& b) { return a.compare(0, 6, b, 0, 6) < 0; });
   return runList;
 }
 
@@ -127,7 +123,12 @@ void ScheduleRunner::run(bool fromTimer) {
 bool ScheduleRunner::Start(int mode, std::vector<std::string> runList) {
   Stop();
   mode_ = mode;
-  runList_ = std::move(runList);
+  runList_.clear();
+  for (auto& event : runList)
+    if (IsRunnable(event)) runList_.push_back(std::move(event));
+  // Set files are kept in time order; a hand-edited one may not be.
+  std::stable_sort(runList_.begin(), runList_.end(),
+                   [](const std::string& a, const std::string& b) { return a.compare(0, 6, b, 0, 6) < 0; });
   if (runList_.empty()) return false;
   closing_ = false;
   appliedAt_ = -1;

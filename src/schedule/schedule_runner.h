@@ -37,8 +37,8 @@ class RunnerActions {
   virtual void CloseProgram(bool shutDownWindows) = 0;
 };
 
-// Day digit ("0" Monday .. "6" Sunday; "0" for every entry of a daily set) + entry line, in
-// key order. Lines too short, with a bad time or an unknown kind are left out.
+// Day digit ("0" Monday .. "6" Sunday; "0" for every entry of a daily set) + entry line, for
+// every line of the mode's set files.
 std::vector<std::string> BuildRunList(platform::FileSystem& fs, const std::string& dataFolder, int mode,
                                       const std::string& dailySetName);
 
@@ -47,8 +47,9 @@ class ScheduleRunner {
   ScheduleRunner(platform::Clock& clock, RunnerActions& actions) : clock_(clock), actions_(actions) {}
 
   // "開始", the start-up resume and an entry added while running (the panel saves the shown
-  // set first). Applies the event in effect now; C and W only request a stop here. False,
-  // and stopped, when runList is empty.
+  // set first). Applies the event in effect now; C and W only request a stop here. Events
+  // too short, with a bad time or an unknown kind are left out; false, and stopped, when
+  // none is left.
   bool Start(int mode, std::vector<std::string> runList);
   // "停止": playback is left as it is.
   void Stop();

@@ -65,7 +65,7 @@ struct ScheduleRunnerTest : ::testing::Test, schedule::RunnerActions {
 };
 
 TEST_F(ScheduleRunnerTest, AStartAppliesTheEventInEffect) {
-  put("Work.day", {"09:00 @ m", "12:00 E"});
+  put("Work.day", {"12:00 E", "09:00 @ m", "08:00 E"});  // hand-edited out of order
   ASSERT_TRUE(start(kDaily, 0, 10, 0));
   EXPECT_EQ(calls, Lines{"月 10:00:00 play m 0"});
   EXPECT_EQ(runner.state(), schedule::RunnerState::Playing);
