@@ -7,8 +7,6 @@
 namespace schedule {
 
 namespace {
-const char* const kWeekdayPlaces[3] = {"MF", "土", "日"};
-const char* const kDayNames[7] = {"月", "火", "水", "木", "金", "土", "日"};
 const char kDeletedTag[] = " ***削除";
 }  // namespace
 
@@ -35,9 +33,9 @@ void ScheduleUpkeep::visitSets(const Visitor& visit) {
   }
   if (stop) return;
   for (int i = 0; i < 3; ++i)
-    if (visitFile(WeekdaySetFile(i), std::string(" 月-金") + kWeekdayPlaces[i], visit)) return;
+    if (visitFile(WeekdaySetFile(i), std::string(" 月-金") + kMonFriLabels[i], visit)) return;
   for (int i = 0; i < 7; ++i)
-    if (visitFile(WeeklySetFile(i), std::string(" 毎週") + kDayNames[i], visit)) return;
+    if (visitFile(WeeklySetFile(i), std::string(" 毎週") + kWeekDayNames[i], visit)) return;
   for (auto& set : ListDailySets(fs_, dataFolder_))
     if (visitFile(set + ".DAY", " DAY " + set, visit)) return;
 }
