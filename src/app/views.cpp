@@ -23,7 +23,7 @@ T& named(const ui::Form& form, const char* name) {
 // --- memory ---
 
 memory::MemoryListsView TZELCOR32ZUMIK::memoryListsView() {
-  return {*this,     PanelMemory, ComboBox1, ListBox2, ListBox8, ListBox6, ListBox9,
+  return {*this, PanelMemory, ComboBox1, ListBox2, ListBox8, ListBox6, ListBox9,
           named<ui::ListBox>(*this, "ListBoxVM"), Label_MFN_Kosu};
 }
 
@@ -64,7 +64,7 @@ memory::TrashView TZELCOR32ZUMIK::trashView() {
 }
 
 memory::DragDropView TZELCOR32ZUMIK::dragDropView() {
-  return {*this,        ListBox4,   ListBox2,   ListBox8,   ListBox6, ListBox9,
+  return {*this, ListBox4, ListBox2, ListBox8, ListBox6, ListBox9,
           menu("PopupMenu1"), menu("P0"), menu("P1"), menu("P2"), menu("P3")};
 }
 
