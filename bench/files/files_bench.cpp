@@ -106,7 +106,7 @@ void FillMemory(app::TZELCOR32ZUMIK& w) {
   }
   w.ListBox2.setItems(std::move(entries));
   w.Memory->ListBoxVM.setItems(std::move(volumes));
-  w.Memory->ListBoxRM.setItems(memory::FullPool(files::kMemoryEntryLimit));
+  w.Memory->RandomPool = memory::FullPool(files::kMemoryEntryLimit);
 }
 
 int MemoryBench(const std::string& root, int reps) {
@@ -134,7 +134,7 @@ int MemoryBench(const std::string& root, int reps) {
     }));
     w.ListBox2.clear();
     load.push_back(Ms([&] { w.Memory->LoadShownMemory(); }));
-    if (w.ListBox2.count() != files::kMemoryEntryLimit || w.Memory->ListBoxRM.count() != files::kMemoryEntryLimit)
+    if (w.ListBox2.count() != files::kMemoryEntryLimit || static_cast<int>(w.Memory->RandomPool.size()) != files::kMemoryEntryLimit)
       Fail("the memory came back with " + std::to_string(w.ListBox2.count()) + " entries");
   }
   std::printf("memory of %d entries (.LIM, .LIV, .LIR: %zu bytes) through %s; target under 50 ms each\n",

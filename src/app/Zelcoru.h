@@ -22,6 +22,10 @@ class MemoryLists;
 class MemoryEdit;
 class Trash;
 class DragDrop;
+struct MemoryListsView;
+struct MemoryEditView;
+struct TrashView;
+struct DragDropView;
 }
 namespace files {
 class FileList;
@@ -160,6 +164,12 @@ class TZELCOR32ZUMIK : public ui::Form {
   void ShutdownWindows();
 
  private:
+  // The views the subsystems take: just the controls each one uses (views.cpp).
+  memory::MemoryListsView memoryListsView();
+  memory::MemoryEditView memoryEditView();
+  memory::TrashView trashView();
+  memory::DragDropView dragDropView();
+
   void buildControls();
   void buildMenus();
   void layoutCommandStrip();

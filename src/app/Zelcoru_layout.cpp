@@ -115,16 +115,18 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Folders.get());
   DIR2OPENDLG1 = std::make_unique<files::TDIR2OPENDLG>(
       app, files::ChooserServices{Sv.fs, Sv.drives, Sv.clock, S.DataFolder});
-  Memory = std::make_unique<memory::MemoryLists>(*this);
+  Memory = std::make_unique<memory::MemoryLists>(memoryListsView(), S, Sv, app);
   AddSubsystem(Memory.get());
   player_ = std::make_unique<playback::Playback>(*this);
   AddSubsystem(player_.get());
   historyLink_ = std::make_unique<MemoryHistorySink>(*Memory);
   player_->setHistorySink(*historyLink_);
-  MemEdit = std::make_unique<memory::MemoryEdit>(*this);
-  TrashBin = std::make_unique<memory::Trash>(*this);
+  MemEdit = std::make_unique<memory::MemoryEdit>(memoryEditView(), S, Sv, *Memory, MKBoxDlg1);
+  TrashBin = std::make_unique<memory::Trash>(trashView(), S, Sv, *Memory, MKBoxDlg1, app);
+  TrashBin->showPanel = [this](ui::Panel& panel, bool on) { ShowPanel(panel, on); };
+  TrashBin->listActivated = [this](ui::ItemList& list) { Files->ActiveList = &list; };
   AddSubsystem(TrashBin.get());
-  Drop = std::make_unique<memory::DragDrop>(*this, *TrashBin);
+  Drop = std::make_unique<memory::DragDrop>(dragDropView(), S, app, *TrashBin);
   Files->fileListChanged = [this] { player_->FileListChanged(); };
   Folders->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
@@ -310,6 +312,14 @@ void TZELCOR32ZUMIK::buildControls() {
   for (int i = 0; i < 3; ++i)
     extra<ui::Button>(*this, &PanelGomi, gomiButtons[i][0], gomiIds[i], gomiButtons[i][1])
         .setBounds(4 + i * 70, 230, 66, 24);
+  // The trash counts, its add/clear switch and the memory list's own delete button.
+  extra<ui::Label>(*this, &PanelMemory, "Label7", ids::Label7, "0ｺ", "ゴミ箱に捨てた数");
+  extra<ui::Label>(*this, &PanelGomi, "LabelGomiKosu2", ids::LabelGomiKosu2, "0ｺ", "捨てられたファイル数")
+      .setBounds(130, 4, 48, 16);
+  extra<ui::Label>(*this, &PanelGomi, "LabelGomiTUIKA", ids::LabelGomiTUIKA, "add", "ゴミをどんどん追加する")
+      .setBounds(180, 4, 36, 16);
+  extra<ui::Button>(*this, &PanelMemory, "ButtonMCut", ids::ButtonMCut, "削除",
+                    "メモリーデータを直接削除する　（ﾏﾙﾁｾﾚｸﾄ）", false);
   PanelGomi.onResize = [this] {
     const auto& b = PanelGomi.bounds();
     for (auto* l : {&ListBox6, &ListBox9}) l->setBounds(4, 24, b.width - 8, std::max(20, b.height - 58));
@@ -352,9 +362,9 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelOPEN.setCaption(kWindowTitle);
   PanelOPEN.setFont(0x800000, true);
 
-  // Hidden lists: the random pools, volume lists, CD drives and archive entries.
+  // Hidden lists: the other random pools, volume lists, CD drives and archive entries.
   for (auto [name, id] : std::initializer_list<std::pair<const char*, int>>{
-           {"ListBoxRD", ids::ListBoxRD}, {"ListBoxRM", ids::ListBoxRM}, {"ListBoxRL", ids::ListBoxRL},
+           {"ListBoxRD", ids::ListBoxRD}, {"ListBoxRL", ids::ListBoxRL},
            {"ListBoxVM", ids::ListBoxVM}, {"ListBoxVG", ids::ListBoxVG}, {"ListBoxVL", ids::ListBoxVL},
            {"ListBoxCD", ids::ListBoxCD}, {"ListBoxLZH", ids::ListBoxLZH}, {"ListBoxLZH_V", ids::ListBoxLZH_V}})
     extra<ui::ListBox>(*this, this, name, id, "", "", false);

@@ -3,20 +3,26 @@
 // accepted, and the move/copy menu that a drop opens.
 #include <functional>
 
-#include "ui/control.h"
+#include "core/shared_state.h"
+#include "ui/form.h"
+#include "ui/list_box.h"
 #include "ui/menu.h"
-
-namespace app {
-class TZELCOR32ZUMIK;
-}
 
 namespace memory {
 
 class Trash;
 
+// The lists a drag may start from or end on, and the drop menu with its four choices; the
+// menu opens over form.
+struct DragDropView {
+  ui::Form& form;
+  ui::ListBox &ListBox4, &ListBox2, &ListBox8, &ListBox6, &ListBox9;
+  ui::MenuItem &PopupMenu1, &P0, &P1, &P2, &P3;
+};
+
 class DragDrop {
  public:
-  DragDrop(app::TZELCOR32ZUMIK& window, Trash& trash);
+  DragDrop(DragDropView view, core::SharedState& state, ui::Application& app, Trash& trash);
 
   // The mouse is over target while dragging from source, above entry itemUnderMouse (-1 for
   // none): true when a drop would be accepted; the entry under the mouse is then selected.
@@ -38,7 +44,10 @@ class DragDrop {
  private:
   bool hasEntries(const ui::Control& list) const;
   void enableItemsFor(const ui::Control& source);
-  app::TZELCOR32ZUMIK& w_;
+  ui::MenuItem& item(int i) const;
+  DragDropView v_;
+  core::SharedState& S;
+  ui::Application& app_;
   Trash& trash_;
 };
 

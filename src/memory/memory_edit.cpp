@@ -1,6 +1,5 @@
 #include "memory/memory_edit.h"
 
-#include "app/Zelcoru.h"
 #include "base/path.h"
 #include "base/sjis.h"
 #include "memory/memory_lists.h"
@@ -11,13 +10,6 @@ namespace memory {
 namespace {
 const char kTryAnother[] = "別の名前を付けて下さいね☆☆☆";
 const ui::Color kGreyFont = 0x808080;
-
-template <class T>
-T& control(app::TZELCOR32ZUMIK& w, const char* name) {
-  ui::Control* c = w.findControl(name);
-  if (!c) throw std::logic_error(std::string("no control ") + name);
-  return static_cast<T&>(*c);
-}
 
 // The button that runs is disabled with a grey caption until its work is done.
 class WorkingButton {
@@ -59,14 +51,19 @@ std::string RenameRefusal(const std::string& current, const std::string& history
   return {};
 }
 
-MemoryEdit::MemoryEdit(app::TZELCOR32ZUMIK& window)
-    : Edit_M_EDIT(control<ui::Edit>(window, "Edit_M_EDIT")),
-      Btn_M_HENKO(control<ui::Button>(window, "Btn_M_HENKO")),
-      Btn_M_NEW(control<ui::Button>(window, "Btn_M_NEW")),
-      Btn_M_DEL(control<ui::Button>(window, "Btn_M_DEL")),
-      Btn_M_CANCEL(control<ui::Button>(window, "Btn_M_CANCEL")),
-      w_(window) {
-  w_.Btn_M_EDIT.onClick = [this] { Btn_M_EDITClick(); };
+MemoryEdit::MemoryEdit(MemoryEditView view, core::SharedState& state, core::Services& services, MemoryLists& lists,
+                       dialogs::TMKBoxDlg& box)
+    : Edit_M_EDIT(view.Edit_M_EDIT),
+      Btn_M_HENKO(view.Btn_M_HENKO),
+      Btn_M_NEW(view.Btn_M_NEW),
+      Btn_M_DEL(view.Btn_M_DEL),
+      Btn_M_CANCEL(view.Btn_M_CANCEL),
+      v_(view),
+      S(state),
+      Sv(services),
+      lists_(lists),
+      box_(box) {
+  v_.Btn_M_EDIT.onClick = [this] { Btn_M_EDITClick(); };
   Btn_M_HENKO.onClick = [this] { Btn_M_HENKOClick(); };
   Btn_M_NEW.onClick = [this] { Btn_M_NEWClick(); };
   Btn_M_DEL.onClick = [this] { Btn_M_DELClick(); };
@@ -74,13 +71,13 @@ MemoryEdit::MemoryEdit(app::TZELCOR32ZUMIK& window)
 }
 
 schedule::ScheduleUpkeep MemoryEdit::upkeep() {
-  return schedule::ScheduleUpkeep(w_.Sv.fs, w_.Sv.shell, w_.Sv.clock, w_.S.DataFolder, w_.ListBox_JK,
-                                  w_.Label_JK_KOSU);
+  return schedule::ScheduleUpkeep(Sv.fs, Sv.shell, Sv.clock, S.DataFolder, v_.ListBox_JK,
+                                  v_.Label_JK_KOSU);
 }
 
 void MemoryEdit::Btn_M_EDITClick() {
-  Edit_M_EDIT.setText(w_.S.settings.currentMemory);
-  w_.Panel_M_EDIT.setVisible(true);
+  Edit_M_EDIT.setText(S.settings.currentMemory);
+  v_.Panel_M_EDIT.setVisible(true);
 }
 
 void MemoryEdit::Btn_M_HENKOClick() {
@@ -99,23 +96,23 @@ void MemoryEdit::Btn_M_DELClick() {
 }
 
 void MemoryEdit::deleteFilesOf(const std::string& name) {
-  const MemoryFiles f = FilesOf(w_.S.DataFolder, name);
-  for (auto* path : {&f.lim, &f.liv, &f.lir}) w_.Sv.fs.removeFile(*path);
+  const MemoryFiles f = FilesOf(S.DataFolder, name);
+  for (auto* path : {&f.lim, &f.liv, &f.lir}) Sv.fs.removeFile(*path);
 }
 
 void MemoryEdit::rename() {
   const std::string name = Edit_M_EDIT.text();
-  const std::string refusal = RenameRefusal(w_.S.settings.currentMemory, w_.S.HistoryName, name, w_.ComboBox1.items(),
-                                            w_.Sv.fs.fileExists(FilesOf(w_.S.DataFolder, name).lim));
+  const std::string refusal = RenameRefusal(S.settings.currentMemory, S.HistoryName, name, v_.ComboBox1.items(),
+                                            Sv.fs.fileExists(FilesOf(S.DataFolder, name).lim));
   if (!refusal.empty()) {
-    w_.MKBoxDlg1.ShowTimed(refusal, 1);
+    box_.ShowTimed(refusal, 1);
     return;
   }
-  const std::string old = w_.S.settings.currentMemory;
-  w_.S.settings.currentMemory = name;
-  w_.Memory->SaveShownMemory();
+  const std::string old = S.settings.currentMemory;
+  S.settings.currentMemory = name;
+  lists_.SaveShownMemory();
   deleteFilesOf(old);
-  auto& box = w_.ComboBox1;
+  auto& box = v_.ComboBox1;
   box.remove(box.indexOf(old));
   box.add(name);
   box.setItemIndex(box.count() - 1);
@@ -135,26 +132,26 @@ std::string FirstFreeMemoryName(const std::vector<std::string>& existingFiles) {
 }
 
 void MemoryEdit::create() {
-  w_.Memory->SaveShownMemory();
+  lists_.SaveShownMemory();
   std::vector<std::string> files;
-  for (auto& e : w_.Sv.fs.list(base::StripTrailingSlash(w_.S.DataFolder), "*.LIM")) files.push_back(e.name);
+  for (auto& e : Sv.fs.list(base::StripTrailingSlash(S.DataFolder), "*.LIM")) files.push_back(e.name);
   const std::string name = FirstFreeMemoryName(files);
-  w_.S.settings.currentMemory = name;
+  S.settings.currentMemory = name;
   Edit_M_EDIT.setText(name);
-  w_.ComboBox1.add(name);
-  w_.ComboBox1.setItemIndex(w_.ComboBox1.count() - 1);
+  v_.ComboBox1.add(name);
+  v_.ComboBox1.setItemIndex(v_.ComboBox1.count() - 1);
   // The new memory starts empty: no entries, volumes or random pool of the one shown before.
-  for (ui::ItemList* l : {static_cast<ui::ItemList*>(&w_.ListBox2), static_cast<ui::ItemList*>(&w_.ListBox8),
-                          static_cast<ui::ItemList*>(&w_.Memory->ListBoxVM),
-                          static_cast<ui::ItemList*>(&w_.Memory->ListBoxRM)})
+  for (ui::ItemList* l : {static_cast<ui::ItemList*>(&v_.ListBox2), static_cast<ui::ItemList*>(&v_.ListBox8),
+                          static_cast<ui::ItemList*>(&lists_.ListBoxVM)})
     l->clear();
-  w_.Memory->ShowEntryCount();
+  lists_.RandomPool.clear();
+  lists_.ShowEntryCount();
 }
 
 int MemoryEdit::nextShownPosition(int removedAt) {
-  auto& box = w_.ComboBox1;
+  auto& box = v_.ComboBox1;
   bool onlyHistoryLeft = true;
-  for (auto& n : box.items()) onlyHistoryLeft = onlyHistoryLeft && n == w_.S.HistoryName;
+  for (auto& n : box.items()) onlyHistoryLeft = onlyHistoryLeft && n == S.HistoryName;
   // The last memory gone: a fresh default memory takes its place, before the history.
   if (onlyHistoryLeft) {
     box.insert(0, std::string(kProgramName) + "_M000");
@@ -164,38 +161,38 @@ int MemoryEdit::nextShownPosition(int removedAt) {
 }
 
 void MemoryEdit::remove() {
-  const std::string name = w_.S.settings.currentMemory;
-  if (name == w_.S.HistoryName) {
-    w_.MKBoxDlg1.ShowTimed(w_.S.HistoryName + "\nは、ヒストリーです・・・\n削除出来ません・・・", 1);
+  const std::string name = S.settings.currentMemory;
+  if (name == S.HistoryName) {
+    box_.ShowTimed(S.HistoryName + "\nは、ヒストリーです・・・\n削除出来ません・・・", 1);
     return;
   }
   if (upkeep().IsMemoryScheduled(name) &&
-      w_.MKBoxDlg1.AskYesNoTimed(name + "\nは、時刻タイマーでも、利用されています・・・\n"
+      box_.AskYesNoTimed(name + "\nは、時刻タイマーでも、利用されています・・・\n"
                                         "削除メモリー名を使用している、時刻タイマーも、削除されます。\n"
                                         "削除しても、よろしいですか？",
                                  6) != 6)
     return;
   deleteFilesOf(name);
-  auto& box = w_.ComboBox1;
+  auto& box = v_.ComboBox1;
   int at = box.itemIndex() >= 0 ? box.itemIndex() : box.indexOf(name);
   box.remove(at);
   at = nextShownPosition(std::max(at, 0));
-  w_.S.settings.currentMemory = box.item(at);
-  Edit_M_EDIT.setText(w_.S.settings.currentMemory);
+  S.settings.currentMemory = box.item(at);
+  Edit_M_EDIT.setText(S.settings.currentMemory);
   box.setItemIndex(at);
-  w_.Memory->LoadShownMemory();
+  lists_.LoadShownMemory();
   upkeep().DeleteMemoryFromSchedules(name);
 }
 
 void MemoryEdit::Btn_M_CANCELClick() {
-  w_.Panel_M_EDIT.setEnabled(false);
-  auto& box = w_.ComboBox1;
-  box.setItems(NamesWithHistoryLast(box.items(), w_.S.HistoryName));
-  const int i = box.indexOf(w_.S.settings.currentMemory);
+  v_.Panel_M_EDIT.setEnabled(false);
+  auto& box = v_.ComboBox1;
+  box.setItems(NamesWithHistoryLast(box.items(), S.HistoryName));
+  const int i = box.indexOf(S.settings.currentMemory);
   box.setItemIndex(i < 0 ? 0 : i);
-  w_.S.settings.currentMemory = box.item(box.itemIndex());
-  w_.Panel_M_EDIT.setVisible(false);
-  w_.Panel_M_EDIT.setEnabled(true);
+  S.settings.currentMemory = box.item(box.itemIndex());
+  v_.Panel_M_EDIT.setVisible(false);
+  v_.Panel_M_EDIT.setEnabled(true);
 }
 
 }  // namespace memory

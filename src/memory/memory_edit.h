@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "dialogs/Mkdlg.h"
+#include "ui/list_box.h"
 #include "ui/widgets.h"
 
-namespace app {
-class TZELCOR32ZUMIK;
-}
 namespace schedule {
 class ScheduleUpkeep;
 }
@@ -25,9 +26,23 @@ std::string RenameRefusal(const std::string& current, const std::string& history
 // The first name ZELCOR32_Mnnn whose ".LIM" file does not exist.
 std::string FirstFreeMemoryName(const std::vector<std::string>& existingFiles);
 
+class MemoryLists;
+
+// The edit panel's controls, the selector and shown lists they change, and the schedule list
+// and its count that follow a renamed or deleted memory.
+struct MemoryEditView {
+  ui::Panel& Panel_M_EDIT;
+  ui::Edit& Edit_M_EDIT;
+  ui::Button &Btn_M_EDIT, &Btn_M_HENKO, &Btn_M_NEW, &Btn_M_DEL, &Btn_M_CANCEL;
+  ui::ComboBox& ComboBox1;
+  ui::ListBox &ListBox2, &ListBox8, &ListBox_JK;
+  ui::Label& Label_JK_KOSU;
+};
+
 class MemoryEdit {
  public:
-  explicit MemoryEdit(app::TZELCOR32ZUMIK& window);
+  MemoryEdit(MemoryEditView view, core::SharedState& state, core::Services& services, MemoryLists& lists,
+             dialogs::TMKBoxDlg& box);
 
   void Btn_M_EDITClick();
   void Btn_M_HENKOClick();
@@ -46,7 +61,11 @@ class MemoryEdit {
   void deleteFilesOf(const std::string& name);
   // A name to show after the shown memory was deleted from the selector.
   int nextShownPosition(int removedAt);
-  app::TZELCOR32ZUMIK& w_;
+  MemoryEditView v_;
+  core::SharedState& S;
+  core::Services& Sv;
+  MemoryLists& lists_;
+  dialogs::TMKBoxDlg& box_;
 };
 
 }  // namespace memory

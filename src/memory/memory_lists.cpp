@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Zelcoru.h"
 #include "base/line_file.h"
 #include "base/path.h"
 #include "base/sjis.h"
@@ -11,12 +10,6 @@ namespace memory {
 
 namespace {
 const char kLoadingCount[] = "---ｺ";
-
-ui::ListBox& hiddenList(app::TZELCOR32ZUMIK& w, const char* name) {
-  ui::Control* c = w.findControl(name);
-  if (!c || c->kind() != ui::Kind::ListBox) throw std::logic_error(std::string("no list ") + name);
-  return static_cast<ui::ListBox&>(*c);
-}
 
 // The lines of path, or what fallback makes when they cannot be read: made only then, as a
 // pool or a volume list of 32,700 entries is no small thing to throw away.
@@ -62,113 +55,114 @@ std::vector<std::string> FullPool(int count) {
   return pool;
 }
 
-MemoryLists::MemoryLists(app::TZELCOR32ZUMIK& window)
-    : Panel4(window.add<ui::Panel>(&window.PanelMemory, "Panel4", 0)),
-      ListBoxVM(hiddenList(window, "ListBoxVM")),
-      ListBoxRM(hiddenList(window, "ListBoxRM")),
-      w_(window) {
+MemoryLists::MemoryLists(MemoryListsView view, core::SharedState& state, core::Services& services,
+                         ui::Application& app)
+    : Panel4(view.form.add<ui::Panel>(&view.PanelMemory, "Panel4", 0)),
+      ListBoxVM(view.ListBoxVM),
+      v_(view),
+      S(state),
+      Sv(services),
+      app_(app) {
   Panel4.setCaption("ﾒﾓﾘｰ設定中");
   Panel4.setVisible(false);
   Panel4.setBounds(40, 60, 160, 40);
-  w_.ComboBox1.setHint("メモリー名の選択");
-  w_.ComboBox1.onClick = [this] { SelectMemory(); };
+  v_.ComboBox1.setHint("メモリー名の選択");
+  v_.ComboBox1.onClick = [this] { SelectMemory(); };
 }
 
-bool MemoryLists::HistoryShown() const { return w_.S.settings.currentMemory == w_.S.HistoryName; }
+bool MemoryLists::HistoryShown() const { return S.settings.currentMemory == S.HistoryName; }
 
 void MemoryLists::busy(bool on) {
-  w_.app().setBusyCursor(on);
+  app_.setBusyCursor(on);
   Panel4.setVisible(on);
 }
 
-std::vector<std::string> MemoryLists::names() const { return w_.ComboBox1.items(); }
-
 void MemoryLists::ListMemories() {
   std::vector<std::string> found;
-  for (auto& e : w_.Sv.fs.list(base::StripTrailingSlash(w_.S.DataFolder), "*.LIM")) {
+  for (auto& e : Sv.fs.list(base::StripTrailingSlash(S.DataFolder), "*.LIM")) {
     if (e.attributes & platform::kAttrDirectory) continue;
     found.push_back(e.name);
   }
   std::stable_sort(found.begin(), found.end(), lessNoCase);
   for (auto& n : found) n = n.substr(0, n.size() - base::ExtractFileExt(n).size());
   if (found.empty()) found.push_back(std::string(kProgramName) + "_M000");
-  w_.ComboBox1.setItems(std::move(found));
+  v_.ComboBox1.setItems(std::move(found));
 }
 
 void MemoryLists::RestoreMemories() {
   ListMemories();
-  w_.ComboBox1.setItems(NamesWithHistoryLast(w_.ComboBox1.items(), w_.S.HistoryName));
-  int i = w_.S.settings.currentMemory.empty() ? -1 : w_.ComboBox1.indexOf(w_.S.settings.currentMemory);
-  w_.ComboBox1.setItemIndex(i < 0 ? 0 : i);
-  w_.S.settings.currentMemory = w_.ComboBox1.item(w_.ComboBox1.itemIndex());
+  v_.ComboBox1.setItems(NamesWithHistoryLast(v_.ComboBox1.items(), S.HistoryName));
+  int i = S.settings.currentMemory.empty() ? -1 : v_.ComboBox1.indexOf(S.settings.currentMemory);
+  v_.ComboBox1.setItemIndex(i < 0 ? 0 : i);
+  S.settings.currentMemory = v_.ComboBox1.item(v_.ComboBox1.itemIndex());
   LoadMemoryAtStart();
   AlignVolumes();
   RefreshNamesOnly();
 }
 
 void MemoryLists::LoadMemoryAtStart() {
-  w_.Label_MFN_Kosu.setCaption(kLoadingCount);
-  const std::string& n = w_.S.settings.currentMemory;
+  v_.Label_MFN_Kosu.setCaption(kLoadingCount);
+  const std::string& n = S.settings.currentMemory;
   if (n.empty()) return;
-  auto& fs = w_.Sv.fs;
-  const MemoryFiles f = FilesOf(w_.S.DataFolder, n);
-  w_.ListBox2.clear();
-  if (fs.fileExists(f.lim)) w_.ListBox2.setItems(linesOr(fs, f.lim, noLines));
-  const int count = w_.ListBox2.count();
+  auto& fs = Sv.fs;
+  const MemoryFiles f = FilesOf(S.DataFolder, n);
+  v_.ListBox2.clear();
+  if (fs.fileExists(f.lim)) v_.ListBox2.setItems(linesOr(fs, f.lim, noLines));
+  const int count = v_.ListBox2.count();
   ListBoxVM.setItems(linesOr(fs, f.liv, [count] { return std::vector<std::string>(count); }));
   if (HistoryShown()) {
-    ListBoxRM.setItems(FullPool(count));
+    RandomPool = FullPool(count);
   } else {
-    const MemoryFiles h = FilesOf(w_.S.DataFolder, w_.S.HistoryName);
+    const MemoryFiles h = FilesOf(S.DataFolder, S.HistoryName);
     HistoryEntries = linesOr(fs, h.lim, noLines);
     HistoryVolumes = linesOr(fs, h.liv, noLines);
     HistoryVolumes.resize(HistoryEntries.size());
-    ListBoxRM.setItems(linesOr(fs, f.lir, [count] { return FullPool(count); }));
+    RandomPool = linesOr(fs, f.lir, [count] { return FullPool(count); });
   }
-  w_.ListBox2.tag = -1;
+  v_.ListBox2.tag = -1;
   ShowEntryCount();
 }
 
 void MemoryLists::SaveShownMemory() {
   if (HistoryShown()) {
-    HistoryEntries = w_.ListBox2.items();
+    HistoryEntries = v_.ListBox2.items();
     HistoryVolumes = ListBoxVM.items();
     HistoryVolumes.resize(HistoryEntries.size());
     return;
   }
-  auto& fs = w_.Sv.fs;
-  const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.settings.currentMemory);
-  saveGuarded(fs, f.lim, w_.ListBox2.items());
+  auto& fs = Sv.fs;
+  const MemoryFiles f = FilesOf(S.DataFolder, S.settings.currentMemory);
+  saveGuarded(fs, f.lim, v_.ListBox2.items());
   saveGuarded(fs, f.liv, ListBoxVM.items());
-  saveGuarded(fs, f.lir, ListBoxRM.items());
+  saveGuarded(fs, f.lir, RandomPool);
 }
 
 void MemoryLists::LoadShownMemory() {
-  auto& fs = w_.Sv.fs;
+  auto& fs = Sv.fs;
   if (!HistoryShown()) {
-    const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.settings.currentMemory);
-    w_.ListBox2.setItems(fs.fileExists(f.lim) ? linesOr(fs, f.lim, noLines) : std::vector<std::string>{});
-    const int count = w_.ListBox2.count();
+    const MemoryFiles f = FilesOf(S.DataFolder, S.settings.currentMemory);
+    v_.ListBox2.setItems(fs.fileExists(f.lim) ? linesOr(fs, f.lim, noLines) : std::vector<std::string>{});
+    const int count = v_.ListBox2.count();
     ListBoxVM.setItems(linesOr(fs, f.liv, [count] { return std::vector<std::string>(count); }));
-    ListBoxRM.setItems(linesOr(fs, f.lir, [count] { return FullPool(count); }));
+    RandomPool = linesOr(fs, f.lir, [count] { return FullPool(count); });
   } else {
-    w_.ListBox2.setItems(HistoryEntries);
+    v_.ListBox2.setItems(HistoryEntries);
     ListBoxVM.setItems(HistoryVolumes);
-    ListBoxRM.setItems(FullPool(w_.ListBox2.count()));
+    RandomPool = FullPool(v_.ListBox2.count());
   }
-  w_.ListBox2.tag = -1;
-  w_.app().processMessages();
+  v_.ListBox2.tag = -1;
+  app_.processMessages();
   AlignVolumes();
-  w_.ListBox2.setItemIndex(-1);
-  w_.ListBox8.setItemIndex(-1);
-  const int i = w_.ComboBox1.indexOf(w_.S.settings.currentMemory);
-  if (i >= 0) w_.ComboBox1.setItemIndex(i);
+  v_.ListBox2.setItemIndex(-1);
+  v_.ListBox8.setItemIndex(-1);
+  const int i = v_.ComboBox1.indexOf(S.settings.currentMemory);
+  if (i >= 0) v_.ComboBox1.setItemIndex(i);
   RefreshNamesOnly();
   ShowEntryCount();
 }
 
 void MemoryLists::AlignVolumes() {
-  const int n = w_.ListBox2.count();
+  const int n = v_.ListBox2.count();
   if (ListBoxVM.count() == n) return;
   std::vector<std::string> v = ListBoxVM.items();
   v.resize(n);
@@ -176,16 +170,16 @@ void MemoryLists::AlignVolumes() {
 }
 
 int MemoryLists::AppendShown(const std::vector<std::string>& entries, int limit) {
-  const bool names = w_.S.settings.namesOnly;
+  const bool names = S.settings.namesOnly;
   for (auto& e : entries) {
-    w_.ListBox2.add(e);
-    if (names) w_.ListBox8.add(DisplayName(e));
+    v_.ListBox2.add(e);
+    if (names) v_.ListBox8.add(DisplayName(e));
     ListBoxVM.add(std::string());
   }
   int gone = 0;
-  for (; w_.ListBox2.count() > limit; ++gone) {
-    w_.ListBox2.remove(0);
-    if (names && w_.ListBox8.count() > 0) w_.ListBox8.remove(0);
+  for (; v_.ListBox2.count() > limit; ++gone) {
+    v_.ListBox2.remove(0);
+    if (names && v_.ListBox8.count() > 0) v_.ListBox8.remove(0);
     if (ListBoxVM.count() > 0) ListBoxVM.remove(0);
   }
   return gone;
@@ -202,54 +196,54 @@ std::string MemoryLists::DisplayName(const std::string& entry) const {
 }
 
 void MemoryLists::RefreshNamesOnly() {
-  if (!w_.S.settings.namesOnly) return;
-  const bool wasBusy = w_.app().busyCursor();
+  if (!S.settings.namesOnly) return;
+  const bool wasBusy = app_.busyCursor();
   Panel4.setVisible(true);
-  w_.app().setBusyCursor(true);
+  app_.setBusyCursor(true);
   std::vector<std::string> shown;
-  shown.reserve(w_.ListBox2.count());
-  for (auto& e : w_.ListBox2.items()) shown.push_back(DisplayName(e));
-  w_.ListBox8.setItems(std::move(shown));
-  w_.ListBox8.setItemIndex(w_.ListBox2.itemIndex());
+  shown.reserve(v_.ListBox2.count());
+  for (auto& e : v_.ListBox2.items()) shown.push_back(DisplayName(e));
+  v_.ListBox8.setItems(std::move(shown));
+  v_.ListBox8.setItemIndex(v_.ListBox2.itemIndex());
   Panel4.setVisible(false);
-  w_.app().setBusyCursor(wasBusy);
+  app_.setBusyCursor(wasBusy);
 }
 
 void MemoryLists::RefreshTrashNames() {
   std::vector<std::string> shown;
-  shown.reserve(w_.ListBox6.count());
-  for (auto& e : w_.ListBox6.items()) shown.push_back(DisplayName(e));
-  w_.ListBox9.setItems(std::move(shown));
+  shown.reserve(v_.ListBox6.count());
+  for (auto& e : v_.ListBox6.items()) shown.push_back(DisplayName(e));
+  v_.ListBox9.setItems(std::move(shown));
 }
 
-void MemoryLists::ShowEntryCount() { w_.Label_MFN_Kosu.setCaption(std::to_string(w_.ListBox2.count()) + "ｺ"); }
+void MemoryLists::ShowEntryCount() { v_.Label_MFN_Kosu.setCaption(std::to_string(v_.ListBox2.count()) + "ｺ"); }
 
 void MemoryLists::SelectMemory() {
   busy(true);
-  w_.Label_MFN_Kosu.setCaption(kLoadingCount);
-  w_.app().processMessages();
-  const int pos = w_.ComboBox1.itemIndex();
+  v_.Label_MFN_Kosu.setCaption(kLoadingCount);
+  app_.processMessages();
+  const int pos = v_.ComboBox1.itemIndex();
   SaveShownMemory();
   if (pos >= 0) {
     try {
-      w_.S.settings.currentMemory = w_.ComboBox1.item(pos);
+      S.settings.currentMemory = v_.ComboBox1.item(pos);
     } catch (const std::exception&) {
-      w_.S.settings.currentMemory = "Err2";
+      S.settings.currentMemory = "Err2";
     }
     LoadShownMemory();
     busy(false);
     return;
   }
-  auto& box = w_.ComboBox1;
+  auto& box = v_.ComboBox1;
   bool known = false;
-  for (auto& n : box.items()) known = known || n == w_.S.settings.currentMemory;
+  for (auto& n : box.items()) known = known || n == S.settings.currentMemory;
   if (!known) {
     box.add("Err0");
     box.setItemIndex(0);
     try {
-      w_.S.settings.currentMemory = box.item(0);
+      S.settings.currentMemory = box.item(0);
     } catch (const std::exception&) {
-      w_.S.settings.currentMemory = "Err1";
+      S.settings.currentMemory = "Err1";
     }
   }
   busy(false);
@@ -257,30 +251,30 @@ void MemoryLists::SelectMemory() {
 
 void MemoryLists::ShowHistory() {
   if (HistoryShown()) return;
-  int i = w_.ComboBox1.indexOf(w_.S.HistoryName);
+  int i = v_.ComboBox1.indexOf(S.HistoryName);
   if (i < 0) {
-    w_.ComboBox1.add(w_.S.HistoryName);
-    i = w_.ComboBox1.count() - 1;
+    v_.ComboBox1.add(S.HistoryName);
+    i = v_.ComboBox1.count() - 1;
   }
-  w_.ComboBox1.setItemIndex(i);
+  v_.ComboBox1.setItemIndex(i);
   SelectMemory();
 }
 
 void MemoryLists::SaveAtClose() {
-  auto& fs = w_.Sv.fs;
-  const MemoryFiles h = FilesOf(w_.S.DataFolder, w_.S.HistoryName);
+  auto& fs = Sv.fs;
+  const MemoryFiles h = FilesOf(S.DataFolder, S.HistoryName);
   if (HistoryShown()) {
-    saveGuarded(fs, h.lim, w_.ListBox2.items());
+    saveGuarded(fs, h.lim, v_.ListBox2.items());
     saveGuarded(fs, h.liv, ListBoxVM.items());
     return;
   }
-  if (w_.S.settings.currentMemory.empty()) return;
+  if (S.settings.currentMemory.empty()) return;
   saveGuarded(fs, h.lim, HistoryEntries);
   saveGuarded(fs, h.liv, HistoryVolumes);
-  const MemoryFiles f = FilesOf(w_.S.DataFolder, w_.S.settings.currentMemory);
-  saveGuarded(fs, f.lim, w_.ListBox2.items());
+  const MemoryFiles f = FilesOf(S.DataFolder, S.settings.currentMemory);
+  saveGuarded(fs, f.lim, v_.ListBox2.items());
   saveGuarded(fs, f.liv, ListBoxVM.items());
-  saveGuarded(fs, f.lir, ListBoxRM.items());
+  saveGuarded(fs, f.lir, RandomPool);
 }
 
 }  // namespace memory

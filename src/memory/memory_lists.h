@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "core/subsystem.h"
+#include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
-
-namespace app {
-class TZELCOR32ZUMIK;
-}
 
 namespace memory {
 
@@ -30,9 +29,20 @@ std::vector<std::string> NamesWithHistoryLast(std::vector<std::string> names, co
 // The random pool "0" .. count-1.
 std::vector<std::string> FullPool(int count);
 
+// The controls the memory lists use: the selector, the shown list and its names-only twin,
+// the trash lists (their names-only list follows the same display rule), the hidden volume
+// list and the entry count. Panel4 is made on form, over PanelMemory.
+struct MemoryListsView {
+  ui::Form& form;
+  ui::Panel& PanelMemory;
+  ui::ComboBox& ComboBox1;
+  ui::ListBox &ListBox2, &ListBox8, &ListBox6, &ListBox9, &ListBoxVM;
+  ui::Label& Label_MFN_Kosu;
+};
+
 class MemoryLists : public core::Subsystem {
  public:
-  explicit MemoryLists(app::TZELCOR32ZUMIK& window);
+  MemoryLists(MemoryListsView view, core::SharedState& state, core::Services& services, ui::Application& app);
 
   // The history memory while another memory is shown. HistoryVolumes always has as many lines
   // as HistoryEntries; playback appends to both (empty volume) and trims both alike.
@@ -71,12 +81,15 @@ class MemoryLists : public core::Subsystem {
 
   ui::Panel& Panel4;  // "ﾒﾓﾘｰ設定中"
   ui::ListBox& ListBoxVM;
-  ui::ListBox& ListBoxRM;
+  // The indexes of the shown memory not yet played in random mode, kept in its ".LIR" file.
+  std::vector<std::string> RandomPool;
 
  private:
   void busy(bool on);
-  std::vector<std::string> names() const;
-  app::TZELCOR32ZUMIK& w_;
+  MemoryListsView v_;
+  core::SharedState& S;
+  core::Services& Sv;
+  ui::Application& app_;
 };
 
 }  // namespace memory

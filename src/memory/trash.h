@@ -5,13 +5,13 @@
 #include <functional>
 #include <string>
 
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "core/subsystem.h"
+#include "dialogs/Mkdlg.h"
+#include "ui/application.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
-
-namespace app {
-class TZELCOR32ZUMIK;
-}
 
 namespace memory {
 
@@ -25,9 +25,24 @@ struct ListGroup {
   ui::ItemList* volumes = nullptr;
 };
 
+class MemoryLists;
+
+// The trash panel and icon, the lists that exchange entries (file list ListBox4, memory
+// ListBox2/8, trash ListBox6/9 with its hidden volume list), the count labels, the
+// add/clear switch and the memory delete button with its check box.
+struct TrashView {
+  ui::Panel &PanelGomi, &Panel_JK;
+  ui::Image& Image1;
+  ui::ListBox &ListBox4, &ListBox2, &ListBox8, &ListBox6, &ListBox9, &ListBoxVG;
+  ui::Label &Label7, &LabelGomiKosu2, &LabelGomiTUIKA, &LabelGomiSASIN;
+  ui::CheckBox& CheckBoxGomi;
+  ui::Button &ButtonMCut, &ButtonGomiCut, &Button_GOMI_ALLCLR, &ButtonGomiOFF;
+};
+
 class Trash : public core::Subsystem {
  public:
-  explicit Trash(app::TZELCOR32ZUMIK& window);
+  Trash(TrashView view, core::SharedState& state, core::Services& services, MemoryLists& lists,
+        dialogs::TMKBoxDlg& box, ui::Application& app);
 
   bool IsMemoryList(const ui::Control* c) const;
   bool IsTrashList(const ui::Control* c) const;
@@ -59,6 +74,11 @@ class Trash : public core::Subsystem {
   std::function<std::string(char drive)> discIdentity;
   // The memory list changed (a random run playing it starts its pool afresh).
   std::function<void()> memoryListChanged;
+  // Shows or hides a floating panel with its handles (the window's layout); without it the
+  // panel alone.
+  std::function<void(ui::Panel& panel, bool on)> showPanel;
+  // The trash closed: list commands act on the shown memory list again.
+  std::function<void(ui::ItemList& list)> listActivated;
 
   ui::Image& Image1;
   ui::ListBox& ListBoxVG;
@@ -74,7 +94,13 @@ class Trash : public core::Subsystem {
   static void eraseAt(const ListGroup& g, int i);
   static void selectIn(const ListGroup& g, int i);
   void afterChange(bool memoryChanged);
-  app::TZELCOR32ZUMIK& w_;
+  void show(ui::Panel& panel, bool on);
+  TrashView v_;
+  core::SharedState& S;
+  core::Services& Sv;
+  MemoryLists& lists_;
+  dialogs::TMKBoxDlg& box_;
+  ui::Application& app_;
 };
 
 }  // namespace memory

@@ -37,7 +37,7 @@ void HistoryRecorder::Record(const std::string& entry, bool fromShownList2) {
 void HistoryRecorder::recordIntoShownHistory(const std::string& entry) {
   w_.Memory->AppendShown({entry}, Limit());
   w_.Memory->ShowEntryCount();
-  RebuildPool(w_.Memory->ListBoxRM, w_.ListBox2.count());
+  w_.Memory->RandomPool = memory::FullPool(w_.ListBox2.count());
 }
 
 }  // namespace playback

@@ -6,6 +6,7 @@
 #include "base/path.h"
 #include "base/sjis.h"
 #include "files/file_list.h"
+#include "memory/memory_lists.h"
 #include "playback/playback.h"
 #include "playback/random_pool.h"
 
@@ -110,7 +111,7 @@ void PlayDriver::TimerPlayStartTimer() {
   firstDrawOfRun_ = true;
   if (w.S.settings.randomReset) {
     RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
-    RebuildPool(pool("ListBoxRM"), w.ListBox2.count());
+    w.Memory->RandomPool = memory::FullPool(w.ListBox2.count());
   }
   pb_.pump();
   busyStart_ = false;
@@ -222,19 +223,22 @@ void PlayDriver::skip() {
 
 bool PlayDriver::pickRandom(ui::ListBox& list) {
   auto& w = pb_.w;
-  ui::ListBox& p = pool(&list == &w.ListBox2 ? "ListBoxRM" : "ListBoxRD");
+  const bool fromMemory = &list == &w.ListBox2;
+  ui::ListBox& filePool = pool("ListBoxRD");
   const int count = list.count();
   do {
     std::string text;
-    const int r = DrawFromPool(p, rng_, text);
+    const int r = fromMemory ? DrawFromPool(w.Memory->RandomPool, rng_, text) : DrawFromPool(filePool, rng_, text);
     if (r >= 0) {
       list.tag = PoolEntryIndex(text);
       pb_.st.PoolPickIndex = r;
       continue;
     }
     list.tag = -1;
-    p.clear();
-    RebuildPool(p, count);
+    if (fromMemory)
+      w.Memory->RandomPool = memory::FullPool(count);
+    else
+      RebuildPool(filePool, count);
     // A run that starts on an empty pool plays the fresh one instead of ending at once.
     if (firstDrawOfRun_) continue;
     const bool autoOff = w.S.settings.endClose;
@@ -356,7 +360,7 @@ void PlayDriver::RadioGroup1Click() {
   TakeModeFromSelector();
   if (index == 3) {
     RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
-    RebuildPool(pool("ListBoxRM"), w.ListBox2.count());
+    w.Memory->RandomPool = memory::FullPool(w.ListBox2.count());
   }
   pb_.st.SavedModeIndex = kNoSavedMode;
 }

@@ -27,7 +27,7 @@ void Playback::MemoryListChanged() {
   // Only a random run drawing from the memory list owns its pool; any other leaves the
   // not-yet-played entries for the next random run.
   if (w.S.run.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
-    RebuildPool(w.Memory->ListBoxRM, w.ListBox2.count());
+    w.Memory->RandomPool = memory::FullPool(w.ListBox2.count());
 }
 
 void Playback::wireHandlers() {

@@ -5,23 +5,34 @@
 #include <string>
 
 #include "base/comma_list.h"
+#include "memory/memory_lists.h"
 
 namespace playback {
 
-void RebuildPool(ui::ItemList& pool, int count) {
-  std::vector<std::string> items;
-  items.reserve(count > 0 ? count : 0);
-  for (int i = 0; i < count; ++i) items.push_back(std::to_string(i));
-  pool.setItems(std::move(items));
+namespace {
+// Pools never hold more than a 16-bit count; a longer one draws from its first 65535.
+int drawIndex(std::size_t size, std::mt19937& rng) {
+  const unsigned n = static_cast<unsigned>(std::min<std::size_t>(size, 0xFFFF));
+  if (n == 0) return -1;
+  return static_cast<int>(std::uniform_int_distribution<unsigned>(0, n - 1)(rng));
 }
+}  // namespace
+
+void RebuildPool(ui::ItemList& pool, int count) { pool.setItems(memory::FullPool(count)); }
 
 int DrawFromPool(ui::ItemList& pool, std::mt19937& rng, std::string& text) {
-  // Pools never hold more than a 16-bit count; a longer one draws from its first 65535.
-  const unsigned n = static_cast<unsigned>(std::min(pool.count(), 0xFFFF));
-  if (n == 0) return -1;
-  const int r = static_cast<int>(std::uniform_int_distribution<unsigned>(0, n - 1)(rng));
+  const int r = drawIndex(pool.count(), rng);
+  if (r < 0) return r;
   text = pool.item(r);
   pool.remove(r);
+  return r;
+}
+
+int DrawFromPool(std::vector<std::string>& pool, std::mt19937& rng, std::string& text) {
+  const int r = drawIndex(pool.size(), rng);
+  if (r < 0) return r;
+  text = std::move(pool[r]);
+  pool.erase(pool.begin() + r);
   return r;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The random pools: invisible lists of the item indexes not yet played in random mode.
 #include <random>
+#include <string>
+#include <vector>
 
 #include "ui/list_box.h"
 
@@ -13,6 +15,7 @@ void RebuildPool(ui::ItemList& pool, int count);
 // text through the arguments. The draw range is the pool size as a 16-bit count, as
 // pools of the player never hold more.
 int DrawFromPool(ui::ItemList& pool, std::mt19937& rng, std::string& text);
+int DrawFromPool(std::vector<std::string>& pool, std::mt19937& rng, std::string& text);
 
 // The list index a pool entry stands for: its text up to the first "/" (composite
 // archive entries carry their own remaining entries after it); -1 when not a number.

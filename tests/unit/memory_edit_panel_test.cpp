@@ -5,6 +5,7 @@
 #include "base/line_file.h"
 #include "files/file_list.h"
 #include "memory/memory_lists.h"
+#include "memory_fixture.h"
 #include "player_fixture.h"
 
 namespace {
@@ -35,12 +36,7 @@ TEST(FirstFreeMemoryNameTest, CountsFromZeroWithThreeDigitsAtLeast) {
   EXPECT_EQ(memory::FirstFreeMemoryName(all), "ZELCOR32_M1000");
 }
 
-struct MemoryEditTest : AnsweringPlayerTest {
-  MemoryEditTest() {
-    set("MEMORY", "0,-1,0,0,0,0,0");  // memory view
-  }
-  memory::MemoryEdit& edit() { return *window->MemEdit; }
-  std::string file(const std::string& name) { return fs.contents(data + name).value_or("<missing>"); }
+struct MemoryEditTest : MemoryFixture {
   void put(const std::string& name, const Lines& lines) { fs.addFile(data + name, base::JoinLines(lines)); }
 };
 
@@ -49,59 +45,57 @@ TEST_F(MemoryEditTest, RenameMovesTheFilesRenamesScheduleEntriesAndClosesThePane
   put("m.LIV", {"50"});
   put("zz.LIM", {});
   put("zelcor32w0.lis", {"07:00 @ m", "08:00 @ m1"});
-  set("M_Fn", "m");
-  auto& w = start();
-  w.Btn_M_EDIT.click();
-  EXPECT_TRUE(w.Panel_M_EDIT.visible());
-  EXPECT_EQ(edit().Edit_M_EDIT.text(), "m");
-  edit().Edit_M_EDIT.userTyped("Blues");
-  edit().Btn_M_HENKO.click();
+  start("m");
+  Btn_M_EDIT.click();
+  EXPECT_TRUE(Panel_M_EDIT.visible());
+  EXPECT_EQ(edit.Edit_M_EDIT.text(), "m");
+  edit.Edit_M_EDIT.userTyped("Blues");
+  edit.Btn_M_HENKO.click();
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(w.S.settings.currentMemory, "Blues");
+  EXPECT_EQ(S.settings.currentMemory, "Blues");
   EXPECT_EQ(file("Blues.LIM"), "C:\\a.wav\r\n");
   EXPECT_EQ(file("Blues.LIV"), "50\r\n");
   EXPECT_FALSE(fs.fileExists(data + "m.LIM") || fs.fileExists(data + "m.LIV") || fs.fileExists(data + "m.LIR"));
-  EXPECT_EQ(w.ComboBox1.items(), (Lines{"Blues", "zz", "HISTORY"}));
-  EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
-  EXPECT_FALSE(w.Panel_M_EDIT.visible());
+  EXPECT_EQ(ComboBox1.items(), (Lines{"Blues", "zz", "HISTORY"}));
+  EXPECT_EQ(ComboBox1.itemIndex(), 0);
+  EXPECT_FALSE(Panel_M_EDIT.visible());
   EXPECT_EQ(file("zelcor32w0.lis"), "07:00 @ Blues\r\n08:00 @ m1\r\n");
   EXPECT_NE(file("COPY_Er$.TXT").find("07:00 @ Blues <OLD>m 毎週月"), std::string::npos);
-  EXPECT_TRUE(edit().Btn_M_HENKO.enabled());
-  EXPECT_EQ(edit().Btn_M_HENKO.fontColor(), 0u);
+  EXPECT_TRUE(edit.Btn_M_HENKO.enabled());
+  EXPECT_EQ(edit.Btn_M_HENKO.fontColor(), 0u);
 }
 
 TEST_F(MemoryEditTest, RefusedRenameShowsWhyAndChangesNothingOnDisk) {
   put("m.LIM", {"C:\\a.wav"});
-  set("M_Fn", "m");
-  auto& w = start();
-  w.Btn_M_EDIT.click();
+  start("m");
+  Btn_M_EDIT.click();
   for (const char* name : {"M", "a?b"}) {
-    edit().Edit_M_EDIT.userTyped(name);
-    edit().Btn_M_HENKO.click();
+    edit.Edit_M_EDIT.userTyped(name);
+    edit.Btn_M_HENKO.click();
   }
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].substr(0, 2), "M\n");
   EXPECT_EQ(messages[1].substr(0, 2), "?\n");
-  EXPECT_EQ(w.S.settings.currentMemory, "m");
+  EXPECT_EQ(S.settings.currentMemory, "m");
   EXPECT_EQ(file("m.LIM"), "C:\\a.wav\r\n");
   EXPECT_FALSE(fs.fileExists(data + "m.LIV"));
-  EXPECT_TRUE(w.Panel_M_EDIT.visible());
+  EXPECT_TRUE(Panel_M_EDIT.visible());
 }
 
 TEST_F(MemoryEditTest, NewMemoryTakesTheFirstFreeNumberAndStartsEmpty) {
   put("ZELCOR32_M000.LIM", {"C:\\a.wav"});
   put("ZELCOR32_M000.LIV", {"70"});
   put("ZELCOR32_M002.LIM", {});
-  auto& w = start();
-  w.Btn_M_EDIT.click();
-  edit().Btn_M_NEW.click();
-  EXPECT_EQ(w.S.settings.currentMemory, "ZELCOR32_M001");
-  EXPECT_EQ(edit().Edit_M_EDIT.text(), "ZELCOR32_M001");
-  EXPECT_EQ(w.ComboBox1.item(w.ComboBox1.itemIndex()), "ZELCOR32_M001");
-  EXPECT_EQ(w.ListBox2.count(), 0);
-  EXPECT_EQ(w.Label_MFN_Kosu.caption(), "0ｺ");
+  start();
+  Btn_M_EDIT.click();
+  edit.Btn_M_NEW.click();
+  EXPECT_EQ(S.settings.currentMemory, "ZELCOR32_M001");
+  EXPECT_EQ(edit.Edit_M_EDIT.text(), "ZELCOR32_M001");
+  EXPECT_EQ(ComboBox1.item(ComboBox1.itemIndex()), "ZELCOR32_M001");
+  EXPECT_EQ(ListBox2.count(), 0);
+  EXPECT_EQ(Label_MFN_Kosu.caption(), "0ｺ");
   EXPECT_EQ(file("ZELCOR32_M000.LIM"), "C:\\a.wav\r\n");  // the memory shown before was saved
-  w.ComboBox1.userSelect(0);
+  ComboBox1.userSelect(0);
   EXPECT_EQ(file("ZELCOR32_M001.LIM"), "");
   EXPECT_EQ(file("ZELCOR32_M001.LIV"), "");  // no volumes of the memory shown before
   EXPECT_EQ(file("ZELCOR32_M001.LIR"), "");
@@ -109,16 +103,15 @@ TEST_F(MemoryEditTest, NewMemoryTakesTheFirstFreeNumberAndStartsEmpty) {
 
 TEST_F(MemoryEditTest, DeletingTheOnlyMemoryLeavesTheDefaultName) {
   put("Only.LIM", {"C:\\a.wav"});
-  set("M_Fn", "Only");
-  auto& w = start();
-  w.Btn_M_EDIT.click();
-  edit().Btn_M_DEL.click();
+  start("Only");
+  Btn_M_EDIT.click();
+  edit.Btn_M_DEL.click();
   EXPECT_TRUE(messages.empty());  // no schedule uses it: no question
   EXPECT_FALSE(fs.fileExists(data + "Only.LIM"));
-  EXPECT_EQ(w.ComboBox1.items(), (Lines{"ZELCOR32_M000", "HISTORY"}));
-  EXPECT_EQ(w.S.settings.currentMemory, "ZELCOR32_M000");
-  EXPECT_EQ(edit().Edit_M_EDIT.text(), "ZELCOR32_M000");
-  EXPECT_EQ(w.ListBox2.count(), 0);
+  EXPECT_EQ(ComboBox1.items(), (Lines{"ZELCOR32_M000", "HISTORY"}));
+  EXPECT_EQ(S.settings.currentMemory, "ZELCOR32_M000");
+  EXPECT_EQ(edit.Edit_M_EDIT.text(), "ZELCOR32_M000");
+  EXPECT_EQ(ListBox2.count(), 0);
   EXPECT_TRUE(shell.runs.empty());
 }
 
@@ -127,49 +120,50 @@ TEST_F(MemoryEditTest, DeletingAScheduledMemoryAsksAndTakesItsEntriesAlong) {
   put("b.LIM", {"C:\\b.wav"});
   put("c.LIM", {"C:\\c.wav"});
   put("zelcor32f0.lis", {"07:00 R b", "08:00 E"});
-  set("M_Fn", "b");
-  auto& w = start();
-  w.Btn_M_EDIT.click();
+  start("b");
+  Btn_M_EDIT.click();
   answerYes = false;
-  edit().Btn_M_DEL.click();
+  edit.Btn_M_DEL.click();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].substr(0, 2), "b\n");
   EXPECT_TRUE(fs.fileExists(data + "b.LIM"));
   answerYes = true;
-  edit().Btn_M_DEL.click();
+  edit.Btn_M_DEL.click();
   EXPECT_FALSE(fs.fileExists(data + "b.LIM"));
-  EXPECT_EQ(w.S.settings.currentMemory, "c");  // the name that moved up into its place
-  EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\c.wav"}));
+  EXPECT_EQ(S.settings.currentMemory, "c");  // the name that moved up into its place
+  EXPECT_EQ(ListBox2.items(), (Lines{"C:\\c.wav"}));
   EXPECT_EQ(file("zelcor32f0.lis"), "08:00 E\r\n");
   EXPECT_NE(file("COPY_Er$.TXT").find("07:00 R b ***削除 月-金MF"), std::string::npos);
   EXPECT_EQ(shell.runs.size(), 1u);
 }
 
 TEST_F(MemoryEditTest, TheHistoryCanNeitherBeRenamedNorDeleted) {
-  set("M_Fn", "HISTORY");
-  auto& w = start();
-  w.Btn_M_EDIT.click();
-  edit().Edit_M_EDIT.userTyped("X");
-  edit().Btn_M_HENKO.click();
-  edit().Btn_M_DEL.click();
+  start("HISTORY");
+  Btn_M_EDIT.click();
+  edit.Edit_M_EDIT.userTyped("X");
+  edit.Btn_M_HENKO.click();
+  edit.Btn_M_DEL.click();
   EXPECT_EQ(messages, (Lines{"HISTORY\nは、ヒストリーです・・・\n変更出来ません・・・",
                              "HISTORY\nは、ヒストリーです・・・\n削除出来ません・・・"}));
-  EXPECT_EQ(w.ComboBox1.items(), (Lines{"ZELCOR32_M000", "HISTORY"}));
+  EXPECT_EQ(ComboBox1.items(), (Lines{"ZELCOR32_M000", "HISTORY"}));
 }
 
 TEST_F(MemoryEditTest, BackSortsTheNamesWithTheHistoryLast) {
-  auto& w = start();
-  w.Btn_M_EDIT.click();
-  edit().Btn_M_NEW.click();
-  w.ComboBox1.setItems({"ZELCOR32_M001", "HISTORY", "b", "A"});
-  edit().Btn_M_CANCEL.click();
-  EXPECT_EQ(w.ComboBox1.items(), (Lines{"A", "b", "ZELCOR32_M001", "HISTORY"}));
-  EXPECT_EQ(w.ComboBox1.itemIndex(), 2);
-  EXPECT_FALSE(w.Panel_M_EDIT.visible());
-  EXPECT_TRUE(w.Panel_M_EDIT.enabled());
+  start();
+  Btn_M_EDIT.click();
+  edit.Btn_M_NEW.click();
+  ComboBox1.setItems({"ZELCOR32_M001", "HISTORY", "b", "A"});
+  edit.Btn_M_CANCEL.click();
+  EXPECT_EQ(ComboBox1.items(), (Lines{"A", "b", "ZELCOR32_M001", "HISTORY"}));
+  EXPECT_EQ(ComboBox1.itemIndex(), 2);
+  EXPECT_FALSE(Panel_M_EDIT.visible());
+  EXPECT_TRUE(Panel_M_EDIT.enabled());
 }
 
-TEST_F(MemoryEditTest, TheViewSwitchChoosesTheActiveList) {
+// The whole window: the view switch belongs to it.
+using MemoryViewTest = AnsweringPlayerTest;
+
+TEST_F(MemoryViewTest, TheViewSwitchChoosesTheActiveList) {
   set("SSN", "1");
   auto& w = start();
   w.S.settings.namesOnly = true;

@@ -1,21 +1,29 @@
 // Memory list files: names, loading at start, switching, saving at close.
 #include "memory/memory_lists.h"
 
+#include "memory_fixture.h"
 #include "player_fixture.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
+// The whole window, where its settings, menu, command line or closing meet the memory lists.
 struct MemoryTest : PlayerTest {
   memory::MemoryLists& mem() { return *window->Memory; }
   ui::ListBox& vm() { return mem().ListBoxVM; }
-  ui::ListBox& rm() { return mem().ListBoxRM; }
   void select(const std::string& name) {
     auto& box = window->ComboBox1;
     box.userSelect(box.indexOf(name));
   }
   std::string file(const std::string& name) { return fs.contents(data + name).value_or("<missing>"); }
+};
+
+struct MemoryListsTest : MemoryFixture {
+  memory::MemoryLists& mem() { return lists; }
+  ui::ListBox& vm() { return ListBoxVM; }
+  const Lines& rm() { return lists.RandomPool; }
+  void select(const std::string& name) { ComboBox1.userSelect(ComboBox1.indexOf(name)); }
 };
 
 TEST_F(MemoryTest, EmptyDataFolderGivesTheDefaultNameAndHistoryAndWritesAtSwitchAndClose) {
@@ -37,59 +45,56 @@ TEST_F(MemoryTest, EmptyDataFolderGivesTheDefaultNameAndHistoryAndWritesAtSwitch
   EXPECT_EQ(get("M_Fn"), "HISTORY");
 }
 
-TEST_F(MemoryTest, NamesAreSortedIgnoringCaseWithHistoryLastAndFoldersLeftOut) {
+TEST_F(MemoryListsTest, NamesAreSortedIgnoringCaseWithHistoryLastAndFoldersLeftOut) {
   fs.addFile(data + "b.LIM", "");
   fs.addFile(data + "HISTORY.LIM", "");
   fs.addFile(data + "A2.lim", "", platform::kAttrHidden | platform::kAttrReadOnly | platform::kAttrSystem);
   fs.addFile(data + "a1.LIM", "");
   fs.addFolder(data + "DIR.LIM");
   fs.addFile(data + "c.LIV", "");
-  set("M_Fn", "nosuch");
-  auto& w = start();
-  EXPECT_EQ(w.ComboBox1.items(), (Lines{"a1", "A2", "b", "HISTORY"}));
+  start("nosuch");
+  EXPECT_EQ(ComboBox1.items(), (Lines{"a1", "A2", "b", "HISTORY"}));
   // A stored name that is not there gives way to the first name.
-  EXPECT_EQ(w.S.settings.currentMemory, "a1");
+  EXPECT_EQ(S.settings.currentMemory, "a1");
 }
 
-TEST_F(MemoryTest, VolumeFileShorterOrLongerThanItsEntriesIsPaddedOrCut) {
+TEST_F(MemoryListsTest, VolumeFileShorterOrLongerThanItsEntriesIsPaddedOrCut) {
   fs.addFile(data + "SHORT.LIM", "C:\\a.wav\r\nC:\\b.wav\r\nC:\\c.wav\r\n");
   fs.addFile(data + "SHORT.LIV", "v1\r\n");
   fs.addFile(data + "LONG.LIM", "C:\\a.wav\r\n");
   fs.addFile(data + "LONG.LIV", "v1\r\nv2\r\nv3\r\n");
-  set("M_Fn", "SHORT");
-  auto& w = start();
+  start("SHORT");
   EXPECT_EQ(vm().items(), (Lines{"v1", "", ""}));
-  EXPECT_EQ(rm().items(), (Lines{"0", "1", "2"}));  // no ".LIR": the full pool
-  EXPECT_EQ(w.Label_MFN_Kosu.caption(), "3ｺ");
+  EXPECT_EQ(rm(), (Lines{"0", "1", "2"}));  // no ".LIR": the full pool
+  EXPECT_EQ(Label_MFN_Kosu.caption(), "3ｺ");
   select("LONG");
   EXPECT_EQ(vm().items(), (Lines{"v1"}));
   EXPECT_EQ(file("SHORT.LIV"), "v1\r\n\r\n\r\n");
   EXPECT_EQ(file("SHORT.LIR"), "0\r\n1\r\n2\r\n");
 }
 
-TEST_F(MemoryTest, HistoryIsHeldAsideAndReachesTheDiskOnlyAtClose) {
+TEST_F(MemoryListsTest, HistoryIsHeldAsideAndReachesTheDiskOnlyAtClose) {
   fs.addFile(data + "M.LIM", "C:\\m.wav\r\n");
   fs.addFile(data + "M.LIR", "0\r\n");
   fs.addFile(data + "HISTORY.LIM", "C:\\h1.wav\r\nC:\\h2.wav\r\nC:\\h3.wav\r\n");
   fs.addFile(data + "HISTORY.LIV", "x\r\n");
-  set("M_Fn", "M");
-  auto& w = start();
+  start("M");
   EXPECT_EQ(mem().HistoryEntries.size(), 3u);
   EXPECT_EQ(mem().HistoryVolumes, (Lines{"x", "", ""}));
   select("HISTORY");
-  EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\h1.wav", "C:\\h2.wav", "C:\\h3.wav"}));
-  EXPECT_EQ(rm().items(), (Lines{"0", "1", "2"}));
-  w.ListBox2.add("C:\\h4.wav");
+  EXPECT_EQ(ListBox2.items(), (Lines{"C:\\h1.wav", "C:\\h2.wav", "C:\\h3.wav"}));
+  EXPECT_EQ(rm(), (Lines{"0", "1", "2"}));
+  ListBox2.add("C:\\h4.wav");
   select("M");
-  EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\m.wav"}));
+  EXPECT_EQ(ListBox2.items(), (Lines{"C:\\m.wav"}));
   EXPECT_EQ(mem().HistoryEntries.size(), 4u);
   EXPECT_EQ(mem().HistoryVolumes.size(), 4u);
   EXPECT_EQ(file("HISTORY.LIM"), "C:\\h1.wav\r\nC:\\h2.wav\r\nC:\\h3.wav\r\n");
   // Playback records through the public lists.
   mem().HistoryEntries.push_back("C:\\h5.wav");
   mem().HistoryVolumes.push_back("");
-  w.ListBox2.add("C:\\m2.wav");
-  w.close();
+  ListBox2.add("C:\\m2.wav");
+  lists.saveAtClose();
   EXPECT_EQ(file("HISTORY.LIM"), "C:\\h1.wav\r\nC:\\h2.wav\r\nC:\\h3.wav\r\nC:\\h4.wav\r\nC:\\h5.wav\r\n");
   EXPECT_EQ(file("HISTORY.LIV"), "x\r\n\r\n\r\n\r\n\r\n");
   EXPECT_EQ(file("M.LIM"), "C:\\m.wav\r\nC:\\m2.wav\r\n");
@@ -97,7 +102,7 @@ TEST_F(MemoryTest, HistoryIsHeldAsideAndReachesTheDiskOnlyAtClose) {
   EXPECT_EQ(file("M.LIR"), "0\r\n");
 }
 
-TEST_F(MemoryTest, UnreadableFilesFallBackWithoutLosingAnything) {
+TEST_F(MemoryListsTest, UnreadableFilesFallBackWithoutLosingAnything) {
   fs.addFile(data + "M.LIM", "C:\\a.wav\r\nC:\\b.wav\r\n");
   fs.addFile(data + "M.LIV", "v\r\nw\r\n");
   fs.addFile(data + "M.LIR", "1\r\n");
@@ -105,36 +110,33 @@ TEST_F(MemoryTest, UnreadableFilesFallBackWithoutLosingAnything) {
   fs.failReadAfter(data + "M.LIV", 0);
   fs.failReadAfter(data + "M.LIR", 0);
   fs.failReadAfter(data + "HISTORY.LIM", 0);
-  set("M_Fn", "M");
-  start();
+  start("M");
   EXPECT_EQ(vm().items(), (Lines{"", ""}));
-  EXPECT_EQ(rm().items(), (Lines{"0", "1"}));
+  EXPECT_EQ(rm(), (Lines{"0", "1"}));
   EXPECT_TRUE(mem().HistoryEntries.empty());
 }
 
-TEST_F(MemoryTest, MemoryFileDeletedWhileRunningShowsAnEmptyListAndSavesEmptyFiles) {
+TEST_F(MemoryListsTest, MemoryFileDeletedWhileRunningShowsAnEmptyListAndSavesEmptyFiles) {
   fs.addFile(data + "A.LIM", "C:\\a.wav\r\n");
   fs.addFile(data + "B.LIM", "C:\\b.wav\r\n");
-  set("M_Fn", "A");
-  auto& w = start();
+  start("A");
   fs.removeFile(data + "B.LIM");
   select("B");
-  EXPECT_EQ(w.ListBox2.count(), 0);
-  EXPECT_EQ(w.Label_MFN_Kosu.caption(), "0ｺ");
+  EXPECT_EQ(ListBox2.count(), 0);
+  EXPECT_EQ(Label_MFN_Kosu.caption(), "0ｺ");
   select("A");
   EXPECT_EQ(file("B.LIM"), "");
-  EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\a.wav"}));
+  EXPECT_EQ(ListBox2.items(), (Lines{"C:\\a.wav"}));
 }
 
-TEST_F(MemoryTest, NoSelectedNameAddsErr0AndTakesTheFirstName) {
+TEST_F(MemoryListsTest, NoSelectedNameAddsErr0AndTakesTheFirstName) {
   fs.addFile(data + "A.LIM", "");
-  set("M_Fn", "A");
-  auto& w = start();
-  w.S.settings.currentMemory = "GONE";
-  w.ComboBox1.userSelect(-1);
-  EXPECT_EQ(w.ComboBox1.items(), (Lines{"A", "HISTORY", "Err0"}));
-  EXPECT_EQ(w.S.settings.currentMemory, "A");
-  EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
+  start("A");
+  S.settings.currentMemory = "GONE";
+  ComboBox1.userSelect(-1);
+  EXPECT_EQ(ComboBox1.items(), (Lines{"A", "HISTORY", "Err0"}));
+  EXPECT_EQ(S.settings.currentMemory, "A");
+  EXPECT_EQ(ComboBox1.itemIndex(), 0);
 }
 
 TEST_F(MemoryTest, NamesOnlyListFollowsTheDisplayRule) {
@@ -167,15 +169,14 @@ TEST_F(MemoryTest, CommandLineFilesGoIntoTheHistoryWithVolumeLines) {
   EXPECT_EQ(file("M.LIM"), "C:\\m.wav\r\n");  // the memory shown before was saved on the switch
 }
 
-TEST_F(MemoryTest, BinaryLongAndInvalidShiftJisLinesSurviveARoundTrip) {
+TEST_F(MemoryListsTest, BinaryLongAndInvalidShiftJisLinesSurviveARoundTrip) {
   // A 10,000-byte line of lead bytes, names with the trail byte 0x5C (表, ソ), a NUL, and a
   // lead byte cut off by the line end.
   const std::string lim = std::string(10000, '\x82') + "\r\n" + "C:\\\x95\x5c\\\x83\x5c.wav\r\n" + std::string("\xff\0\x81\r\n", 5);
   fs.addFile(data + "BIN.LIM", lim);
-  set("M_Fn", "BIN");
-  auto& w = start();
-  EXPECT_EQ(w.ListBox2.count(), 3);
-  w.close();
+  start("BIN");
+  EXPECT_EQ(ListBox2.count(), 3);
+  lists.saveAtClose();
   EXPECT_EQ(file("BIN.LIM"), lim);
 }
 

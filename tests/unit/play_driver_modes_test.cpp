@@ -179,18 +179,18 @@ TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
   showFolder({{"a.wav", 60000}, {"b.wav", 60000}, {"c.wav", 60000}});
   endless(true);
   window->Button9.click();
-  auto& poolRM = window->Memory->ListBoxRM;
+  auto& poolRM = window->Memory->RandomPool;
   for (int m : {0, 3}) {
     SCOPED_TRACE(m);
     window->ListBox2.setItems({path("a.wav")});
     mode(m);
     play();
     runUntilPlayed(mci.played.size() + 1);
-    poolRM.setItems({"7"});
+    poolRM = {"7"};
     poolRD().setItems({"7"});
     window->Button7.click();  // adds the folder's three tunes to the memory
     ASSERT_EQ(window->ListBox2.count(), 4);
-    EXPECT_EQ(poolRM.items(), m == 3 ? (Names{"0", "1", "2", "3"}) : Names{"7"});
+    EXPECT_EQ(poolRM, m == 3 ? (Names{"0", "1", "2", "3"}) : Names{"7"});
     if (m == 0) {
       EXPECT_EQ(poolRD().items(), Names{"7"}) << "no random run: the folder pool stays";
     }

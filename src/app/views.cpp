@@ -1,0 +1,71 @@
+// The views the main window hands its subsystems: each names just the controls one uses.
+#include <stdexcept>
+#include <string>
+
+#include "app/Zelcoru.h"
+#include "memory/drop.h"
+#include "memory/memory_edit.h"
+#include "memory/memory_lists.h"
+#include "memory/trash.h"
+
+namespace app {
+
+namespace {
+// A control the form description makes without a member of its own.
+template <class T>
+T& named(const ui::Form& form, const char* name) {
+  T* c = dynamic_cast<T*>(form.findControl(name));
+  if (!c) throw std::logic_error(std::string("no control ") + name);
+  return *c;
+}
+}  // namespace
+
+// --- memory ---
+
+memory::MemoryListsView TZELCOR32ZUMIK::memoryListsView() {
+  return {*this, PanelMemory, ComboBox1, ListBox2, ListBox8, ListBox6, ListBox9,
+          named<ui::ListBox>(*this, "ListBoxVM"), Label_MFN_Kosu};
+}
+
+memory::MemoryEditView TZELCOR32ZUMIK::memoryEditView() {
+  return {Panel_M_EDIT,
+          named<ui::Edit>(*this, "Edit_M_EDIT"),
+          Btn_M_EDIT,
+          named<ui::Button>(*this, "Btn_M_HENKO"),
+          named<ui::Button>(*this, "Btn_M_NEW"),
+          named<ui::Button>(*this, "Btn_M_DEL"),
+          named<ui::Button>(*this, "Btn_M_CANCEL"),
+          ComboBox1,
+          ListBox2,
+          ListBox8,
+          ListBox_JK,
+          Label_JK_KOSU};
+}
+
+memory::TrashView TZELCOR32ZUMIK::trashView() {
+  return {PanelGomi,
+          Panel_JK,
+          named<ui::Image>(*this, "Image1"),
+          ListBox4,
+          ListBox2,
+          ListBox8,
+          ListBox6,
+          ListBox9,
+          named<ui::ListBox>(*this, "ListBoxVG"),
+          named<ui::Label>(*this, "Label7"),
+          named<ui::Label>(*this, "LabelGomiKosu2"),
+          named<ui::Label>(*this, "LabelGomiTUIKA"),
+          LabelGomiSASIN,
+          CheckBoxGomi,
+          named<ui::Button>(*this, "ButtonMCut"),
+          named<ui::Button>(*this, "ButtonGomiCut"),
+          named<ui::Button>(*this, "Button_GOMI_ALLCLR"),
+          named<ui::Button>(*this, "ButtonGomiOFF")};
+}
+
+memory::DragDropView TZELCOR32ZUMIK::dragDropView() {
+  return {*this, ListBox4, ListBox2, ListBox8, ListBox6, ListBox9,
+          menu("PopupMenu1"), menu("P0"), menu("P1"), menu("P2"), menu("P3")};
+}
+
+}  // namespace app
