@@ -98,17 +98,37 @@ void writeTables(BitWriter& out, const Code& c, const Code& p, int dictBits) {
   writePtLengths(out, p, pBits(dictBits), -1);
 }
 
+struct Frequencies {
+  std::vector<uint32_t> c, p;
+
+  Frequencies(std::span<const LzhSymbol> symbols, int dictBits) : c(kNumC, 0), p(numP(dictBits), 0) {
+    for (const LzhSymbol& s : symbols) {
+      ++c[s.code];
+      if (s.code >= 256) ++p[positionSymbol(s.offset)];
+    }
+  }
+};
+
+// The codes of one block, from its symbols' frequencies.
+struct BlockCodes {
+  Frequencies freq;
+  Code c, p;
+
+  BlockCodes(std::span<const LzhSymbol> symbols, int dictBits)
+      : freq(symbols, dictBits), c(freq.c), p(freq.p) {}
+
+  void writeHead(BitWriter& out, size_t symbolCount, int dictBits) const {
+    out.put(16, static_cast<uint32_t>(symbolCount));
+    writeTables(out, c, p, dictBits);
+  }
+};
+
 }  // namespace
 
-void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int dictBits) {
-  std::vector<uint32_t> cFreq(kNumC, 0), pFreq(numP(dictBits), 0);
-  for (const LzhSymbol& s : symbols) {
-    ++cFreq[s.code];
-    if (s.code >= 256) ++pFreq[positionSymbol(s.offset)];
-  }
-  Code c(cFreq), p(pFreq);
-  out.put(16, static_cast<uint32_t>(symbols.size()));
-  writeTables(out, c, p, dictBits);
+void writeLzhBlock(BitWriter& out, std::span<const LzhSymbol> symbols, int dictBits) {
+  BlockCodes codes(symbols, dictBits);
+  codes.writeHead(out, symbols.size(), dictBits);
+  const Code &c = codes.c, &p = codes.p;
   for (const LzhSymbol& s : symbols) {
     c.put(out, s.code);
     if (s.code < 256) continue;
@@ -116,6 +136,18 @@ void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int di
     p.put(out, ps);
     if (ps > 1) out.put(ps - 1, s.offset - (1u << (ps - 1)));
   }
+}
+
+uint64_t lzhBlockBits(std::span<const LzhSymbol> symbols, int dictBits) {
+  BlockCodes codes(symbols, dictBits);
+  std::vector<uint8_t> scratch;
+  BitWriter head(scratch);
+  codes.writeHead(head, symbols.size(), dictBits);
+  uint64_t bits = head.bitCount();
+  for (size_t i = 0; i < codes.freq.c.size(); ++i) bits += uint64_t{codes.freq.c[i]} * codes.c.len[i];
+  for (size_t i = 0; i < codes.freq.p.size(); ++i)
+    bits += uint64_t{codes.freq.p[i]} * (codes.p.len[i] + (i > 1 ? i - 1 : 0));  // the position's extra bits
+  return bits;
 }
 
 }  // namespace lha

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "lha/bit_io.h"
@@ -17,6 +18,9 @@ struct LzhSymbol {
 inline int positionSymbol(uint32_t offset) { return offset ? 32 - __builtin_clz(offset) : 0; }
 
 // Writes one block: symbol count, the three code tables, the symbols.
-void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int dictBits);
+void writeLzhBlock(BitWriter& out, std::span<const LzhSymbol> symbols, int dictBits);
+
+// The bits writeLzhBlock would write for the symbols, without writing them.
+uint64_t lzhBlockBits(std::span<const LzhSymbol> symbols, int dictBits);
 
 }  // namespace lha

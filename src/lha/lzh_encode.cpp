@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <thread>
 
 #include "lha/bit_io.h"
@@ -54,19 +55,7 @@ struct BlockMatches {
   std::vector<Match> list;
 };
 
-uint64_t blockBits(const std::vector<LzhSymbol>& symbols, int dictBits) {
-  std::vector<uint8_t> scratch;
-  BitWriter w(scratch);
-  writeLzhBlock(w, symbols, dictBits);
-  return w.bitCount();
-}
-
-// How a stretch of input is cut into blocks, with the cost of doing so.
-struct Plan {
-  std::vector<std::vector<LzhSymbol>> blocks;
-  uint64_t bits = 0;
-  CostModel after;  // statistics of the last block, to price what follows
-};
+size_t bytesOf(const LzhSymbol& s) { return s.code < 256 ? 1 : s.code - 256 + kMinMatch; }
 
 class Encoder {
 public:
@@ -77,15 +66,21 @@ public:
 
 private:
   void collect(size_t begin, size_t end, BlockMatches& m);
-  void parse(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
-             std::vector<LzhSymbol>& out);
-  Plan plan(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, int depth);
+  void parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, std::vector<LzhSymbol>& out);
+  uint64_t split(std::span<const LzhSymbol> symbols, size_t at, size_t bytes, uint64_t bits, int depth,
+                 std::vector<size_t>& cuts) const;
+  void plan(size_t begin, size_t end, const BlockMatches& m, CostModel& cost, BitWriter& out);
 
   int dictBits_;
   const uint8_t* data_;
   size_t size_;
   EncodeOptions options_;
   MatchFinder finder_;
+  // The parser's work space, kept from stretch to stretch.
+  std::vector<float> best_;
+  std::vector<LzhSymbol> step_;
+  std::vector<uint16_t> stepLen_;
+  std::vector<LzhSymbol> symbols_;
 };
 
 void Encoder::collect(size_t begin, size_t end, BlockMatches& m) {
@@ -106,13 +101,15 @@ void Encoder::collect(size_t begin, size_t end, BlockMatches& m) {
   m.start[end - begin] = static_cast<uint32_t>(m.list.size());
 }
 
-void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
+void Encoder::parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
                     std::vector<LzhSymbol>& out) {
   size_t n = end - begin;
-  size_t skip = begin - origin;
-  std::vector<float> best(n + 1, std::numeric_limits<float>::infinity());
-  std::vector<LzhSymbol> step(n + 1);
-  std::vector<uint16_t> stepLen(n + 1, 1);
+  best_.assign(n + 1, std::numeric_limits<float>::infinity());
+  step_.resize(n + 1);
+  stepLen_.resize(n + 1);
+  float* best = best_.data();
+  LzhSymbol* step = step_.data();
+  uint16_t* stepLen = stepLen_.data();
   best[0] = 0;
   for (size_t i = 0; i < n; ++i) {
     float here = best[i];
@@ -124,7 +121,7 @@ void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches&
     }
     int length = kMinMatch;
     int room = static_cast<int>(std::min<size_t>(n - i, kMaxMatch));
-    for (uint32_t k = m.start[skip + i]; k < m.start[skip + i + 1] && length <= room; ++k) {
+    for (uint32_t k = m.start[i]; k < m.start[i + 1] && length <= room; ++k) {
       const Match& mt = m.list[k];
       int top = std::min<int>(mt.length, room);
       float base = here + cost.p[positionSymbol(mt.distance - 1)];
@@ -144,35 +141,39 @@ void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches&
   std::reverse(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
 }
 
-// One block for the whole stretch, or the better of that and two halves
-// planned the same way: a block boundary pays for its tables where the
-// statistics change.
-Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
-                   int depth) {
-  Plan whole;
-  whole.after = cost;
-  std::vector<LzhSymbol> symbols;
-  // Price with the last statistics, re-price with the result: two passes
-  // settle most of what further ones would gain. A half is priced once, with
-  // what the whole stretch learned.
-  int passes = depth == options_.splitDepth ? 2 : 1;
-  for (int pass = 0; pass < passes; ++pass) {
-    symbols.clear();
-    parse(origin, begin, end, m, whole.after, symbols);
-    whole.after.learn(symbols, numP(dictBits_));
-  }
-  whole.bits = blockBits(symbols, dictBits_);
-  whole.blocks.push_back(std::move(symbols));
-  if (depth == 0 || end - begin < 2 * options_.minBlockBytes) return whole;
+// Where a block boundary pays for its tables (the statistics change), the
+// symbols of a stretch are halved, and each half again, `depth` times; halves
+// of fewer than minBlockBytes input bytes are not tried. Appends the inner
+// boundaries taken to `cuts` and returns the bits of the blocks chosen.
+uint64_t Encoder::split(std::span<const LzhSymbol> symbols, size_t at, size_t bytes, uint64_t bits, int depth,
+                        std::vector<size_t>& cuts) const {
+  if (depth == 0 || bytes < 2 * options_.minBlockBytes) return bits;
+  size_t k = 0, left = 0;
+  while (k < symbols.size() && left < bytes / 2) left += bytesOf(symbols[k++]);
+  std::span<const LzhSymbol> a = symbols.first(k), b = symbols.subspan(k);
+  std::vector<size_t> inner;
+  uint64_t both = split(a, at, left, lzhBlockBits(a, dictBits_), depth - 1, inner);
+  inner.push_back(at + k);
+  both += split(b, at + k, bytes - left, lzhBlockBits(b, dictBits_), depth - 1, inner);
+  if (both >= bits) return bits;
+  cuts.insert(cuts.end(), inner.begin(), inner.end());
+  return both;
+}
 
-  size_t mid = begin + (end - begin) / 2;
-  Plan left = plan(origin, begin, mid, m, whole.after, depth - 1);
-  Plan right = plan(origin, mid, end, m, left.after, depth - 1);
-  if (left.bits + right.bits >= whole.bits) return whole;
-  for (auto& b : right.blocks) left.blocks.push_back(std::move(b));
-  left.bits += right.bits;
-  left.after = right.after;
-  return left;
+void Encoder::plan(size_t begin, size_t end, const BlockMatches& m, CostModel& cost, BitWriter& out) {
+  // Price with the last statistics, re-price with the result: two passes
+  // settle most of what further ones would gain. The blocks are cut from the
+  // result: parsing each half again made it no smaller.
+  for (int pass = 0; pass < 2; ++pass) {
+    symbols_.clear();
+    parse(begin, end, m, cost, symbols_);
+    cost.learn(symbols_, numP(dictBits_));
+  }
+  std::vector<size_t> cuts{0};
+  split(symbols_, 0, end - begin, lzhBlockBits(symbols_, dictBits_), options_.splitDepth, cuts);
+  cuts.push_back(symbols_.size());
+  for (size_t i = 0; i + 1 < cuts.size(); ++i)
+    writeLzhBlock(out, std::span<const LzhSymbol>(symbols_).subspan(cuts[i], cuts[i + 1] - cuts[i]), dictBits_);
 }
 
 std::vector<uint8_t> Encoder::run() {
@@ -189,9 +190,7 @@ std::vector<uint8_t> Encoder::run() {
     // the search only reads the data, the planning only this stretch's matches.
     std::thread search;
     if (end < size_) search = std::thread([&] { collect(end, std::min(size_, end + stretch), next); });
-    Plan p = plan(begin, begin, end, current, cost, options_.splitDepth);
-    for (const auto& block : p.blocks) writeLzhBlock(out, block, dictBits_);
-    cost = p.after;
+    plan(begin, end, current, cost, out);
     if (search.joinable()) search.join();
     std::swap(current, next);
   }

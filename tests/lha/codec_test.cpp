@@ -137,7 +137,7 @@ TEST(Codec, BlockOf65536SymbolsStoredAsCountZero) {
   lha::BitWriter w(packed);
   lha::writeLzhBlock(w, full, 13);
   lha::writeLzhBlock(w, std::vector<lha::LzhSymbol>(65536, zero), 13);  // symbols of no bits at all
-  lha::writeLzhBlock(w, {zero}, 13);
+  lha::writeLzhBlock(w, std::vector<lha::LzhSymbol>{zero}, 13);
   w.flush();
   ASSERT_EQ(packed[0] | packed[1], 0);
   uint64_t size = 1 + 65535 * 3 + 65536 + 1;
@@ -147,6 +147,26 @@ TEST(Codec, BlockOf65536SymbolsStoredAsCountZero) {
   EXPECT_EQ(out.count, size);
   EXPECT_EQ(out.nonZero, 0u);
   EXPECT_EQ(out.crc.value(), lha::crc16(zeros.data(), zeros.size()));
+}
+
+TEST(Codec, BlockSizeEstimateIsWhatTheWriterWrites) {
+  // The encoder chooses block boundaries by the estimate alone.
+  std::vector<uint8_t> noise = randomBytes(3000, 9);
+  std::vector<lha::LzhSymbol> mixed;
+  for (size_t i = 0; i < noise.size(); ++i)
+    mixed.push_back(i % 3 ? lha::LzhSymbol{noise[i], 0} : lha::LzhSymbol{uint16_t(256 + noise[i] % 40), uint32_t(i)});
+  const std::vector<lha::LzhSymbol> cases[] = {
+      mixed,
+      {{65, 0}},                                  // one-symbol tables
+      std::vector<lha::LzhSymbol>(500, {300, 4000}),  // one length, one far position
+  };
+  for (int dictBits : {13, 16})
+    for (const auto& symbols : cases) {
+      std::vector<uint8_t> packed;
+      lha::BitWriter w(packed);
+      lha::writeLzhBlock(w, symbols, dictBits);
+      EXPECT_EQ(lha::lzhBlockBits(symbols, dictBits), w.bitCount()) << symbols.size() << " symbols";
+    }
 }
 
 }  // namespace
