@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <span>
 #include <thread>
 
@@ -60,12 +62,15 @@ size_t bytesOf(const LzhSymbol& s) { return s.code < 256 ? 1 : s.code - 256 + kM
 class Encoder {
 public:
   Encoder(int dictBits, const uint8_t* data, size_t size, const EncodeOptions& o)
-      : dictBits_(dictBits), data_(data), size_(size), options_(o), finder_(data, size, dictBits, o.maxChain, o.goodLength) {}
+      : dictBits_(dictBits), data_(data), size_(size), options_(o) {}
 
   std::vector<uint8_t> run();
 
 private:
-  void collect(size_t begin, size_t end, BlockMatches& m);
+  MatchFinder newFinder() const {
+    return MatchFinder(data_, size_, dictBits_, options_.maxChain, options_.goodLength);
+  }
+  void collect(MatchFinder& finder, size_t begin, size_t end, BlockMatches& m) const;
   void parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, std::vector<LzhSymbol>& out);
   uint64_t split(std::span<const LzhSymbol> symbols, size_t at, size_t bytes, uint64_t bits, int depth,
                  std::vector<size_t>& cuts) const;
@@ -75,7 +80,6 @@ private:
   const uint8_t* data_;
   size_t size_;
   EncodeOptions options_;
-  MatchFinder finder_;
   // The parser's work space, kept from stretch to stretch.
   std::vector<float> best_;
   std::vector<LzhSymbol> step_;
@@ -83,7 +87,8 @@ private:
   std::vector<LzhSymbol> symbols_;
 };
 
-void Encoder::collect(size_t begin, size_t end, BlockMatches& m) {
+void Encoder::collect(MatchFinder& finder, size_t begin, size_t end, BlockMatches& m) const {
+  finder.reach(begin);
   m.start.assign(end - begin + 1, 0);
   m.list.clear();
   std::vector<Match> found;
@@ -91,12 +96,12 @@ void Encoder::collect(size_t begin, size_t end, BlockMatches& m) {
   for (size_t pos = begin; pos < end; ++pos) {
     m.start[pos - begin] = static_cast<uint32_t>(m.list.size());
     if (pos >= skipUntil) {
-      finder_.find(pos, std::min<size_t>(kMaxMatch, end - pos), found);
+      finder.find(pos, std::min<size_t>(kMaxMatch, end - pos), found);
       m.list.insert(m.list.end(), found.begin(), found.end());
       // Inside a long match the alternatives hardly ever pay for the search.
       if (!found.empty() && found.back().length >= options_.niceLength) skipUntil = pos + found.back().length;
     }
-    finder_.insert(pos);
+    finder.insert(pos);
   }
   m.start[end - begin] = static_cast<uint32_t>(m.list.size());
 }
@@ -179,21 +184,51 @@ void Encoder::plan(size_t begin, size_t end, const BlockMatches& m, CostModel& c
 std::vector<uint8_t> Encoder::run() {
   std::vector<uint8_t> packed;
   BitWriter out(packed);
-  CostModel cost;
-  BlockMatches current, next;
   // A block counts its symbols in 16 bits; a stretch of at most 65535 bytes never overflows it.
   size_t stretch = std::clamp<size_t>(options_.blockBytes, 1024, 65535);
-  if (size_ > 0) collect(0, std::min(size_, stretch), current);
-  for (size_t begin = 0; begin < size_; begin += stretch) {
-    size_t end = std::min(size_, begin + stretch);
-    // The matches of the next stretch are searched while this one is planned:
-    // the search only reads the data, the planning only this stretch's matches.
-    std::thread search;
-    if (end < size_) search = std::thread([&] { collect(end, std::min(size_, end + stretch), next); });
-    plan(begin, end, current, cost, out);
-    if (search.joinable()) search.join();
-    std::swap(current, next);
-  }
+  size_t count = (size_ + stretch - 1) / stretch;
+  // Two threads share the work: stretches are planned one after another, in
+  // order, by whichever thread is free when the next one's matches are ready;
+  // otherwise a thread searches the next stretch not yet searched, with a
+  // finder of its own. A finder fills in the dictionary's reach before a
+  // stretch first, so its matches do not depend on which thread found them.
+  constexpr size_t kAhead = 4;  // stretches whose matches are kept at once
+  std::vector<BlockMatches> matches(kAhead);
+  std::vector<bool> searched(count, false);
+  size_t nextSearch = 0, nextPlan = 0;
+  bool planning = false;
+  CostModel cost;
+  std::mutex mutex;
+  std::condition_variable changed;
+  auto work = [&] {
+    MatchFinder finder = newFinder();
+    std::unique_lock lock(mutex);
+    while (nextPlan < count) {
+      if (!planning && searched[nextPlan]) {
+        size_t k = nextPlan;
+        planning = true;
+        lock.unlock();
+        plan(k * stretch, std::min(size_, (k + 1) * stretch), matches[k % kAhead], cost, out);
+        lock.lock();
+        planning = false;
+        ++nextPlan;
+      } else if (nextSearch < count && nextSearch < nextPlan + kAhead) {
+        size_t k = nextSearch++;
+        lock.unlock();
+        collect(finder, k * stretch, std::min(size_, (k + 1) * stretch), matches[k % kAhead]);
+        lock.lock();
+        searched[k] = true;
+      } else {
+        changed.wait(lock);
+        continue;
+      }
+      changed.notify_all();
+    }
+  };
+  std::thread helper;
+  if (count > 1) helper = std::thread(work);
+  work();
+  if (helper.joinable()) helper.join();
   out.flush();
   return packed;
 }

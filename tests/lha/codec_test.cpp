@@ -10,6 +10,7 @@
 #include "lha/lzh_block_writer.h"
 #include "lha/lzh_decode.h"
 #include "lha/lzh_encode.h"
+#include "lha/match_finder.h"
 #include "test_archives.h"
 
 namespace {
@@ -147,6 +148,28 @@ TEST(Codec, BlockOf65536SymbolsStoredAsCountZero) {
   EXPECT_EQ(out.count, size);
   EXPECT_EQ(out.nonZero, 0u);
   EXPECT_EQ(out.crc.value(), lha::crc16(zeros.data(), zeros.size()));
+}
+
+TEST(MatchFinder, OneThatJumpsAheadFindsWhatOneThatSawEverythingFinds) {
+  // Each thread of the compressor searches stretches with a finder of its
+  // own, which skips the stretches the other thread searched. Here every
+  // match lies as far back as the dictionary reaches.
+  std::vector<uint8_t> data, block = randomBytes(8191, 6);
+  for (int i = 0; i < 5; ++i) data.insert(data.end(), block.begin(), block.end());
+  lha::MatchFinder all(data.data(), data.size(), 13, 64, 16), jumped(data.data(), data.size(), 13, 64, 16);
+  for (size_t p = 0; p < 30000; ++p) all.insert(p);
+  for (size_t p = 0; p < 10000; ++p) jumped.insert(p);
+  jumped.reach(30000);
+  std::vector<lha::Match> a, b;
+  for (size_t pos = 30000; pos < 31000; ++pos) {
+    all.find(pos, 256, a);
+    jumped.find(pos, 256, b);
+    ASSERT_FALSE(a.empty());
+    ASSERT_EQ(a.size(), b.size()) << pos;
+    for (size_t i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i].length == b[i].length && a[i].distance == b[i].distance);
+    all.insert(pos);
+    jumped.insert(pos);
+  }
 }
 
 TEST(Codec, BlockSizeEstimateIsWhatTheWriterWrites) {
