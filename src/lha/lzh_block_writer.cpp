@@ -98,24 +98,11 @@ void writeTables(BitWriter& out, const Code& c, const Code& p, int dictBits) {
   writePtLengths(out, p, pBits(dictBits), -1);
 }
 
-struct Frequencies {
-  std::vector<uint32_t> c, p;
-
-  Frequencies(std::span<const LzhSymbol> symbols, int dictBits) : c(kNumC, 0), p(numP(dictBits), 0) {
-    for (const LzhSymbol& s : symbols) {
-      ++c[s.code];
-      if (s.code >= 256) ++p[positionSymbol(s.offset)];
-    }
-  }
-};
-
 // The codes of one block, from its symbols' frequencies.
 struct BlockCodes {
-  Frequencies freq;
   Code c, p;
 
-  BlockCodes(std::span<const LzhSymbol> symbols, int dictBits)
-      : freq(symbols, dictBits), c(freq.c), p(freq.p) {}
+  explicit BlockCodes(const LzhFrequencies& freq) : c(freq.c), p(freq.p) {}
 
   void writeHead(BitWriter& out, size_t symbolCount, int dictBits) const {
     out.put(16, static_cast<uint32_t>(symbolCount));
@@ -125,8 +112,26 @@ struct BlockCodes {
 
 }  // namespace
 
+LzhFrequencies::LzhFrequencies(int dictBits) : c(kNumC, 0), p(numP(dictBits), 0) {}
+
+void LzhFrequencies::add(std::span<const LzhSymbol> symbols) {
+  for (const LzhSymbol& s : symbols) {
+    ++c[s.code];
+    if (s.code >= 256) ++p[positionSymbol(s.offset)];
+  }
+  count += symbols.size();
+}
+
+void LzhFrequencies::add(const LzhFrequencies& other) {
+  for (size_t i = 0; i < c.size(); ++i) c[i] += other.c[i];
+  for (size_t i = 0; i < p.size(); ++i) p[i] += other.p[i];
+  count += other.count;
+}
+
 void writeLzhBlock(BitWriter& out, std::span<const LzhSymbol> symbols, int dictBits) {
-  BlockCodes codes(symbols, dictBits);
+  LzhFrequencies freq(dictBits);
+  freq.add(symbols);
+  BlockCodes codes(freq);
   codes.writeHead(out, symbols.size(), dictBits);
   const Code &c = codes.c, &p = codes.p;
   for (const LzhSymbol& s : symbols) {
@@ -138,15 +143,15 @@ void writeLzhBlock(BitWriter& out, std::span<const LzhSymbol> symbols, int dictB
   }
 }
 
-uint64_t lzhBlockBits(std::span<const LzhSymbol> symbols, int dictBits) {
-  BlockCodes codes(symbols, dictBits);
+uint64_t lzhBlockBits(const LzhFrequencies& freq, int dictBits) {
+  BlockCodes codes(freq);
   std::vector<uint8_t> scratch;
   BitWriter head(scratch);
-  codes.writeHead(head, symbols.size(), dictBits);
+  codes.writeHead(head, freq.count, dictBits);
   uint64_t bits = head.bitCount();
-  for (size_t i = 0; i < codes.freq.c.size(); ++i) bits += uint64_t{codes.freq.c[i]} * codes.c.len[i];
-  for (size_t i = 0; i < codes.freq.p.size(); ++i)
-    bits += uint64_t{codes.freq.p[i]} * (codes.p.len[i] + (i > 1 ? i - 1 : 0));  // the position's extra bits
+  for (size_t i = 0; i < freq.c.size(); ++i) bits += uint64_t{freq.c[i]} * codes.c.len[i];
+  for (size_t i = 0; i < freq.p.size(); ++i)
+    bits += uint64_t{freq.p[i]} * (codes.p.len[i] + (i > 1 ? i - 1 : 0));  // the position's extra bits
   return bits;
 }
 

@@ -28,16 +28,12 @@ struct CostModel {
     for (int i = 0; i < kMaxNumP; ++i) p[i] = 3.0f + (i > 1 ? float(i - 1) : 0.0f);
   }
 
-  void learn(const std::vector<LzhSymbol>& symbols, int numP) {
-    std::vector<uint32_t> cf(kNumC, 0), pf(numP, 0);
+  void learn(const LzhFrequencies& freq) {
     uint32_t matches = 0;
-    for (const LzhSymbol& s : symbols) {
-      ++cf[s.code];
-      if (s.code >= 256) ++pf[positionSymbol(s.offset)], ++matches;
-    }
-    fill(c, cf, static_cast<uint32_t>(symbols.size()));
-    fill(p, pf, matches);
-    for (int i = 2; i < numP; ++i) p[i] += float(i - 1);  // extra bits
+    for (uint32_t f : freq.p) matches += f;
+    fill(c, freq.c, static_cast<uint32_t>(freq.count));
+    fill(p, freq.p, matches);
+    for (size_t i = 2; i < freq.p.size(); ++i) p[i] += float(i - 1);  // extra bits
   }
 
 private:
@@ -72,8 +68,7 @@ private:
   }
   void collect(MatchFinder& finder, size_t begin, size_t end, BlockMatches& m) const;
   void parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, std::vector<LzhSymbol>& out);
-  uint64_t split(std::span<const LzhSymbol> symbols, size_t at, size_t bytes, uint64_t bits, int depth,
-                 std::vector<size_t>& cuts) const;
+  std::vector<size_t> cut(std::span<const LzhSymbol> symbols, size_t bytes, LzhFrequencies& all) const;
   void plan(size_t begin, size_t end, const BlockMatches& m, CostModel& cost, BitWriter& out);
 
   int dictBits_;
@@ -146,43 +141,66 @@ void Encoder::parse(size_t begin, size_t end, const BlockMatches& m, const CostM
   std::reverse(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
 }
 
-// Where a block boundary pays for its tables (the statistics change), the
-// symbols of a stretch are halved, and each half again, `depth` times; halves
-// of fewer than minBlockBytes input bytes are not tried. Appends the inner
-// boundaries taken to `cuts` and returns the bits of the blocks chosen.
-uint64_t Encoder::split(std::span<const LzhSymbol> symbols, size_t at, size_t bytes, uint64_t bits, int depth,
-                        std::vector<size_t>& cuts) const {
-  if (depth == 0 || bytes < 2 * options_.minBlockBytes) return bits;
-  size_t k = 0, left = 0;
-  while (k < symbols.size() && left < bytes / 2) left += bytesOf(symbols[k++]);
-  std::span<const LzhSymbol> a = symbols.first(k), b = symbols.subspan(k);
-  std::vector<size_t> inner;
-  uint64_t both = split(a, at, left, lzhBlockBits(a, dictBits_), depth - 1, inner);
-  inner.push_back(at + k);
-  both += split(b, at + k, bytes - left, lzhBlockBits(b, dictBits_), depth - 1, inner);
-  if (both >= bits) return bits;
-  cuts.insert(cuts.end(), inner.begin(), inner.end());
-  return both;
+// Cuts the symbols of a stretch into blocks where a block boundary pays for
+// its tables (the statistics change): the stretch is halved, each half again,
+// up to splitDepth times while halves keep minBlockBytes input bytes, and each
+// piece is one block or, where cheaper, its two halves' blocks. Returns where
+// each block begins, and the end.
+std::vector<size_t> Encoder::cut(std::span<const LzhSymbol> symbols, size_t bytes, LzhFrequencies& all) const {
+  int depth = options_.splitDepth;
+  while (depth > 0 && (bytes >> depth) < options_.minBlockBytes) --depth;
+  size_t leaves = size_t{1} << depth;
+  // Pieces in heap order: piece 1 is the stretch, pieces 2i and 2i+1 the halves of piece i.
+  std::vector<size_t> start(2 * leaves + 1);
+  std::vector<LzhFrequencies> freq(2 * leaves, LzhFrequencies(dictBits_));
+  for (size_t j = 0, k = 0, done = 0; j < leaves; ++j) {
+    start[leaves + j] = k;
+    while (k < symbols.size() && done < bytes * (j + 1) / leaves) done += bytesOf(symbols[k++]);
+    freq[leaves + j].add(symbols.subspan(start[leaves + j], k - start[leaves + j]));
+  }
+  std::vector<uint64_t> bits(2 * leaves);
+  std::vector<bool> halved(2 * leaves, false);
+  for (size_t i = 2 * leaves - 1; i >= 1; --i) {
+    if (i < leaves) {
+      start[i] = start[2 * i];
+      freq[i].add(freq[2 * i]);
+      freq[i].add(freq[2 * i + 1]);
+    }
+    bits[i] = lzhBlockBits(freq[i], dictBits_);
+    if (i < leaves && bits[2 * i] + bits[2 * i + 1] < bits[i]) bits[i] = bits[2 * i] + bits[2 * i + 1], halved[i] = true;
+  }
+  std::vector<size_t> cuts;
+  auto take = [&](auto& self, size_t i) -> void {
+    if (!halved[i]) return cuts.push_back(start[i]);
+    self(self, 2 * i);
+    self(self, 2 * i + 1);
+  };
+  take(take, 1);
+  cuts.push_back(symbols.size());
+  all = std::move(freq[1]);
+  return cuts;
 }
 
 void Encoder::plan(size_t begin, size_t end, const BlockMatches& m, CostModel& cost, BitWriter& out) {
   // Price with the last statistics, re-price with the result: two passes
   // settle most of what further ones would gain. The blocks are cut from the
   // result: parsing each half again made it no smaller.
-  for (int pass = 0; pass < 2; ++pass) {
-    symbols_.clear();
-    parse(begin, end, m, cost, symbols_);
-    cost.learn(symbols_, numP(dictBits_));
-  }
-  std::vector<size_t> cuts{0};
-  split(symbols_, 0, end - begin, lzhBlockBits(symbols_, dictBits_), options_.splitDepth, cuts);
-  cuts.push_back(symbols_.size());
+  symbols_.clear();
+  parse(begin, end, m, cost, symbols_);
+  LzhFrequencies freq(dictBits_);
+  freq.add(symbols_);
+  cost.learn(freq);
+  symbols_.clear();
+  parse(begin, end, m, cost, symbols_);
+  std::vector<size_t> cuts = cut(symbols_, end - begin, freq);
+  cost.learn(freq);
   for (size_t i = 0; i + 1 < cuts.size(); ++i)
     writeLzhBlock(out, std::span<const LzhSymbol>(symbols_).subspan(cuts[i], cuts[i + 1] - cuts[i]), dictBits_);
 }
 
 std::vector<uint8_t> Encoder::run() {
   std::vector<uint8_t> packed;
+  packed.reserve(size_ + size_ / 8 + 64);  // room for data that does not shrink, without moving it as it grows
   BitWriter out(packed);
   // A block counts its symbols in 16 bits; a stretch of at most 65535 bytes never overflows it.
   size_t stretch = std::clamp<size_t>(options_.blockBytes, 1024, 65535);

@@ -188,7 +188,9 @@ TEST(Codec, BlockSizeEstimateIsWhatTheWriterWrites) {
       std::vector<uint8_t> packed;
       lha::BitWriter w(packed);
       lha::writeLzhBlock(w, symbols, dictBits);
-      EXPECT_EQ(lha::lzhBlockBits(symbols, dictBits), w.bitCount()) << symbols.size() << " symbols";
+      lha::LzhFrequencies freq(dictBits);
+      freq.add(symbols);
+      EXPECT_EQ(lha::lzhBlockBits(freq, dictBits), w.bitCount()) << symbols.size() << " symbols";
     }
 }
 
