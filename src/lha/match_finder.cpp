@@ -9,6 +9,7 @@ namespace lha {
 
 namespace {
 constexpr int kHashBits = 16;
+constexpr size_t kAhead = 8;  // positions between fetching a head and using it
 
 // Bytes a and b have in common from the start, at most `limit`; eight at a time.
 size_t commonLength(const uint8_t* a, const uint8_t* b, size_t limit) {
@@ -59,6 +60,11 @@ void MatchFinder::insert(size_t pos) {
   uint32_t h = hashAt(pos, 4);
   prev_[pos & windowMask_] = head_[h];
   head_[h] = static_cast<uint32_t>(pos);
+  // The heads a few positions on are fetched while this one is searched.
+  if (pos + kAhead + 4 <= size_) {
+    __builtin_prefetch(&head3_[hashAt(pos + kAhead, 3)]);
+    __builtin_prefetch(&head_[hashAt(pos + kAhead, 4)]);
+  }
 }
 
 void MatchFinder::find(size_t pos, size_t maxLength, std::vector<Match>& out) {
