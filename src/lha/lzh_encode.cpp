@@ -86,15 +86,14 @@ void Encoder::collect(MatchFinder& finder, size_t begin, size_t end, BlockMatche
   finder.reach(begin);
   m.start.assign(end - begin + 1, 0);
   m.list.clear();
-  std::vector<Match> found;
   size_t skipUntil = begin;
   for (size_t pos = begin; pos < end; ++pos) {
     m.start[pos - begin] = static_cast<uint32_t>(m.list.size());
     if (pos >= skipUntil) {
-      finder.find(pos, std::min<size_t>(kMaxMatch, end - pos), found);
-      m.list.insert(m.list.end(), found.begin(), found.end());
+      size_t before = m.list.size();
+      finder.find(pos, std::min<size_t>(kMaxMatch, end - pos), m.list);
       // Inside a long match the alternatives hardly ever pay for the search.
-      if (!found.empty() && found.back().length >= options_.niceLength) skipUntil = pos + found.back().length;
+      if (m.list.size() > before && m.list.back().length >= options_.niceLength) skipUntil = pos + m.list.back().length;
     }
     finder.insert(pos);
   }

@@ -68,7 +68,6 @@ void MatchFinder::insert(size_t pos) {
 }
 
 void MatchFinder::find(size_t pos, size_t maxLength, std::vector<Match>& out) {
-  out.clear();
   if (maxLength > size_ - pos) maxLength = size_ - pos;
   if (maxLength < static_cast<size_t>(lzh::kMinMatch)) return;
   const uint8_t* cur = data_ + pos;

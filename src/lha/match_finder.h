@@ -19,7 +19,7 @@ public:
   // only briefly.
   MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain, size_t goodLength);
 
-  // Matches at pos in increasing length; positions are inserted in order.
+  // Appends the matches at pos in increasing length; positions are inserted in order.
   void find(size_t pos, size_t maxLength, std::vector<Match>& out);
   void insert(size_t pos);
   // Inserts what this finder has not seen of the positions a match at pos may

@@ -162,6 +162,8 @@ TEST(MatchFinder, OneThatJumpsAheadFindsWhatOneThatSawEverythingFinds) {
   jumped.reach(30000);
   std::vector<lha::Match> a, b;
   for (size_t pos = 30000; pos < 31000; ++pos) {
+    a.clear();
+    b.clear();
     all.find(pos, 256, a);
     jumped.find(pos, 256, b);
     ASSERT_FALSE(a.empty());
