@@ -24,6 +24,18 @@ TEST(Crc16, MatchesTheStandardCheckValue) {
   c.update(reinterpret_cast<const uint8_t*>("1234"), 4);
   c.update(reinterpret_cast<const uint8_t*>("56789"), 5);
   EXPECT_EQ(c.value(), 0xBB3D);
+  // Long input, eight bytes at a time, against the bit-by-bit definition.
+  std::vector<uint8_t> data = randomBytes(1001, 10);
+  unsigned bitwise = 0;
+  for (uint8_t b : data) {
+    bitwise ^= b;
+    for (int k = 0; k < 8; ++k) bitwise = bitwise & 1 ? (bitwise >> 1) ^ 0xA001 : bitwise >> 1;
+  }
+  lha::Crc16 parts;
+  parts.update(data.data(), 3);
+  parts.update(data.data() + 3, data.size() - 3);
+  EXPECT_EQ(parts.value(), bitwise);
+  EXPECT_EQ(lha::crc16(data.data(), data.size()), bitwise);
 }
 
 TEST(Huffman, LengthsStayWithinSixteenBitsAndDecode) {
