@@ -73,8 +73,7 @@ int buildCodeLengths(const uint32_t* freq, int n, int limit, uint8_t* lengths) {
   // leaves or of the merged nodes; a leaf goes first on equal weight.
   std::vector<uint64_t> weight(used - 1);
   std::vector<int> parent(2 * used - 1);  // leaves 0..used-1 in sorted order, then merged nodes
-  int leaf = 0, merged = 0;
-  int made = 0;
+  int leaf = 0, merged = 0, made = 0;  // leaves and merged nodes taken, merged nodes made
   auto take = [&](uint64_t& w) {
     if (leaf < used && (merged == made || freq[symbols[leaf]] <= weight[merged])) {
       w = freq[symbols[leaf]];
