@@ -179,7 +179,16 @@ OpResult ArchiveOps::add(const std::string& archive, const std::vector<FileToAdd
     if (r != OpResult::Ok) return r;
   }
   std::vector<std::string> newNames;
-  std::vector<uint8_t> added;
+  for (const FileToAdd& f : files) newNames.push_back(base::UpperCase(f.entryName));
+  // Entries that stay come first; new ones are appended as they are packed.
+  std::vector<uint8_t> content;
+  for (const Entry& e : entries) {
+    bool replaced = false;
+    for (const std::string& n : newNames) replaced = replaced || n == base::UpperCase(e.name);
+    if (replaced) continue;
+    content.insert(content.end(), bytes.begin() + static_cast<std::ptrdiff_t>(e.headerOffset),
+                   bytes.begin() + static_cast<std::ptrdiff_t>(e.dataOffset + e.packedSize));
+  }
   for (const FileToAdd& f : files) {
     FileInfo info = fs_.stat(f.path);
     std::vector<uint8_t> data;
@@ -193,19 +202,9 @@ OpResult ArchiveOps::add(const std::string& archive, const std::vector<FileToAdd
     e.unixMode = info.unixMode;
     e.osId = fs_.osId();
     std::vector<uint8_t> packed = packEntry(e, data.data(), data.size(), method);
-    added.insert(added.end(), packed.begin(), packed.end());
-    newNames.push_back(base::UpperCase(f.entryName));
+    content.insert(content.end(), packed.begin(), packed.end());
     log.line("added: " + f.entryName);
   }
-  std::vector<uint8_t> content;
-  for (const Entry& e : entries) {
-    bool replaced = false;
-    for (const std::string& n : newNames) replaced = replaced || n == base::UpperCase(e.name);
-    if (replaced) continue;
-    content.insert(content.end(), bytes.begin() + static_cast<std::ptrdiff_t>(e.headerOffset),
-                   bytes.begin() + static_cast<std::ptrdiff_t>(e.dataOffset + e.packedSize));
-  }
-  content.insert(content.end(), added.begin(), added.end());
   content.push_back(0);
   return rewrite(archive, content, log);
 }

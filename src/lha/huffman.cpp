@@ -1,7 +1,6 @@
 #include "lha/huffman.h"
 
 #include <algorithm>
-#include <queue>
 
 namespace lha {
 
@@ -58,53 +57,42 @@ int HuffmanDecoder::decodeLong(BitReader& in, uint32_t bits) const {
   return -1;  // unreachable for a complete code
 }
 
-namespace {
-
-// Plain Huffman depths; may exceed the limit.
-void huffmanDepths(const uint32_t* freq, int n, std::vector<int>& depth) {
-  struct Node {
-    uint64_t weight;
-    int id;
-  };
-  auto heavier = [](const Node& a, const Node& b) {
-    return a.weight != b.weight ? a.weight > b.weight : a.id > b.id;
-  };
-  std::priority_queue<Node, std::vector<Node>, decltype(heavier)> heap(heavier);
-  std::vector<int> parent(2 * n, -1);
-  for (int i = 0; i < n; ++i)
-    if (freq[i]) heap.push({freq[i], i});
-  int next = n;
-  while (heap.size() > 1) {
-    Node a = heap.top();
-    heap.pop();
-    Node b = heap.top();
-    heap.pop();
-    parent[a.id] = parent[b.id] = next;
-    heap.push({a.weight + b.weight, next++});
-  }
-  depth.assign(n, 0);
-  for (int i = 0; i < n; ++i) {
-    if (!freq[i]) continue;
-    int d = 0;
-    for (int p = parent[i]; p >= 0; p = parent[p]) ++d;
-    depth[i] = d;
-  }
-}
-
-}  // namespace
-
 int buildCodeLengths(const uint32_t* freq, int n, int limit, uint8_t* lengths) {
+  // Used symbols, rarest first (ties: lower symbol first).
   std::vector<int> symbols;
   for (int i = 0; i < n; ++i) {
     lengths[i] = 0;
     if (freq[i]) symbols.push_back(i);
   }
-  if (symbols.size() < 2) return static_cast<int>(symbols.size());
+  int used = static_cast<int>(symbols.size());
+  if (used < 2) return used;
+  std::sort(symbols.begin(), symbols.end(), [&](int a, int b) { return freq[a] != freq[b] ? freq[a] < freq[b] : a < b; });
 
-  std::vector<int> depth;
-  huffmanDepths(freq, n, depth);
+  // Plain Huffman depths (may exceed the limit). Merged nodes come out in
+  // order of weight, so the two lightest are always at the front of the
+  // leaves or of the merged nodes; a leaf goes first on equal weight.
+  std::vector<uint64_t> weight(used - 1);
+  std::vector<int> parent(2 * used - 1);  // leaves 0..used-1 in sorted order, then merged nodes
+  int leaf = 0, merged = 0, made = 0;  // leaves and merged nodes taken, merged nodes made
+  auto take = [&](uint64_t& w) {
+    if (leaf < used && (merged == made || freq[symbols[leaf]] <= weight[merged])) {
+      w = freq[symbols[leaf]];
+      return leaf++;
+    }
+    w = weight[merged];
+    return used + merged++;
+  };
+  for (; made < used - 1; ++made) {
+    uint64_t wa, wb;
+    int a = take(wa), b = take(wb);
+    parent[a] = parent[b] = used + made;
+    weight[made] = wa + wb;
+  }
+  std::vector<int> depth(2 * used - 1, 0);  // the root, made last, has depth 0
+  for (int i = 2 * used - 3; i >= 0; --i) depth[i] = depth[parent[i]] + 1;
+
   std::vector<int> count(limit + 1, 0);
-  for (int s : symbols) ++count[std::min(depth[s], limit)];
+  for (int i = 0; i < used; ++i) ++count[std::min(depth[i], limit)];
 
   // Clamping overfilled the code space; move leaves down until it fits exactly.
   uint64_t space = 0;
@@ -121,12 +109,20 @@ int buildCodeLengths(const uint32_t* freq, int n, int limit, uint8_t* lengths) {
     --space;
   }
 
-  // Shortest lengths to the most frequent symbols.
-  std::stable_sort(symbols.begin(), symbols.end(), [&](int a, int b) { return freq[a] > freq[b]; });
-  size_t k = 0;
-  for (int len = 1; len <= limit; ++len)
-    for (int c = 0; c < count[len]; ++c) lengths[symbols[k++]] = static_cast<uint8_t>(len);
-  return static_cast<int>(symbols.size());
+  // Shortest lengths to the most frequent symbols: from the back of the
+  // sorted list, each run of equal frequency lower symbol first.
+  int len = 1, left = count[1];
+  for (int end = used; end > 0;) {
+    int run = end;
+    while (run > 0 && freq[symbols[run - 1]] == freq[symbols[end - 1]]) --run;
+    for (int k = run; k < end; ++k) {
+      while (left == 0) left = count[++len];
+      lengths[symbols[k]] = static_cast<uint8_t>(len);
+      --left;
+    }
+    end = run;
+  }
+  return used;
 }
 
 void buildCodes(const uint8_t* lengths, int n, uint16_t* codes) {

@@ -98,17 +98,42 @@ void writeTables(BitWriter& out, const Code& c, const Code& p, int dictBits) {
   writePtLengths(out, p, pBits(dictBits), -1);
 }
 
+// The codes of one block, from its symbols' frequencies.
+struct BlockCodes {
+  Code c, p;
+
+  explicit BlockCodes(const LzhFrequencies& freq) : c(freq.c), p(freq.p) {}
+
+  void writeHead(BitWriter& out, size_t symbolCount, int dictBits) const {
+    out.put(16, static_cast<uint32_t>(symbolCount));
+    writeTables(out, c, p, dictBits);
+  }
+};
+
 }  // namespace
 
-void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int dictBits) {
-  std::vector<uint32_t> cFreq(kNumC, 0), pFreq(numP(dictBits), 0);
+LzhFrequencies::LzhFrequencies(int dictBits) : c(kNumC, 0), p(numP(dictBits), 0) {}
+
+void LzhFrequencies::add(std::span<const LzhSymbol> symbols) {
   for (const LzhSymbol& s : symbols) {
-    ++cFreq[s.code];
-    if (s.code >= 256) ++pFreq[positionSymbol(s.offset)];
+    ++c[s.code];
+    if (s.code >= 256) ++p[positionSymbol(s.offset)];
   }
-  Code c(cFreq), p(pFreq);
-  out.put(16, static_cast<uint32_t>(symbols.size()));
-  writeTables(out, c, p, dictBits);
+  count += symbols.size();
+}
+
+void LzhFrequencies::add(const LzhFrequencies& other) {
+  for (size_t i = 0; i < c.size(); ++i) c[i] += other.c[i];
+  for (size_t i = 0; i < p.size(); ++i) p[i] += other.p[i];
+  count += other.count;
+}
+
+void writeLzhBlock(BitWriter& out, std::span<const LzhSymbol> symbols, int dictBits) {
+  LzhFrequencies freq(dictBits);
+  freq.add(symbols);
+  BlockCodes codes(freq);
+  codes.writeHead(out, symbols.size(), dictBits);
+  const Code &c = codes.c, &p = codes.p;
   for (const LzhSymbol& s : symbols) {
     c.put(out, s.code);
     if (s.code < 256) continue;
@@ -116,6 +141,18 @@ void writeLzhBlock(BitWriter& out, const std::vector<LzhSymbol>& symbols, int di
     p.put(out, ps);
     if (ps > 1) out.put(ps - 1, s.offset - (1u << (ps - 1)));
   }
+}
+
+uint64_t lzhBlockBits(const LzhFrequencies& freq, int dictBits) {
+  BlockCodes codes(freq);
+  std::vector<uint8_t> scratch;
+  BitWriter head(scratch);
+  codes.writeHead(head, freq.count, dictBits);
+  uint64_t bits = head.bitCount();
+  for (size_t i = 0; i < freq.c.size(); ++i) bits += uint64_t{freq.c[i]} * codes.c.len[i];
+  for (size_t i = 0; i < freq.p.size(); ++i)
+    bits += uint64_t{freq.p[i]} * (codes.p.len[i] + (i > 1 ? i - 1 : 0));  // the position's extra bits
+  return bits;
 }
 
 }  // namespace lha

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
+#include <span>
 #include <thread>
 
 #include "lha/bit_io.h"
@@ -25,16 +28,12 @@ struct CostModel {
     for (int i = 0; i < kMaxNumP; ++i) p[i] = 3.0f + (i > 1 ? float(i - 1) : 0.0f);
   }
 
-  void learn(const std::vector<LzhSymbol>& symbols, int numP) {
-    std::vector<uint32_t> cf(kNumC, 0), pf(numP, 0);
+  void learn(const LzhFrequencies& freq) {
     uint32_t matches = 0;
-    for (const LzhSymbol& s : symbols) {
-      ++cf[s.code];
-      if (s.code >= 256) ++pf[positionSymbol(s.offset)], ++matches;
-    }
-    fill(c, cf, static_cast<uint32_t>(symbols.size()));
-    fill(p, pf, matches);
-    for (int i = 2; i < numP; ++i) p[i] += float(i - 1);  // extra bits
+    for (uint32_t f : freq.p) matches += f;
+    fill(c, freq.c, static_cast<uint32_t>(freq.count));
+    fill(p, freq.p, matches);
+    for (size_t i = 2; i < freq.p.size(); ++i) p[i] += float(i - 1);  // extra bits
   }
 
 private:
@@ -54,65 +53,62 @@ struct BlockMatches {
   std::vector<Match> list;
 };
 
-uint64_t blockBits(const std::vector<LzhSymbol>& symbols, int dictBits) {
-  std::vector<uint8_t> scratch;
-  BitWriter w(scratch);
-  writeLzhBlock(w, symbols, dictBits);
-  return w.bitCount();
-}
-
-// How a stretch of input is cut into blocks, with the cost of doing so.
-struct Plan {
-  std::vector<std::vector<LzhSymbol>> blocks;
-  uint64_t bits = 0;
-  CostModel after;  // statistics of the last block, to price what follows
-};
+size_t bytesOf(const LzhSymbol& s) { return s.code < 256 ? 1 : s.code - 256 + kMinMatch; }
 
 class Encoder {
 public:
   Encoder(int dictBits, const uint8_t* data, size_t size, const EncodeOptions& o)
-      : dictBits_(dictBits), data_(data), size_(size), options_(o), finder_(data, size, dictBits, o.maxChain, o.goodLength) {}
+      : dictBits_(dictBits), data_(data), size_(size), options_(o) {}
 
   std::vector<uint8_t> run();
 
 private:
-  void collect(size_t begin, size_t end, BlockMatches& m);
-  void parse(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
-             std::vector<LzhSymbol>& out);
-  Plan plan(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, int depth);
+  MatchFinder newFinder() const {
+    return MatchFinder(data_, size_, dictBits_, options_.maxChain, options_.goodLength);
+  }
+  void collect(MatchFinder& finder, size_t begin, size_t end, BlockMatches& m) const;
+  void parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost, std::vector<LzhSymbol>& out);
+  std::vector<size_t> cut(std::span<const LzhSymbol> symbols, size_t bytes, LzhFrequencies& all) const;
+  void plan(size_t begin, size_t end, const BlockMatches& m, CostModel& cost, BitWriter& out);
 
   int dictBits_;
   const uint8_t* data_;
   size_t size_;
   EncodeOptions options_;
-  MatchFinder finder_;
+  // The parser's work space, kept from stretch to stretch.
+  std::vector<float> best_;
+  std::vector<LzhSymbol> step_;
+  std::vector<uint16_t> stepLen_;
+  std::vector<LzhSymbol> symbols_;
 };
 
-void Encoder::collect(size_t begin, size_t end, BlockMatches& m) {
+void Encoder::collect(MatchFinder& finder, size_t begin, size_t end, BlockMatches& m) const {
+  finder.reach(begin);
   m.start.assign(end - begin + 1, 0);
   m.list.clear();
-  std::vector<Match> found;
   size_t skipUntil = begin;
   for (size_t pos = begin; pos < end; ++pos) {
     m.start[pos - begin] = static_cast<uint32_t>(m.list.size());
     if (pos >= skipUntil) {
-      finder_.find(pos, std::min<size_t>(kMaxMatch, end - pos), found);
-      m.list.insert(m.list.end(), found.begin(), found.end());
+      size_t before = m.list.size();
+      finder.find(pos, std::min<size_t>(kMaxMatch, end - pos), m.list);
       // Inside a long match the alternatives hardly ever pay for the search.
-      if (!found.empty() && found.back().length >= options_.niceLength) skipUntil = pos + found.back().length;
+      if (m.list.size() > before && m.list.back().length >= options_.niceLength) skipUntil = pos + m.list.back().length;
     }
-    finder_.insert(pos);
+    finder.insert(pos);
   }
   m.start[end - begin] = static_cast<uint32_t>(m.list.size());
 }
 
-void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
+void Encoder::parse(size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
                     std::vector<LzhSymbol>& out) {
   size_t n = end - begin;
-  size_t skip = begin - origin;
-  std::vector<float> best(n + 1, std::numeric_limits<float>::infinity());
-  std::vector<LzhSymbol> step(n + 1);
-  std::vector<uint16_t> stepLen(n + 1, 1);
+  best_.assign(n + 1, std::numeric_limits<float>::infinity());
+  step_.resize(n + 1);
+  stepLen_.resize(n + 1);
+  float* best = best_.data();
+  LzhSymbol* step = step_.data();
+  uint16_t* stepLen = stepLen_.data();
   best[0] = 0;
   for (size_t i = 0; i < n; ++i) {
     float here = best[i];
@@ -124,7 +120,7 @@ void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches&
     }
     int length = kMinMatch;
     int room = static_cast<int>(std::min<size_t>(n - i, kMaxMatch));
-    for (uint32_t k = m.start[skip + i]; k < m.start[skip + i + 1] && length <= room; ++k) {
+    for (uint32_t k = m.start[i]; k < m.start[i + 1] && length <= room; ++k) {
       const Match& mt = m.list[k];
       int top = std::min<int>(mt.length, room);
       float base = here + cost.p[positionSymbol(mt.distance - 1)];
@@ -144,57 +140,112 @@ void Encoder::parse(size_t origin, size_t begin, size_t end, const BlockMatches&
   std::reverse(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
 }
 
-// One block for the whole stretch, or the better of that and two halves
-// planned the same way: a block boundary pays for its tables where the
-// statistics change.
-Plan Encoder::plan(size_t origin, size_t begin, size_t end, const BlockMatches& m, const CostModel& cost,
-                   int depth) {
-  Plan whole;
-  whole.after = cost;
-  std::vector<LzhSymbol> symbols;
-  // Price with the last statistics, re-price with the result: two passes
-  // settle most of what further ones would gain. A half is priced once, with
-  // what the whole stretch learned.
-  int passes = depth == options_.splitDepth ? 2 : 1;
-  for (int pass = 0; pass < passes; ++pass) {
-    symbols.clear();
-    parse(origin, begin, end, m, whole.after, symbols);
-    whole.after.learn(symbols, numP(dictBits_));
+// Cuts the symbols of a stretch into blocks where a block boundary pays for
+// its tables (the statistics change): the stretch is halved, each half again,
+// up to splitDepth times while halves keep minBlockBytes input bytes, and each
+// piece is one block or, where cheaper, its two halves' blocks. Returns where
+// each block begins, and the end.
+std::vector<size_t> Encoder::cut(std::span<const LzhSymbol> symbols, size_t bytes, LzhFrequencies& all) const {
+  int depth = options_.splitDepth;
+  while (depth > 0 && (bytes >> depth) < options_.minBlockBytes) --depth;
+  size_t leaves = size_t{1} << depth;
+  // Pieces in heap order: piece 1 is the stretch, pieces 2i and 2i+1 the halves of piece i.
+  std::vector<size_t> start(2 * leaves + 1);
+  std::vector<LzhFrequencies> freq(2 * leaves, LzhFrequencies(dictBits_));
+  for (size_t j = 0, k = 0, done = 0; j < leaves; ++j) {
+    start[leaves + j] = k;
+    while (k < symbols.size() && done < bytes * (j + 1) / leaves) done += bytesOf(symbols[k++]);
+    freq[leaves + j].add(symbols.subspan(start[leaves + j], k - start[leaves + j]));
   }
-  whole.bits = blockBits(symbols, dictBits_);
-  whole.blocks.push_back(std::move(symbols));
-  if (depth == 0 || end - begin < 2 * options_.minBlockBytes) return whole;
+  std::vector<uint64_t> bits(2 * leaves);
+  std::vector<bool> halved(2 * leaves, false);
+  for (size_t i = 2 * leaves - 1; i >= 1; --i) {
+    if (i < leaves) {
+      start[i] = start[2 * i];
+      freq[i].add(freq[2 * i]);
+      freq[i].add(freq[2 * i + 1]);
+    }
+    bits[i] = lzhBlockBits(freq[i], dictBits_);
+    if (i < leaves && bits[2 * i] + bits[2 * i + 1] < bits[i]) bits[i] = bits[2 * i] + bits[2 * i + 1], halved[i] = true;
+  }
+  std::vector<size_t> cuts;
+  auto take = [&](auto& self, size_t i) -> void {
+    if (!halved[i]) return cuts.push_back(start[i]);
+    self(self, 2 * i);
+    self(self, 2 * i + 1);
+  };
+  take(take, 1);
+  cuts.push_back(symbols.size());
+  all = std::move(freq[1]);
+  return cuts;
+}
 
-  size_t mid = begin + (end - begin) / 2;
-  Plan left = plan(origin, begin, mid, m, whole.after, depth - 1);
-  Plan right = plan(origin, mid, end, m, left.after, depth - 1);
-  if (left.bits + right.bits >= whole.bits) return whole;
-  for (auto& b : right.blocks) left.blocks.push_back(std::move(b));
-  left.bits += right.bits;
-  left.after = right.after;
-  return left;
+void Encoder::plan(size_t begin, size_t end, const BlockMatches& m, CostModel& cost, BitWriter& out) {
+  // Price with the last statistics, re-price with the result: two passes
+  // settle most of what further ones would gain. The blocks are cut from the
+  // result: parsing each half again made it no smaller.
+  symbols_.clear();
+  parse(begin, end, m, cost, symbols_);
+  LzhFrequencies freq(dictBits_);
+  freq.add(symbols_);
+  cost.learn(freq);
+  symbols_.clear();
+  parse(begin, end, m, cost, symbols_);
+  std::vector<size_t> cuts = cut(symbols_, end - begin, freq);
+  cost.learn(freq);
+  for (size_t i = 0; i + 1 < cuts.size(); ++i)
+    writeLzhBlock(out, std::span<const LzhSymbol>(symbols_).subspan(cuts[i], cuts[i + 1] - cuts[i]), dictBits_);
 }
 
 std::vector<uint8_t> Encoder::run() {
   std::vector<uint8_t> packed;
+  packed.reserve(size_ + size_ / 8 + 64);  // room for data that does not shrink, without moving it as it grows
   BitWriter out(packed);
-  CostModel cost;
-  BlockMatches current, next;
   // A block counts its symbols in 16 bits; a stretch of at most 65535 bytes never overflows it.
   size_t stretch = std::clamp<size_t>(options_.blockBytes, 1024, 65535);
-  if (size_ > 0) collect(0, std::min(size_, stretch), current);
-  for (size_t begin = 0; begin < size_; begin += stretch) {
-    size_t end = std::min(size_, begin + stretch);
-    // The matches of the next stretch are searched while this one is planned:
-    // the search only reads the data, the planning only this stretch's matches.
-    std::thread search;
-    if (end < size_) search = std::thread([&] { collect(end, std::min(size_, end + stretch), next); });
-    Plan p = plan(begin, begin, end, current, cost, options_.splitDepth);
-    for (const auto& block : p.blocks) writeLzhBlock(out, block, dictBits_);
-    cost = p.after;
-    if (search.joinable()) search.join();
-    std::swap(current, next);
-  }
+  size_t count = (size_ + stretch - 1) / stretch;
+  // Two threads share the work: stretches are planned one after another, in
+  // order, by whichever thread is free when the next one's matches are ready;
+  // otherwise a thread searches the next stretch not yet searched, with a
+  // finder of its own. A finder fills in the dictionary's reach before a
+  // stretch first, so its matches do not depend on which thread found them.
+  constexpr size_t kAhead = 4;  // stretches whose matches are kept at once
+  std::vector<BlockMatches> matches(kAhead);
+  std::vector<bool> searched(count, false);
+  size_t nextSearch = 0, nextPlan = 0;
+  bool planning = false;
+  CostModel cost;
+  std::mutex mutex;
+  std::condition_variable changed;
+  auto work = [&] {
+    MatchFinder finder = newFinder();
+    std::unique_lock lock(mutex);
+    while (nextPlan < count) {
+      if (!planning && searched[nextPlan]) {
+        size_t k = nextPlan;
+        planning = true;
+        lock.unlock();
+        plan(k * stretch, std::min(size_, (k + 1) * stretch), matches[k % kAhead], cost, out);
+        lock.lock();
+        planning = false;
+        ++nextPlan;
+      } else if (nextSearch < count && nextSearch < nextPlan + kAhead) {
+        size_t k = nextSearch++;
+        lock.unlock();
+        collect(finder, k * stretch, std::min(size_, (k + 1) * stretch), matches[k % kAhead]);
+        lock.lock();
+        searched[k] = true;
+      } else {
+        changed.wait(lock);
+        continue;
+      }
+      changed.notify_all();
+    }
+  };
+  std::thread helper;
+  if (count > 1) helper = std::thread(work);
+  work();
+  if (helper.joinable()) helper.join();
   out.flush();
   return packed;
 }

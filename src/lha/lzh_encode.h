@@ -12,8 +12,8 @@ struct EncodeOptions {
   int niceLength = 32;      // inside a match this long, positions are not searched
   size_t goodLength = 16;   // after a match this long, the chain is searched only briefly
   size_t blockBytes = 65535;   // input bytes searched together and planned as one stretch
-  int splitDepth = 1;          // a stretch may be halved this many times into smaller blocks
-  size_t minBlockBytes = 4096;  // no block planned smaller than this
+  int splitDepth = 4;           // a stretch may be halved this many times into smaller blocks
+  size_t minBlockBytes = 1024;  // no block planned smaller than this
 };
 
 // Compresses to a -lh4- (12), -lh5- (13), -lh6- (15), -lh7- (16) or -lhx- (19) stream.

@@ -9,6 +9,7 @@ namespace lha {
 
 namespace {
 constexpr int kHashBits = 16;
+constexpr size_t kAhead = 8;  // positions between fetching a head and using it
 
 // Bytes a and b have in common from the start, at most `limit`; eight at a time.
 size_t commonLength(const uint8_t* a, const uint8_t* b, size_t limit) {
@@ -39,7 +40,7 @@ MatchFinder::MatchFinder(const uint8_t* data, size_t size, int dictBits, int max
       // decoder's ring buffer still holds.
       maxDistance_((size_t{1} << dictBits) - 1), windowMask_((size_t{1} << tableBits(size, dictBits)) - 1),
       maxChain_(maxChain), goodLength_(goodLength), hashBits_(tableBits(size, kHashBits)),
-      head3_(size_t{1} << hashBits_, -1), head_(size_t{1} << hashBits_, -1), prev_(windowMask_ + 1, -1) {}
+      head3_(size_t{1} << hashBits_, 0), head_(size_t{1} << hashBits_, 0), prev_(windowMask_ + 1, 0) {}
 
 uint32_t MatchFinder::hashAt(size_t pos, int bytes) const {
   uint32_t v = uint32_t(data_[pos]) | uint32_t(data_[pos + 1]) << 8 | uint32_t(data_[pos + 2]) << 16;
@@ -47,45 +48,58 @@ uint32_t MatchFinder::hashAt(size_t pos, int bytes) const {
   return (v * 2654435761u) >> (32 - hashBits_);
 }
 
+void MatchFinder::reach(size_t pos) {
+  for (size_t p = std::max(next_, pos > maxDistance_ ? pos - maxDistance_ : 0); p < pos; ++p) insert(p);
+}
+
 void MatchFinder::insert(size_t pos) {
+  next_ = pos + 1;
   if (pos + 3 > size_) return;
-  head3_[hashAt(pos, 3)] = static_cast<int64_t>(pos);
+  head3_[hashAt(pos, 3)] = static_cast<uint32_t>(pos);
   if (pos + 4 > size_) return;
   uint32_t h = hashAt(pos, 4);
   prev_[pos & windowMask_] = head_[h];
-  head_[h] = static_cast<int64_t>(pos);
+  head_[h] = static_cast<uint32_t>(pos);
+  // The heads a few positions on are fetched while this one is searched.
+  if (pos + kAhead + 4 <= size_) {
+    __builtin_prefetch(&head3_[hashAt(pos + kAhead, 3)]);
+    __builtin_prefetch(&head_[hashAt(pos + kAhead, 4)]);
+  }
 }
 
 void MatchFinder::find(size_t pos, size_t maxLength, std::vector<Match>& out) {
-  out.clear();
   if (maxLength > size_ - pos) maxLength = size_ - pos;
   if (maxLength < static_cast<size_t>(lzh::kMinMatch)) return;
   const uint8_t* cur = data_ + pos;
   size_t best = lzh::kMinMatch - 1;
-  auto consider = [&](int64_t cand) __attribute__((always_inline)) {
-    const uint8_t* ref = data_ + cand;
+  auto consider = [&](uint32_t distance) __attribute__((always_inline)) {
+    const uint8_t* ref = cur - distance;
     if (ref[best] != cur[best] || ref[0] != cur[0]) return;
     size_t len = commonLength(ref, cur, maxLength);
     if (len <= best) return;
     best = len;
-    out.push_back({static_cast<uint16_t>(len), static_cast<uint32_t>(pos - static_cast<size_t>(cand))});
+    out.push_back({static_cast<uint16_t>(len), distance});
   };
+  // Positions are kept in 32 bits: a distance is their difference, exact
+  // below 4 GB and beyond that still a place in the window, whose bytes are
+  // compared before it is reported. An empty slot reads as position 0.
+  uint32_t here = static_cast<uint32_t>(pos);
+  auto reachable = [&](uint32_t cand) { return here - cand - 1 < maxDistance_; };  // 1..maxDistance back
   // The nearest three-byte match; longer ones come from the chain of
   // four-byte prefixes, which stays short where three-byte prefixes repeat
   // all over (machine code, samples).
-  int64_t near = head3_[hashAt(pos, 3)];
-  if (near >= 0 && pos - static_cast<size_t>(near) <= maxDistance_) consider(near);
+  uint32_t near = head3_[hashAt(pos, 3)];
+  if (reachable(near)) consider(here - near);
   if (maxLength < 4 || best == maxLength) return;
-  int64_t cand = head_[hashAt(pos, 4)];
-  for (int chain = maxChain_; cand >= 0 && chain > 0; --chain) {
-    if (pos - static_cast<size_t>(cand) > maxDistance_) break;
+  uint32_t cand = head_[hashAt(pos, 4)];
+  for (int chain = maxChain_; chain > 0 && reachable(cand); --chain) {
     size_t before = best;
-    consider(cand);
+    consider(here - cand);
     if (best == maxLength) break;
     // A match this long is seldom beaten far down the chain.
     if (best > before && best >= goodLength_) chain = std::min(chain, maxChain_ / 8 + 1);
-    int64_t next = prev_[static_cast<size_t>(cand) & windowMask_];
-    if (next >= cand) break;  // slot reused by a newer position: the chain ends here
+    uint32_t next = prev_[cand & windowMask_];
+    if (here - next <= here - cand) break;  // slot reused by a newer position: the chain ends here
     cand = next;
   }
 }

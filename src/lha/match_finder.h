@@ -19,9 +19,12 @@ public:
   // only briefly.
   MatchFinder(const uint8_t* data, size_t size, int dictBits, int maxChain, size_t goodLength);
 
-  // Matches at pos in increasing length; pos must be inserted in order.
+  // Appends the matches at pos in increasing length; positions are inserted in order.
   void find(size_t pos, size_t maxLength, std::vector<Match>& out);
   void insert(size_t pos);
+  // Inserts what this finder has not seen of the positions a match at pos may
+  // reach back to, so that it can go on at pos.
+  void reach(size_t pos);
 
 private:
   uint32_t hashAt(size_t pos, int bytes) const;
@@ -33,9 +36,10 @@ private:
   int maxChain_;
   size_t goodLength_;
   int hashBits_;
-  std::vector<int64_t> head3_;  // newest position of each three-byte prefix
-  std::vector<int64_t> head_;   // chains of four-byte prefixes
-  std::vector<int64_t> prev_;
+  size_t next_ = 0;  // the position after the last one inserted
+  std::vector<uint32_t> head3_;  // newest position of each three-byte prefix
+  std::vector<uint32_t> head_;   // chains of four-byte prefixes
+  std::vector<uint32_t> prev_;
 };
 
 }  // namespace lha

@@ -58,6 +58,8 @@ bool PosixFileSystem::readFile(const std::string& path, std::vector<uint8_t>& ou
   int fd = ::open(toPosix(path).c_str(), O_RDONLY);
   if (fd < 0) return false;
   out.clear();
+  struct ::stat st;
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));  // one allocation
   uint8_t buf[65536];
   bool ok = true;
   for (;;) {

@@ -73,6 +73,8 @@ bool WinFileSystem::readFile(const std::string& path, std::vector<uint8_t>& out)
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   out.clear();
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(h, &size) && size.QuadPart > 0) out.reserve(static_cast<size_t>(size.QuadPart));  // one allocation
   bool ok = true;
   uint8_t buf[65536];
   for (;;) {

@@ -10,6 +10,7 @@
 #include "lha/lzh_block_writer.h"
 #include "lha/lzh_decode.h"
 #include "lha/lzh_encode.h"
+#include "lha/match_finder.h"
 #include "test_archives.h"
 
 namespace {
@@ -23,6 +24,18 @@ TEST(Crc16, MatchesTheStandardCheckValue) {
   c.update(reinterpret_cast<const uint8_t*>("1234"), 4);
   c.update(reinterpret_cast<const uint8_t*>("56789"), 5);
   EXPECT_EQ(c.value(), 0xBB3D);
+  // Long input, eight bytes at a time, against the bit-by-bit definition.
+  std::vector<uint8_t> data = randomBytes(1001, 10);
+  unsigned bitwise = 0;
+  for (uint8_t b : data) {
+    bitwise ^= b;
+    for (int k = 0; k < 8; ++k) bitwise = bitwise & 1 ? (bitwise >> 1) ^ 0xA001 : bitwise >> 1;
+  }
+  lha::Crc16 parts;
+  parts.update(data.data(), 3);
+  parts.update(data.data() + 3, data.size() - 3);
+  EXPECT_EQ(parts.value(), bitwise);
+  EXPECT_EQ(lha::crc16(data.data(), data.size()), bitwise);
 }
 
 TEST(Huffman, LengthsStayWithinSixteenBitsAndDecode) {
@@ -137,7 +150,7 @@ TEST(Codec, BlockOf65536SymbolsStoredAsCountZero) {
   lha::BitWriter w(packed);
   lha::writeLzhBlock(w, full, 13);
   lha::writeLzhBlock(w, std::vector<lha::LzhSymbol>(65536, zero), 13);  // symbols of no bits at all
-  lha::writeLzhBlock(w, {zero}, 13);
+  lha::writeLzhBlock(w, std::vector<lha::LzhSymbol>{zero}, 13);
   w.flush();
   ASSERT_EQ(packed[0] | packed[1], 0);
   uint64_t size = 1 + 65535 * 3 + 65536 + 1;
@@ -147,6 +160,52 @@ TEST(Codec, BlockOf65536SymbolsStoredAsCountZero) {
   EXPECT_EQ(out.count, size);
   EXPECT_EQ(out.nonZero, 0u);
   EXPECT_EQ(out.crc.value(), lha::crc16(zeros.data(), zeros.size()));
+}
+
+TEST(MatchFinder, OneThatJumpsAheadFindsWhatOneThatSawEverythingFinds) {
+  // Each thread of the compressor searches stretches with a finder of its
+  // own, which skips the stretches the other thread searched. Here every
+  // match lies as far back as the dictionary reaches.
+  std::vector<uint8_t> data, block = randomBytes(8191, 6);
+  for (int i = 0; i < 5; ++i) data.insert(data.end(), block.begin(), block.end());
+  lha::MatchFinder all(data.data(), data.size(), 13, 64, 16), jumped(data.data(), data.size(), 13, 64, 16);
+  for (size_t p = 0; p < 30000; ++p) all.insert(p);
+  for (size_t p = 0; p < 10000; ++p) jumped.insert(p);
+  jumped.reach(30000);
+  std::vector<lha::Match> a, b;
+  for (size_t pos = 30000; pos < 31000; ++pos) {
+    a.clear();
+    b.clear();
+    all.find(pos, 256, a);
+    jumped.find(pos, 256, b);
+    ASSERT_FALSE(a.empty());
+    ASSERT_EQ(a.size(), b.size()) << pos;
+    for (size_t i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i].length == b[i].length && a[i].distance == b[i].distance);
+    all.insert(pos);
+    jumped.insert(pos);
+  }
+}
+
+TEST(Codec, BlockSizeEstimateIsWhatTheWriterWrites) {
+  // The encoder chooses block boundaries by the estimate alone.
+  std::vector<uint8_t> noise = randomBytes(3000, 9);
+  std::vector<lha::LzhSymbol> mixed;
+  for (size_t i = 0; i < noise.size(); ++i)
+    mixed.push_back(i % 3 ? lha::LzhSymbol{noise[i], 0} : lha::LzhSymbol{uint16_t(256 + noise[i] % 40), uint32_t(i)});
+  const std::vector<lha::LzhSymbol> cases[] = {
+      mixed,
+      {{65, 0}},                                  // one-symbol tables
+      std::vector<lha::LzhSymbol>(500, {300, 4000}),  // one length, one far position
+  };
+  for (int dictBits : {13, 16})
+    for (const auto& symbols : cases) {
+      std::vector<uint8_t> packed;
+      lha::BitWriter w(packed);
+      lha::writeLzhBlock(w, symbols, dictBits);
+      lha::LzhFrequencies freq(dictBits);
+      freq.add(symbols);
+      EXPECT_EQ(lha::lzhBlockBits(freq, dictBits), w.bitCount()) << symbols.size() << " symbols";
+    }
 }
 
 }  // namespace
