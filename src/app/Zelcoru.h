@@ -22,11 +22,15 @@ class MemoryLists;
 class MemoryEdit;
 class Trash;
 class DragDrop;
+class BulkAdd;
+struct BulkAddView;
 }
 namespace files {
 class FileList;
 class Folders;
 class TDIR2OPENDLG;
+struct FileListView;
+struct FoldersView;
 }
 namespace playback {
 class Playback;
@@ -64,6 +68,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::MemoryEdit> MemEdit;  // the memory edit panel
   std::unique_ptr<memory::Trash> TrashBin;     // the trash and moving entries
   std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
+  std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();
@@ -160,6 +165,11 @@ class TZELCOR32ZUMIK : public ui::Form {
   void ShutdownWindows();
 
  private:
+  // The controls each subsystem sees.
+  files::FileListView fileListView();
+  files::FoldersView foldersView();
+  memory::BulkAddView bulkAddView();
+
   void buildControls();
   void buildMenus();
   void layoutCommandStrip();

@@ -2,7 +2,7 @@
 #include "files/folders.h"
 
 #include "files/file_list.h"
-#include "memory/memory_lists.h"
+#include "memory/bulk_add.h"
 #include "player_fixture.h"
 
 namespace {
@@ -183,7 +183,7 @@ TEST_F(FoldersTest, BulkAddWalksDepthFirstSkippingNetHood) {
   EXPECT_FALSE(w.S.run.BusyBulkAdd);
   EXPECT_TRUE(w.Button7.visible());
   EXPECT_TRUE(w.Button11.visible());
-  EXPECT_FALSE(fo().Button12.visible());
+  EXPECT_FALSE(w.Bulk->Button12.visible());
   EXPECT_TRUE(messages.empty());
 }
 
