@@ -151,11 +151,12 @@ void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntr
   if (fileListChanged) fileListChanged();
 }
 
-void FileList::Rebuild() {
+void FileList::Rebuild() { RebuildOrSay(ListedFolder.empty() ? s_.settings.folderPath : ListedFolder); }
+
+void FileList::RebuildOrSay(std::string folder) {
   try {
-    RebuildFileList(ListedFolder.empty() ? s_.settings.folderPath : ListedFolder);
+    RebuildFileList(folder);
   } catch (const FolderError&) {
-    const std::string& folder = ListedFolder.empty() ? s_.settings.folderPath : ListedFolder;
     box_.ShowTimed("ファイルリスト・エラー発生\n" + folder + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
   }
 }

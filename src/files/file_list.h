@@ -74,6 +74,8 @@ class FileList : public core::Subsystem {
   void ResetFileHeader();
   // Rebuilds for ListedFolder and shows the list error message when that fails.
   void Rebuild();
+  // Rebuilds for folder and shows the list error message when that fails.
+  void RebuildOrSay(std::string folder);
 
   // Filter handlers.
   void ExtensionClick(int tag);

@@ -149,12 +149,7 @@ void Folders::openWithRecovery(const std::string& path, bool tree) {
     } catch (const FolderError&) {
     }
   }
-  try {
-    files_.RebuildFileList(s_.settings.folderPath);
-  } catch (const FolderError&) {
-    box_.ShowTimed(
-        "ファイルリスト・エラー発生\n" + s_.settings.folderPath + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
-  }
+  files_.RebuildOrSay(s_.settings.folderPath);
 }
 
 void Folders::OpenFolderList(const std::string& path) { openWithRecovery(path, false); }
