@@ -17,6 +17,7 @@
 #include "fakes/headless_player.h"
 #include "files/file_list.h"
 #include "files/folders.h"
+#include "memory/bulk_add.h"
 #include "memory/memory_lists.h"
 
 namespace {
@@ -85,7 +86,7 @@ int BulkAddBench(const std::string& root, const std::string& sub, int reps) {
     w.ListBox2.clear();
     w.Memory->ListBoxVM.clear();
     w.S.settings.folderPath = tree;
-    bulk.push_back(Ms([&] { w.Folders->BulkRegister(); }));
+    bulk.push_back(Ms([&] { w.Bulk->BulkRegister(); }));
     if (w.ListBox2.count() != files)
       Fail("added " + std::to_string(w.ListBox2.count()) + " of " + std::to_string(files));
   }
@@ -97,7 +98,7 @@ int BulkAddBench(const std::string& root, const std::string& sub, int reps) {
 // A memory as a user builds it: paths of albums, a volume on every third entry, the full pool.
 void FillMemory(app::TZELCOR32ZUMIK& w) {
   std::vector<std::string> entries, volumes;
-  for (int i = 0; i < files::kMemoryEntryLimit; ++i) {
+  for (int i = 0; i < memory::kEntryLimit; ++i) {
     char line[96];
     std::snprintf(line, sizeof line, "C:\\MUSIC\\Artist %03d\\Album %02d\\%02d 曲名 number %05d.wav", i / 300,
                   i / 15 % 20, i % 15 + 1, i);
@@ -106,7 +107,7 @@ void FillMemory(app::TZELCOR32ZUMIK& w) {
   }
   w.ListBox2.setItems(std::move(entries));
   w.Memory->ListBoxVM.setItems(std::move(volumes));
-  w.Memory->RandomPool = memory::FullPool(files::kMemoryEntryLimit);
+  w.Memory->RandomPool = memory::FullPool(memory::kEntryLimit);
 }
 
 int MemoryBench(const std::string& root, int reps) {
@@ -134,11 +135,11 @@ int MemoryBench(const std::string& root, int reps) {
     }));
     w.ListBox2.clear();
     load.push_back(Ms([&] { w.Memory->LoadShownMemory(); }));
-    if (w.ListBox2.count() != files::kMemoryEntryLimit || static_cast<int>(w.Memory->RandomPool.size()) != files::kMemoryEntryLimit)
+    if (w.ListBox2.count() != memory::kEntryLimit || static_cast<int>(w.Memory->RandomPool.size()) != memory::kEntryLimit)
       Fail("the memory came back with " + std::to_string(w.ListBox2.count()) + " entries");
   }
   std::printf("memory of %d entries (.LIM, .LIV, .LIR: %zu bytes) through %s; target under 50 ms each\n",
-              files::kMemoryEntryLimit, bytes, bench::FileSystemName());
+              memory::kEntryLimit, bytes, bench::FileSystemName());
   std::printf("  %-44s %9.2f ms\n  %-44s %9.2f ms\n  %-44s %9.2f ms  ratio %.2f to the bare write%s\n",
               "bare write of the same bytes", Median(bareWrite), "bare write, each file flushed to disk",
               Median(flushedWrite), "SaveShownMemory (temporary file, flush, rename)", Median(save),

@@ -26,11 +26,15 @@ struct MemoryListsView;
 struct MemoryEditView;
 struct TrashView;
 struct DragDropView;
+class BulkAdd;
+struct BulkAddView;
 }
 namespace files {
 class FileList;
 class Folders;
 class TDIR2OPENDLG;
+struct FileListView;
+struct FoldersView;
 }
 namespace playback {
 class Playback;
@@ -68,6 +72,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::MemoryEdit> MemEdit;  // the memory edit panel
   std::unique_ptr<memory::Trash> TrashBin;     // the trash and moving entries
   std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
+  std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();
@@ -169,6 +174,9 @@ class TZELCOR32ZUMIK : public ui::Form {
   memory::MemoryEditView memoryEditView();
   memory::TrashView trashView();
   memory::DragDropView dragDropView();
+  files::FileListView fileListView();
+  files::FoldersView foldersView();
+  memory::BulkAddView bulkAddView();
 
   void buildControls();
   void buildMenus();

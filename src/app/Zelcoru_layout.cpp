@@ -9,6 +9,7 @@
 #include "files/file_list.h"
 #include "files/D2OPENDLG.h"
 #include "files/folders.h"
+#include "memory/bulk_add.h"
 #include "memory/drop.h"
 #include "memory/memory_edit.h"
 #include "memory/trash.h"
@@ -109,10 +110,11 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
-  Files = std::make_unique<files::FileList>(*this);
+  Files = std::make_unique<files::FileList>(fileListView(), S, Sv, MKBoxDlg1);
   AddSubsystem(Files.get());
-  Folders = std::make_unique<files::Folders>(*this);
+  Folders = std::make_unique<files::Folders>(foldersView(), S, Sv, MKBoxDlg1, app, *Files);
   AddSubsystem(Folders.get());
+  Folders->showPanel = [this](ui::Panel& panel, bool on) { ShowPanel(panel, on); };
   DIR2OPENDLG1 = std::make_unique<files::TDIR2OPENDLG>(
       app, files::ChooserServices{Sv.fs, Sv.drives, Sv.clock, S.DataFolder});
   Memory = std::make_unique<memory::MemoryLists>(memoryListsView(), S, Sv, app);
@@ -127,8 +129,10 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   TrashBin->listActivated = [this](ui::ItemList& list) { Files->ActiveList = &list; };
   AddSubsystem(TrashBin.get());
   Drop = std::make_unique<memory::DragDrop>(dragDropView(), S, app, *TrashBin);
+  Folders->deleteSelected = [this](ui::ItemList& list) { TrashBin->DeleteSelectedEntries(list); };
+  Bulk = std::make_unique<memory::BulkAdd>(bulkAddView(), S, MKBoxDlg1, *Files, *Folders, *Memory);
   Files->fileListChanged = [this] { player_->FileListChanged(); };
-  Folders->memoryListChanged = [this] { player_->MemoryListChanged(); };
+  Bulk->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
 }
 
@@ -232,7 +236,7 @@ void TZELCOR32ZUMIK::buildControls() {
   ListBox8.setVisible(false);
   ListBox8.multiSelect = true;
   captionHint(Button7, "一括登録");
-  // "検索中" takes "一括登録"'s place while a bulk add runs (the folder subsystem shows it).
+  // "検索中" takes "一括登録"'s place while a bulk add runs (the bulk add shows it).
   add<ui::Button>(&PanelMemory, "Button12", ids::Button12);
   captionHint(Button11, "閉じる", "メモリー・ﾓｰﾄﾞを終了する");
   Button11.setVisible(false);

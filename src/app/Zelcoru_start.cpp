@@ -74,7 +74,7 @@ void TZELCOR32ZUMIK::readMp3FormatMarker() {
   auto marker = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "MP3_ZUMIK");
   S.Mp3FormatMissing = marker.value_or("") != "MP3_ZUMIK";
   auto stored = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH");
-  S.settings.extractFolder = UsableFolder(stored.value_or(""), Sv.fs, Sv.shellNs);
+  S.settings.extractFolder = UsableFolderSetting(stored.value_or(""), Sv.fs, Sv.shellNs);
   auto format = Sv.reg.readBinary(platform::Hive::CurrentUser, kWaveFormatsKey, "MP3_ZUMIK", 500);
   if (!format || format->empty()) S.Mp3FormatMissing = true;
 }

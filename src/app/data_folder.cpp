@@ -14,24 +14,16 @@ std::string DataFolderOf(const std::string& exePath) {
   return base::AddTrailingSlash(base::ExtractFilePath(exePath));
 }
 
-std::string UsableFolder(const std::string& stored, platform::FileSystem& fs,
-                         platform::ShellNamespace& shell) {
+std::string UsableFolderSetting(const std::string& stored, platform::FileSystem& fs,
+                                platform::ShellNamespace& shell) {
   if (IsNoFolder(stored)) return core::kNoFolder;
-  std::string folder = base::StripTrailingSlash(stored);
-  if (!fs.folderExists(folder) && !base::ResolveFolderPath(fs, shell, folder)) return core::kNoFolder;
-  if (!fs.folderExists(folder)) return core::kNoFolder;
-  const std::string before = fs.currentFolder();
-  const bool enterable = fs.setCurrentFolder(folder);
-  fs.setCurrentFolder(before);
-  if (!enterable) return core::kNoFolder;
-  const std::string result = base::AddTrailingSlash(folder);
-  return IsNoFolder(result) ? core::kNoFolder : result;
+  return base::UsableFolder(stored, fs, shell).value_or(core::kNoFolder);
 }
 
 std::string RegisteredDataPath(platform::Registry& reg, platform::FileSystem& fs,
                                platform::ShellNamespace& shell) {
   auto stored = reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "DATA_PATH");
-  const std::string path = UsableFolder(stored.value_or(""), fs, shell);
+  const std::string path = UsableFolderSetting(stored.value_or(""), fs, shell);
   if (path != core::kNoFolder) fs.setCurrentFolder(base::StripTrailingSlash(path));
   return path;
 }

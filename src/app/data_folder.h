@@ -19,10 +19,9 @@ std::string DataFolderOf(const std::string& exePath);
 std::string RegisteredDataPath(platform::Registry& reg, platform::FileSystem& fs,
                                platform::ShellNamespace& shell);
 
-// A folder that exists (repairing display names when needed) and can be entered; otherwise
-// "@@@@@\". The result carries a trailing "\".
-std::string UsableFolder(const std::string& stored, platform::FileSystem& fs,
-                         platform::ShellNamespace& shell);
+// A usable folder setting with its trailing "\" (see base::UsableFolder); otherwise "@@@@@\".
+std::string UsableFolderSetting(const std::string& stored, platform::FileSystem& fs,
+                                platform::ShellNamespace& shell);
 
 // Makes sure a working folder ("LZH_TEMP\", "LZH_POPM\") exists; failures stay silent.
 void PrepareWorkingFolder(const std::string& folder, platform::FileSystem& fs,

@@ -3,6 +3,9 @@
 #include <string>
 
 #include "app/Zelcoru.h"
+#include "files/file_list.h"
+#include "files/folders.h"
+#include "memory/bulk_add.h"
 #include "memory/drop.h"
 #include "memory/memory_edit.h"
 #include "memory/memory_lists.h"
@@ -66,6 +69,37 @@ memory::TrashView TZELCOR32ZUMIK::trashView() {
 memory::DragDropView TZELCOR32ZUMIK::dragDropView() {
   return {*this, ListBox4, ListBox2, ListBox8, ListBox6, ListBox9,
           menu("PopupMenu1"), menu("P0"), menu("P1"), menu("P2"), menu("P3")};
+}
+
+// --- files ---
+
+files::FileListView TZELCOR32ZUMIK::fileListView() {
+  return {ListBox4,  ListBox1,       ListBox2,       ListBox3,   ListBox6,   ListBox8, ListBox9,
+          ListBoxKaKo, LabelKaKo,    HeaderControl1, StatusBar1, StatusBar2, CB32,     Button13,
+          Button14,  Edit1,          ExtensionBoxes, AttributeBoxes};
+}
+
+files::FoldersView TZELCOR32ZUMIK::foldersView() {
+  return {ListBox1,
+          TreeView1,
+          HeaderFolder,
+          ComboBox2,
+          named<ui::ListBox>(*this, "ListBoxCD"),
+          menu("K6"),
+          ButtonKaka,
+          PanelKaKo,
+          ListBoxKaKo,
+          LabelKaKo,
+          named<ui::Button>(*this, "ButtonKaKoOK"),
+          named<ui::Button>(*this, "ButtonKaKoRESET"),
+          named<ui::Button>(*this, "ButtonKaKoALLCUT"),
+          named<ui::Button>(*this, "ButtonKaKoCUT")};
+}
+
+memory::BulkAddView TZELCOR32ZUMIK::bulkAddView() {
+  return {*this,     PanelFF,   Button7,  Button11, named<ui::Button>(*this, "Button12"),
+          ComboBox2, TreeView1, ListBox1, ListBox2, ListBox4,
+          ListBox8};
 }
 
 }  // namespace app

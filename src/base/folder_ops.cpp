@@ -47,6 +47,20 @@ bool ResolveFolderPath(platform::FileSystem& fs, platform::ShellNamespace& shell
   return true;
 }
 
+std::optional<std::string> UsableFolder(const std::string& stored, platform::FileSystem& fs,
+                                        platform::ShellNamespace& shell) {
+  std::string folder = StripTrailingSlash(stored);
+  // A bare "\" names no folder of its own: it stands for an unset setting.
+  if (folder.empty() || folder == "\\") return std::nullopt;
+  if (!fs.folderExists(folder) && !ResolveFolderPath(fs, shell, folder)) return std::nullopt;
+  if (!fs.folderExists(folder)) return std::nullopt;
+  const std::string before = fs.currentFolder();
+  const bool enterable = fs.setCurrentFolder(folder);
+  fs.setCurrentFolder(before);
+  if (!enterable) return std::nullopt;
+  return AddTrailingSlash(folder);
+}
+
 bool ResolveFilePath(platform::FileSystem& fs, platform::ShellNamespace& shell, std::string& path) {
   std::string folder = ExtractFilePath(path);
   const std::string name = ExtractFileName(path);

@@ -1,5 +1,6 @@
 #pragma once
 // Folder routines over the file system and the shell's names.
+#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -13,6 +14,12 @@ namespace base {
 // path. On success with a drive-letter path the repaired path replaces `path`; a path of
 // one level stays as it is and succeeds. On failure `path` is unchanged. Creates nothing.
 bool ResolveFolderPath(platform::FileSystem& fs, platform::ShellNamespace& shell, std::string& path);
+
+// The folder stored, repaired as above when needed, if it exists and can be entered, with its
+// trailing "\"; none for an empty path, a bare "\" or a folder that is not usable. The
+// current folder stays.
+std::optional<std::string> UsableFolder(const std::string& stored, platform::FileSystem& fs,
+                                        platform::ShellNamespace& shell);
 
 // Repairs the folder part of a file path when that folder does not exist, then rebuilds
 // the path as folder + "\" + name. False when the folder needed repair and it failed.

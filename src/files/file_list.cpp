@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Zelcoru.h"
-#include "app/data_folder.h"
+#include "base/folder_ops.h"
 #include "base/format.h"
 #include "base/path.h"
 #include "base/sjis.h"
@@ -89,46 +88,47 @@ std::string FileHeaderCaption(int count) {
   return (count < 0 ? std::string("---") : std::to_string(count)) + "ｺ　ファイル一覧";
 }
 
-FileList::FileList(app::TZELCOR32ZUMIK& window) : w_(window) {
-  for (std::size_t i = 0; i < w_.ExtensionBoxes.size(); ++i)
-    w_.ExtensionBoxes[i]->onClick = [this, i] { ExtensionClick(static_cast<int>(i)); };
-  for (auto* box : w_.AttributeBoxes) box->onClick = [this] { AttributeClick(); };
-  w_.CB32.onClick = [this] { CB32Click(); };
-  w_.Button13.onClick = [this] { Button13Click(); };
-  w_.Button14.onClick = [this] { Button14Click(); };
-  w_.Edit1.onChange = [this] { Edit1Change(); };
-  w_.Edit1.setHint("検索ファイル名（ワイルドカードＯＫ）");
-  w_.Button14.setHint("拡張子ﾁｪｯｸを有効にする");
-  w_.CB32.setHint("すべてのファイルを選択する");
-  w_.ListBox4.setHint("ファイル名");
+FileList::FileList(FileListView view, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box)
+    : v_(std::move(view)), s_(state), sv_(services), box_(box) {
+  for (std::size_t i = 0; i < v_.ExtensionBoxes.size(); ++i)
+    v_.ExtensionBoxes[i]->onClick = [this, i] { ExtensionClick(static_cast<int>(i)); };
+  for (auto* box : v_.AttributeBoxes) box->onClick = [this] { AttributeClick(); };
+  v_.CB32.onClick = [this] { CB32Click(); };
+  v_.Button13.onClick = [this] { Button13Click(); };
+  v_.Button14.onClick = [this] { Button14Click(); };
+  v_.Edit1.onChange = [this] { Edit1Change(); };
+  v_.Edit1.setHint("検索ファイル名（ワイルドカードＯＫ）");
+  v_.Button14.setHint("拡張子ﾁｪｯｸを有効にする");
+  v_.CB32.setHint("すべてのファイルを選択する");
+  v_.ListBox4.setHint("ファイル名");
   const char* attrHints[] = {"読み出し専用属性ファイルの表示設定", "システム属性　普段はＯＦＦ", "隠し属性　普段はＯＦＦ",
                              "アーカイブ属性ファイルの表示設定", "ノーマル属性　普段はＯＮ"};
-  for (std::size_t i = 0; i < w_.AttributeBoxes.size() && i < 5; ++i) w_.AttributeBoxes[i]->setHint(attrHints[i]);
-  if (w_.ExtensionBoxes.size() > 3) w_.ExtensionBoxes[3]->setHint("AIF/AIFC/AIFF");
-  for (ui::ListBox* l : {&w_.ListBox4, &w_.ListBox2, &w_.ListBox8, &w_.ListBox3, &w_.ListBox6, &w_.ListBox9}) {
+  for (std::size_t i = 0; i < v_.AttributeBoxes.size() && i < 5; ++i) v_.AttributeBoxes[i]->setHint(attrHints[i]);
+  if (v_.ExtensionBoxes.size() > 3) v_.ExtensionBoxes[3]->setHint("AIF/AIFC/AIFF");
+  for (ui::ListBox* l : {&v_.ListBox4, &v_.ListBox2, &v_.ListBox8, &v_.ListBox3, &v_.ListBox6, &v_.ListBox9}) {
     l->onClick = [this, l] { ShowSelectedFile(*l); };
     l->ownerDrawBoldSelection = true;
   }
-  w_.ListBoxKaKo.ownerDrawBoldSelection = true;
+  v_.ListBoxKaKo.ownerDrawBoldSelection = true;
 }
 
 void FileList::restoreAtStart() {
-  w_.StatusBar1.setPanelText(0, "選択フォルダー名");
+  v_.StatusBar1.setPanelText(0, "選択フォルダー名");
   SetNamePanel("ファイル名表示");
   SetSizePanel("ﾌｧｲﾙｻｲｽﾞ");
-  SetDatePanel(base::FormatDateTime(base::kDisplayDatePattern, w_.Sv.clock.now()) + "rsha");
-  ActiveList = &w_.ListBox4;
+  SetDatePanel(base::FormatDateTime(base::kDisplayDatePattern, sv_.clock.now()) + "rsha");
+  ActiveList = &v_.ListBox4;
 }
 
 std::string FileList::UsableFolderOf(const std::string& folder) {
   const std::string stripped = base::StripTrailingSlash(folder);
-  if (!stripped.empty() && w_.Sv.fs.folderExists(stripped)) return stripped;
-  const std::string repaired = app::UsableFolder(folder, w_.Sv.fs, w_.Sv.shellNs);
-  if (app::IsNoFolder(repaired)) throw FolderError();
-  return base::StripTrailingSlash(repaired);
+  if (!stripped.empty() && sv_.fs.folderExists(stripped)) return stripped;
+  const auto repaired = base::UsableFolder(folder, sv_.fs, sv_.shellNs);
+  if (!repaired) throw FolderError();
+  return base::StripTrailingSlash(*repaired);
 }
 
-void FileList::ResetFileHeader() { w_.HeaderControl1.setSection(0, FileHeaderCaption(-1)); }
+void FileList::ResetFileHeader() { v_.HeaderControl1.setSection(0, FileHeaderCaption(-1)); }
 
 void FileList::RebuildFileList(const std::string& folder) { rebuild(folder, nullptr); }
 
@@ -139,54 +139,55 @@ void FileList::RebuildFileList(const std::string& folder, std::vector<platform::
 void FileList::rebuild(const std::string& folder, std::vector<platform::FileEntry>* listed) {
   ResetFileHeader();
   const std::string f = UsableFolderOf(folder);
-  w_.Sv.fs.setCurrentFolder(f);
+  sv_.fs.setCurrentFolder(f);
   ListedFolder = f;
-  if (w_.S.settings.folderHistoryLimit != 0 && !HistoryNavigation)
-    RecordFolderHistory(w_.ListBoxKaKo, w_.LabelKaKo, w_.S.settings.folderHistoryLimit, f);
-  const bool normal = w_.AttributeBoxes.size() > 4 && w_.AttributeBoxes[4]->checked();
-  w_.ListBox4.setItems(listed ? TakeFiles(std::move(*listed), w_.S.ActivePatterns, w_.S.AttributeMask, normal)
-                              : ListFiles(w_.Sv.fs, f, w_.S.ActivePatterns, w_.S.AttributeMask, normal));
-  w_.ListBox4.tag = -1;
-  w_.HeaderControl1.setSection(0, FileHeaderCaption(w_.ListBox4.count()));
+  if (s_.settings.folderHistoryLimit != 0 && !HistoryNavigation)
+    RecordFolderHistory(v_.ListBoxKaKo, v_.LabelKaKo, s_.settings.folderHistoryLimit, f);
+  const bool normal = v_.AttributeBoxes.size() > 4 && v_.AttributeBoxes[4]->checked();
+  v_.ListBox4.setItems(listed ? TakeFiles(std::move(*listed), s_.ActivePatterns, s_.AttributeMask, normal)
+                              : ListFiles(sv_.fs, f, s_.ActivePatterns, s_.AttributeMask, normal));
+  v_.ListBox4.tag = -1;
+  v_.HeaderControl1.setSection(0, FileHeaderCaption(v_.ListBox4.count()));
   if (fileListChanged) fileListChanged();
 }
 
-void FileList::Rebuild() {
+void FileList::Rebuild() { RebuildOrSay(ListedFolder.empty() ? s_.settings.folderPath : ListedFolder); }
+
+void FileList::RebuildOrSay(std::string folder) {
   try {
-    RebuildFileList(ListedFolder.empty() ? w_.S.settings.folderPath : ListedFolder);
+    RebuildFileList(folder);
   } catch (const FolderError&) {
-    const std::string& folder = ListedFolder.empty() ? w_.S.settings.folderPath : ListedFolder;
-    w_.MKBoxDlg1.ShowTimed("ファイルリスト・エラー発生\n" + folder + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
+    box_.ShowTimed("ファイルリスト・エラー発生\n" + folder + "\n別のドライブか、フォルダーを選択してみて下さい", 1);
   }
 }
 
 void FileList::leavePatternMode() {
-  w_.Button14.setVisible(false);
-  w_.Edit1.setVisible(false);
-  w_.Button13.setVisible(true);
+  v_.Button14.setVisible(false);
+  v_.Edit1.setVisible(false);
+  v_.Button13.setVisible(true);
 }
 
 void FileList::allOff() {
-  if (!w_.CB32.checked()) return;
+  if (!v_.CB32.checked()) return;
   suppress_ = true;
-  w_.CB32.setChecked(false);
+  v_.CB32.setChecked(false);
   ShowAllColours(false);
   suppress_ = false;
 }
 
 void FileList::ExtensionClick(int tag) {
-  if (suppress_ || tag < 0 || tag >= static_cast<int>(w_.S.ExtensionTable.size())) return;
+  if (suppress_ || tag < 0 || tag >= static_cast<int>(s_.ExtensionTable.size())) return;
   leavePatternMode();
   allOff();
   ResetFileHeader();
-  const std::string piece = "*." + w_.S.ExtensionTable[tag] + ";";
-  w_.S.ExtensionPatterns = TogglePiece(w_.S.ExtensionPatterns, piece, w_.ExtensionBoxes[tag]->checked());
-  w_.S.ActivePatterns = w_.S.ExtensionPatterns;
+  const std::string piece = "*." + s_.ExtensionTable[tag] + ";";
+  s_.ExtensionPatterns = TogglePiece(s_.ExtensionPatterns, piece, v_.ExtensionBoxes[tag]->checked());
+  s_.ActivePatterns = s_.ExtensionPatterns;
   Rebuild();
 }
 
 void FileList::ShowAllColours(bool on) {
-  auto& cb = w_.CB32;
+  auto& cb = v_.CB32;
   // Swapped colours mark that every file is listed, whatever the switches say.
   if (on == (cb.color() != ui::kParentColor)) return;
   if (on) {
@@ -203,52 +204,52 @@ void FileList::CB32Click() {
   if (suppress_) return;
   leavePatternMode();
   ResetFileHeader();
-  ShowAllColours(w_.CB32.checked());
-  w_.S.ActivePatterns = w_.CB32.checked() ? "*.*" : w_.S.ExtensionPatterns;
+  ShowAllColours(v_.CB32.checked());
+  s_.ActivePatterns = v_.CB32.checked() ? "*.*" : s_.ExtensionPatterns;
   Rebuild();
 }
 
 void FileList::Button13Click() {
   allOff();
-  w_.Button13.setVisible(false);
-  w_.Edit1.setVisible(true);
-  w_.Button14.setVisible(true);
-  w_.Edit1.setColor(w_.ListBox1.color());
+  v_.Button13.setVisible(false);
+  v_.Edit1.setVisible(true);
+  v_.Button14.setVisible(true);
+  v_.Edit1.setColor(v_.ListBox1.color());
   ResetFileHeader();
-  w_.S.ActivePatterns = w_.Edit1.text();
+  s_.ActivePatterns = v_.Edit1.text();
   Rebuild();
 }
 
 void FileList::Button14Click() {
   leavePatternMode();
   ResetFileHeader();
-  w_.S.ActivePatterns = w_.S.ExtensionPatterns;
+  s_.ActivePatterns = s_.ExtensionPatterns;
   Rebuild();
 }
 
 void FileList::Edit1Change() {
   if (suppress_) return;
-  w_.Edit1.setColor(w_.ListBox1.color());
+  v_.Edit1.setColor(v_.ListBox1.color());
   ResetFileHeader();
-  w_.S.ActivePatterns = w_.Edit1.text();
+  s_.ActivePatterns = v_.Edit1.text();
   Rebuild();
 }
 
 void FileList::AttributeClick() {
-  if (w_.S.run.RestoringSettings) return;
+  if (s_.run.RestoringSettings) return;
   ResetFileHeader();
-  w_.S.AttributeMask = 0;
-  for (int i = 0; i < 4 && i < static_cast<int>(w_.AttributeBoxes.size()); ++i)
-    if (w_.AttributeBoxes[i]->checked()) w_.S.AttributeMask += kAttributeBits[i];
+  s_.AttributeMask = 0;
+  for (int i = 0; i < 4 && i < static_cast<int>(v_.AttributeBoxes.size()); ++i)
+    if (v_.AttributeBoxes[i]->checked()) s_.AttributeMask += kAttributeBits[i];
   Rebuild();
 }
 
 void FileList::setPanel(int index, const std::string& text, int minimum) {
-  w_.StatusBar2.setPanelText(index, text);
-  w_.StatusBar2.setPanelWidth(index, std::max(minimum, textWidth(text) + 10));
+  v_.StatusBar2.setPanelText(index, text);
+  v_.StatusBar2.setPanelWidth(index, std::max(minimum, textWidth(text) + 10));
 }
 
-void FileList::SetNamePanel(const std::string& text) { setPanel(0, text, w_.StatusBar2.bounds().width / 3); }
+void FileList::SetNamePanel(const std::string& text) { setPanel(0, text, v_.StatusBar2.bounds().width / 3); }
 void FileList::SetSizePanel(const std::string& text) { setPanel(1, text, 70); }
 void FileList::SetDatePanel(const std::string& text) { setPanel(2, text, 200); }
 
@@ -262,32 +263,32 @@ void FileList::ListMouseUp() {
 void FileList::ShowSelectedFile(ui::ItemList& list) {
   ActiveList = &list;
   const int index = list.itemIndex();
-  const bool namesOnly = w_.S.settings.namesOnly;
-  ui::ItemList* data = &w_.ListBox3;
-  if (&list == &w_.ListBox4) {
-    data = &w_.ListBox4;
-  } else if (&list == &w_.ListBox2 || &list == &w_.ListBox8) {
-    data = &w_.ListBox2;
-    if (namesOnly) w_.ListBox8.tag = index;
-  } else if (&list == &w_.ListBox6 || &list == &w_.ListBox9) {
-    data = &w_.ListBox6;
-    if (namesOnly) w_.ListBox9.tag = index;
+  const bool namesOnly = s_.settings.namesOnly;
+  ui::ItemList* data = &v_.ListBox3;
+  if (&list == &v_.ListBox4) {
+    data = &v_.ListBox4;
+  } else if (&list == &v_.ListBox2 || &list == &v_.ListBox8) {
+    data = &v_.ListBox2;
+    if (namesOnly) v_.ListBox8.tag = index;
+  } else if (&list == &v_.ListBox6 || &list == &v_.ListBox9) {
+    data = &v_.ListBox6;
+    if (namesOnly) v_.ListBox9.tag = index;
   }
   data->tag = index;
   if (SkipOnce) {
     SkipOnce = false;
     return;
   }
-  w_.StatusBar1.setPanelText(0, "選択フォルダー名");
+  v_.StatusBar1.setPanelText(0, "選択フォルダー名");
   SetSizePanel(kResetSize);
   SetDatePanel(kResetDate);
   if (index < 0 || index >= data->count()) return;
   const std::string entry = data->item(index);
   std::string name, path;
-  if (data == &w_.ListBox3) {
+  if (data == &v_.ListBox3) {
     name = entry;
-    path = w_.S.TempFolder + entry;
-  } else if (data == &w_.ListBox4) {
+    path = s_.TempFolder + entry;
+  } else if (data == &v_.ListBox4) {
     name = entry;
     path = base::AddTrailingSlash(ListedFolder) + entry;
   } else {
@@ -305,12 +306,12 @@ void FileList::ShowSelectedFile(ui::ItemList& list) {
   } catch (const FolderError&) {
     return;
   }
-  w_.StatusBar1.setPanelText(0, folder);
+  v_.StatusBar1.setPanelText(0, folder);
   SetNamePanel(name);
-  auto found = w_.Sv.fs.stat(base::AddTrailingSlash(folder) + base::ExtractFileName(path));
+  auto found = sv_.fs.stat(base::AddTrailingSlash(folder) + base::ExtractFileName(path));
   if (!found || (found->attributes & platform::kAttrDirectory)) return;
   SetSizePanel(base::FormatNumber(static_cast<double>(found->size), 8, 0));
-  SetDatePanel(base::FormatDateTime(base::kDisplayDatePattern, w_.Sv.clock.localFromFileTime(found->lastWrite)) +
+  SetDatePanel(base::FormatDateTime(base::kDisplayDatePattern, sv_.clock.localFromFileTime(found->lastWrite)) +
                AttributeChars(found->attributes));
 }
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "core/subsystem.h"
+#include "dialogs/Mkdlg.h"
 #include "platform/file_system.h"
 #include "ui/list_box.h"
-
-namespace app {
-class TZELCOR32ZUMIK;
-}
+#include "ui/widgets.h"
 
 namespace files {
 
@@ -41,9 +41,23 @@ std::string AttributeChars(std::uint32_t attributes);
 // The header caption of the file list for a count (-1: "---" while building).
 std::string FileHeaderCaption(int count);
 
+// The controls the file list reads and writes. ListBox2/8 (memory), ListBox6/9 (trash) and
+// ListBox3 (archive entries) share its click handler and selection display.
+struct FileListView {
+  ui::ListBox &ListBox4, &ListBox1, &ListBox2, &ListBox3, &ListBox6, &ListBox8, &ListBox9, &ListBoxKaKo;
+  ui::Label& LabelKaKo;
+  ui::Header& HeaderControl1;
+  ui::StatusBar &StatusBar1, &StatusBar2;
+  ui::CheckBox& CB32;
+  ui::Button &Button13, &Button14;
+  ui::Edit& Edit1;
+  std::vector<ui::CheckBox*> ExtensionBoxes;  // in ExtensionTable order
+  std::vector<ui::CheckBox*> AttributeBoxes;  // rd, sys, hid, arc, nor
+};
+
 class FileList : public core::Subsystem {
  public:
-  explicit FileList(app::TZELCOR32ZUMIK& window);
+  FileList(FileListView view, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box);
 
   std::string ListedFolder;
   bool HistoryNavigation = false;  // set while a folder is opened from the folder history
@@ -60,6 +74,8 @@ class FileList : public core::Subsystem {
   void ResetFileHeader();
   // Rebuilds for ListedFolder and shows the list error message when that fails.
   void Rebuild();
+  // Rebuilds for folder and shows the list error message when that fails.
+  void RebuildOrSay(std::string folder);
 
   // Filter handlers.
   void ExtensionClick(int tag);
@@ -89,7 +105,10 @@ class FileList : public core::Subsystem {
   void leavePatternMode();
   void allOff();
   void setPanel(int index, const std::string& text, int minimum);
-  app::TZELCOR32ZUMIK& w_;
+  FileListView v_;
+  core::SharedState& s_;
+  core::Services& sv_;
+  dialogs::TMKBoxDlg& box_;
   bool suppress_ = false;
   bool pressed_ = false;
 };

@@ -1,26 +1,24 @@
 #pragma once
 // Folders, drives and histories: the flat folder list and the tree model with their
 // header captions and the view switch, the drive selector and DriveLastFolders, the
-// hidden-folder switch K6, the folder history panel and its file, the error recovery and the
-// bulk add "一括登録".
+// hidden-folder switch K6, the folder history panel and its file, and the error recovery.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "core/subsystem.h"
+#include "dialogs/Mkdlg.h"
+#include "files/file_list.h"
 #include "files/folder_view.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "ui/list_box.h"
+#include "ui/menu.h"
 #include "ui/widgets.h"
 
-namespace app {
-class TZELCOR32ZUMIK;
-}
-
 namespace files {
-
-inline constexpr int kMemoryEntryLimit = 32700;
 
 // The deepest existing folder on path, tried from path upward; fallback when none exists.
 std::string DeepestExistingFolder(platform::FileSystem& fs, const std::string& path, const std::string& fallback);
@@ -29,19 +27,35 @@ void RecordDriveFolder(std::vector<std::string>& list, const std::string& path);
 // A drive's volume label as shown: "[" + label + "]", empty when the volume cannot be read.
 std::string VolumeLabelText(platform::Drives& drives, char letter);
 
+// The folder panel's controls and the folder history panel.
+struct FoldersView {
+  ui::ListBox& ListBox1;
+  ui::TreeView& TreeView1;
+  ui::Header& HeaderFolder;
+  ui::ComboBox& ComboBox2;
+  ui::ListBox& ListBoxCD;  // the CD drives, for the CD player
+  ui::MenuItem& K6;
+  ui::Button& ButtonKaka;
+  ui::Panel& PanelKaKo;
+  ui::ListBox& ListBoxKaKo;
+  ui::Label& LabelKaKo;
+  ui::Button &ButtonKaKoOK, &ButtonKaKoRESET, &ButtonKaKoALLCUT, &ButtonKaKoCUT;
+};
+
 class Folders : public core::Subsystem {
  public:
-  explicit Folders(app::TZELCOR32ZUMIK& window);
+  Folders(FoldersView view, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box,
+          ui::Application& app, FileList& files);
 
   std::vector<FolderItem> FlatItems;  // mirrors ListBox1
   std::vector<FolderItem> TreeNodes;  // the tree as built (depth-first, siblings along the path)
   std::vector<std::string> SubfolderList;
   std::string FolderBeforeHistory;
   std::vector<platform::Drive> ListedDrives;  // mirrors ComboBox2
-  // The disc identity of a drive's audio CD ("" when none; set by the CD player).
-  std::function<std::string(char drive)> discIdentity;
-  // The memory list grew by a bulk add (a random run playing it starts its pool afresh).
-  std::function<void()> memoryListChanged;
+  // Shows or hides a floating panel with its handles (the window lays them out).
+  std::function<void(ui::Panel&, bool)> showPanel;
+  // Deletes the selected entries of a list the way the trash deletes them.
+  std::function<void(ui::ItemList&)> deleteSelected;
 
   // Folder view.
   // Returns every entry of the folder as listed for it, so the file list need not read it again.
@@ -76,21 +90,19 @@ class Folders : public core::Subsystem {
   void ButtonKaKoALLCUTClick();
   void ButtonKaKoCUTClick();
 
-  // Bulk add.
-  void BulkRegister();
-
   void restoreAtStart() override;
   void saveAtClose() override;
-
-  ui::Button& Button12;           // "検索中"
-  ui::Panel& PanelDriveSearch;    // covers the drive selector during the bulk add
 
  private:
   std::vector<std::string> subfolders(const std::string& folder);
   std::vector<std::string> subfoldersAmong(const std::vector<platform::FileEntry>& entries);
   void openWithRecovery(const std::string& path, bool tree);
-  bool walk(const std::string& folder, char drive, const std::string& disc);
-  app::TZELCOR32ZUMIK& w_;
+  FoldersView v_;
+  core::SharedState& s_;
+  core::Services& sv_;
+  dialogs::TMKBoxDlg& box_;
+  ui::Application& app_;
+  FileList& files_;
   bool treeBusy_ = false;
 };
 

@@ -57,6 +57,19 @@ TEST_F(FolderOps, SingleLevelIsKeptWithSuccess) {
   EXPECT_EQ(path, "ドキュメント");
 }
 
+TEST_F(FolderOps, UsableFolderRepairsAndLeavesTheCurrentFolder) {
+  fs.setCurrentFolder("C:\\Users");
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Users\\zumik\\ドキュメント\\ミュージック\\", "C:\\Users\\zumik\\Documents\\My Music\\"},
+      {"C:\\Users\\zumik\\Documents\\表", "C:\\Users\\zumik\\Documents\\表\\"},
+      {"", nullptr}, {"\\", nullptr}, {"@@@@@\\", nullptr}, {"C:\\Users\\nowhere", nullptr}};
+  for (auto [stored, usable] : cases) {
+    const auto got = base::UsableFolder(stored, fs, shell);
+    EXPECT_EQ(got.value_or("<none>"), usable ? usable : "<none>") << stored;
+  }
+  EXPECT_EQ(fs.currentFolder(), "C:\\Users");
+}
+
 TEST_F(FolderOps, FilePathRepairsOnlyItsFolder) {
   std::string path = "C:\\Users\\zumik\\ドキュメント\\ミュージック\\曲.wav";
   EXPECT_TRUE(base::ResolveFilePath(fs, shell, path));

@@ -1,27 +1,44 @@
-// Folders, drives and histories: flat list, tree, drives, history panel, bulk add.
+// Folders, drives and histories: flat list, tree, drives, history panel; the bulk add.
 #include "files/folders.h"
 
 #include "files/file_list.h"
-#include "memory/memory_lists.h"
+#include "files_fixture.h"
+#include "memory/bulk_add.h"
 #include "player_fixture.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-struct FoldersTest : AnsweringPlayerTest {
+void addJazz(fakes::FakeFileSystem& fs) {
+  fs.addFolder("C:\\MUSIC\\JAZZ\\a");
+  fs.addFolder("C:\\MUSIC\\JAZZ\\b");
+  fs.addFolder("C:\\MUSIC\\JAZZ\\c", platform::kAttrDirectory | platform::kAttrHidden);
+  fs.addFile("C:\\MUSIC\\JAZZ\\j.wav", "x");
+  fs.addFile("C:\\MUSIC\\JAZZ\\a\\in-a.wav", "x");
+}
+
+struct FoldersTest : FilesTest {
   FoldersTest() {
-    fs.addFolder("C:\\MUSIC\\JAZZ\\a");
-    fs.addFolder("C:\\MUSIC\\JAZZ\\b");
-    fs.addFolder("C:\\MUSIC\\JAZZ\\c", platform::kAttrDirectory | platform::kAttrHidden);
-    fs.addFile("C:\\MUSIC\\JAZZ\\j.wav", "x");
-    fs.addFile("C:\\MUSIC\\JAZZ\\a\\in-a.wav", "x");
+    addJazz(fs);
+    S.settings.folderPath = "C:\\MUSIC\\JAZZ";
+    S.settings.folderViewMode = 0;
+    S.settings.showHiddenFolders = false;
+    S.settings.namesOnly = false;
+  }
+  files::Folders& fo() { return folders; }
+  std::string folderHeader() { return HeaderFolder.sections().at(0); }
+};
+
+// The history panel and the bulk add in the whole window: the trash deletes history entries,
+// the panel floats with its handles, and the bulk add fills the memory list.
+struct FolderWindowTest : AnsweringPlayerTest {
+  FolderWindowTest() {
+    addJazz(fs);
     set("CPATH", "C:\\MUSIC\\JAZZ");
     set("DirNo", "0");
     set("MEMORY", "1,1,0,1,0,0,0");  // hidden folders off, names-only off
   }
-  files::Folders& fo() { return *window->Folders; }
-  std::string folderHeader() { return window->HeaderFolder.sections().at(0); }
 };
 
 TEST_F(FoldersTest, FlatListShowsThePathAndTheSubfoldersAndOpensAClickedOne) {
@@ -76,7 +93,7 @@ TEST_F(FoldersTest, VanishedFolderRecoversToTheDeepestExistingOne) {
 
 TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
   fs.addFolder("D:\\SONGS");
-  fs.addFile(data + "ZeLC32CD.LIS", "D:\\SONGS\r\n");
+  S.DriveLastFolders = {"D:\\SONGS"};
   auto& w = start();
   EXPECT_EQ(w.ComboBox2.items(), (Lines{"C:", "D:"}));
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
@@ -130,7 +147,7 @@ TEST_F(FoldersTest, DriveThatIsNotReadyGoesBackToTheListedFolderOrTheWindowsDriv
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
 }
 
-TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
+TEST_F(FolderWindowTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
   fs.addFolder("C:\\OLD");
   fs.addFile(data + "ZeLC32FH.LIS", "C:\\OLD\r\nc:\\music\\jazz\r\n");
   auto& w = start();
@@ -161,7 +178,7 @@ TEST_F(FoldersTest, HistoryPanelOpensEntriesWithoutRecordingAndGoesBack) {
   EXPECT_EQ(*fs.contents(data + "ZeLC32FH.LIS"), "");
 }
 
-TEST_F(FoldersTest, BulkAddWalksDepthFirstSkippingNetHood) {
+TEST_F(FolderWindowTest, BulkAddWalksDepthFirstSkippingNetHood) {
   fs.addFolder("C:\\BULK\\sub1\\deep");
   fs.addFolder("C:\\BULK\\NetHood");
   fs.addFolder("C:\\BULK\\sub2");
@@ -183,11 +200,11 @@ TEST_F(FoldersTest, BulkAddWalksDepthFirstSkippingNetHood) {
   EXPECT_FALSE(w.S.run.BusyBulkAdd);
   EXPECT_TRUE(w.Button7.visible());
   EXPECT_TRUE(w.Button11.visible());
-  EXPECT_FALSE(fo().Button12.visible());
+  EXPECT_FALSE(w.Bulk->Button12.visible());
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(FoldersTest, BulkAddStopsAt32700Entries) {
+TEST_F(FolderWindowTest, BulkAddStopsAt32700Entries) {
   for (int i = 0; i < 5; ++i) fs.addFile("C:\\MUSIC\\JAZZ\\a\\f" + std::to_string(i) + ".wav", "x");
   auto& w = start();
   w.ListBox2.setItems(std::vector<std::string>(32697, "C:\\x.wav"));
@@ -202,7 +219,7 @@ TEST_F(FoldersTest, BulkAddStopsAt32700Entries) {
 namespace {
 
 TEST_F(FoldersTest, TreeShowsThePathOpenAndAChosenNodeOpensItsFolder) {
-  set("DirNo", "1");
+  S.settings.folderViewMode = 1;
   fs.addFolder("C:\\OTHER");
   auto& w = start();
   const auto& nodes = w.TreeView1.nodes();
@@ -212,12 +229,12 @@ TEST_F(FoldersTest, TreeShowsThePathOpenAndAChosenNodeOpensItsFolder) {
   EXPECT_TRUE(nodes[w.TreeView1.selected()].open);
   // Every node names its own folder through its open ancestors.
   for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
-    EXPECT_TRUE(fs.folderExists(w.Folders->TreePath(i))) << w.Folders->TreePath(i);
+    EXPECT_TRUE(fs.folderExists(fo().TreePath(i))) << fo().TreePath(i);
   int aNode = -1;
   for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
     if (nodes[i].text == "a") aNode = i;
   ASSERT_GE(aNode, 0);
-  EXPECT_EQ(w.Folders->TreePath(aNode), "C:\\MUSIC\\JAZZ\\a");
+  EXPECT_EQ(fo().TreePath(aNode), "C:\\MUSIC\\JAZZ\\a");
   w.TreeView1.userSelect(aNode);
   loop.advance(10);
   EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ\\a");

@@ -2,7 +2,7 @@
 #include "files/file_list.h"
 
 #include "base/date_time.h"
-#include "player_fixture.h"
+#include "files_fixture.h"
 
 namespace {
 
@@ -12,15 +12,15 @@ constexpr auto kRo = platform::kAttrReadOnly;
 constexpr auto kHid = platform::kAttrHidden;
 constexpr auto kSys = platform::kAttrSystem;
 
-struct FileListTest : PlayerTest {
+struct FileListTest : FilesTest {
   const std::string music = "C:\\MUSIC";
   FileListTest() {
     fs.addFolder(music);
-    set("CPATH", music);
+    S.settings.folderPath = music;
   }
-  files::FileList& fl() { return *window->Files; }
+  files::FileList& fl() { return files; }
   void file(const std::string& name, std::uint32_t attr = kArc) { fs.addFile(music + "\\" + name, "data", attr); }
-  std::string header() { return window->HeaderControl1.sections().at(0); }
+  std::string header() { return HeaderControl1.sections().at(0); }
 };
 
 TEST_F(FileListTest, StartUpListsTheSavedFolderSortedIgnoringCaseWithTheCount) {
