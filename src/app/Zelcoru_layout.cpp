@@ -117,10 +117,12 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       app, files::ChooserServices{Sv.fs, Sv.drives, Sv.clock, S.DataFolder});
   Memory = std::make_unique<memory::MemoryLists>(*this);
   AddSubsystem(Memory.get());
-  player_ = std::make_unique<playback::Playback>(*this);
-  AddSubsystem(player_.get());
   historyLink_ = std::make_unique<MemoryHistorySink>(*Memory);
-  player_->setHistorySink(*historyLink_);
+  player_ = std::make_unique<playback::Playback>(
+      playbackView(), S, Sv, MKBoxDlg1, app,
+      playback::PlaybackLinks{Files->ActiveList, Memory->ListBoxRM, *historyLink_,
+                              [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); }});
+  AddSubsystem(player_.get());
   MemEdit = std::make_unique<memory::MemoryEdit>(*this);
   TrashBin = std::make_unique<memory::Trash>(*this);
   AddSubsystem(TrashBin.get());

@@ -53,7 +53,6 @@ class PlayDriver {
   void showWaitColour();
   void leaveArchive();
   bool isPlayList(const ui::Control* c) const;
-  ui::ListBox& pool(const char* name);
   // The list the advance step moves through.
   ui::ListBox& advanceList();
 
