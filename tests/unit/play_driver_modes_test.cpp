@@ -12,13 +12,17 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct DriverModesTest : PlaybackTest {
+template <class Base>
+struct DriverModes : Base {
   void SetUp() override {
-    startPlayer();
-    showFolder({{"a.wav", 1000}, {"b.wav", 1000}, {"c.wav", 1000}});
+    this->startPlayer();
+    this->showFolder({{"a.wav", 1000}, {"b.wav", 1000}, {"c.wav", 1000}});
   }
-  ui::ListBox& poolRD() { return *static_cast<ui::ListBox*>(window->findControl("ListBoxRD")); }
+  ui::ListBox& poolRD() { return *static_cast<ui::ListBox*>(this->window->findControl("ListBoxRD")); }
 };
+using DriverModesTest = DriverModes<PlaybackTest>;
+// Where the play driver meets the memory view and the memory lists.
+using DriverModesWindowTest = DriverModes<WindowPlaybackTest>;
 
 TEST_F(DriverModesTest, ContinuousAndReverseStopAtTheEndOrWrapWhenEndless) {
   struct Case {
@@ -93,7 +97,7 @@ TEST_F(DriverModesTest, SingleModePlaysOneTuneOrRepeatsItWhenEndless) {
   EXPECT_EQ(playedNames(), Names(5, "c.wav"));
 }
 
-TEST_F(DriverModesTest, SingleModePlaysFromTheListClickedLastNotFromTheView) {
+TEST_F(DriverModesWindowTest, SingleModePlaysFromTheListClickedLastNotFromTheView) {
   endless(false);
   mode(2);
   for (const char* p : {"D:\\X\\m.wav", "D:\\X\\t.wav"}) {
@@ -175,7 +179,7 @@ TEST_F(DriverModesTest, RandomStartOnAnEmptyPoolPlaysTheFreshPool) {
   EXPECT_EQ(mci.played.size(), 3u);
 }
 
-TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
+TEST_F(DriverModesWindowTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
   showFolder({{"a.wav", 60000}, {"b.wav", 60000}, {"c.wav", 60000}});
   endless(true);
   window->Button9.click();
@@ -199,7 +203,7 @@ TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
   }
 }
 
-TEST_F(DriverModesTest, PlaysTheMemoryListInTheMemoryView) {
+TEST_F(DriverModesWindowTest, PlaysTheMemoryListInTheMemoryView) {
   endless(false);
   window->Button11.setVisible(true);
   window->S.settings.currentMemory = "MINE";
