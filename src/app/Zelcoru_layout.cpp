@@ -354,9 +354,9 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelOPEN.setCaption(kWindowTitle);
   PanelOPEN.setFont(0x800000, true);
 
-  // Hidden lists: the random pools, volume lists, CD drives and archive entries.
+  // Hidden lists: the memory's random pool, volume lists, CD drives and archive entries.
   for (auto [name, id] : std::initializer_list<std::pair<const char*, int>>{
-           {"ListBoxRD", ids::ListBoxRD}, {"ListBoxRM", ids::ListBoxRM}, {"ListBoxRL", ids::ListBoxRL},
+           {"ListBoxRM", ids::ListBoxRM}, {"ListBoxRL", ids::ListBoxRL},
            {"ListBoxVM", ids::ListBoxVM}, {"ListBoxVG", ids::ListBoxVG}, {"ListBoxVL", ids::ListBoxVL},
            {"ListBoxCD", ids::ListBoxCD}, {"ListBoxLZH", ids::ListBoxLZH}, {"ListBoxLZH_V", ids::ListBoxLZH_V}})
     extra<ui::ListBox>(*this, this, name, id, "", "", false);

@@ -25,7 +25,7 @@ playback::PlaybackView TZELCOR32ZUMIK::playbackView() {
   auto& data = add<ui::Label>(&PanelKZ, "LabelWavData", ids::LabelWavData);
   return {*this, Button2, Button3, Button5, Button10, ButtonWait, RadioGroup1, CheckBox1,
           ListBox4, ListBox2, ListBox8, ListBox3, ListBox6, ListBox9,
-          static_cast<ui::ListBox&>(*findControl("ListBoxRD")), ComboBox1,
+          ComboBox1,
           TimerPlayStart, Timer2, Timer4, Timer11, Timer3, TimerSEEK, Timer_MP3_Start, Timer_MP3_LOOP, mp3Err,
           ScrollBar1, mp3Bar, StatusBar1, StatusBar2, PanelBar, PanelResume, Panel_MP3, PanelCD,
           ButtonStop2, ButtonResume, ButtonRsumeINI,

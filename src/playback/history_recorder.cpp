@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "playback/playback.h"
-#include "playback/random_pool.h"
 
 namespace playback {
 
@@ -29,7 +28,7 @@ void HistoryRecorder::Record(const std::string& entry, bool fromShownList2) {
     while (sink.keptCount() > Limit()) sink.dropOldestKept();
   } else if (!fromShownList2) {
     sink.appendShown(entry, Limit());
-    RebuildPool(pb_.links.memoryPool, pb_.w.ListBox2.count());
+    pb_.rebuildMemoryPool();
   }
   pb_.w.ComboBox1.setItemIndex(selector);
 }

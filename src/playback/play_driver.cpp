@@ -105,10 +105,7 @@ void PlayDriver::TimerPlayStartTimer() {
   stopAfterPlayRequest_ = false;
   st.PlayedFlags = 0;
   firstDrawOfRun_ = true;
-  if (pb_.S.settings.randomReset) {
-    RebuildPool(pb_.w.ListBoxRD, w.ListBox4.count());
-    RebuildPool(pb_.links.memoryPool, w.ListBox2.count());
-  }
+  if (pb_.S.settings.randomReset) RebuildPools();
   pb_.pump();
   busyStart_ = false;
   if (st.StepDirection != 1) Timer4Timer();
@@ -217,9 +214,22 @@ void PlayDriver::skip() {
 
 // ---- random order ---------------------------------------------------------------------
 
+void PlayDriver::RebuildPools() {
+  RebuildPool(filePool, pb_.w.ListBox4.count());
+  pb_.rebuildMemoryPool();
+}
+
 bool PlayDriver::pickRandom(ui::ListBox& list) {
+  if (&list != &pb_.w.ListBox2) return drawFrom(filePool, list);
+  // The memory lists keep the memory's pool in their hidden list.
+  std::vector<std::string> pool = pb_.links.memoryPool.items();
+  const bool drawn = drawFrom(pool, list);
+  pb_.links.memoryPool.setItems(std::move(pool));
+  return drawn;
+}
+
+bool PlayDriver::drawFrom(std::vector<std::string>& p, ui::ListBox& list) {
   auto& w = pb_.w;
-  ui::ItemList& p = &list == &w.ListBox2 ? pb_.links.memoryPool : w.ListBoxRD;
   const int count = list.count();
   do {
     std::string text;
@@ -230,7 +240,6 @@ bool PlayDriver::pickRandom(ui::ListBox& list) {
       continue;
     }
     list.tag = -1;
-    p.clear();
     RebuildPool(p, count);
     // A run that starts on an empty pool plays the fresh one instead of ending at once.
     if (firstDrawOfRun_) continue;
@@ -351,10 +360,7 @@ void PlayDriver::RadioGroup1Click() {
   auto& w = pb_.w;
   const int index = w.RadioGroup1.itemIndex();
   TakeModeFromSelector();
-  if (index == 3) {
-    RebuildPool(pb_.w.ListBoxRD, w.ListBox4.count());
-    RebuildPool(pb_.links.memoryPool, w.ListBox2.count());
-  }
+  if (index == 3) RebuildPools();
   pb_.st.SavedModeIndex = kNoSavedMode;
 }
 

@@ -22,14 +22,20 @@ Playback::Playback(PlaybackView view, core::SharedState& state, core::Services& 
 }
 
 void Playback::FileListChanged() {
-  if (S.run.PlayRunActive && st.PlayModeStep == kRandom) RebuildPool(w.ListBoxRD, w.ListBox4.count());
+  if (S.run.PlayRunActive && st.PlayModeStep == kRandom) RebuildPool(driver.filePool, w.ListBox4.count());
 }
 
 void Playback::MemoryListChanged() {
   // Only a random run drawing from the memory list owns its pool; any other leaves the
   // not-yet-played entries for the next random run.
   if (S.run.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
-    RebuildPool(links.memoryPool, w.ListBox2.count());
+    rebuildMemoryPool();
+}
+
+void Playback::rebuildMemoryPool() {
+  std::vector<std::string> pool;
+  RebuildPool(pool, w.ListBox2.count());
+  links.memoryPool.setItems(std::move(pool));
 }
 
 void Playback::wireHandlers() {

@@ -35,7 +35,6 @@ struct PlaybackView {
   ui::CheckBox& CheckBox1;
   // The play lists: files, memory, memory names, archive, trash, trash names.
   ui::ListBox &ListBox4, &ListBox2, &ListBox8, &ListBox3, &ListBox6, &ListBox9;
-  ui::ListBox& ListBoxRD;  // the file list's random pool
   ui::ComboBox& ComboBox1;  // the memory selector keeps its choice while a tune is recorded
   ui::Timer &TimerPlayStart, &Timer2, &Timer4, &Timer11, &Timer3, &TimerSEEK, &Timer_MP3_Start, &Timer_MP3_LOOP,
       &Timer_MP3_ERR;
@@ -90,6 +89,8 @@ class Playback : public core::Subsystem {
   // A list changed while a random run plays it: its pool starts afresh.
   void FileListChanged();
   void MemoryListChanged();
+  // The shown memory's random pool starts afresh.
+  void rebuildMemoryPool();
   // The file name and format of the tune in the details labels.
   void showTuneDetails(const std::string& name, const std::string& details);
 

@@ -8,20 +8,19 @@
 
 namespace playback {
 
-void RebuildPool(ui::ItemList& pool, int count) {
-  std::vector<std::string> items;
-  items.reserve(count > 0 ? count : 0);
-  for (int i = 0; i < count; ++i) items.push_back(std::to_string(i));
-  pool.setItems(std::move(items));
+void RebuildPool(std::vector<std::string>& pool, int count) {
+  pool.clear();
+  pool.reserve(count > 0 ? count : 0);
+  for (int i = 0; i < count; ++i) pool.push_back(std::to_string(i));
 }
 
-int DrawFromPool(ui::ItemList& pool, std::mt19937& rng, std::string& text) {
+int DrawFromPool(std::vector<std::string>& pool, std::mt19937& rng, std::string& text) {
   // Pools never hold more than a 16-bit count; a longer one draws from its first 65535.
-  const unsigned n = static_cast<unsigned>(std::min(pool.count(), 0xFFFF));
+  const unsigned n = static_cast<unsigned>(std::min<std::size_t>(pool.size(), 0xFFFF));
   if (n == 0) return -1;
   const int r = static_cast<int>(std::uniform_int_distribution<unsigned>(0, n - 1)(rng));
-  text = pool.item(r);
-  pool.remove(r);
+  text = pool[r];
+  pool.erase(pool.begin() + r);
   return r;
 }
 

@@ -18,7 +18,7 @@ struct DriverModes : Base {
     this->startPlayer();
     this->showFolder({{"a.wav", 1000}, {"b.wav", 1000}, {"c.wav", 1000}});
   }
-  ui::ListBox& poolRD() { return *static_cast<ui::ListBox*>(this->window->findControl("ListBoxRD")); }
+  std::vector<std::string>& poolRD() { return this->window->Player().driver.filePool; }
 };
 using DriverModesTest = DriverModes<PlaybackTest>;
 // Where the play driver meets the memory view and the memory lists.
@@ -145,14 +145,14 @@ TEST_F(DriverModesTest, RandomWithoutEndlessPlaysEachItemOnceThenStopsWithTheFul
     Names got = playedNames();
     std::sort(got.begin(), got.end());
     EXPECT_EQ(got, (Names{"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"})) << "run " << run;
-    EXPECT_EQ(poolRD().count(), 5);
+    EXPECT_EQ(std::ssize(poolRD()), 5);
   }
 }
 
 TEST_F(DriverModesTest, RandomDiscardsPoolEntriesBeyondTheListAndBackDrawsAnew) {
   endless(false);
   mode(3);
-  poolRD().setItems({"7", "1", "12", "2/5/6/"});
+  poolRD() = {"7", "1", "12", "2/5/6/"};
   play();
   runToIdle();
   Names got = playedNames();
@@ -167,7 +167,7 @@ TEST_F(DriverModesTest, RandomDiscardsPoolEntriesBeyondTheListAndBackDrawsAnew) 
   window->Button5.click();
   runToIdle();
   EXPECT_EQ(mci.played.size(), 2u);
-  EXPECT_EQ(poolRD().count(), 1) << "two draws from the fresh pool of three";
+  EXPECT_EQ(std::ssize(poolRD()), 1) << "two draws from the fresh pool of three";
 }
 
 TEST_F(DriverModesTest, RandomStartOnAnEmptyPoolPlaysTheFreshPool) {
@@ -191,12 +191,12 @@ TEST_F(DriverModesWindowTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory
     play();
     runUntilPlayed(mci.played.size() + 1);
     poolRM.setItems({"7"});
-    poolRD().setItems({"7"});
+    poolRD() = {"7"};
     window->Button7.click();  // adds the folder's three tunes to the memory
     ASSERT_EQ(window->ListBox2.count(), 4);
     EXPECT_EQ(poolRM.items(), m == 3 ? (Names{"0", "1", "2", "3"}) : Names{"7"});
     if (m == 0) {
-      EXPECT_EQ(poolRD().items(), Names{"7"}) << "no random run: the folder pool stays";
+      EXPECT_EQ(poolRD(), Names{"7"}) << "no random run: the folder pool stays";
     }
     window->Button5.click();
     runToIdle();

@@ -40,8 +40,8 @@ struct PlaybackForm : ui::Form {
     S.IdleTitle = S.TitlePrefix + "B-G-M";
     auto& menus = mainMenu().add("ME", 0, "");
     playback::PlaybackView view{*this, Button2, Button3, Button5, Button10, ButtonWait, RadioGroup1, CheckBox1,
-                                ListBox4, ListBox2, ListBox8, ListBox3, ListBox6, ListBox9, make<ui::ListBox>("ListBoxRD"),
-                                make<ui::ComboBox>("ComboBox1"), TimerPlayStart, Timer2, Timer4, Timer11, Timer3,
+                                ListBox4, ListBox2, ListBox8, ListBox3, ListBox6, ListBox9, make<ui::ComboBox>("ComboBox1"),
+                                TimerPlayStart, Timer2, Timer4, Timer11, Timer3,
                                 TimerSEEK, Timer_MP3_Start, Timer_MP3_LOOP, addTimer("Timer_MP3_ERR"), ScrollBar1,
                                 make<ui::ScrollBar>("ScrollBar_MP3"), StatusBar1, StatusBar2, PanelBar, PanelResume,
                                 Panel_MP3, make<ui::Panel>("PanelCD"), ButtonStop2, ButtonResume, ButtonRsumeINI,
