@@ -38,6 +38,7 @@ struct FoldersView;
 }
 namespace playback {
 class Playback;
+struct PlaybackView;
 }
 
 namespace app {
@@ -79,6 +80,9 @@ class TZELCOR32ZUMIK : public ui::Form {
   void AddSubsystem(Subsystem* s) { subsystems_.push_back(s); }
   // Playback: the MCI channels, the play driver and its handlers.
   playback::Playback& Player() { return *player_; }
+
+  // The views: each subsystem's controls, filled in one place.
+  playback::PlaybackView playbackView();
 
   // Handlers.
   void Timer1Timer();

@@ -119,10 +119,12 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       app, files::ChooserServices{Sv.fs, Sv.drives, Sv.clock, S.DataFolder});
   Memory = std::make_unique<memory::MemoryLists>(memoryListsView(), S, Sv, app);
   AddSubsystem(Memory.get());
-  player_ = std::make_unique<playback::Playback>(*this);
-  AddSubsystem(player_.get());
   historyLink_ = std::make_unique<MemoryHistorySink>(*Memory);
-  player_->setHistorySink(*historyLink_);
+  player_ = std::make_unique<playback::Playback>(
+      playbackView(), S, Sv, MKBoxDlg1, app,
+      playback::PlaybackLinks{Files->ActiveList, Memory->RandomPool, *historyLink_,
+                              [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); }});
+  AddSubsystem(player_.get());
   MemEdit = std::make_unique<memory::MemoryEdit>(memoryEditView(), S, Sv, *Memory, MKBoxDlg1);
   TrashBin = std::make_unique<memory::Trash>(trashView(), S, Sv, *Memory, MKBoxDlg1, app);
   TrashBin->showPanel = [this](ui::Panel& panel, bool on) { ShowPanel(panel, on); };
@@ -366,9 +368,9 @@ void TZELCOR32ZUMIK::buildControls() {
   PanelOPEN.setCaption(kWindowTitle);
   PanelOPEN.setFont(0x800000, true);
 
-  // Hidden lists: the other random pools, volume lists, CD drives and archive entries.
+  // Hidden lists: the archive's random pool, volume lists, CD drives and archive entries.
   for (auto [name, id] : std::initializer_list<std::pair<const char*, int>>{
-           {"ListBoxRD", ids::ListBoxRD}, {"ListBoxRL", ids::ListBoxRL},
+           {"ListBoxRL", ids::ListBoxRL},
            {"ListBoxVM", ids::ListBoxVM}, {"ListBoxVG", ids::ListBoxVG}, {"ListBoxVL", ids::ListBoxVL},
            {"ListBoxCD", ids::ListBoxCD}, {"ListBoxLZH", ids::ListBoxLZH}, {"ListBoxLZH_V", ids::ListBoxLZH_V}})
     extra<ui::ListBox>(*this, this, name, id, "", "", false);

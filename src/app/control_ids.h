@@ -28,7 +28,7 @@
   X(Button_JK_START, 1604) X(Button_JK_STOP, 1605) X(Button_JK_CLOSE, 1606)                     \
   X(Label_JK_MODE, 1607) X(Label_JK_TM, 1608) X(Label_JK_KOSU, 1609) X(Btn_DAY_HENSHU, 1610)    \
   X(Panel_JK_DISP, 1650) X(PanelOPEN, 1700)                                                     \
-  X(ListBoxRD, 1800) X(ListBoxRL, 1802) X(ListBoxVM, 1803)                                      \
+  X(ListBoxRL, 1802) X(ListBoxVM, 1803)                                                         \
   X(ListBoxVG, 1804) X(ListBoxVL, 1805) X(ListBoxCD, 1806) X(ListBoxLZH, 1807)                  \
   X(ListBoxLZH_V, 1808) X(PanelFFV, 1900) X(PanelKZV, 1901) X(PanelKKV, 1902) X(PanelGMV, 1903)  \
   X(PanelCMV, 1904) X(PanelMMV, 1905) X(PanelMMVU, 1906) X(PanelFFVU, 1907) X(PanelFFH, 1908)   \

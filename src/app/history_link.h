@@ -18,6 +18,10 @@ class MemoryHistorySink : public playback::HistorySink {
     if (!lists_.HistoryEntries.empty()) lists_.HistoryEntries.erase(lists_.HistoryEntries.begin());
     if (!lists_.HistoryVolumes.empty()) lists_.HistoryVolumes.erase(lists_.HistoryVolumes.begin());
   }
+  void appendShown(const std::string& entry, int limit) override {
+    lists_.AppendShown({entry}, limit);
+    lists_.ShowEntryCount();
+  }
 
  private:
   memory::MemoryLists& lists_;

@@ -4,27 +4,20 @@
 // being played from the shown history or the history is off.
 #include <string>
 
-#include "playback/history_sink.h"
-
-namespace app {
-class TZELCOR32ZUMIK;
-}
-
 namespace playback {
+
+class Playback;
 
 class HistoryRecorder {
  public:
-  HistoryRecorder(app::TZELCOR32ZUMIK& w, HistorySink& kept) : w_(w), kept_(&kept) {}
-  void setSink(HistorySink& kept) { kept_ = &kept; }
+  explicit HistoryRecorder(Playback& pb) : pb_(pb) {}
   // entry: the history text of the tune; fromShownList2: it was picked from ListBox2.
   void Record(const std::string& entry, bool fromShownList2);
   // The limit after which the oldest entry goes: the history length, never above 16000.
   int Limit() const;
 
  private:
-  void recordIntoShownHistory(const std::string& entry);
-  app::TZELCOR32ZUMIK& w_;
-  HistorySink* kept_;
+  Playback& pb_;
 };
 
 }  // namespace playback

@@ -1,9 +1,8 @@
 #pragma once
-// Where played tunes are recorded while a memory other than the history is on screen: the
-// history kept in memory with its parallel volume list. The memory lists own that store;
-// playback only appends and trims.
+// Where played tunes are recorded: the history that the memory lists keep, held aside with
+// its parallel volume list while another memory is shown, or on screen when it is the shown
+// memory. The memory lists own both; playback only appends and trims.
 #include <string>
-#include <vector>
 
 namespace playback {
 
@@ -15,22 +14,8 @@ class HistorySink {
   virtual int keptCount() const = 0;
   // Removes the oldest entry and its volume value.
   virtual void dropOldestKept() = 0;
-};
-
-// A kept history in plain lists: the recorder's own store when no memory lists are attached.
-class KeptHistory : public HistorySink {
- public:
-  void appendKept(const std::string& entry, const std::string& volume) override {
-    entries.push_back(entry);
-    volumes.push_back(volume);
-  }
-  int keptCount() const override { return static_cast<int>(entries.size()); }
-  void dropOldestKept() override {
-    if (!entries.empty()) entries.erase(entries.begin());
-    if (!volumes.empty()) volumes.erase(volumes.begin());
-  }
-  std::vector<std::string> entries;
-  std::vector<std::string> volumes;
+  // Appends the entry to the shown history, keeping at most limit entries, and shows the count.
+  virtual void appendShown(const std::string& entry, int limit) = 0;
 };
 
 }  // namespace playback

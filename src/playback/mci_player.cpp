@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Zelcoru.h"
 #include "base/comma_list.h"
 #include "base/path.h"
 #include "base/sjis.h"
@@ -27,11 +26,11 @@ void MciPlayer::Timer11Timer() {
   busy11_ = true;
   w.Timer11.setEnabled(false);
   pb_.pump();
-  const bool wav = base::UpperCase(base::ExtractFileExt(w.S.run.PlayFile)) == ".WAV";
+  const bool wav = base::UpperCase(base::ExtractFileExt(pb_.S.run.PlayFile)) == ".WAV";
   const std::string suffix = wav ? " buffer " + std::to_string(kWavBufferSeconds) : "";
-  pb_.mci.MainBuffer = "Open \"" + w.S.run.PlayFile + "\" alias Zumik" + suffix;
+  pb_.mci.MainBuffer = "Open \"" + pb_.S.run.PlayFile + "\" alias Zumik" + suffix;
   pb_.pump();
-  if (w.S.run.CloseRequested) {
+  if (pb_.S.run.CloseRequested) {
     busy11_ = false;
     return;
   }
@@ -77,15 +76,15 @@ void MciPlayer::showDetails() {
   std::string details = trimmed(mci.MainReply) + " / ";
   if (mci.SendMainWait("status Zumik bitspersample") == 0) details += trimmed(mci.MainReply) + " / ";
   if (mci.SendMainWait("status Zumik channels") == 0) details += trimmed(mci.MainReply) == "1" ? "mono" : "stereo";
-  pb_.showTuneDetails(base::ExtractFileName(pb_.w.S.run.PlayFile), details);
+  pb_.showTuneDetails(base::ExtractFileName(pb_.S.run.PlayFile), details);
 }
 
 void MciPlayer::tunePlaying() {
   auto& w = pb_.w;
-  if (w.S.settings.saiseiBar) w.PanelBar.setVisible(true);
+  if (pb_.S.settings.saiseiBar) w.PanelBar.setVisible(true);
   pb_.st.PlayedFlags |= 1;
   mainInUse_ = true;
-  pb_.history.Record(w.S.run.HistoryEntry.empty() ? w.S.run.PlayFile : w.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
+  pb_.history.Record(pb_.S.run.HistoryEntry.empty() ? pb_.S.run.PlayFile : pb_.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
   pb_.pump();
   w.ButtonWait.setVisible(false);
   pb_.driver.ShowPlayingLook();
@@ -94,8 +93,8 @@ void MciPlayer::tunePlaying() {
 }
 
 void MciPlayer::StartPositionTick(std::int32_t fromMs) {
-  watch_.Start(pb_.w.app().loop().nowMs(), fromMs, pb_.st.TrackLengthMs);
-  if (!pb_.w.S.run.ShutDown) pb_.w.Timer3.setEnabled(true);
+  watch_.Start(pb_.app.loop().nowMs(), fromMs, pb_.st.TrackLengthMs);
+  if (!pb_.S.run.ShutDown) pb_.w.Timer3.setEnabled(true);
 }
 
 void MciPlayer::StopPositionTick() {
@@ -109,7 +108,7 @@ void MciPlayer::Timer3Timer() {
   if (busy3_) return;
   busy3_ = true;
   pb_.pump();
-  if (w.S.run.StopRequested) return StopMainAndContinue();  // StopMain clears the busy flag
+  if (pb_.S.run.StopRequested) return StopMainAndContinue();  // StopMain clears the busy flag
   if (pb_.st.InterruptReason != kPauseOrStop) {
     std::optional<std::int32_t> position;
     if (pb_.mci.SendMainDirect("status Zumik position") == 0) position = base::StrToInt(trimmed(pb_.mci.MainReply));
@@ -119,7 +118,7 @@ void MciPlayer::Timer3Timer() {
       w.StatusBar1.setPanelText(2, std::to_string(*position / 1000));
       w.ScrollBar1.setPosition(*position / pb_.st.MsPerBarStep);
     }
-    if (watch_.GivesUp(w.app().loop().nowMs(), position)) return StopMainAndContinue();
+    if (watch_.GivesUp(pb_.app.loop().nowMs(), position)) return StopMainAndContinue();
   }
   busy3_ = false;
 }
@@ -135,11 +134,11 @@ void MciPlayer::MciNotify(unsigned flags) {
   }
   if (flags == 4 && (reason == kPauseOrStop || reason == 4)) {
     // Paused: keep ticking. The abort that a stop itself causes restarts nothing.
-    if (mainInUse_ && !w.S.run.ShutDown) w.Timer3.setEnabled(true);
+    if (mainInUse_ && !pb_.S.run.ShutDown) w.Timer3.setEnabled(true);
     return;
   }
   if (!mainInUse_) return;  // a late message of a tune already closed
-  if (flags != 1) w.S.run.StopRequested = true;
+  if (flags != 1) pb_.S.run.StopRequested = true;
   StopMainAndContinue();
 }
 
@@ -159,7 +158,7 @@ void MciPlayer::StopMain() {
 
 void MciPlayer::StopMainAndContinue() {
   StopMain();
-  if (pb_.w.S.run.StopRequested) {
+  if (pb_.S.run.StopRequested) {
     pb_.driver.ReturnToIdle();
     return;
   }

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Zelcoru.h"
-#include "app/control_ids.h"
 #include "platform/media_player.h"
 #include "playback/playback.h"
 
@@ -16,23 +14,20 @@ std::int32_t toMs(double seconds) { return static_cast<std::int32_t>(std::lround
 
 void Mp3Player::createAndWire() {
   auto& w = pb_.w;
-  pauseButton_ = &w.add<ui::Button>(&w.Panel_MP3, "Button_MP3_STOP", ids::Button_MP3_STOP);
-  playButton_ = &w.add<ui::Button>(&w.Panel_MP3, "Button_MP3_PLAY", ids::Button_MP3_PLAY);
-  bar_ = &w.add<ui::ScrollBar>(&w.Panel_MP3, "ScrollBar_MP3", ids::ScrollBar_MP3);
   // The pause button lies over the resume button; hiding it uncovers ">".
-  playButton_->setBounds(0, 2, 26, 22);
-  playButton_->setCaption(">");
-  playButton_->setHint("再開");
-  pauseButton_->setBounds(0, 2, 26, 22);
-  pauseButton_->setCaption("■");
-  pauseButton_->setHint("一時停止");
-  bar_->setBounds(28, 0, 360, 26);
-  bar_->setHint("再生位置移動");
-  pauseButton_->onClick = [this] { Button_MP3_STOPClick(); };
-  playButton_->onClick = [this] { Button_MP3_PLAYClick(); };
-  bar_->onChange = [this] { ScrollBar_MP3Scroll(); };
-  errTimer_ = &w.addTimer("Timer_MP3_ERR", 300);
-  errTimer_->onTimer = [this] { Timer_MP3_ERRTimer(); };
+  w.Button_MP3_PLAY.setBounds(0, 2, 26, 22);
+  w.Button_MP3_PLAY.setCaption(">");
+  w.Button_MP3_PLAY.setHint("再開");
+  w.Button_MP3_STOP.setBounds(0, 2, 26, 22);
+  w.Button_MP3_STOP.setCaption("■");
+  w.Button_MP3_STOP.setHint("一時停止");
+  w.ScrollBar_MP3.setBounds(28, 0, 360, 26);
+  w.ScrollBar_MP3.setHint("再生位置移動");
+  w.Button_MP3_STOP.onClick = [this] { Button_MP3_STOPClick(); };
+  w.Button_MP3_PLAY.onClick = [this] { Button_MP3_PLAYClick(); };
+  w.ScrollBar_MP3.onChange = [this] { ScrollBar_MP3Scroll(); };
+  w.Timer_MP3_ERR.setInterval(300);
+  w.Timer_MP3_ERR.onTimer = [this] { Timer_MP3_ERRTimer(); };
   w.Timer_MP3_Start.setInterval(500);
   w.Timer_MP3_Start.onTimer = [this] { Timer_MP3_StartTimer(); };
   w.Timer_MP3_LOOP.setInterval(1000);
@@ -46,7 +41,7 @@ void Mp3Player::setComponent(platform::MediaPlayer* component) {
   component_->onError = [this] { ErrorEvent(); };
 }
 
-void Mp3Player::decideAtStart() { available_ = component_ && !pb_.w.S.settings.mp3WithoutPlayer; }
+void Mp3Player::decideAtStart() { available_ = component_ && !pb_.S.settings.mp3WithoutPlayer; }
 
 bool Mp3Player::Load() {
   Mp3Error = false;
@@ -54,7 +49,7 @@ bool Mp3Player::Load() {
   if (ok) {
     ok = component_->clearPlaylist();
     pb_.pump();
-    ok = ok && component_->appendToPlaylist(pb_.w.S.run.PlayFile);
+    ok = ok && component_->appendToPlaylist(pb_.S.run.PlayFile);
     pb_.pump();
     // Playing and stopping at once makes the component read the media (its duration).
     ok = ok && component_->play() && component_->stop();
@@ -65,7 +60,7 @@ bool Mp3Player::Load() {
     pb_.w.Timer_MP3_Start.setEnabled(true);
     return true;
   }
-  pb_.w.app().setBusyCursor(false);
+  pb_.app.setBusyCursor(false);
   return false;
 }
 
@@ -76,38 +71,38 @@ void Mp3Player::Timer_MP3_StartTimer() {
   w.Timer_MP3_Start.setEnabled(false);
   pb_.pump();
   w.Panel_MP3.setVisible(true);
-  pauseButton_->setVisible(true);
+  pb_.w.Button_MP3_STOP.setVisible(true);
   const auto duration = component_ ? component_->duration() : std::nullopt;
   if (!duration || Mp3Error) return failStart();
   Mp3DurationSec = *duration;
   const long d = std::lround(Mp3DurationSec);
   w.StatusBar1.setPanelText(1, std::to_string(d));
   w.StatusBar1.setPanelText(2, "0");
-  bar_->setPosition(0);
-  bar_->setRange(0, static_cast<int>(std::min<long>(d, kPlayBarSteps)));
+  pb_.w.ScrollBar_MP3.setPosition(0);
+  pb_.w.ScrollBar_MP3.setRange(0, static_cast<int>(std::min<long>(d, kPlayBarSteps)));
   pb_.st.MsPerBarStep = d >= kPlayBarSteps ? static_cast<std::int32_t>(std::lround(d / double(kPlayBarSteps))) : 1;
   if (!startPlaying()) return failStart();
   pb_.pump();
   w.ButtonWait.setVisible(false);
   pb_.driver.ShowPlayingLook();
-  w.app().setBusyCursor(false);
-  watch_.Start(w.app().loop().nowMs(), 0, toMs(Mp3DurationSec));
-  if (!w.S.run.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
+  pb_.app.setBusyCursor(false);
+  watch_.Start(pb_.app.loop().nowMs(), 0, toMs(Mp3DurationSec));
+  if (!pb_.S.run.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
   busyStart_ = false;
 }
 
 bool Mp3Player::startPlaying() {
   auto& w = pb_.w;
   if (!component_->play() || Mp3Error) return false;
-  if (w.S.settings.saiseiBar) w.PanelBar.setVisible(true);
+  if (pb_.S.settings.saiseiBar) w.PanelBar.setVisible(true);
   pb_.st.PlayedFlags |= 1;
-  pb_.history.Record(w.S.run.HistoryEntry.empty() ? w.S.run.PlayFile : w.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
+  pb_.history.Record(pb_.S.run.HistoryEntry.empty() ? pb_.S.run.PlayFile : pb_.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
   return true;
 }
 
 void Mp3Player::failStart() {
   busyStart_ = false;
-  errTimer_->setEnabled(true);
+  pb_.w.Timer_MP3_ERR.setEnabled(true);
 }
 
 void Mp3Player::Timer_MP3_LOOPTimer() {
@@ -123,10 +118,10 @@ void Mp3Player::Timer_MP3_LOOPTimer() {
   Mp3PositionSec = position.value_or(component_ ? Mp3PositionSec : Mp3DurationSec);
   const long p = std::lround(Mp3PositionSec);
   w.StatusBar1.setPanelText(2, std::to_string(p));
-  bar_->setPosition(static_cast<int>(std::lround(p / double(std::max(1, pb_.st.MsPerBarStep)))));
-  const bool goesOn = Mp3PositionSec < Mp3DurationSec && !w.S.run.StopRequested && !Mp3MediaEnded && !Mp3Error;
+  pb_.w.ScrollBar_MP3.setPosition(static_cast<int>(std::lround(p / double(std::max(1, pb_.st.MsPerBarStep)))));
+  const bool goesOn = Mp3PositionSec < Mp3DurationSec && !pb_.S.run.StopRequested && !Mp3MediaEnded && !Mp3Error;
   const auto positionMs = position ? std::optional<std::int32_t>(toMs(*position)) : std::nullopt;
-  if (goesOn && !watch_.GivesUp(w.app().loop().nowMs(), positionMs)) {
+  if (goesOn && !watch_.GivesUp(pb_.app.loop().nowMs(), positionMs)) {
     busyLoop_ = false;
     return;
   }
@@ -139,10 +134,10 @@ void Mp3Player::Timer_MP3_LOOPTimer() {
 
 void Mp3Player::Timer_MP3_ERRTimer() {
   auto& w = pb_.w;
-  errTimer_->setEnabled(false);
+  pb_.w.Timer_MP3_ERR.setEnabled(false);
   StopMp3();
-  if (!w.S.run.ShutDown) w.Timer4.setEnabled(true);
-  w.app().setBusyCursor(false);
+  if (!pb_.S.run.ShutDown) w.Timer4.setEnabled(true);
+  pb_.app.setBusyCursor(false);
 }
 
 void Mp3Player::PlayStateChange(long newState) {
@@ -165,12 +160,11 @@ void Mp3Player::StopMp3() {
 }
 
 void Mp3Player::StopMp3AndContinue() {
-  auto& w = pb_.w;
   if (busyStop_) return;
   busyStop_ = true;
   pb_.pump();
   StopMp3();
-  if (w.S.run.StopRequested) {
+  if (pb_.S.run.StopRequested) {
     pb_.driver.ReturnToIdle();
   } else {
     pb_.pump();
@@ -182,18 +176,18 @@ void Mp3Player::StopMp3AndContinue() {
 void Mp3Player::Button_MP3_STOPClick() {
   if (component_) component_->pause();
   watch_.Hold();
-  pauseButton_->setVisible(false);
+  pb_.w.Button_MP3_STOP.setVisible(false);
 }
 
 void Mp3Player::Button_MP3_PLAYClick() {
-  pauseButton_->setVisible(true);
+  pb_.w.Button_MP3_STOP.setVisible(true);
   pb_.pump();
-  watch_.Start(pb_.w.app().loop().nowMs(), toMs(Mp3PositionSec), toMs(Mp3DurationSec));
+  watch_.Start(pb_.app.loop().nowMs(), toMs(Mp3PositionSec), toMs(Mp3DurationSec));
   if (component_) component_->play();
 }
 
 void Mp3Player::ScrollBar_MP3Scroll() {
-  if (component_) component_->setCurrentPosition(double(bar_->position()) * pb_.st.MsPerBarStep);
+  if (component_) component_->setCurrentPosition(double(pb_.w.ScrollBar_MP3.position()) * pb_.st.MsPerBarStep);
 }
 
 }  // namespace playback

@@ -10,11 +10,6 @@
 namespace platform {
 class MediaPlayer;
 }
-namespace ui {
-class Button;
-class ScrollBar;
-class Timer;
-}  // namespace ui
 
 namespace playback {
 
@@ -23,7 +18,7 @@ class Playback;
 class Mp3Player {
  public:
   explicit Mp3Player(Playback& pb) : pb_(pb) {}
-  // Creates the panel's controls and the failure timer, and wires every handler.
+  // Lays out the panel's controls and wires every handler.
   void createAndWire();
   // The component, or none; read when the settings are restored at start-up.
   void setComponent(platform::MediaPlayer* component);
@@ -58,10 +53,6 @@ class Mp3Player {
   bool available_ = false;
   bool busyStart_ = false, busyLoop_ = false, busyStop_ = false;
   ProgressWatch watch_;
-  ui::ScrollBar* bar_ = nullptr;
-  ui::Button* pauseButton_ = nullptr;
-  ui::Button* playButton_ = nullptr;
-  ui::Timer* errTimer_ = nullptr;
 };
 
 }  // namespace playback

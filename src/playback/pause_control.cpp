@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Zelcoru.h"
-#include "app/control_ids.h"
 #include "base/comma_list.h"
 #include "base/format.h"
 #include "playback/playback.h"
@@ -14,24 +12,23 @@ namespace playback {
 void PauseControl::createAndWire() {
   auto& w = pb_.w;
   struct Spin {
-    const char* name;
-    int id;
+    ui::Button& button;
     const char* caption;
     const char* hint;
     std::int32_t step;
     int direction;
   };
   const Spin spins[] = {
-      {"SpinButton4Down", ids::SpinButton4Down, "▼", "６０", 60000, -1},
-      {"SpinButton4Up", ids::SpinButton4Up, "▲", "６０", 60000, 1},
-      {"SpinButton5Down", ids::SpinButton5Down, "▼", "１", 1000, -1},
-      {"SpinButton5Up", ids::SpinButton5Up, "▲", "１", 1000, 1},
-      {"SpinButton6Down", ids::SpinButton6Down, "▼", "１／１００", 100, -1},
-      {"SpinButton6Up", ids::SpinButton6Up, "▲", "１／１００", 100, 1},
+      {w.SpinButton4Down, "▼", "６０", 60000, -1},
+      {w.SpinButton4Up, "▲", "６０", 60000, 1},
+      {w.SpinButton5Down, "▼", "１", 1000, -1},
+      {w.SpinButton5Up, "▲", "１", 1000, 1},
+      {w.SpinButton6Down, "▼", "１／１００", 100, -1},
+      {w.SpinButton6Up, "▲", "１／１００", 100, 1},
   };
   int left = 78;
   for (const Spin& s : spins) {
-    auto& b = w.add<ui::Button>(&w.PanelResume, s.name, s.id);
+    ui::Button& b = s.button;
     b.setCaption(s.caption);
     b.setHint(s.hint);
     b.setBounds(left, 2, 16, 22);
@@ -44,7 +41,7 @@ void PauseControl::createAndWire() {
   w.ScrollBar1.onChange = [this] { ScrollBar1Scroll(); };
   w.TimerSEEK.setInterval(500);
   w.TimerSEEK.onTimer = [this] { TimerSEEKTimer(); };
-  w.menu("SAISEIBAR").onClick = [this] { SAISEIBARClick(); };
+  w.SAISEIBAR.onClick = [this] { SAISEIBARClick(); };
   w.StatusBar2.onClick = [this] { StatusBar2Click(); };
 }
 
@@ -55,7 +52,7 @@ ui::Panel& PauseControl::positionPanel() {
 }
 
 void PauseControl::StatusBar2Click() {
-  if (!pb_.w.S.run.PlayRunActive) return;
+  if (!pb_.S.run.PlayRunActive) return;
   ui::Panel& panel = positionPanel();
   panel.setVisible(!panel.visible());
 }
@@ -138,13 +135,13 @@ void PauseControl::TimerSEEKTimer() {
 
 void PauseControl::SAISEIBARClick() {
   auto& w = pb_.w;
-  if (w.S.run.MenuBusy) return;
-  bool& shown = w.S.settings.saiseiBar;
-  w.menu("SAISEIBAR").setChecked(shown = !shown);
-  w.S.run.MenuBusy = true;
+  if (pb_.S.run.MenuBusy) return;
+  bool& shown = pb_.S.settings.saiseiBar;
+  w.SAISEIBAR.setChecked(shown = !shown);
+  pb_.S.run.MenuBusy = true;
   pb_.pump();
-  if (w.S.run.PlayRunActive) positionPanel().setVisible(shown);
-  w.S.run.MenuBusy = false;
+  if (pb_.S.run.PlayRunActive) positionPanel().setVisible(shown);
+  pb_.S.run.MenuBusy = false;
 }
 
 }  // namespace playback

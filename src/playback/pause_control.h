@@ -15,7 +15,7 @@ class Playback;
 class PauseControl {
  public:
   explicit PauseControl(Playback& pb) : pb_(pb) {}
-  // Creates the spin buttons on the resume panel and wires every handler.
+  // Lays out the spin buttons on the resume panel and wires every handler.
   void createAndWire();
 
   void ButtonStop2Click();

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Zelcoru.h"
 #include "base/path.h"
 #include "base/sjis.h"
-#include "files/file_list.h"
-#include "memory/memory_lists.h"
 #include "playback/playback.h"
 #include "playback/random_pool.h"
 
@@ -50,7 +47,7 @@ void PlayDriver::Button2Click(ui::Control* sender) {
 void PlayDriver::Button3Click(ui::Control* sender) {
   auto& w = pb_.w;
   pb_.st.StepDirection = sender == &w.Button3 ? -1 : 2;
-  Button2Click(w.S.run.PlayRunActive ? static_cast<ui::Control*>(&w.Button3) : &w.Button2);
+  Button2Click(pb_.S.run.PlayRunActive ? static_cast<ui::Control*>(&w.Button3) : &w.Button2);
 }
 
 void PlayDriver::Button5Click() {
@@ -59,11 +56,10 @@ void PlayDriver::Button5Click() {
 }
 
 void PlayDriver::requestStop() {
-  auto& w = pb_.w;
-  w.app().setBusyCursor(true);
-  w.S.run.StopRequested = true;
+  pb_.app.setBusyCursor(true);
+  pb_.S.run.StopRequested = true;
   pb_.pump();
-  w.app().setBusyCursor(false);
+  pb_.app.setBusyCursor(false);
 }
 
 void PlayDriver::ButtonWaitClick() {
@@ -76,20 +72,20 @@ void PlayDriver::ButtonWaitClick() {
 void PlayDriver::TimerPlayStartTimer() {
   auto& w = pb_.w;
   auto& st = pb_.st;
-  if (w.S.run.CloseRequested) {
+  if (pb_.S.run.CloseRequested) {
     w.TimerPlayStart.setEnabled(false);
     return;
   }
-  if (w.S.run.PlayRunActive || busyStart_) return;  // the previous run has not reached idle yet
+  if (pb_.S.run.PlayRunActive || busyStart_) return;  // the previous run has not reached idle yet
   busyStart_ = true;
   w.TimerPlayStart.setEnabled(false);
   w.ButtonWait.setVisible(true);
   pb_.pump();
-  w.S.run.PlayRunActive = true;
+  pb_.S.run.PlayRunActive = true;
   ui::Control* trigger = st.PlayTrigger;
   if (trigger == &w.Button3) trigger = &w.Button2;  // skip or back during a run keeps its direction
   else st.StepDirection = 1;
-  rng_.seed(static_cast<unsigned>(w.app().loop().nowMs()) ^ std::random_device{}());
+  rng_.seed(static_cast<unsigned>(pb_.app.loop().nowMs()) ^ std::random_device{}());
   st.SavedModeIndex = kNoSavedMode;
   if (isPlayList(trigger)) {
     const int remembered = w.RadioGroup1.itemIndex();
@@ -98,37 +94,34 @@ void PlayDriver::TimerPlayStartTimer() {
     st.SavedModeIndex = remembered;
     pb_.pump();
     st.PlayModeStep = kSingle;
-    w.Files->ActiveList = static_cast<ui::ListBox*>(trigger);  // a double-click is a click too
+    pb_.links.activeList = static_cast<ui::ListBox*>(trigger);  // a double-click is a click too
     if (trigger != &w.ListBox3) leaveArchive();
   } else {
     TakeModeFromSelector();
   }
   // The play request's own stop has ended the previous run by now; a stop pressed since that
   // request stays and ends this run at its first step.
-  w.S.run.StopRequested = stopAfterPlayRequest_;
+  pb_.S.run.StopRequested = stopAfterPlayRequest_;
   stopAfterPlayRequest_ = false;
   st.PlayedFlags = 0;
   firstDrawOfRun_ = true;
-  if (w.S.settings.randomReset) {
-    RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
-    w.Memory->RandomPool = memory::FullPool(w.ListBox2.count());
-  }
+  if (pb_.S.settings.randomReset) RebuildPools();
   pb_.pump();
   busyStart_ = false;
   if (st.StepDirection != 1) Timer4Timer();
-  else if (!w.S.run.ShutDown) w.Timer2.setEnabled(true);
+  else if (!pb_.S.run.ShutDown) w.Timer2.setEnabled(true);
 }
 
 // ---- choose and route -----------------------------------------------------------------
 
 PlayDriver::PlayList PlayDriver::choosePlayList() {
   auto& w = pb_.w;
-  const bool names = w.S.settings.namesOnly;
-  const std::string folder = base::AddTrailingSlash(w.S.settings.folderPath);
-  PlayList pl{w.MemoryViewShown() ? &w.ListBox2 : &w.ListBox4, w.MemoryViewShown() ? "" : folder};
+  const bool names = pb_.S.settings.namesOnly;
+  const std::string folder = base::AddTrailingSlash(pb_.S.settings.folderPath);
+  PlayList pl{pb_.links.memoryViewShown() ? &w.ListBox2 : &w.ListBox4, pb_.links.memoryViewShown() ? "" : folder};
   if (pb_.st.PlayModeStep == kSingle) {
     // Single mode plays from the list the user clicked last, whichever view is on screen.
-    const ui::ItemList* last = w.Files->ActiveList;
+    const ui::ItemList* last = pb_.links.activeList;
     if (last == &w.ListBox6 || last == &w.ListBox9) {
       if (names) w.ListBox6.tag = w.ListBox9.tag;
       pl = {&w.ListBox6, ""};
@@ -150,7 +143,7 @@ void PlayDriver::Timer2Timer() {
   w.Timer2.setEnabled(false);
   pb_.pump();
   w.StatusBar1.setPanelText(2, "0");
-  if (w.S.run.StopRequested) {
+  if (pb_.S.run.StopRequested) {
     busy2_ = false;
     return ReturnToIdle();
   }
@@ -159,7 +152,7 @@ void PlayDriver::Timer2Timer() {
   ui::ListBox& list = *pl.list;
   if (list.count() == 0) {
     ReturnToIdle();
-    w.Sv.shell.beepExclamation();
+    pb_.Sv.shell.beepExclamation();
     busy2_ = false;
     return;
   }
@@ -169,7 +162,7 @@ void PlayDriver::Timer2Timer() {
     return;
   }
   list.setItemIndex(list.tag);
-  if (w.S.settings.namesOnly && (&list == &w.ListBox2 || &list == &w.ListBox6)) {
+  if (pb_.S.settings.namesOnly && (&list == &w.ListBox2 || &list == &w.ListBox6)) {
     ui::ListBox& names = &list == &w.ListBox2 ? w.ListBox8 : w.ListBox9;
     names.setItemIndex(list.tag);
     names.tag = list.tag;
@@ -184,10 +177,10 @@ bool PlayDriver::routeEntry(const std::string& entry) {
   auto& w = pb_.w;
   // CD tracks and archive entries have no player yet: skipped like any unplayable tune.
   if (entry.empty() || entry[0] == '>' || entry[0] == '/') return false;
-  if (!w.Sv.fs.fileExists(entry)) return false;
+  if (!pb_.Sv.fs.fileExists(entry)) return false;
   bool known = false;
-  const int index = ExtensionIndex(entry, w.S.ExtensionTable, known);
-  if (w.S.settings.followExtensionsInPlay) {
+  const int index = ExtensionIndex(entry, pb_.S.ExtensionTable, known);
+  if (pb_.S.settings.followExtensionsInPlay) {
     if (!known) return false;
     if (index < kMp3 && (index >= static_cast<int>(w.ExtensionBoxes.size()) || !w.ExtensionBoxes[index]->checked()))
       return false;
@@ -196,11 +189,11 @@ bool PlayDriver::routeEntry(const std::string& entry) {
   countDownEndCounter();
   const std::string name = base::ExtractFileName(entry);
   const std::string path = base::AddTrailingSlash(base::ExtractFilePath(entry)) + name;
-  w.SetTitle(w.S.TitlePrefix + name + " (再生中)");
-  w.S.run.PlayFile = path;
-  w.S.run.HistoryEntry.clear();
+  pb_.links.setTitle(pb_.S.TitlePrefix + name + " (再生中)");
+  pb_.S.run.PlayFile = path;
+  pb_.S.run.HistoryEntry.clear();
   pb_.pump();
-  if (w.S.run.ShutDown) return true;
+  if (pb_.S.run.ShutDown) return true;
   pb_.st.CdMode = false;
   if (index == kMp3 && pb_.mp3.Mp3PlayerAvailable()) return pb_.mp3.Load();
   w.Timer11.setEnabled(true);
@@ -209,9 +202,9 @@ bool PlayDriver::routeEntry(const std::string& entry) {
 
 void PlayDriver::countDownEndCounter() {
   auto& w = pb_.w;
-  if (!w.S.settings.endClose || w.S.run.EndCountLeft <= 0) return;
-  w.menu("ME_kosu").setCaption("終了曲数 のこり " + std::to_string(w.S.run.EndCountLeft) + " 曲(&P)");
-  if (--w.S.run.EndCountLeft == 0) w.S.run.EndCountLeft = -1;
+  if (!pb_.S.settings.endClose || pb_.S.run.EndCountLeft <= 0) return;
+  w.ME_kosu.setCaption("終了曲数 のこり " + std::to_string(pb_.S.run.EndCountLeft) + " 曲(&P)");
+  if (--pb_.S.run.EndCountLeft == 0) pb_.S.run.EndCountLeft = -1;
 }
 
 void PlayDriver::skip() {
@@ -221,32 +214,36 @@ void PlayDriver::skip() {
 
 // ---- random order ---------------------------------------------------------------------
 
+void PlayDriver::RebuildPools() {
+  RebuildPool(filePool, pb_.w.ListBox4.count());
+  pb_.rebuildMemoryPool();
+}
+
 bool PlayDriver::pickRandom(ui::ListBox& list) {
+  return drawFrom(&list == &pb_.w.ListBox2 ? pb_.links.memoryPool : filePool, list);
+}
+
+bool PlayDriver::drawFrom(std::vector<std::string>& p, ui::ListBox& list) {
   auto& w = pb_.w;
-  const bool fromMemory = &list == &w.ListBox2;
-  ui::ListBox& filePool = pool("ListBoxRD");
   const int count = list.count();
   do {
     std::string text;
-    const int r = fromMemory ? DrawFromPool(w.Memory->RandomPool, rng_, text) : DrawFromPool(filePool, rng_, text);
+    const int r = DrawFromPool(p, rng_, text);
     if (r >= 0) {
       list.tag = PoolEntryIndex(text);
       pb_.st.PoolPickIndex = r;
       continue;
     }
     list.tag = -1;
-    if (fromMemory)
-      w.Memory->RandomPool = memory::FullPool(count);
-    else
-      RebuildPool(filePool, count);
+    RebuildPool(p, count);
     // A run that starts on an empty pool plays the fresh one instead of ending at once.
     if (firstDrawOfRun_) continue;
-    const bool autoOff = w.S.settings.endClose;
-    if (autoOff && w.S.run.EndCountLeft < 1) {
+    const bool autoOff = pb_.S.settings.endClose;
+    if (autoOff && pb_.S.run.EndCountLeft < 1) {
       endOfPlayClose();
       return false;
     }
-    if (!(w.CheckBox1.checked() || (autoOff && w.S.run.EndCountLeft > 0))) {
+    if (!(w.CheckBox1.checked() || (autoOff && pb_.S.run.EndCountLeft > 0))) {
       ReturnToIdle();
       return false;
     }
@@ -259,8 +256,8 @@ bool PlayDriver::pickRandom(ui::ListBox& list) {
 
 ui::ListBox& PlayDriver::advanceList() {
   auto& w = pb_.w;
-  if (w.S.run.InArchive) return w.ListBox3;
-  return w.MemoryViewShown() ? w.ListBox2 : w.ListBox4;
+  if (pb_.S.run.InArchive) return w.ListBox3;
+  return pb_.links.memoryViewShown() ? w.ListBox2 : w.ListBox4;
 }
 
 void PlayDriver::Timer4Timer() {
@@ -273,14 +270,14 @@ void PlayDriver::Timer4Timer() {
   w.ButtonWait.setVisible(true);
   pb_.pump();
   busy4_ = false;
-  if (w.S.run.StopRequested) return ReturnToIdle();
-  if (w.S.settings.endClose && w.S.run.EndCountLeft < 0) {
+  if (pb_.S.run.StopRequested) return ReturnToIdle();
+  if (pb_.S.settings.endClose && pb_.S.run.EndCountLeft < 0) {
     ReturnToIdle();
     return endOfPlayClose();
   }
   if (st.PlayModeStep == kRandom) {
     st.StepDirection = 1;
-    if (!w.S.run.ShutDown) w.Timer2.setEnabled(true);
+    if (!pb_.S.run.ShutDown) w.Timer2.setEnabled(true);
     return;
   }
   ui::ListBox& list = advanceList();
@@ -293,30 +290,30 @@ void PlayDriver::Timer4Timer() {
       next = next < 0 ? list.count() - 1 : 0;
     }
     list.tag = next;
-    if (w.S.settings.namesOnly && &list == &w.ListBox2) w.ListBox8.tag = next;
+    if (pb_.S.settings.namesOnly && &list == &w.ListBox2) w.ListBox8.tag = next;
   } else {
     st.StepDirection = 1;
     if (!endOfListCheck()) return;
   }
-  if (!w.S.run.ShutDown) w.Timer2.setEnabled(true);
+  if (!pb_.S.run.ShutDown) w.Timer2.setEnabled(true);
 }
 
 // True when the run goes on past the end of the list.
 bool PlayDriver::endOfListCheck() {
   auto& w = pb_.w;
-  const bool autoOff = w.S.settings.endClose;
-  if (autoOff && w.S.run.EndCountLeft < 1) {
+  const bool autoOff = pb_.S.settings.endClose;
+  if (autoOff && pb_.S.run.EndCountLeft < 1) {
     endOfPlayClose();
     return false;
   }
-  const bool endless = w.CheckBox1.checked() || (autoOff && w.S.run.EndCountLeft >= 1);
+  const bool endless = w.CheckBox1.checked() || (autoOff && pb_.S.run.EndCountLeft >= 1);
   if (!endless) {
     ReturnToIdle();
     return false;
   }
   if (pb_.st.PlayedFlags == 2) {
-    w.Sv.shell.beepExclamation();
-    w.MKBoxDlg1.ShowTimed("再生対象データがありません・・・", 1);
+    pb_.Sv.shell.beepExclamation();
+    pb_.box.ShowTimed("再生対象データがありません・・・", 1);
     ReturnToIdle();
     return false;
   }
@@ -326,8 +323,8 @@ bool PlayDriver::endOfListCheck() {
 
 void PlayDriver::endOfPlayClose() {
   auto& w = pb_.w;
-  w.S.run.CloseAfterPlay = true;
-  if (!w.S.run.ShutDown) w.close();
+  pb_.S.run.CloseAfterPlay = true;
+  if (!pb_.S.run.ShutDown) w.form.close();
 }
 
 // ---- idle, modes, looks ---------------------------------------------------------------
@@ -335,7 +332,7 @@ void PlayDriver::endOfPlayClose() {
 void PlayDriver::ReturnToIdle() {
   auto& w = pb_.w;
   for (ui::Panel* p : {&w.PanelBar, &w.PanelCD, &w.PanelResume, &w.Panel_MP3}) p->setVisible(false);
-  w.SetTitle(w.S.IdleTitle);
+  pb_.links.setTitle(pb_.S.IdleTitle);
   pb_.mci.CloseMain();
   pb_.mci.CloseCd();
   if (pb_.st.SavedModeIndex != kNoSavedMode) {
@@ -346,7 +343,7 @@ void PlayDriver::ReturnToIdle() {
   w.ButtonWait.setVisible(false);
   w.Button2.setColor(ui::kParentColor);
   w.Button2.setFont(0, false);
-  w.S.run.PlayRunActive = false;
+  pb_.S.run.PlayRunActive = false;
 }
 
 void PlayDriver::setMode(int index) {
@@ -358,10 +355,7 @@ void PlayDriver::RadioGroup1Click() {
   auto& w = pb_.w;
   const int index = w.RadioGroup1.itemIndex();
   TakeModeFromSelector();
-  if (index == 3) {
-    RebuildPool(pool("ListBoxRD"), w.ListBox4.count());
-    w.Memory->RandomPool = memory::FullPool(w.ListBox2.count());
-  }
+  if (index == 3) RebuildPools();
   pb_.st.SavedModeIndex = kNoSavedMode;
 }
 
@@ -388,7 +382,7 @@ void PlayDriver::showWaitColour() {
 
 void PlayDriver::leaveArchive() {
   auto& w = pb_.w;
-  w.S.run.InArchive = false;
+  pb_.S.run.InArchive = false;
   w.ListBox3.setVisible(false);
 }
 
@@ -397,7 +391,5 @@ bool PlayDriver::isPlayList(const ui::Control* c) const {
   return c == &w.ListBox4 || c == &w.ListBox2 || c == &w.ListBox8 || c == &w.ListBox3 || c == &w.ListBox6 ||
          c == &w.ListBox9;
 }
-
-ui::ListBox& PlayDriver::pool(const char* name) { return *static_cast<ui::ListBox*>(pb_.w.findControl(name)); }
 
 }  // namespace playback

@@ -4,6 +4,7 @@
 // cannot be played, counts the end-of-play counter down and ends the run.
 #include <random>
 #include <string>
+#include <vector>
 
 namespace ui {
 class Control;
@@ -34,6 +35,11 @@ class PlayDriver {
   // The mode from the selector as it stands (after the settings restore).
   void TakeModeFromSelector();
   void ShowPlayingLook();
+  // Both random pools start afresh.
+  void RebuildPools();
+
+  // The file list's random pool.
+  std::vector<std::string> filePool;
 
  private:
   struct PlayList {
@@ -44,6 +50,7 @@ class PlayDriver {
   void requestStop();
   PlayList choosePlayList();
   bool pickRandom(ui::ListBox& list);
+  bool drawFrom(std::vector<std::string>& pool, ui::ListBox& list);
   bool routeEntry(const std::string& entry);
   void skip();
   bool endOfListCheck();
@@ -53,7 +60,6 @@ class PlayDriver {
   void showWaitColour();
   void leaveArchive();
   bool isPlayList(const ui::Control* c) const;
-  ui::ListBox& pool(const char* name);
   // The list the advance step moves through.
   ui::ListBox& advanceList();
 

@@ -1,16 +1,19 @@
 #include "playback/playback.h"
 
-#include "app/Zelcoru.h"
-#include "app/control_ids.h"
-#include "memory/memory_lists.h"
 #include "playback/random_pool.h"
 
 namespace playback {
 
-Playback::Playback(app::TZELCOR32ZUMIK& window)
-    : w(window),
-      mci(window.Sv.mci, window.S.run.ShutDown, [this] { pump(); }),
-      history(window, keptHistory),
+Playback::Playback(PlaybackView view, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box,
+                   ui::Application& app, PlaybackLinks links)
+    : w(view),
+      S(state),
+      Sv(services),
+      box(box),
+      app(app),
+      links(std::move(links)),
+      mci(services.mci, state.run.ShutDown, [this] { pump(); }),
+      history(*this),
       player(*this),
       driver(*this),
       pause(*this),
@@ -19,15 +22,18 @@ Playback::Playback(app::TZELCOR32ZUMIK& window)
 }
 
 void Playback::FileListChanged() {
-  if (w.S.run.PlayRunActive && st.PlayModeStep == kRandom)
-    RebuildPool(*static_cast<ui::ListBox*>(w.findControl("ListBoxRD")), w.ListBox4.count());
+  if (S.run.PlayRunActive && st.PlayModeStep == kRandom) RebuildPool(driver.filePool, w.ListBox4.count());
 }
 
 void Playback::MemoryListChanged() {
   // Only a random run drawing from the memory list owns its pool; any other leaves the
   // not-yet-played entries for the next random run.
-  if (w.S.run.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
-    w.Memory->RandomPool = memory::FullPool(w.ListBox2.count());
+  if (S.run.PlayRunActive && st.PlayModeStep == kRandom && st.PlayingFromShownList2)
+    rebuildMemoryPool();
+}
+
+void Playback::rebuildMemoryPool() {
+  RebuildPool(links.memoryPool, w.ListBox2.count());
 }
 
 void Playback::wireHandlers() {
@@ -47,21 +53,19 @@ void Playback::wireHandlers() {
   pause.createAndWire();
   mp3.createAndWire();
   // The tune's name and format, under the wave-format line of the settings panel.
-  auto& name = w.add<ui::Label>(&w.PanelKZ, "LabelWAVName", ids::LabelWAVName);
-  name.setBounds(8, 240, 160, 16);
-  auto& data = w.add<ui::Label>(&w.PanelKZ, "LabelWavData", ids::LabelWavData);
-  data.setBounds(8, 258, 160, 16);
+  w.LabelWAVName.setBounds(8, 240, 160, 16);
+  w.LabelWavData.setBounds(8, 258, 160, 16);
 }
 
-void Playback::pump() { w.app().processMessages(); }
+void Playback::pump() { app.processMessages(); }
 
 void Playback::armAdvance() {
-  if (!w.S.run.ShutDown) w.Timer4.setEnabled(true);
+  if (!S.run.ShutDown) w.Timer4.setEnabled(true);
 }
 
 void Playback::showTuneDetails(const std::string& name, const std::string& details) {
-  if (ui::Control* l = w.findControl("LabelWAVName")) l->setCaption(name);
-  if (ui::Control* l = w.findControl("LabelWavData")) l->setCaption(details);
+  w.LabelWAVName.setCaption(name);
+  w.LabelWavData.setCaption(details);
 }
 
 void Playback::restoreAtStart() {

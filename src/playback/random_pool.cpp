@@ -9,29 +9,14 @@
 
 namespace playback {
 
-namespace {
-// Pools never hold more than a 16-bit count; a longer one draws from its first 65535.
-int drawIndex(std::size_t size, std::mt19937& rng) {
-  const unsigned n = static_cast<unsigned>(std::min<std::size_t>(size, 0xFFFF));
-  if (n == 0) return -1;
-  return static_cast<int>(std::uniform_int_distribution<unsigned>(0, n - 1)(rng));
-}
-}  // namespace
-
-void RebuildPool(ui::ItemList& pool, int count) { pool.setItems(memory::FullPool(count)); }
-
-int DrawFromPool(ui::ItemList& pool, std::mt19937& rng, std::string& text) {
-  const int r = drawIndex(pool.count(), rng);
-  if (r < 0) return r;
-  text = pool.item(r);
-  pool.remove(r);
-  return r;
-}
+void RebuildPool(std::vector<std::string>& pool, int count) { pool = memory::FullPool(count); }
 
 int DrawFromPool(std::vector<std::string>& pool, std::mt19937& rng, std::string& text) {
-  const int r = drawIndex(pool.size(), rng);
-  if (r < 0) return r;
-  text = std::move(pool[r]);
+  // Pools never hold more than a 16-bit count; a longer one draws from its first 65535.
+  const unsigned n = static_cast<unsigned>(std::min<std::size_t>(pool.size(), 0xFFFF));
+  if (n == 0) return -1;
+  const int r = static_cast<int>(std::uniform_int_distribution<unsigned>(0, n - 1)(rng));
+  text = pool[r];
   pool.erase(pool.begin() + r);
   return r;
 }

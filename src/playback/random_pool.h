@@ -1,20 +1,17 @@
 #pragma once
-// The random pools: invisible lists of the item indexes not yet played in random mode.
+// The random pools: the item indexes of a list not yet played in random mode, as texts.
 #include <random>
 #include <string>
 #include <vector>
 
-#include "ui/list_box.h"
-
 namespace playback {
 
 // "0" .. count-1.
-void RebuildPool(ui::ItemList& pool, int count);
+void RebuildPool(std::vector<std::string>& pool, int count);
 
 // Draws one pool entry at random and removes it; returns its index in the pool and its
 // text through the arguments. The draw range is the pool size as a 16-bit count, as
 // pools of the player never hold more.
-int DrawFromPool(ui::ItemList& pool, std::mt19937& rng, std::string& text);
 int DrawFromPool(std::vector<std::string>& pool, std::mt19937& rng, std::string& text);
 
 // The list index a pool entry stands for: its text up to the first "/" (composite

@@ -8,7 +8,8 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct DriverEndTest : PlaybackTest {
+// The end-of-play actions belong to the main window: these run on it.
+struct DriverEndTest : WindowPlaybackTest {
   // Captions of the end-count menu item, sampled whenever a tune starts.
   Names captionsPerTune(std::size_t limit) {
     Names captions;

@@ -12,13 +12,17 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct DriverModesTest : PlaybackTest {
+template <class Base>
+struct DriverModes : Base {
   void SetUp() override {
-    startPlayer();
-    showFolder({{"a.wav", 1000}, {"b.wav", 1000}, {"c.wav", 1000}});
+    this->startPlayer();
+    this->showFolder({{"a.wav", 1000}, {"b.wav", 1000}, {"c.wav", 1000}});
   }
-  ui::ListBox& poolRD() { return *static_cast<ui::ListBox*>(window->findControl("ListBoxRD")); }
+  std::vector<std::string>& poolRD() { return this->window->Player().driver.filePool; }
 };
+using DriverModesTest = DriverModes<PlaybackTest>;
+// Where the play driver meets the memory view and the memory lists.
+using DriverModesWindowTest = DriverModes<WindowPlaybackTest>;
 
 TEST_F(DriverModesTest, ContinuousAndReverseStopAtTheEndOrWrapWhenEndless) {
   struct Case {
@@ -93,7 +97,7 @@ TEST_F(DriverModesTest, SingleModePlaysOneTuneOrRepeatsItWhenEndless) {
   EXPECT_EQ(playedNames(), Names(5, "c.wav"));
 }
 
-TEST_F(DriverModesTest, SingleModePlaysFromTheListClickedLastNotFromTheView) {
+TEST_F(DriverModesWindowTest, SingleModePlaysFromTheListClickedLastNotFromTheView) {
   endless(false);
   mode(2);
   for (const char* p : {"D:\\X\\m.wav", "D:\\X\\t.wav"}) {
@@ -141,14 +145,14 @@ TEST_F(DriverModesTest, RandomWithoutEndlessPlaysEachItemOnceThenStopsWithTheFul
     Names got = playedNames();
     std::sort(got.begin(), got.end());
     EXPECT_EQ(got, (Names{"a.wav", "b.wav", "c.wav", "d.wav", "e.wav"})) << "run " << run;
-    EXPECT_EQ(poolRD().count(), 5);
+    EXPECT_EQ(std::ssize(poolRD()), 5);
   }
 }
 
 TEST_F(DriverModesTest, RandomDiscardsPoolEntriesBeyondTheListAndBackDrawsAnew) {
   endless(false);
   mode(3);
-  poolRD().setItems({"7", "1", "12", "2/5/6/"});
+  poolRD() = {"7", "1", "12", "2/5/6/"};
   play();
   runToIdle();
   Names got = playedNames();
@@ -163,7 +167,7 @@ TEST_F(DriverModesTest, RandomDiscardsPoolEntriesBeyondTheListAndBackDrawsAnew) 
   window->Button5.click();
   runToIdle();
   EXPECT_EQ(mci.played.size(), 2u);
-  EXPECT_EQ(poolRD().count(), 1) << "two draws from the fresh pool of three";
+  EXPECT_EQ(std::ssize(poolRD()), 1) << "two draws from the fresh pool of three";
 }
 
 TEST_F(DriverModesTest, RandomStartOnAnEmptyPoolPlaysTheFreshPool) {
@@ -175,7 +179,7 @@ TEST_F(DriverModesTest, RandomStartOnAnEmptyPoolPlaysTheFreshPool) {
   EXPECT_EQ(mci.played.size(), 3u);
 }
 
-TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
+TEST_F(DriverModesWindowTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
   showFolder({{"a.wav", 60000}, {"b.wav", 60000}, {"c.wav", 60000}});
   endless(true);
   window->Button9.click();
@@ -187,19 +191,19 @@ TEST_F(DriverModesTest, ABulkAddRestartsOnlyThePoolOfARandomRunOnTheMemory) {
     play();
     runUntilPlayed(mci.played.size() + 1);
     poolRM = {"7"};
-    poolRD().setItems({"7"});
+    poolRD() = {"7"};
     window->Button7.click();  // adds the folder's three tunes to the memory
     ASSERT_EQ(window->ListBox2.count(), 4);
     EXPECT_EQ(poolRM, m == 3 ? (Names{"0", "1", "2", "3"}) : Names{"7"});
     if (m == 0) {
-      EXPECT_EQ(poolRD().items(), Names{"7"}) << "no random run: the folder pool stays";
+      EXPECT_EQ(poolRD(), Names{"7"}) << "no random run: the folder pool stays";
     }
     window->Button5.click();
     runToIdle();
   }
 }
 
-TEST_F(DriverModesTest, PlaysTheMemoryListInTheMemoryView) {
+TEST_F(DriverModesWindowTest, PlaysTheMemoryListInTheMemoryView) {
   endless(false);
   window->Button11.setVisible(true);
   window->S.settings.currentMemory = "MINE";

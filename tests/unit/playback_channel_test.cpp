@@ -42,6 +42,8 @@ TEST(MciChannelsTest, EmptyCommandResendsTheBufferAndShutDownSilencesEverySend) 
 }
 
 struct ChannelTest : PlaybackTest {};
+// The history lives in the memory lists: these run on the whole window.
+struct HistoryTest : WindowPlaybackTest {};
 
 TEST_F(ChannelTest, OpensWithTheBufferClauseForWavFilesOnly) {
   startPlayer();
@@ -175,7 +177,7 @@ TEST_F(ChannelTest, AnUnreadablePositionIsNoStallTheTuneGetsItsLengthPlusGrace) 
   EXPECT_LT(bRan, 3000u + playback::ProgressWatch::kEndGraceMs + 2500u);
 }
 
-TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
+TEST_F(HistoryTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
   auto& w = startPlayer();
   endless(false);
   w.S.settings.fileHistoryLimit = 2;
@@ -186,7 +188,7 @@ TEST_F(ChannelTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
   EXPECT_EQ(w.Memory->HistoryVolumes, (std::vector<std::string>{"", ""}));
 }
 
-TEST_F(ChannelTest, HistoryLimitNeverPassesSixteenThousand) {
+TEST_F(HistoryTest, HistoryLimitNeverPassesSixteenThousand) {
   auto& w = startPlayer();
   w.S.settings.fileHistoryLimit = 20000;
   EXPECT_EQ(w.Player().history.Limit(), 16000);
@@ -198,7 +200,7 @@ TEST_F(ChannelTest, HistoryLimitNeverPassesSixteenThousand) {
   EXPECT_TRUE(w.Memory->HistoryEntries.empty());
 }
 
-TEST_F(ChannelTest, HistoryAsTheCurrentMemoryBehindTheFileListKeepsWhatPlayedAcrossARestart) {
+TEST_F(HistoryTest, HistoryAsTheCurrentMemoryBehindTheFileListKeepsWhatPlayedAcrossARestart) {
   set("M_Fn", "HISTORY");
   set("FILEHIS", "16");
   auto& w = startPlayer();
@@ -215,7 +217,7 @@ TEST_F(ChannelTest, HistoryAsTheCurrentMemoryBehindTheFileListKeepsWhatPlayedAcr
   EXPECT_EQ(again.ListBox2.items(), (std::vector<std::string>{path("a.wav"), path("b.wav")}));
 }
 
-TEST_F(ChannelTest, FilesHandedToThePlayerJoinTheHistoryTrimmedWithTheirVolumesAndPlayFirst) {
+TEST_F(HistoryTest, FilesHandedToThePlayerJoinTheHistoryTrimmedWithTheirVolumesAndPlayFirst) {
   set("M_Fn", "HISTORY");
   set("FILEHIS", "4");
   fs.addFile(data + "HISTORY.LIM", path("h1.wav") + "\r\n" + path("h2.wav") + "\r\n" + path("h3.wav") + "\r\n");
@@ -239,7 +241,7 @@ TEST_F(ChannelTest, FilesHandedToThePlayerJoinTheHistoryTrimmedWithTheirVolumesA
   EXPECT_EQ(playedNames(), (Lines{"n1.wav", "n3.wav"}));
 }
 
-TEST_F(ChannelTest, ShownHistoryGrowsUnlessItIsBeingPlayed) {
+TEST_F(HistoryTest, ShownHistoryGrowsUnlessItIsBeingPlayed) {
   auto& w = startPlayer();
   endless(false);
   w.S.settings.fileHistoryLimit = 16;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_media_player.h"
-#include "memory/memory_lists.h"
 #include "playback_fixture.h"
 
 namespace {
@@ -11,19 +10,24 @@ namespace {
 using Names = std::vector<std::string>;
 using B = fakes::FakeMediaPlayer::Behaviour;
 
-struct Mp3Test : PlaybackTest {
+template <class Base>
+struct Mp3 : Base {
+  using Base::loop;
+  using Base::window;
   fakes::FakeMediaPlayer media{loop};
 
-  app::TZELCOR32ZUMIK& startWithComponent() {
-    startPlayer();
+  // mp3Off: "MP3" turned the component off at start-up.
+  auto& startWithComponent(bool mp3Off = false) {
+    this->startPlayer();
+    window->S.settings.mp3WithoutPlayer = mp3Off;
     window->Player().setMediaPlayer(&media);
     window->Player().mp3.decideAtStart();
-    endless(false);
+    this->endless(false);
     return *window;
   }
   // An MP3 in the folder that only the component knows.
   std::pair<std::string, int> mp3(const std::string& name, double seconds, B b = B::Plays) {
-    media.addFile(path(name), seconds, b);
+    media.addFile(this->path(name), seconds, b);
     return {name, -1};
   }
   ui::ScrollBar& bar() { return *static_cast<ui::ScrollBar*>(window->findControl("ScrollBar_MP3")); }
@@ -34,8 +38,12 @@ struct Mp3Test : PlaybackTest {
     while (!mp3Playing() && loop.nowMs() - begin < 10000) loop.advance(10);
     ASSERT_TRUE(mp3Playing());
   }
-  Names history() const { return window->Memory->HistoryEntries; }
 };
+struct Mp3Test : Mp3<PlaybackTest> {
+  Names history() const { return window->history.kept; }
+};
+// Closing is the main window's.
+using Mp3WindowTest = Mp3<WindowPlaybackTest>;
 
 TEST_F(Mp3Test, StopRequestDuringAnMp3EndsTheRunWithinOnePoll) {
   startWithComponent();
@@ -133,8 +141,7 @@ TEST_F(Mp3Test, TunesTheComponentCannotPlayAreSkippedSilently) {
 }
 
 TEST_F(Mp3Test, WithMp3OffAtStartTheFileGoesToMci) {
-  set("MP3", "1");
-  startWithComponent();
+  startWithComponent(true);
   showFolder({{"a.mp3", 1000}});
   media.addFile(path("a.mp3"), 1);
   play();
@@ -145,7 +152,7 @@ TEST_F(Mp3Test, WithMp3OffAtStartTheFileGoesToMci) {
   EXPECT_TRUE(media.calls.empty());
 }
 
-TEST_F(Mp3Test, ClosingStopsTheComponent) {
+TEST_F(Mp3WindowTest, ClosingStopsTheComponent) {
   startWithComponent();
   showFolder({mp3("a.mp3", 100)});
   play();
