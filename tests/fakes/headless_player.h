@@ -9,21 +9,14 @@
 #include "app/compose.h"
 #include "core/settings.h"
 #include "dialogs/mk.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
-#include "ui/headless_loop.h"
+#include "fakes/fake_platform.h"
 
 namespace fakes {
 
-class HeadlessPlayer {
+class HeadlessPlayer : public FakePlatform {
  public:
   // Settings of the current version, with the data folder as the extraction folder.
-  HeadlessPlayer(platform::FileSystem& fs, std::string dataFolder)
-      : services{reg, fs, clock, shell, power, link, shellNs, mci, drives}, data(std::move(dataFolder)) {
+  HeadlessPlayer(platform::FileSystem& fs, std::string dataFolder) : FakePlatform(fs), data(std::move(dataFolder)) {
     set("Version", "20");
     set("TEMPLZH", data);
     drives.add('C', platform::DriveType::Fixed);
@@ -52,17 +45,6 @@ class HeadlessPlayer {
     };
   }
 
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  FakeRegistry reg;
-  FakeClock clock;
-  FakeShell shell;
-  FakePower power;
-  FakeInstanceLink link;
-  FakeShellNamespace shellNs;
-  FakeMci mci{loop};
-  FakeDrives drives;
-  core::Services services;
   const std::string data;
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   std::vector<std::string> messages;

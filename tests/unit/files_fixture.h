@@ -11,34 +11,17 @@
 #include "core/shared_state.h"
 #include "dialogs/Mkdlg.h"
 #include "dialogs/mk.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
+#include "fakes/fake_platform.h"
+#include "test_support.h"
 #include "files/file_list.h"
 #include "files/folders.h"
 #include "ui/form.h"
-#include "ui/headless_loop.h"
 
-struct FilesTest : ::testing::Test {
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  fakes::FakeRegistry reg;
-  fakes::FakeFileSystem fs;
-  fakes::FakeClock clock;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeInstanceLink link;
-  fakes::FakeShellNamespace shellNs;
-  fakes::FakeMci mci{loop};
-  fakes::FakeDrives drives;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+struct FilesTest : ::testing::Test, fakes::FakeWorld {
   core::SharedState S;
   dialogs::TMKBoxDlg box{application};
   std::vector<std::string> messages;
+  static constexpr bool kNoQuestionsHere = true;  // the file list and folders only inform
   const std::string data = "C:\\ZELCOR\\";
 
   ui::Form form{application, "Files", "TFiles"};
@@ -92,13 +75,7 @@ struct FilesTest : ::testing::Test {
     HeaderControl1.setSections({"ファイル一覧"});
     HeaderFolder.setSections({"ツリー構造のフォルダー"});
     folders.showPanel = [](ui::Panel& panel, bool on) { panel.setVisible(on); };
-    application.onModalShown = [this](ui::Form& f) {
-      auto& shown = static_cast<dialogs::TMKBox&>(f);
-      std::string text = shown.MemoMsg.caption();
-      std::erase(text, '\r');
-      messages.push_back(text);
-      shown.Btn_OK.click();
-    };
+    testing_support::AnswerBoxesAtOnce(application, messages, kNoQuestionsHere);
   }
 
   // The switches as the default settings leave them, then the subsystems' start-up.

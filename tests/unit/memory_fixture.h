@@ -12,32 +12,14 @@
 #include "core/shared_state.h"
 #include "dialogs/Mkdlg.h"
 #include "dialogs/mk.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell_namespace.h"
-#include "fakes/fake_system.h"
+#include "fakes/fake_platform.h"
+#include "test_support.h"
 #include "memory/drop.h"
 #include "memory/memory_edit.h"
 #include "memory/memory_lists.h"
 #include "memory/trash.h"
-#include "ui/headless_loop.h"
 
-struct MemoryFixture : ::testing::Test {
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  fakes::FakeRegistry reg;
-  fakes::FakeFileSystem fs;
-  fakes::FakeClock clock;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeInstanceLink link;
-  fakes::FakeShellNamespace shellNs;
-  fakes::FakeMci mci{loop};
-  fakes::FakeDrives drives;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+struct MemoryFixture : ::testing::Test, fakes::FakeWorld {
   core::SharedState S;
   const std::string data = "C:\\ZELCOR\\";
   std::vector<std::string> messages;
@@ -92,16 +74,7 @@ struct MemoryFixture : ::testing::Test {
     // Full entries shown and drops added to the trash, unless a test says otherwise.
     S.settings.namesOnly = false;
     S.settings.trashClearMode = false;
-    application.onModalShown = [this](ui::Form& f) {
-      auto& shown = static_cast<dialogs::TMKBox&>(f);
-      std::string text = shown.MemoMsg.caption();
-      std::erase(text, '\r');
-      messages.push_back(text);
-      if (shown.Btn_Yes.visible())
-        (answerYes ? shown.Btn_Yes : shown.Btn_No).click();
-      else
-        shown.Btn_OK.click();
-    };
+    testing_support::AnswerBoxesAtOnce(application, messages, answerYes);
   }
 
   // What start-up does for these subsystems, with the memory named in the settings.

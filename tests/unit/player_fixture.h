@@ -56,16 +56,6 @@ struct AnsweringPlayerTest : PlayerTest {
   bool answerYes = true;
   std::function<void(ui::Form&)> onOtherForm;
   AnsweringPlayerTest() {
-    application.onModalShown = [this](ui::Form& f) {
-      if (f.windowClass() != "TMKBox") return onOtherForm(f);
-      auto& box = static_cast<dialogs::TMKBox&>(f);
-      std::string text = box.MemoMsg.caption();  // the memo shows line ends as CR LF
-      std::erase(text, '\r');
-      messages.push_back(text);
-      if (box.Btn_Yes.visible())
-        (answerYes ? box.Btn_Yes : box.Btn_No).click();
-      else
-        box.Btn_OK.click();
-    };
+    testing_support::AnswerBoxesAtOnce(application, messages, answerYes, [this](ui::Form& f) { onOtherForm(f); });
   }
 };
