@@ -5,7 +5,8 @@
 #include <algorithm>
 
 #include "ui/form.h"
-#include "ui/win32/peers.h"
+#include "ui/event_loop.h"
+#include "ui/win32/control_peer.h"
 #include "ui/win32/wide.h"
 #include "ui/win32/win32_backend.h"
 
@@ -15,8 +16,6 @@ namespace {
 
 constexpr UINT kRestMs = 500;   // the mouse rests this long before the hint shows
 constexpr UINT kShownMs = 5000;  // and the hint stays this long
-
-HintTracker* g_tracker = nullptr;
 
 // The control window under the mouse (a radio button or a combo box's edit stands for the
 // control it belongs to), or nullptr when none has a hint or hints are off.
@@ -32,12 +31,9 @@ HWND hintedWindow(HWND hwnd) {
 
 }  // namespace
 
-HintTracker::HintTracker(Win32Backend& backend) : backend_(backend) { g_tracker = this; }
+HintTracker::HintTracker(Win32Backend& backend, EventLoop& loop) : backend_(backend), loop_(loop) {}
 
-HintTracker::~HintTracker() {
-  hide();
-  g_tracker = nullptr;
-}
+HintTracker::~HintTracker() { hide(); }
 
 void HintTracker::message(const MSG& m) {
   switch (m.message) {
@@ -49,7 +45,7 @@ void HintTracker::message(const MSG& m) {
       if (!target_) return;
       at_ = POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
       ClientToScreen(m.hwnd, &at_);
-      timer_ = SetTimer(nullptr, 0, kRestMs, timerFired);
+      timer_ = loop_.startTimer(kRestMs, [this] { timerFired(); });
       return;
     }
     case WM_LBUTTONDOWN:
@@ -69,12 +65,11 @@ void HintTracker::reset() {
   target_ = nullptr;
 }
 
-void CALLBACK HintTracker::timerFired(HWND, UINT, UINT_PTR, DWORD) {
-  if (!g_tracker) return;
-  if (g_tracker->shown_)
-    g_tracker->hide();
+void HintTracker::timerFired() {
+  if (shown_)
+    hide();
   else
-    g_tracker->show();
+    show();
 }
 
 void HintTracker::show() {
@@ -110,11 +105,11 @@ void HintTracker::show() {
   SetWindowTextW(hint, text.c_str());
   SetWindowPos(hint, HWND_TOP, x, y, w, h, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   shown_ = hint;
-  timer_ = SetTimer(nullptr, 0, kShownMs, timerFired);
+  timer_ = loop_.startTimer(kShownMs, [this] { timerFired(); });
 }
 
 void HintTracker::hide() {
-  if (timer_) KillTimer(nullptr, timer_);
+  if (timer_) loop_.stopTimer(timer_);
   timer_ = 0;
   if (shown_ && IsWindow(shown_)) ShowWindow(shown_, SW_HIDE);
   shown_ = nullptr;

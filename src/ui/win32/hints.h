@@ -5,6 +5,10 @@
 // control does.
 #include <windows.h>
 
+namespace ui {
+class EventLoop;
+}
+
 namespace ui::win32 {
 
 class Win32Backend;
@@ -14,7 +18,8 @@ constexpr int kHintWindowId = 0xE100;
 
 class HintTracker {
  public:
-  explicit HintTracker(Win32Backend& backend);
+  // The hint's waits run on the loop's timers.
+  HintTracker(Win32Backend& backend, EventLoop& loop);
   ~HintTracker();
   // A message from the loop: a mouse move onto a control starts its hint; a press, a key or a
   // move onto another control ends it.
@@ -23,14 +28,15 @@ class HintTracker {
   void reset();
 
  private:
-  static void CALLBACK timerFired(HWND, UINT, UINT_PTR, DWORD);
+  void timerFired();
   void show();
   void hide();
   Win32Backend& backend_;
+  EventLoop& loop_;
   HWND target_ = nullptr;  // the control window the mouse rests on
   POINT at_{};             // where, in screen coordinates
   HWND shown_ = nullptr;   // the hint window while it shows
-  UINT_PTR timer_ = 0;
+  int timer_ = 0;
 };
 
 }  // namespace ui::win32
