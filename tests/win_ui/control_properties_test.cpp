@@ -106,6 +106,8 @@ std::wstring listBoxText(HWND h, int i) {
   return w;
 }
 
+int labelClicks = 0;
+
 template <class T>
 T& as(ui::Control& c) {
   return static_cast<T&>(c);
@@ -139,7 +141,16 @@ const Case kCases[] = {
      [](ui::Control& c) { c.setCaption("再生"); }, [](HWND h) { EXPECT_EQ(textOf(h), ToWide("再生")); },
      painted(WM_PRINTCLIENT)},
     {"Label", [](ui::Form& f) -> ui::Control& { return f.add<ui::Label>(&f, "Label1", 10); },
-     [](ui::Control& c) { c.setCaption("ゴミ箱"); }, [](HWND h) { EXPECT_EQ(textOf(h), ToWide("ゴミ箱")); },
+     [](ui::Control& c) {
+       c.setCaption("ゴミ箱");
+       c.onClick = [] { ++labelClicks; };
+     },
+     [](HWND h) {
+       EXPECT_EQ(textOf(h), ToWide("ゴミ箱"));
+       SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+       SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+       EXPECT_EQ(labelClicks, 1);
+     },
      askedWith(WM_CTLCOLORSTATIC)},
     {"CheckBox", [](ui::Form& f) -> ui::Control& { return f.add<ui::CheckBox>(&f, "CheckBox1", 10); },
      [](ui::Control& c) {
