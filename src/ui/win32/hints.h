@@ -5,10 +5,6 @@
 // control does.
 #include <windows.h>
 
-namespace ui {
-class EventLoop;
-}
-
 namespace ui::win32 {
 
 class Win32Backend;
@@ -18,8 +14,7 @@ constexpr int kHintWindowId = 0xE100;
 
 class HintTracker {
  public:
-  // The hint's waits run on the loop's timers.
-  HintTracker(Win32Backend& backend, EventLoop& loop);
+  explicit HintTracker(Win32Backend& backend);
   ~HintTracker();
   // A message from the loop: a mouse move onto a control starts its hint; a press, a key or a
   // move onto another control ends it.
@@ -28,15 +23,17 @@ class HintTracker {
   void reset();
 
  private:
+  static LRESULT CALLBACK timerProc(HWND, UINT, WPARAM, LPARAM);
   void timerFired();
+  void startTimer(UINT ms);
   void show();
   void hide();
   Win32Backend& backend_;
-  EventLoop& loop_;
+  HWND timerWindow_ = nullptr;  // a message-only window of the tracker's own that gets its timer
   HWND target_ = nullptr;  // the control window the mouse rests on
   POINT at_{};             // where, in screen coordinates
   HWND shown_ = nullptr;   // the hint window while it shows
-  int timer_ = 0;
+  bool timing_ = false;
 };
 
 }  // namespace ui::win32
