@@ -7,7 +7,7 @@
 
 #include "ui/form.h"
 #include "ui/widgets.h"
-#include "ui/win32/peers.h"
+#include "ui/win32/control_peer.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_loop.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "ui/form.h"
-#include "ui/win32/peers.h"
+#include "ui/win32/control_peer.h"
 #include "ui/win32/wide.h"
 #include "ui/win32/win32_backend.h"
 
@@ -15,8 +15,8 @@ namespace {
 
 constexpr UINT kRestMs = 500;   // the mouse rests this long before the hint shows
 constexpr UINT kShownMs = 5000;  // and the hint stays this long
-
-HintTracker* g_tracker = nullptr;
+constexpr UINT_PTR kTimerId = 1;
+const wchar_t kTimerClass[] = L"ZelcorHintTimer";
 
 // The control window under the mouse (a radio button or a combo box's edit stands for the
 // control it belongs to), or nullptr when none has a hint or hints are off.
@@ -32,11 +32,31 @@ HWND hintedWindow(HWND hwnd) {
 
 }  // namespace
 
-HintTracker::HintTracker(Win32Backend& backend) : backend_(backend) { g_tracker = this; }
+HintTracker::HintTracker(Win32Backend& backend) : backend_(backend) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = timerProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = kTimerClass;
+  RegisterClassW(&wc);
+  timerWindow_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                                 nullptr);
+  SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
 
 HintTracker::~HintTracker() {
   hide();
-  g_tracker = nullptr;
+  DestroyWindow(timerWindow_);
+}
+
+LRESULT CALLBACK HintTracker::timerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<HintTracker*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg != WM_TIMER || !self) return DefWindowProcW(hwnd, msg, wp, lp);
+  self->timerFired();
+  return 0;
+}
+
+void HintTracker::startTimer(UINT ms) {
+  timing_ = SetTimer(timerWindow_, kTimerId, ms, nullptr) != 0;
 }
 
 void HintTracker::message(const MSG& m) {
@@ -49,7 +69,7 @@ void HintTracker::message(const MSG& m) {
       if (!target_) return;
       at_ = POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
       ClientToScreen(m.hwnd, &at_);
-      timer_ = SetTimer(nullptr, 0, kRestMs, timerFired);
+      startTimer(kRestMs);
       return;
     }
     case WM_LBUTTONDOWN:
@@ -69,12 +89,11 @@ void HintTracker::reset() {
   target_ = nullptr;
 }
 
-void CALLBACK HintTracker::timerFired(HWND, UINT, UINT_PTR, DWORD) {
-  if (!g_tracker) return;
-  if (g_tracker->shown_)
-    g_tracker->hide();
+void HintTracker::timerFired() {
+  if (shown_)
+    hide();
   else
-    g_tracker->show();
+    show();
 }
 
 void HintTracker::show() {
@@ -110,12 +129,12 @@ void HintTracker::show() {
   SetWindowTextW(hint, text.c_str());
   SetWindowPos(hint, HWND_TOP, x, y, w, h, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   shown_ = hint;
-  timer_ = SetTimer(nullptr, 0, kShownMs, timerFired);
+  startTimer(kShownMs);
 }
 
 void HintTracker::hide() {
-  if (timer_) KillTimer(nullptr, timer_);
-  timer_ = 0;
+  if (timing_) KillTimer(timerWindow_, kTimerId);
+  timing_ = false;
   if (shown_ && IsWindow(shown_)) ShowWindow(shown_, SW_HIDE);
   shown_ = nullptr;
 }

@@ -23,14 +23,17 @@ class HintTracker {
   void reset();
 
  private:
-  static void CALLBACK timerFired(HWND, UINT, UINT_PTR, DWORD);
+  static LRESULT CALLBACK timerProc(HWND, UINT, WPARAM, LPARAM);
+  void timerFired();
+  void startTimer(UINT ms);
   void show();
   void hide();
   Win32Backend& backend_;
+  HWND timerWindow_ = nullptr;  // a message-only window of the tracker's own that gets its timer
   HWND target_ = nullptr;  // the control window the mouse rests on
   POINT at_{};             // where, in screen coordinates
   HWND shown_ = nullptr;   // the hint window while it shows
-  UINT_PTR timer_ = 0;
+  bool timing_ = false;
 };
 
 }  // namespace ui::win32

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/drag.h"
-#include "ui/win32/peers.h"
+#include "ui/win32/control_peer.h"
 #include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
@@ -62,8 +62,9 @@ void showCursor(DragCursor c) {
   }
 }
 
-int itemAt(HWND hwnd, const Control& c, POINT client) {
-  return c.kind() == Kind::ListBox ? listItemAt(hwnd, client) : -1;
+int itemAt(HWND hwnd, POINT client) {
+  const ControlPeer* peer = PeerOfWindow(hwnd);
+  return peer ? peer->itemAt(client) : -1;
 }
 
 // The control of the same window as `from` under screen point pt, and the entry there.
@@ -77,7 +78,7 @@ Spot spotAt(HWND from, POINT pt) {
   if (!h || !ControlOfWindow(h) || GetAncestor(h, GA_ROOT) != GetAncestor(from, GA_ROOT)) return {};
   POINT client = pt;
   ScreenToClient(h, &client);
-  return {ControlOfWindow(h), itemAt(h, *ControlOfWindow(h), client)};
+  return {ControlOfWindow(h), itemAt(h, client)};
 }
 
 POINT screenPoint(HWND hwnd, LPARAM lp) {
@@ -95,7 +96,7 @@ LRESULT CALLBACK mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
     case WM_LBUTTONDOWN: {
       if (!self || (wp & (MK_SHIFT | MK_CONTROL))) break;
       const POINT pt = screenPoint(hwnd, lp);
-      if (!drag.press(*self, {pt.x, pt.y}, itemAt(hwnd, *self, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}))) break;
+      if (!drag.press(*self, {pt.x, pt.y}, itemAt(hwnd, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}))) break;
       // The list does not see the press yet: it would start selecting with the mouse.
       pressedAt = lp;
       SetFocus(hwnd);
@@ -151,14 +152,6 @@ LRESULT CALLBACK mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
 }
 
 }  // namespace
-
-int listItemAt(HWND hwnd, POINT pt) {
-  RECT rc;
-  GetClientRect(hwnd, &rc);
-  if (!PtInRect(&rc, pt)) return -1;
-  const LRESULT r = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
-  return HIWORD(r) ? -1 : static_cast<int>(LOWORD(r));
-}
 
 void watchMouse(Win32Backend& backend, HWND hwnd) {
   SetWindowSubclass(hwnd, mouseProc, 0, reinterpret_cast<DWORD_PTR>(&backend));

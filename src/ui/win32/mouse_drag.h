@@ -15,7 +15,5 @@ class Win32Backend;
 void watchMouse(Win32Backend& backend, HWND hwnd);
 // Ends a drag in progress without a drop (Escape); false when none was running.
 bool cancelDrag(Win32Backend& backend);
-// The entry of list window hwnd at client point pt, or -1 when none is there.
-int listItemAt(HWND hwnd, POINT pt);
 
 }  // namespace ui::win32

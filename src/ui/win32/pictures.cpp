@@ -85,4 +85,47 @@ HICON TrashPicture(bool full) {
   return full ? heaped : empty;
 }
 
+void DrawDrivePicture(HDC dc, ItemPicture picture, int x, int y, int u) {
+  auto box = [&](int l, int t, int r, int b, COLORREF fill, bool round = false) {
+    HBRUSH brush = CreateSolidBrush(fill);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    if (round)
+      Ellipse(dc, x + l * u, y + t * u, x + r * u, y + b * u);
+    else
+      Rectangle(dc, x + l * u, y + t * u, x + r * u, y + b * u);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+  };
+  const COLORREF grey = RGB(192, 192, 192), dark = RGB(64, 64, 64), white = RGB(255, 255, 255);
+  switch (picture) {
+    case ItemPicture::FixedDrive:
+      box(1, 5, 15, 12, grey);
+      box(11, 8, 14, 10, RGB(0, 192, 0));
+      break;
+    case ItemPicture::RemovableDrive:  // a floppy disk: label on top, shutter below
+      box(2, 1, 15, 15, RGB(32, 64, 160));
+      box(4, 1, 13, 7, white);
+      box(6, 10, 11, 15, grey);
+      break;
+    case ItemPicture::RemoteDrive:  // a drive on a cable
+      box(1, 2, 15, 9, grey);
+      box(11, 5, 14, 7, RGB(0, 192, 0));
+      box(7, 9, 9, 13, dark);
+      box(2, 13, 14, 15, dark);
+      break;
+    case ItemPicture::CdDrive:
+      box(1, 1, 15, 15, RGB(216, 216, 232), true);
+      box(6, 6, 10, 10, white, true);
+      break;
+    case ItemPicture::RamDrive:  // a memory chip with its legs
+      for (int leg = 3; leg <= 12; leg += 3) box(leg, 10, leg + 1, 14, dark);
+      box(1, 4, 15, 11, RGB(0, 128, 64));
+      break;
+    case ItemPicture::None:
+      break;
+  }
+}
+
 }  // namespace ui::win32

@@ -5,25 +5,21 @@
 
 #include <vector>
 
-#include "ui/list_box.h"
-#include "ui/widgets.h"
+#include "ui/win32/control_peer.h"
 #include "ui/win32/hints.h"
+#include "ui/win32/menu_binding.h"
 #include "ui/win32/mouse_drag.h"
-#include "ui/win32/list_view_peer.h"
-#include "ui/win32/peers.h"
+#include "ui/win32/peer_kinds.h"
 #include "ui/win32/wide.h"
 
 namespace ui::win32 {
 
 extern const wchar_t kContainerClass[] = L"ZelcorPanel";
-constexpr int kRadioBase = 0xE000;
 
 namespace {
 
-Win32Backend* g_backend = nullptr;
-
 struct FormWindow : Peer {
-  FormWindow(Form& f, HWND h) : form(f), hwnd(h) {}
+  FormWindow(Win32Backend& b, Form& f, HWND h) : backend(b), form(f), hwnd(h) {}
   ~FormWindow() override {
     menuBar.reset();
     if (IsWindow(hwnd)) {
@@ -32,6 +28,7 @@ struct FormWindow : Peer {
     }
   }
   void changed(unsigned what) override;
+  Win32Backend& backend;
   Form& form;
   HWND hwnd;
   std::unique_ptr<MenuBinding> menuBar;
@@ -79,12 +76,6 @@ int measureLineHeight(HFONT font) {
   return tm.tmHeight;
 }
 
-int scaled(int v) { return static_cast<int>(v * g_backend->scale() + 0.5); }
-int unscaled(int v) {
-  const double x = v / g_backend->scale();
-  return static_cast<int>(x < 0 ? x - 0.5 : x + 0.5);
-}
-
 DWORD formStyle(Form& f) {
   return f.isDialog ? (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN)
                     : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
@@ -94,19 +85,19 @@ DWORD formExStyle(Form& f) {
 }
 
 // Outer window size for a client size, taking the menu bar into account.
-RECT outerRect(Form& f, HWND hwnd) {
+RECT outerRect(const Win32Backend& backend, Form& f, HWND hwnd) {
   const Rect& b = f.bounds();
-  RECT rc{0, 0, scaled(b.width), scaled(b.height)};
+  RECT rc{0, 0, backend.pixels(b.width), backend.pixels(b.height)};
   AdjustWindowRectEx(&rc, formStyle(f), hwnd && GetMenu(hwnd) ? TRUE : FALSE, formExStyle(f));
-  return RECT{scaled(b.left), scaled(b.top), scaled(b.left) + rc.right - rc.left,
-              scaled(b.top) + rc.bottom - rc.top};
+  const int left = backend.pixels(b.left), top = backend.pixels(b.top);
+  return RECT{left, top, left + rc.right - rc.left, top + rc.bottom - rc.top};
 }
 
 void FormWindow::changed(unsigned what) {
   if (syncing) return;
   if (what & kChangeCaption) SetWindowTextW(hwnd, widen(form.caption()).c_str());
   if (what & kChangeBounds) {
-    RECT r = outerRect(form, hwnd);
+    RECT r = outerRect(backend, form, hwnd);
     SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -119,174 +110,95 @@ void FormWindow::changed(unsigned what) {
 void createChildren(Win32Backend& b, Control& parent, HWND parentHwnd) {
   for (Control* c : parent.children()) {
     HWND h = createControlWindow(b, *c, parentHwnd);
-    if (c->kind() == Kind::Panel) createChildren(b, *c, h);
+    if (auto* peer = static_cast<ControlPeer*>(c->peer()); peer && peer->holdsControls()) createChildren(b, *c, h);
   }
 }
 
-// Input reported by a child window, turned into the control's own event.
-bool routeCommand(Form& form, WPARAM wp, LPARAM lp) {
-  const int id = LOWORD(wp);
-  const int code = HIWORD(wp);
+// Input reported by a child window goes to the peer of the control it belongs to (a window
+// inside a control, such as a radio button, belongs to the control around it).
+ControlPeer* reportingPeer(HWND child) {
+  ControlPeer* peer = PeerOfWindow(child);
+  if (!peer) peer = PeerOfWindow(GetParent(child));
+  return peer && !peer->writing() ? peer : nullptr;
+}
+
+void routeCommand(Form& form, WPARAM wp, LPARAM lp) {
   HWND child = reinterpret_cast<HWND>(lp);
   if (!child) {
-    if (MenuItem* m = form.findMenuId(id)) m->click();
-    return true;
+    if (MenuItem* m = form.findMenuId(LOWORD(wp))) m->click();
+  } else if (ControlPeer* peer = reportingPeer(child)) {
+    peer->command(HIWORD(wp), child);
   }
-  // A radio button inside a radio group.
-  if (id >= kRadioBase && id < kRadioBase + 64) {
-    if (Control* g = ControlOfWindow(GetParent(child)); g && g->kind() == Kind::RadioGroup && code == BN_CLICKED)
-      static_cast<RadioGroup*>(g)->choose(id - kRadioBase);
-    return true;
-  }
-  Control* c = ControlOfWindow(child);
-  if (!c) return false;
-  auto* peer = static_cast<ControlPeer*>(c->peer());
-  if (peer && peer->writing()) return true;
-  switch (c->kind()) {
-    case Kind::Button:
-      // A quick second press on a colour button comes as a double click: it is a click too.
-      if (code == BN_CLICKED || code == BN_DOUBLECLICKED) c->click();
-      break;
-    case Kind::CheckBox:
-      if (code == BN_CLICKED) c->click();
-      break;
-    case Kind::ListBox:
-      if (code == LBN_SELCHANGE) {
-        if (static_cast<ListBox*>(c)->multiSelect) {
-          const int n = static_cast<int>(SendMessageW(child, LB_GETSELCOUNT, 0, 0));
-          std::vector<int> chosen(n > 0 ? n : 0);
-          if (n > 0) SendMessageW(child, LB_GETSELITEMS, n, reinterpret_cast<LPARAM>(chosen.data()));
-          static_cast<ItemList*>(c)->userSelectMany(chosen,
-                                                    static_cast<int>(SendMessageW(child, LB_GETCARETINDEX, 0, 0)));
-        } else {
-          static_cast<ItemList*>(c)->userSelect(static_cast<int>(SendMessageW(child, LB_GETCURSEL, 0, 0)));
-        }
-      } else if (code == LBN_DBLCLK) {
-        if (auto& f = static_cast<ItemList*>(c)->onDoubleClick) f();
-      }
-      break;
-    case Kind::ComboBox:
-      if (code == CBN_SELCHANGE)
-        static_cast<ItemList*>(c)->userSelect(static_cast<int>(SendMessageW(child, CB_GETCURSEL, 0, 0)));
-      break;
-    case Kind::Edit:
-      if (code == EN_CHANGE) {
-        int n = GetWindowTextLengthW(child);
-        std::wstring w(n + 1, L'\0');
-        GetWindowTextW(child, w.data(), n + 1);
-        w.resize(n);
-        static_cast<Edit*>(c)->userTyped(narrow(w));
-      }
-      break;
-    default:
-      break;
-  }
-  return true;
 }
 
-LRESULT colorMessage(HDC dc, HWND child) {
-  Control* c = ControlOfWindow(child);
-  if (!c || !c->peer()) return 0;
-  auto* peer = static_cast<ControlPeer*>(c->peer());
-  const Color bg = paintedBackground(*c);
-  SetTextColor(dc, colorRef(c->fontColor()));
-  SetBkColor(dc, colorRef(bg));
-  if (bg == kWindowColor) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-  return reinterpret_cast<LRESULT>(peer->backgroundBrush());
+void fillBackground(HDC dc, HWND hwnd, Color bg) {
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  HBRUSH brush = bg == kButtonFaceColor ? GetSysColorBrush(COLOR_BTNFACE)
+                 : bg == kWindowColor   ? GetSysColorBrush(COLOR_WINDOW)
+                                        : CreateSolidBrush(bg);
+  FillRect(dc, &rc, brush);
+  if (bg != kButtonFaceColor && bg != kWindowColor) DeleteObject(brush);
 }
 
 // Messages shared by forms and panels: both are parents of controls.
-bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+bool routeParentMessage(Win32Backend& backend, Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                        LRESULT& result) {
   switch (msg) {
     case WM_COMMAND:
       if (form) routeCommand(*form, wp, lp);
       result = 0;
       return true;
     case WM_HSCROLL:
-      if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(lp)); c && c->kind() == Kind::ScrollBar) {
-        auto* peer = static_cast<ControlPeer*>(c->peer());
-        if (!peer->writing())
-          static_cast<ScrollBar*>(c)->userMoved(static_cast<int>(SendMessageW(peer->hwnd(), TBM_GETPOS, 0, 0)));
-      }
+      if (ControlPeer* peer = reportingPeer(reinterpret_cast<HWND>(lp))) peer->scrolled();
       result = 0;
       return true;
     case WM_NOTIFY: {
-      auto* hdr = reinterpret_cast<NMHDR*>(lp);
-      Control* c = ControlOfWindow(hdr->hwndFrom);
-      if (c && c->kind() == Kind::TreeView && hdr->code == TVN_SELCHANGEDW) {
-        auto* tv = reinterpret_cast<NMTREEVIEWW*>(lp);
-        // Only the user's own choice; selections the program makes are not echoed back.
-        if (tv->action == TVC_BYMOUSE || tv->action == TVC_BYKEYBOARD)
-          static_cast<TreeView*>(c)->userSelect(static_cast<int>(tv->itemNew.lParam));
-        result = 0;
-        return true;
-      }
-      if (c && c->kind() == Kind::ListView) {
-        auto* peer = static_cast<ControlPeer*>(c->peer());
-        return listViewNotify(*g_backend, static_cast<ListView&>(*c), peer && peer->writing(), hdr, result);
-      }
-      // A click on a header section or on a status bar is the control's own click.
-      const bool headerClick = hdr->code == HDN_ITEMCLICKW || hdr->code == HDN_ITEMCLICKA;
-      if (c && ((c->kind() == Kind::Header && headerClick) || (c->kind() == Kind::StatusBar && hdr->code == NM_CLICK))) {
-        c->click();
-        result = 0;
-        return true;
-      }
-      return false;
+      const auto& hdr = *reinterpret_cast<NMHDR*>(lp);
+      ControlPeer* peer = PeerOfWindow(hdr.hwndFrom);
+      return peer && peer->notify(hdr, result);
     }
     case WM_MEASUREITEM: {
-      // Combo boxes ask while their window is being made, before it is known as a control.
-      auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-      if (m->CtlType != ODT_LISTBOX && m->CtlType != ODT_COMBOBOX) return false;
-      m->itemHeight = m->CtlType == ODT_LISTBOX ? g_backend->lineHeight() : comboItemHeight(*g_backend);
+      // A list asks while its window is being made, before it is known as a control.
+      auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (m.CtlType != ODT_LISTBOX && m.CtlType != ODT_COMBOBOX) return false;
+      ControlPeer* peer = backend.creating ? backend.creating : PeerOfWindow(GetDlgItem(hwnd, m.CtlID));
+      const int height = peer ? peer->itemHeight() : 0;
+      if (height <= 0) return false;
+      m.itemHeight = height;
       result = TRUE;
       return true;
     }
     case WM_DRAWITEM: {
       const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-      if (drawListItem(*g_backend, d) || drawComboItem(*g_backend, d) || drawColorButton(*g_backend, d)) {
-        result = TRUE;
-        return true;
-      }
-      return false;
+      ControlPeer* peer = PeerOfWindow(d.hwndItem);
+      if (!peer || !peer->draw(d)) return false;
+      result = TRUE;
+      return true;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (msg == WM_CTLCOLORSTATIC && GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kHintWindowId) {
-        HDC dc = reinterpret_cast<HDC>(wp);
+    case WM_CTLCOLORLISTBOX: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      HWND child = reinterpret_cast<HWND>(lp);
+      if (msg == WM_CTLCOLORSTATIC && GetDlgCtrlID(child) == kHintWindowId) {
         SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
         SetBkColor(dc, GetSysColor(COLOR_INFOBK));
         result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
         return true;
       }
-      if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(lp))) {
-        // A radio button's own window is not a control; paint it with its group.
-        (void)c;
-        result = colorMessage(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-        if (result) return true;
-      } else if (Control* g = ControlOfWindow(hwnd); g && g->kind() == Kind::RadioGroup) {
-        HDC dc = reinterpret_cast<HDC>(wp);
-        SetTextColor(dc, g->fontColor());
-        Color bg = g->effectiveColor();
-        SetBkColor(dc, bg == kButtonFaceColor ? GetSysColor(COLOR_BTNFACE) : bg);
-        result = reinterpret_cast<LRESULT>(static_cast<ControlPeer*>(g->peer())->backgroundBrush());
-        return true;
-      }
-      return false;
+      if (ControlPeer* peer = PeerOfWindow(child))
+        result = peer->colors(dc);
+      else if (ControlPeer* around = PeerOfWindow(hwnd))
+        result = around->childColors(dc);
+      return result != 0;
+    }
     case WM_ERASEBKGND: {
       Control* self = ControlOfWindow(hwnd);
       if (!self && form) self = form;
       if (!self) return false;
-      Color bg = self->effectiveColor();
-      RECT rc;
-      GetClientRect(hwnd, &rc);
-      HBRUSH brush = bg == kButtonFaceColor ? GetSysColorBrush(COLOR_BTNFACE)
-                     : bg == kWindowColor   ? GetSysColorBrush(COLOR_WINDOW)
-                                            : CreateSolidBrush(bg);
-      FillRect(reinterpret_cast<HDC>(wp), &rc, brush);
-      if (bg != kButtonFaceColor && bg != kWindowColor) DeleteObject(brush);
+      fillBackground(reinterpret_cast<HDC>(wp), hwnd, self->effectiveColor());
       result = 1;
       return true;
     }
@@ -295,40 +207,12 @@ bool routeParentMessage(Form* form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, L
   }
 }
 
-// A splitter panel follows the mouse while pressed and resizes its neighbour on release.
-bool splitterMessage(HWND hwnd, UINT msg, LPARAM lp) {
-  static POINT dragStart;
-  Control* c = ControlOfWindow(hwnd);
-  if (!c || c->kind() != Kind::Panel || !static_cast<Panel*>(c)->isSplitter()) return false;
-  auto* panel = static_cast<Panel*>(c);
-  POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-  switch (msg) {
-    case WM_SETCURSOR:
-      SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(panel->sizeGrip()          ? IDC_SIZEALL
-                                                               : panel->verticalSplitter() ? IDC_SIZEWE
-                                                                                           : IDC_SIZENS)));
-      return true;
-    case WM_LBUTTONDOWN:
-      ClientToScreen(hwnd, &pt);
-      dragStart = pt;
-      SetCapture(hwnd);
-      return true;
-    case WM_LBUTTONUP:
-      if (GetCapture() != hwnd) return false;
-      ReleaseCapture();
-      ClientToScreen(hwnd, &pt);
-      panel->dragBy(unscaled(pt.x - dragStart.x), unscaled(pt.y - dragStart.y));
-      return true;
-    default:
-      return false;
-  }
-}
-
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if ((msg == WM_SETCURSOR || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) && splitterMessage(hwnd, msg, lp))
-    return msg == WM_SETCURSOR ? TRUE : 0;
+  ControlPeer* self = PeerOfWindow(hwnd);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = 0;
-  if (routeParentMessage(formOf(hwnd), hwnd, msg, wp, lp, result)) return result;
+  if (self->ownMessage(msg, wp, lp, result)) return result;
+  if (routeParentMessage(self->backend(), formOf(hwnd), hwnd, msg, wp, lp, result)) return result;
   if (msg == WM_CONTEXTMENU || msg == WM_DRAWITEM || msg == WM_MEASUREITEM)
     return SendMessageW(GetParent(hwnd), msg, wp, lp);
   return DefWindowProcW(hwnd, msg, wp, lp);
@@ -343,7 +227,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (form.onMessage(msg, wp, lp, r)) return r;
   }
   LRESULT result = 0;
-  if (routeParentMessage(&form, hwnd, msg, wp, lp, result)) return result;
+  if (routeParentMessage(fw->backend, &form, hwnd, msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CLOSE:
       form.close();
@@ -352,7 +236,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (Control* c = ControlOfWindow(reinterpret_cast<HWND>(wp)); c && c->popupMenu) {
         POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         if (pt.x == -1 && pt.y == -1) GetCursorPos(&pt);
-        g_backend->popup(form, *c->popupMenu, pt.x, pt.y);
+        fw->backend.popup(form, *c->popupMenu, pt.x, pt.y);
         return 0;
       }
       return DefWindowProcW(hwnd, msg, wp, lp);
@@ -360,8 +244,8 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (wp != SIZE_MINIMIZED) {
         fw->syncing = true;
         Rect b = form.bounds();
-        b.width = unscaled(LOWORD(lp));
-        b.height = unscaled(HIWORD(lp));
+        b.width = fw->backend.logical(LOWORD(lp));
+        b.height = fw->backend.logical(HIWORD(lp));
         form.setBounds(b);
         fw->syncing = false;
       }
@@ -372,8 +256,8 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!IsIconic(hwnd)) {
         fw->syncing = true;
         Rect b = form.bounds();
-        b.left = unscaled(r.left);
-        b.top = unscaled(r.top);
+        b.left = fw->backend.logical(r.left);
+        b.top = fw->backend.logical(r.top);
         form.setBounds(b);
         fw->syncing = false;
       }
@@ -427,7 +311,6 @@ Form* formOf(HWND hwnd) {
 
 Win32Backend::Win32Backend(Win32Loop& loop)
     : drag_(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)), hints_(*this) {
-  g_backend = this;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                             ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
@@ -445,7 +328,16 @@ Win32Backend::Win32Backend(Win32Loop& loop)
 Win32Backend::~Win32Backend() {
   DeleteObject(font_);
   DeleteObject(boldFont_);
-  g_backend = nullptr;
+}
+
+int Win32Backend::pixels(int logical) const {
+  const double x = logical * scale_;
+  return static_cast<int>(x < 0 ? x - 0.5 : x + 0.5);
+}
+
+int Win32Backend::logical(int pixels) const {
+  const double x = pixels / scale_;
+  return static_cast<int>(x < 0 ? x - 0.5 : x + 0.5);
 }
 
 void Win32Backend::realize(Form& form) {
@@ -454,11 +346,11 @@ void Win32Backend::realize(Form& form) {
   HWND owner = nullptr;
   if (form.isDialog && form.app().mainForm && form.app().mainForm != &form)
     owner = reinterpret_cast<HWND>(form.app().mainForm->handle);
-  RECT r = outerRect(form, nullptr);
+  RECT r = outerRect(*this, form, nullptr);
   HWND hwnd = CreateWindowExW(formExStyle(form), cls.c_str(), widen(form.caption()).c_str(), formStyle(form),
                               r.left, r.top, r.right - r.left, r.bottom - r.top, owner, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  auto fw = std::make_unique<FormWindow>(form, hwnd);
+  auto fw = std::make_unique<FormWindow>(*this, form, hwnd);
   FormWindow* raw = fw.get();
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(raw));
   form.handle = reinterpret_cast<std::uintptr_t>(hwnd);
@@ -510,11 +402,11 @@ void Win32Backend::endModal(Form& form) {
 Rect Win32Backend::workArea() {
   RECT r;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return Rect{unscaled(r.left), unscaled(r.top), unscaled(r.right - r.left), unscaled(r.bottom - r.top)};
+  return Rect{logical(r.left), logical(r.top), logical(r.right - r.left), logical(r.bottom - r.top)};
 }
 
 Rect Win32Backend::screen() {
-  return Rect{0, 0, unscaled(GetSystemMetrics(SM_CXSCREEN)), unscaled(GetSystemMetrics(SM_CYSCREEN))};
+  return Rect{0, 0, logical(GetSystemMetrics(SM_CXSCREEN)), logical(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 void Win32Backend::setBusyCursor(bool busy) {
@@ -548,25 +440,7 @@ bool Win32Backend::preTranslate(MSG& msg) {
   if (msg.wParam == VK_ESCAPE && cancelDrag(*this)) return true;
   Form* form = formOf(msg.hwnd);
   if (!form) return false;
-  if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
-    // Enter presses the default button and Escape the cancel button, as in a dialog.
-    Control* target = nullptr;
-    std::vector<Control*> stack{form};
-    while (!stack.empty() && !target) {
-      Control* c = stack.back();
-      stack.pop_back();
-      if (c->kind() == Kind::Button && c->showing() && c->enabled()) {
-        auto* b = static_cast<Button*>(c);
-        if ((msg.wParam == VK_RETURN && b->isDefault) || (msg.wParam == VK_ESCAPE && b->isCancel)) target = c;
-      }
-      for (Control* ch : c->children()) stack.push_back(ch);
-    }
-    if (target) {
-      target->click();
-      return true;
-    }
-    return false;
-  }
+  if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) return pressDialogButton(*form, msg.wParam);
   if (msg.wParam == VK_TAB) return IsDialogMessageW(reinterpret_cast<HWND>(form->handle), &msg);
   return false;
 }

@@ -12,6 +12,8 @@
 
 namespace ui::win32 {
 
+class ControlPeer;
+
 class Win32Backend : public Backend {
  public:
   explicit Win32Backend(Win32Loop& loop);
@@ -32,13 +34,18 @@ class Win32Backend : public Backend {
   // Shows a pop-up menu at screen position (x, y); its commands go to the form.
   void popup(Form& form, MenuItem& menu, int x, int y);
 
-  // Pixels per logical pixel (the forms are laid out at 96 dpi).
+  // Pixels per logical pixel (the forms are laid out at 96 dpi), and lengths both ways.
   double scale() const { return scale_; }
+  int pixels(int logical) const;
+  int logical(int pixels) const;
   HFONT font(bool bold) const { return bold ? boldFont_ : font_; }
   // The height of one entry of an owner-drawn list, in pixels.
   int lineHeight() const { return lineHeight_; }
   // The one mouse drag between controls.
   DragTracker& drag() { return drag_; }
+  // The control whose window is being made, while it is: owner-drawn lists ask their parent
+  // for their entries' height before the window is known.
+  ControlPeer* creating = nullptr;
 
  private:
   bool preTranslate(MSG& msg);
