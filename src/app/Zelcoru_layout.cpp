@@ -131,6 +131,13 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Schedule = std::make_unique<schedule::SchedulePanel>(schedulePanelView(), S, Sv, MKBoxDlg1, *scheduleLink_);
   AddSubsystem(Schedule.get());
   startSchedule = [this] { Schedule->StartRunner(); };
+  // The mark only decides the start-up; setting it brings the schedule panel into view.
+  menu("MS_JK").onClick = [this] {
+    flip(menu("MS_JK"));
+    if (!S.settings.scheduleTimerOn) return;
+    if (!MemoryViewShown()) Button9Click();
+    if (!Panel_JK.visible()) Button_JK.click();
+  };
   Files->fileListChanged = [this] { player_->FileListChanged(); };
   Folders->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };

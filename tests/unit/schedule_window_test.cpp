@@ -30,4 +30,14 @@ TEST_F(PlayerTest, WaitingRunnerResumesAtStartAndItsCloseEventWritesTheSettings)
             std::vector<std::string>{"10:01 C"});
 }
 
+TEST_F(PlayerTest, TimerOnMenuMarksTheStartUpAndOpensThePanelInTheMemoryView) {
+  auto& w = start();
+  w.menu("MS_JK").click();
+  EXPECT_TRUE(w.menu("MS_JK").checked());
+  EXPECT_TRUE(w.MemoryViewShown() && w.Panel_JK.visible());
+  w.menu("MS_JK").click();
+  EXPECT_FALSE(w.S.settings.scheduleTimerOn);
+  EXPECT_TRUE(w.Panel_JK.visible());
+}
+
 }  // namespace
