@@ -40,10 +40,15 @@ namespace playback {
 class Playback;
 struct PlaybackView;
 }
+namespace schedule {
+class SchedulePanel;
+struct SchedulePanelView;
+}
 
 namespace app {
 
 class MemoryHistorySink;
+class ScheduleLink;
 
 // The shared pieces every subsystem takes, under the names the window has always used.
 using core::Services;
@@ -74,15 +79,13 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::Trash> TrashBin;     // the trash and moving entries
   std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
   std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
+  std::unique_ptr<schedule::SchedulePanel> Schedule;  // the schedule panel and its runner
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();
   void AddSubsystem(Subsystem* s) { subsystems_.push_back(s); }
   // Playback: the MCI channels, the play driver and its handlers.
   playback::Playback& Player() { return *player_; }
-
-  // The views: each subsystem's controls, filled in one place.
-  playback::PlaybackView playbackView();
 
   // Handlers.
   void Timer1Timer();
@@ -160,9 +163,7 @@ class TZELCOR32ZUMIK : public ui::Form {
 
   // Window-system actions the portable window cannot do itself (set by the program entry).
   std::function<void()> bringForward;  // a forwarded command line brings the player forward
-  std::function<void()> startSchedule;  // the schedule runner, once it exists
-  // The file name of the shown schedule set ("" when none).
-  std::string ScheduleFileName() const;
+  std::function<void()> startSchedule;  // the schedule runner's start-up resume
   // The session of Windows ends: save what closing saves, without questions.
   void EndSession();
   // The folder-setting dialog; returns the chosen folder without its trailing "".
@@ -181,6 +182,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   files::FileListView fileListView();
   files::FoldersView foldersView();
   memory::BulkAddView bulkAddView();
+  playback::PlaybackView playbackView();
+  schedule::SchedulePanelView schedulePanelView();
 
   void buildControls();
   void buildMenus();
@@ -192,7 +195,6 @@ class TZELCOR32ZUMIK : public ui::Form {
   void readMp3FormatMarker();
   void restoreSettings();
   void restoreFolderHistory();
-  void restoreScheduleView();
   void restoreShortcutPaths();
   void takeFiles(const std::vector<std::string>& files);
   void applyExtensionPatterns();
@@ -225,6 +227,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::vector<std::string> params_;
   std::vector<Subsystem*> subsystems_;
   std::unique_ptr<MemoryHistorySink> historyLink_;
+  std::unique_ptr<ScheduleLink> scheduleLink_;
   std::unique_ptr<playback::Playback> player_;
 };
 

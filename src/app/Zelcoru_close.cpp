@@ -77,12 +77,8 @@ void TZELCOR32ZUMIK::saveAll() {
     S.LastExtractedFile.clear();
   });
   for (Subsystem* s : subsystems_) step([s] { s->saveAtClose(); });
-  // The memories and the folder history with DriveLastFolders are saved
-  // by their subsystems above.
-  step([this] {
-    const std::string file = ScheduleFileName();
-    if (!file.empty()) base::SaveLines(Sv.fs, S.DataFolder + file, ListBox_JK.items());
-  });
+  // The memories, the folder history with DriveLastFolders and the shown schedule set are
+  // saved by their subsystems above.
   if (!core::WriteSettings(Sv.reg, CollectSettings()))
     MKBoxDlg1.ShowTimed("データ格納処理に失敗しました・・・", 1);
 }

@@ -6,6 +6,7 @@
 #include "app/Zelcoru.h"
 #include "app/control_ids.h"
 #include "app/history_link.h"
+#include "app/schedule_link.h"
 #include "files/file_list.h"
 #include "files/D2OPENDLG.h"
 #include "files/folders.h"
@@ -15,6 +16,7 @@
 #include "memory/trash.h"
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
+#include "schedule/schedule_panel.h"
 
 namespace app {
 
@@ -133,6 +135,17 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Drop = std::make_unique<memory::DragDrop>(dragDropView(), S, app, *TrashBin);
   Folders->deleteSelected = [this](ui::ItemList& list) { TrashBin->DeleteSelectedEntries(list); };
   Bulk = std::make_unique<memory::BulkAdd>(bulkAddView(), S, MKBoxDlg1, *Files, *Folders, *Memory);
+  scheduleLink_ = std::make_unique<ScheduleLink>(*this);
+  Schedule = std::make_unique<schedule::SchedulePanel>(schedulePanelView(), S, Sv, MKBoxDlg1, *scheduleLink_);
+  AddSubsystem(Schedule.get());
+  startSchedule = [this] { Schedule->StartRunner(); };
+  // The mark only decides the start-up; setting it brings the schedule panel into view.
+  menu("MS_JK").onClick = [this] {
+    flip(menu("MS_JK"));
+    if (!S.settings.scheduleTimerOn) return;
+    if (!MemoryViewShown()) Button9Click();
+    if (!Panel_JK.visible()) Button_JK.click();
+  };
   Files->fileListChanged = [this] { player_->FileListChanged(); };
   Bulk->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
@@ -341,28 +354,11 @@ void TZELCOR32ZUMIK::buildControls() {
   ComboBox_TM_Mode.setItems({"毎日", "月-金", "毎週"});
   ComboBox_TM_Mode.setBounds(4, 4, 70, 22);
   ComboBox_TM_SUB.setBounds(78, 4, 120, 22);
-  extra<ui::Button>(*this, &Panel_JK, "Btn_DAY_HENSHU", ids::Btn_DAY_HENSHU, "編集").setBounds(202, 3, 44, 24);
   Label_JK_MODE.setCaption(core::kStoppedCaption);
-  Label_JK_MODE.setBounds(4, 30, 60, 16);
-  Label_JK_TM.setBounds(70, 30, 120, 16);
-  Label_JK_KOSU.setBounds(196, 30, 50, 16);
-  ListBox_JK.setBounds(4, 50, 242, 170);
-  const char* jkButtons[][2] = {{"Button_JK_START", "開始"}, {"Button_JK_STOP", "停止"}, {"Button_JK_CLOSE", "閉じる"}};
-  const int jkIds[] = {ids::Button_JK_START, ids::Button_JK_STOP, ids::Button_JK_CLOSE};
-  for (int i = 0; i < 3; ++i)
-    extra<ui::Button>(*this, &Panel_JK, jkButtons[i][0], jkIds[i], jkButtons[i][1]).setBounds(4 + i * 80, 226, 76, 24);
-  Panel_JK.onResize = [this] {
-    const auto& b = Panel_JK.bounds();
-    ListBox_JK.setBounds(4, 50, b.width - 8, std::max(20, b.height - 84));
-    for (const char* n : {"Button_JK_START", "Button_JK_STOP", "Button_JK_CLOSE"}) {
-      ui::Control* c = findControl(n);
-      c->setBounds(c->bounds().left, b.height - 30, 76, 24);
-    }
-  };
+  // The panel's other controls and their places are the schedule panel's own.
 
   Panel_JK_DISP.setAlign(ui::Align::Top);
   Panel_JK_DISP.setBounds(0, 0, 100, 20);
-  Panel_JK_DISP.setCaption("タイマー実行中");
   Panel_JK_DISP.setVisible(false);
 
   PanelOPEN.setCaption(kWindowTitle);

@@ -166,8 +166,6 @@ void TZELCOR32ZUMIK::buildMenus() {
   Button11.onClick = [this] { Button11Click(); };
   ButtonKZON.onClick = [this] { ShowPanel(PanelKZ, !PanelKZ.visible()); };
   Button1.onClick = [this] { ShowPanel(PanelKZ, false); };
-  Button_JK.onClick = [this] { ShowPanel(Panel_JK, !Panel_JK.visible()); };
-  findControl("Button_JK_CLOSE")->onClick = [this] { ShowPanel(Panel_JK, false); };
 }
 
 #undef ITEM

@@ -128,7 +128,7 @@ void TZELCOR32ZUMIK::ApplySettings(const Settings& s) {
   RadioGroup1.setItemIndex(s.playMode);
   CheckBox1.setChecked(s.repeat);
   Label_JK_MODE.setCaption(s.scheduleCaption);
-  S.ScheduleWasRunning = s.scheduleCaption == core::kRunningCaption;
+  S.ScheduleWasRunning = s.scheduleCaption != core::kStoppedCaption;
   S.settings.scheduleMode = s.scheduleMode;
   S.settings.dailySetName = s.dailySetName;
   S.settings.weekdaySetIndex = s.weekdaySetIndex;

@@ -9,7 +9,6 @@
 #include "files/folders.h"
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
-#include "schedule/schedule_sets.h"
 #include "base/comma_list.h"
 #include "base/line_file.h"
 #include "base/path.h"
@@ -95,7 +94,6 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   S.ExtensionTable = {"WAV", "MID", "RMI", "AIF", "AU", "SND", "LZH", "CDA", "MP3"};
   restoreSettings();
   restoreFolderHistory();
-  restoreScheduleView();
   restoreShortcutPaths();
   S.settings.showLastMp3List = 0;
   S.run.InitDone = 99;
@@ -135,41 +133,6 @@ void TZELCOR32ZUMIK::restoreSettings() {
 }
 
 void TZELCOR32ZUMIK::restoreFolderHistory() { Folders->RestoreFolderHistory(); }
-
-std::string TZELCOR32ZUMIK::ScheduleFileName() const {
-  switch (S.settings.scheduleMode) {
-    case 0:
-      return S.settings.dailySetName.empty() ? std::string() : S.settings.dailySetName + ".day";
-    case 1:
-      return S.settings.weekdaySetIndex < 0 ? std::string() : "zelcor32f" + std::to_string(S.settings.weekdaySetIndex) + ".lis";
-    default:
-      return S.settings.weeklySetIndex < 0 ? std::string() : "zelcor32w" + std::to_string(S.settings.weeklySetIndex) + ".lis";
-  }
-}
-
-void TZELCOR32ZUMIK::restoreScheduleView() {
-  Label_JK_TM.setCaption("");
-  ui::Control* edit = findControl("Btn_DAY_HENSHU");
-  edit->setVisible(false);
-  ComboBox_TM_Mode.setItemIndex(S.settings.scheduleMode);
-  if (S.settings.scheduleMode == 1) {
-    ComboBox_TM_SUB.setItems({"月-金", "土", "日"});
-    ComboBox_TM_SUB.setItemIndex(S.settings.weekdaySetIndex);
-  } else if (S.settings.scheduleMode == 2) {
-    ComboBox_TM_SUB.setItems({"月", "火", "水", "木", "金", "土", "日"});
-    ComboBox_TM_SUB.setItemIndex(S.settings.weeklySetIndex);
-  } else {
-    ComboBox_TM_SUB.setItems(schedule::ListDailySets(Sv.fs, S.DataFolder));
-    edit->setVisible(true);
-    int i = S.settings.dailySetName.empty() ? -1 : ComboBox_TM_SUB.indexOf(S.settings.dailySetName);
-    ComboBox_TM_SUB.setItemIndex(i < 0 ? 0 : i);
-    S.settings.dailySetName = ComboBox_TM_SUB.item(ComboBox_TM_SUB.itemIndex());
-  }
-  const std::string file = ScheduleFileName();
-  ListBox_JK.setItems(file.empty() ? std::vector<std::string>{}
-                                   : base::LoadLines(Sv.fs, S.DataFolder + file).value_or(std::vector<std::string>{}));
-  Label_JK_KOSU.setCaption(std::to_string(ListBox_JK.count()) + "ｺ");
-}
 
 void TZELCOR32ZUMIK::restoreShortcutPaths() {
   auto folder = [this](const char* name) {

@@ -12,6 +12,7 @@
 #include "memory/memory_lists.h"
 #include "memory/trash.h"
 #include "playback/playback.h"
+#include "schedule/schedule_panel.h"
 
 namespace app {
 
@@ -130,6 +131,14 @@ playback::PlaybackView TZELCOR32ZUMIK::playbackView() {
           ButtonStop2, ButtonResume, ButtonRsumeINI,
           spin4Down, spin4Up, spin5Down, spin5Up, spin6Down, spin6Up, mp3Stop, mp3Play, name, data,
           menu("ME_kosu"), menu("SAISEIBAR"), ExtensionBoxes};
+}
+
+
+// --- schedule ---
+schedule::SchedulePanelView TZELCOR32ZUMIK::schedulePanelView() {
+  return {*this,           Panel_JK,      ListBox_JK, ComboBox_TM_Mode, ComboBox_TM_SUB, Label_JK_MODE,
+          Label_JK_TM,     Label_JK_KOSU, Panel_JK_DISP, Button_JK,      ComboBox1,       Button11,
+          Btn_M_EDIT,      [this](bool on) { ShowPanel(Panel_JK, on); }};
 }
 
 }  // namespace app

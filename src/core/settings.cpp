@@ -11,6 +11,7 @@ namespace core {
 const char kSettingsKey[] = "Software\\ZUMIK SOFT32\\ZELCOR32";
 const char kStoppedCaption[] = "停止中";
 const char kRunningCaption[] = "実行中";
+const char kWaitingCaption[] = "待機中";
 const char kNoFolder[] = "@@@@@\\";
 
 namespace {
@@ -111,7 +112,8 @@ Settings ReadSettings(platform::Registry& reg, const std::string& windowsFolder)
   for (int i = 0; i < 7; ++i) *playFlags[i] = saiseim[i + 1] != 0;
   r.flag("MS_JK", s.scheduleTimerOn);
   r.string("JK", s.scheduleCaption);
-  if (s.scheduleCaption != kRunningCaption) s.scheduleCaption = kStoppedCaption;
+  // A runner that was waiting at close resumes as well as one that was playing.
+  if (s.scheduleCaption != kRunningCaption && s.scheduleCaption != kWaitingCaption) s.scheduleCaption = kStoppedCaption;
   if (s.scheduleTimerOn) s.scheduleCaption = kRunningCaption;
   r.number("TM_Mode", s.scheduleMode);
   clampOr(s.scheduleMode, 0, 2, 0);

@@ -15,6 +15,7 @@ namespace core {
 extern const char kSettingsKey[];
 extern const char kStoppedCaption[];  // "停止中"
 extern const char kRunningCaption[];  // "実行中"
+extern const char kWaitingCaption[];  // "待機中"
 extern const char kNoFolder[];        // "@@@@@\"
 constexpr int kBuildVersion = 20;
 

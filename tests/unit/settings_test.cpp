@@ -66,6 +66,8 @@ TEST_F(SettingsTest, ScheduleTimerOnReadsAsRunning) {
   set("MS_JK", "0");
   set("JK", "何か");
   EXPECT_EQ(read().scheduleCaption, "停止中");
+  set("JK", "待機中");
+  EXPECT_EQ(read().scheduleCaption, "待機中");
 }
 
 TEST_F(SettingsTest, HugeValuesAreCutOrRefused) {

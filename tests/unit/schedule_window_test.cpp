@@ -1,0 +1,43 @@
+// The schedule runner in the whole window: resumed at start-up instead of the automatic play,
+// and a close event fired by Timer_JK closing the window with every setting written.
+#include "base/date_time.h"
+#include "base/line_file.h"
+#include "player_fixture.h"
+
+namespace {
+
+TEST_F(PlayerTest, WaitingRunnerResumesAtStartAndItsCloseEventWritesTheSettings) {
+  const std::uint64_t monday10 = base::FileTimeFromDateTime({2024, 5, 13, 10, 0, 0, 0}) / 10'000;
+  clock.set(base::DateTimeFromFileTime(monday10 * 10'000));
+  fs.addFile("C:\\WINDOWS\\MEDIA\\a.wav", "RIFF");
+  fs.addFile(data + "zelcor32f0.lis", "10:01 C\r\n");
+  set("JK", "待機中");
+  set("TM_Mode", "1");
+  auto& w = start({"/PLAY"});
+  EXPECT_EQ(w.Label_JK_MODE.caption(), "待機中");
+  EXPECT_TRUE(w.Panel_JK_DISP.visible());
+  EXPECT_FALSE(w.S.run.PlayRunActive);
+  EXPECT_FALSE(w.closed());
+  for (int i = 0; i < 240 && !w.closed(); ++i) {
+    loop.advance(500);
+    clock.set(base::DateTimeFromFileTime((monday10 + loop.nowMs()) * 10'000));
+  }
+  EXPECT_TRUE(w.closed());
+  EXPECT_EQ(get("JK"), "待機中");
+  EXPECT_EQ(get("TM_Mode"), "1");
+  EXPECT_EQ(get("CPATH"), "C:\\WINDOWS\\MEDIA");
+  EXPECT_EQ(base::LoadLines(fs, data + "zelcor32f0.lis").value_or(std::vector<std::string>{}),
+            std::vector<std::string>{"10:01 C"});
+}
+
+TEST_F(PlayerTest, TimerOnMenuMarksTheStartUpAndOpensThePanelInTheMemoryView) {
+  auto& w = start();
+  w.menu("MS_JK").click();
+  EXPECT_TRUE(w.menu("MS_JK").checked());
+  EXPECT_TRUE(w.MemoryViewShown() && w.Panel_JK.visible());
+  w.menu("MS_JK").click();
+  EXPECT_FALSE(w.S.settings.scheduleTimerOn);
+  EXPECT_TRUE(w.Panel_JK.visible());
+}
+
+}  // namespace
