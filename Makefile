@@ -43,6 +43,7 @@ run: setup build-win64
 screenshot: setup build-win64
 	bash scripts/screenshot.sh docs/main-window.png
 	bash scripts/screenshot.sh docs/folder-chooser.png chooser
+	bash scripts/screenshot.sh docs/schedule-panel.png schedule
 
 bench: build
 	bash bench/run-all.sh

@@ -565,6 +565,8 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
   const int iconLeft = w - column + 4 + (column - 56) / 2;
   if (ui::Control* trash = findControl("Image1")) trash->setBounds(iconLeft, 30, 48, 48);
   if (ui::Control* count = findControl("Label7")) count->setBounds(iconLeft, 80, 48, 16);
+  // The memory list's own delete button, shown while "削除ﾎﾞﾀﾝON" is ticked, under the count.
+  if (ui::Control* cut = findControl("ButtonMCut")) cut->setBounds(iconLeft, 98, 48, 22);
 }
 
 void TZELCOR32ZUMIK::FormResize() {
