@@ -216,6 +216,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   };
   void makeFloating(FloatingRegion& r, const char* const names[4], const int ids[4]);
   void placeFloating(FloatingRegion& r);
+  void placeSchedulePanel();
   std::vector<std::pair<ui::Panel*, ui::Panel*>> splitters_;  // splitter, region
   FloatingRegion kako_{&PanelKaKo}, gomi_{&PanelGomi};
   ui::Panel *commandBar_ = nullptr, *folderBar_ = nullptr;

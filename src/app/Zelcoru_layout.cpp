@@ -348,8 +348,7 @@ void TZELCOR32ZUMIK::buildControls() {
     }
   };
 
-  Panel_JK.setAlign(ui::Align::Right);
-  Panel_JK.setBounds(0, 0, 250, 100);
+  Panel_JK.setBounds(0, 0, 250, 100);  // placed by placeSchedulePanel
   Panel_JK.setVisible(false);
   ComboBox_TM_Mode.setItems({"毎日", "月-金", "毎週"});
   ComboBox_TM_Mode.setBounds(4, 4, 70, 22);
@@ -569,6 +568,15 @@ void TZELCOR32ZUMIK::layoutMemoryPanel() {
   if (ui::Control* cut = findControl("ButtonMCut")) cut->setBounds(iconLeft, 98, 48, 22);
 }
 
+void TZELCOR32ZUMIK::placeSchedulePanel() {
+  // The schedule panel stands at the right over the file area and the memory panel, below the
+  // folder panel's top row, down to the command strip: its list needs the height.
+  const int top = PanelFF.bounds().top + 30;
+  const int width = Panel_JK.bounds().width;
+  Panel_JK.setBounds(std::max(0, bounds().width - width), top, width,
+                     std::max(0, PanelCommand.bounds().top - top));
+}
+
 void TZELCOR32ZUMIK::FormResize() {
   // In the memory view the folder panel keeps two fifths of the height above the command strip.
   // The user can move that share with the bar under the folder panel.
@@ -582,6 +590,7 @@ void TZELCOR32ZUMIK::FormResize() {
   realign();
   placeFloating(kako_);
   placeFloating(gomi_);
+  placeSchedulePanel();
   // The banner covers the client area while start-up runs.
   PanelOPEN.setBounds(0, 0, bounds().width, bounds().height);
 }

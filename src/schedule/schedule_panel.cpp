@@ -169,6 +169,9 @@ void SchedulePanel::layout() {
   for (ui::Button* b : {&SpinButton_JK_SH_Up, &SpinButton_JK_SM_Up}) b->setCaption("▲");
   for (ui::Button* b : {&SpinButton_JK_SH_Down, &SpinButton_JK_SM_Down}) b->setCaption("▼");
   Button_JK_DISP.setCaption("タイマー");
+  Button_JK_START.setCaption("開始");
+  Button_JK_STOP.setCaption("停止");
+  Button_JK_CLOSE.setCaption("閉じる");
   Label_JK_DISP_TM.setBounds(2, 2, 100, 16);
   Label_JK_DISP.setBounds(104, 2, 200, 16);
   Button_JK_DISP.setBounds(306, 0, 70, 20);
