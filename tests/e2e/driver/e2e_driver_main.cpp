@@ -8,6 +8,7 @@
 //   e2e_driver state                  print what makes the running main window usable or not
 //   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes
 //   e2e_driver measure-cpu SECONDS    the player's CPU share over SECONDS, idle and playing a long tune
+//   e2e_driver measure-runner SECONDS the player's CPU share over SECONDS, idle and with the schedule runner waiting
 #include <windows.h>
 
 #include <algorithm>
@@ -190,6 +191,48 @@ int measureCpu(int seconds) {
   return 0;
 }
 
+// The player's CPU idle and then with the schedule runner waiting for an event hours away,
+// each over the same window, in one process: the idle figure is the waiting one's baseline.
+int measureRunner(int seconds) {
+  using namespace e2e;
+  PlayerFolder folder;
+  PrepareSettings(folder);
+  SettingsKey::set(L"MEMORY", L"0,1,0,1,0,1,0");  // the memory view, where the panel opens
+  SettingsKey::set(L"TM_Mode", L"0");
+  SettingsKey::set(L"TDAY_S", L"bench");
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  char entry[16];
+  std::snprintf(entry, sizeof entry, "%02d:%02d E\r\n", (now.wHour + 12) % 24, now.wMinute);
+  folder.writeFile(L"bench.day", entry);
+  PlayerProcess player(folder.exe());
+  HWND main = WaitForUsableMainWindow(player.id(), 60000);
+  if (!main) return 1;
+  MovePointerOffWindow(main);
+  Sleep(2000);
+  const CpuShare idle = CpuShareOver(player, seconds);
+  Click(FindControl(main, ids::Button_JK));
+  Sleep(1000);
+  Click(FindControl(main, ids::Button_JK_START));
+  HWND state = FindControl(main, ids::Label_JK_MODE);
+  const bool waiting = WaitUntil([&] { return Text(state) == L"\x5F85\x6A5F\x4E2D"; }, 5000);  // 待機中
+  Sleep(2000);
+  const CpuShare runner = waiting ? CpuShareOver(player, seconds) : CpuShare{};
+  const bool stillWaiting = Text(state) == L"\x5F85\x6A5F\x4E2D";
+  RequestClose(main);
+  player.waitExit(10000);
+  SettingsKey::clear();
+  if (!waiting || !stillWaiting) {
+    printLine(L"error=the-runner-did-not-wait");
+    return 1;
+  }
+  wchar_t line[200];
+  swprintf(line, 200, L"seconds=%d idle_cpu_pct=%.3f idle_window_thread_pct=%.3f waiting_cpu_pct=%.3f waiting_window_thread_pct=%.3f",
+           seconds, idle.all, idle.windowThread, runner.all, runner.windowThread);
+  printLine(line);
+  return 0;
+}
+
 HWND runningMain() { return e2e::FindTopWindow(e2e::kMainWindowClass); }
 
 }  // namespace
@@ -200,6 +243,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"measure-start") return measureStart();
     if (cmd == L"measure-gaps" && argc > 3) return measureGaps(_wtoi(argv[2]), _wtoi(argv[3]));
     if (cmd == L"measure-cpu" && argc > 2) return measureCpu(_wtoi(argv[2]));
+    if (cmd == L"measure-runner" && argc > 2) return measureRunner(_wtoi(argv[2]));
     if (cmd == L"wait-window" && argc > 2) {
       const DWORD ms = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 5000;
       return e2e::WaitForTopWindow(argv[2], 0, ms) ? 0 : 1;
