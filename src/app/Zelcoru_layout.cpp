@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "app/Zelcoru.h"
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "app/history_link.h"
 #include "app/schedule_link.h"
 #include "files/file_list.h"

@@ -1,6 +1,6 @@
 // The main menu, the pop-up menus and the handlers of the menu toggles.
 #include "app/Zelcoru.h"
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "files/file_list.h"
 #include "memory/memory_lists.h"
 #include "tools/help.h"

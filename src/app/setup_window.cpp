@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "core/settings.h"
 #include "ui/form.h"
 #include "ui/widgets.h"

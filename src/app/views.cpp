@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/Zelcoru.h"
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "files/file_list.h"
 #include "files/folders.h"
 #include "memory/bulk_add.h"

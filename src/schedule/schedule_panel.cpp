@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/path.h"
+#include "core/control_ids.h"
 #include "schedule/schedule_entry.h"
 #include "tools/report.h"
 
@@ -10,15 +11,6 @@ namespace schedule {
 
 namespace {
 
-// The window's ids 1600..1699 belong to the schedule panel and its top bar.
-enum Id {
-  kLabelSH = 1611, kLabelSM, kSpinSHUp, kSpinSHDown, kSpinSMUp, kSpinSMDown, kButtonST, kButtonTMSET,
-  kButtonTENSET, kRadioST, kRadioEN, kLabelYoBI, kPanelTMMode, kLabelTMMode, kLabelTMSUB, kPanelDAY,
-  kEditDAY, kBtnDAYNEW, kBtnDAYHENKO, kBtnDAYDEL, kBtnDAYCANCEL,
-  kStart = 1604, kStop = 1605, kClose = 1606, kHenshu = 1610,
-  kDispTM = 1651, kDisp, kButtonDisp,
-  kMenuH = 2600, kMenuM = 2610, kMenuJK = 2620,
-};
 
 constexpr ui::Color kBlue = 0x00FF0000u, kRed = 0x000000FFu, kWhite = 0x00FFFFFFu;
 constexpr const char* kSundayFirst[7] = {"日", "月", "火", "水", "木", "金", "土"};
@@ -36,34 +28,34 @@ T& Made(ui::Form& form, ui::Control* parent, const char* name, int id) {
 
 SchedulePanel::SchedulePanel(SchedulePanelView view, core::SharedState& state, core::Services& services,
                              dialogs::TMKBoxDlg& box, RunnerActions& actions)
-    : Panel_TM_Mode(view.form.add<ui::Panel>(&view.Panel_JK, "Panel_TM_Mode", kPanelTMMode)),
-      Panel_DAY(view.form.add<ui::Panel>(&view.Panel_JK, "Panel_DAY", kPanelDAY)),
-      Label_JK_SH(view.form.add<ui::Label>(&view.Panel_JK, "Label_JK_SH", kLabelSH)),
-      Label_JK_SM(view.form.add<ui::Label>(&view.Panel_JK, "Label_JK_SM", kLabelSM)),
-      Label_YoBI(view.form.add<ui::Label>(&view.Panel_JK, "Label_YoBI", kLabelYoBI)),
-      Label_TM_Mode(view.form.add<ui::Label>(&Panel_TM_Mode, "Label_TM_Mode", kLabelTMMode)),
-      Label_TM_SUB(view.form.add<ui::Label>(&Panel_TM_Mode, "Label_TM_SUB", kLabelTMSUB)),
-      Label_JK_DISP_TM(view.form.add<ui::Label>(&view.Panel_JK_DISP, "Label_JK_DISP_TM", kDispTM)),
-      Label_JK_DISP(view.form.add<ui::Label>(&view.Panel_JK_DISP, "Label_JK_DISP", kDisp)),
-      SpinButton_JK_SH_Up(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SH_Up", kSpinSHUp)),
-      SpinButton_JK_SH_Down(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SH_Down", kSpinSHDown)),
-      SpinButton_JK_SM_Up(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SM_Up", kSpinSMUp)),
-      SpinButton_JK_SM_Down(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SM_Down", kSpinSMDown)),
-      Button_JK_ST(view.form.add<ui::Button>(&view.Panel_JK, "Button_JK_ST", kButtonST)),
-      Button_JK_TMSET(view.form.add<ui::Button>(&view.Panel_JK, "Button_JK_TMSET", kButtonTMSET)),
-      Button_JK_TENSET(view.form.add<ui::Button>(&view.Panel_JK, "Button_JK_TENSET", kButtonTENSET)),
-      Button_JK_START(Made<ui::Button>(view.form, &view.Panel_JK, "Button_JK_START", kStart)),
-      Button_JK_STOP(Made<ui::Button>(view.form, &view.Panel_JK, "Button_JK_STOP", kStop)),
-      Button_JK_CLOSE(Made<ui::Button>(view.form, &view.Panel_JK, "Button_JK_CLOSE", kClose)),
-      Button_JK_DISP(view.form.add<ui::Button>(&view.Panel_JK_DISP, "Button_JK_DISP", kButtonDisp)),
-      Btn_DAY_HENSHU(Made<ui::Button>(view.form, &view.Panel_JK, "Btn_DAY_HENSHU", kHenshu)),
-      Btn_DAY_NEW(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_NEW", kBtnDAYNEW)),
-      Btn_DAY_HENKO(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_HENKO", kBtnDAYHENKO)),
-      Btn_DAY_DEL(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_DEL", kBtnDAYDEL)),
-      Btn_DAY_CANCEL(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_CANCEL", kBtnDAYCANCEL)),
-      RadioGroup_JK_ST(view.form.add<ui::RadioGroup>(&view.Panel_JK, "RadioGroup_JK_ST", kRadioST)),
-      RadioGroup_JK_EN(view.form.add<ui::RadioGroup>(&view.Panel_JK, "RadioGroup_JK_EN", kRadioEN)),
-      Edit_DAY(view.form.add<ui::Edit>(&Panel_DAY, "Edit_DAY", kEditDAY)),
+    : Panel_TM_Mode(view.form.add<ui::Panel>(&view.Panel_JK, "Panel_TM_Mode", ids::Panel_TM_Mode)),
+      Panel_DAY(view.form.add<ui::Panel>(&view.Panel_JK, "Panel_DAY", ids::Panel_DAY)),
+      Label_JK_SH(view.form.add<ui::Label>(&view.Panel_JK, "Label_JK_SH", ids::Label_JK_SH)),
+      Label_JK_SM(view.form.add<ui::Label>(&view.Panel_JK, "Label_JK_SM", ids::Label_JK_SM)),
+      Label_YoBI(view.form.add<ui::Label>(&view.Panel_JK, "Label_YoBI", ids::Label_YoBI)),
+      Label_TM_Mode(view.form.add<ui::Label>(&Panel_TM_Mode, "Label_TM_Mode", ids::Label_TM_Mode)),
+      Label_TM_SUB(view.form.add<ui::Label>(&Panel_TM_Mode, "Label_TM_SUB", ids::Label_TM_SUB)),
+      Label_JK_DISP_TM(view.form.add<ui::Label>(&view.Panel_JK_DISP, "Label_JK_DISP_TM", ids::Label_JK_DISP_TM)),
+      Label_JK_DISP(view.form.add<ui::Label>(&view.Panel_JK_DISP, "Label_JK_DISP", ids::Label_JK_DISP)),
+      SpinButton_JK_SH_Up(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SH_Up", ids::SpinButton_JK_SH_Up)),
+      SpinButton_JK_SH_Down(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SH_Down", ids::SpinButton_JK_SH_Down)),
+      SpinButton_JK_SM_Up(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SM_Up", ids::SpinButton_JK_SM_Up)),
+      SpinButton_JK_SM_Down(view.form.add<ui::Button>(&view.Panel_JK, "SpinButton_JK_SM_Down", ids::SpinButton_JK_SM_Down)),
+      Button_JK_ST(view.form.add<ui::Button>(&view.Panel_JK, "Button_JK_ST", ids::Button_JK_ST)),
+      Button_JK_TMSET(view.form.add<ui::Button>(&view.Panel_JK, "Button_JK_TMSET", ids::Button_JK_TMSET)),
+      Button_JK_TENSET(view.form.add<ui::Button>(&view.Panel_JK, "Button_JK_TENSET", ids::Button_JK_TENSET)),
+      Button_JK_START(Made<ui::Button>(view.form, &view.Panel_JK, "Button_JK_START", ids::Button_JK_START)),
+      Button_JK_STOP(Made<ui::Button>(view.form, &view.Panel_JK, "Button_JK_STOP", ids::Button_JK_STOP)),
+      Button_JK_CLOSE(Made<ui::Button>(view.form, &view.Panel_JK, "Button_JK_CLOSE", ids::Button_JK_CLOSE)),
+      Button_JK_DISP(view.form.add<ui::Button>(&view.Panel_JK_DISP, "Button_JK_DISP", ids::Button_JK_DISP)),
+      Btn_DAY_HENSHU(Made<ui::Button>(view.form, &view.Panel_JK, "Btn_DAY_HENSHU", ids::Btn_DAY_HENSHU)),
+      Btn_DAY_NEW(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_NEW", ids::Btn_DAY_NEW)),
+      Btn_DAY_HENKO(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_HENKO", ids::Btn_DAY_HENKO)),
+      Btn_DAY_DEL(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_DEL", ids::Btn_DAY_DEL)),
+      Btn_DAY_CANCEL(view.form.add<ui::Button>(&Panel_DAY, "Btn_DAY_CANCEL", ids::Btn_DAY_CANCEL)),
+      RadioGroup_JK_ST(view.form.add<ui::RadioGroup>(&view.Panel_JK, "RadioGroup_JK_ST", ids::RadioGroup_JK_ST)),
+      RadioGroup_JK_EN(view.form.add<ui::RadioGroup>(&view.Panel_JK, "RadioGroup_JK_EN", ids::RadioGroup_JK_EN)),
+      Edit_DAY(view.form.add<ui::Edit>(&Panel_DAY, "Edit_DAY", ids::Edit_DAY)),
       PopupMenu_JK_H(view.form.addPopup("PopupMenu_JK_H")),
       PopupMenu_JK_M(view.form.addPopup("PopupMenu_JK_M")),
       PopupMenu_JK(view.form.addPopup("PopupMenu_JK")),
@@ -75,16 +67,16 @@ SchedulePanel::SchedulePanel(SchedulePanelView view, core::SharedState& state, c
       sets_(services.fs, state.DataFolder, state.settings),
       runner_(services.clock, actions) {
   layout();
-  timePopup("PopupMenu_JK_H", kMenuH, "現在時", kHours, Label_JK_SH, true);
-  timePopup("PopupMenu_JK_M", kMenuM, "現在分", kMinutes, Label_JK_SM, false);
-  PopupMenu_JK.add("PJK_COPY", kMenuJK, "コピー (すべて)").onClick = [this] { PJK_COPYClick(); };
-  PopupMenu_JK.add("PJK_PUT", kMenuJK + 1, "貼り付け (追加)").onClick = [this] { PJK_PUTClick(); };
-  PopupMenu_JK.add("PJK_COPY_DISP", kMenuJK + 2, "コピーデータ表示").onClick = [this] { PJK_COPY_DISPClick(); };
+  timePopup("PopupMenu_JK_H", ids::PopupMenu_JK_H_0, "現在時", kHours, Label_JK_SH, true);
+  timePopup("PopupMenu_JK_M", ids::PopupMenu_JK_M_0, "現在分", kMinutes, Label_JK_SM, false);
+  PopupMenu_JK.add("PJK_COPY", ids::PJK_COPY, "コピー (すべて)").onClick = [this] { PJK_COPYClick(); };
+  PopupMenu_JK.add("PJK_PUT", ids::PJK_PUT, "貼り付け (追加)").onClick = [this] { PJK_PUTClick(); };
+  PopupMenu_JK.add("PJK_COPY_DISP", ids::PJK_COPY_DISP, "コピーデータ表示").onClick = [this] { PJK_COPY_DISPClick(); };
   PopupMenu_JK.separator();
-  PopupMenu_JK.add("PJK_CLR", kMenuJK + 3, "選択削除").onClick = [this] { PJK_CLRClick(); };
-  PopupMenu_JK.add("PJK_CLR_ALL", kMenuJK + 4, "全部削除").onClick = [this] { PJK_CLR_ALLClick(); };
+  PopupMenu_JK.add("PJK_CLR", ids::PJK_CLR, "選択削除").onClick = [this] { PJK_CLRClick(); };
+  PopupMenu_JK.add("PJK_CLR_ALL", ids::PJK_CLR_ALL, "全部削除").onClick = [this] { PJK_CLR_ALLClick(); };
   PopupMenu_JK.separator();
-  PopupMenu_JK.add("PJK_CANCEL", kMenuJK + 5, "キャンセル");
+  PopupMenu_JK.add("PJK_CANCEL", ids::PJK_CANCEL, "キャンセル");
 
   v_.Button_JK.onClick = Button_JK_DISP.onClick = [this] { Button_JKClick(); };
   Button_JK_CLOSE.onClick = [this] { Button_JK_CLOSEClick(); };

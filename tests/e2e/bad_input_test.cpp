@@ -1,5 +1,5 @@
 // Garbage in the registry or from the shell never brings the player down.
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"

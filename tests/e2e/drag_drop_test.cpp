@@ -2,7 +2,7 @@
 // opens the move/copy menu, and its copy item puts the entry into the memory.
 #include <vector>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"

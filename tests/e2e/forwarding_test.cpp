@@ -1,7 +1,7 @@
 // A second start hands its command line to the running player and ends.
 #include <algorithm>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "playback_fixture.h"
 #include "player_fixture.h"
 #include "player_windows.h"

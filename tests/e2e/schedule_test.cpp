@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "playback_fixture.h"
 
 namespace e2e {
@@ -54,6 +54,16 @@ TEST_F(Schedule, DailyStartAndEndEntriesFireInTheirMinuteAndAWaitingRunnerResume
   HWND state = FindControl(main, ids::Label_JK_MODE);
   ASSERT_TRUE(WaitUntil([&] { return IsShown(FindControl(main, ids::Button_JK_START)); }, 3000)) << "no panel";
   EXPECT_EQ(ListBoxItems(FindControl(main, ids::ListBox_JK)).size(), 2u);
+  // The hour label's pop-up offers the current hour and the fixed hours; its spin wraps.
+  HWND hour = FindControl(main, ids::Label_JK_SH);
+  ClickAt(hour, POINT{4, 4});
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindOpenPopupMenu(player->id())) != nullptr; }, 3000)) << "no hour menu";
+  for (int i = 0; i < 5; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);  // the fourth fixed hour
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Text(hour) == L"18"; }, 2000)) << Text(hour);
+  for (int i = 0; i < 6; ++i) Click(FindControl(main, ids::SpinButton_JK_SH_Up));
+  EXPECT_TRUE(WaitUntil([&] { return Text(hour) == L"00"; }, 2000)) << Text(hour);
   Click(FindControl(main, ids::Button_JK_START));
   ASSERT_TRUE(WaitUntil([&] { return Text(state) == L"待機中"; }, 3000)) << Text(state);
   EXPECT_EQ(Text(main), kIdleTitle);

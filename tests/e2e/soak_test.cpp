@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "playback_fixture.h"
 
 namespace e2e {

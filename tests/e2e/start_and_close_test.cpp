@@ -1,5 +1,5 @@
 // A prepared start reaches a usable main window in time; closing writes every setting.
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "core/settings.h"
 #include "player_fixture.h"
 #include "player_windows.h"

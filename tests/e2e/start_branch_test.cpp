@@ -1,6 +1,6 @@
 // Which window a start opens: the player's or the setup window. Which versions lead where is
 // tested headless; here a fresh machine, a deleted version and the exe's name reach the window.
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"

@@ -1,5 +1,5 @@
 // Buttons inside panels and menu commands reach the player, and what they change is saved.
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"

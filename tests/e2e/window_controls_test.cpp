@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "playback_fixture.h"
 
 namespace e2e {

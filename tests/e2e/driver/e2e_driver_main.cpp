@@ -17,7 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "player_folder.h"
 #include "player_process.h"
 #include "player_windows.h"

@@ -1,6 +1,6 @@
 #include "player_windows.h"
 
-#include "app/control_ids.h"
+#include "core/control_ids.h"
 #include "remote_window.h"
 
 namespace e2e {

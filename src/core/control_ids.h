@@ -27,7 +27,14 @@
   X(Panel_JK, 1600) X(ListBox_JK, 1601) X(ComboBox_TM_Mode, 1602) X(ComboBox_TM_SUB, 1603)      \
   X(Button_JK_START, 1604) X(Button_JK_STOP, 1605) X(Button_JK_CLOSE, 1606)                     \
   X(Label_JK_MODE, 1607) X(Label_JK_TM, 1608) X(Label_JK_KOSU, 1609) X(Btn_DAY_HENSHU, 1610)    \
-  X(Panel_JK_DISP, 1650) X(PanelOPEN, 1700)                                                     \
+  X(Label_JK_SH, 1611) X(Label_JK_SM, 1612) X(SpinButton_JK_SH_Up, 1613)                        \
+  X(SpinButton_JK_SH_Down, 1614) X(SpinButton_JK_SM_Up, 1615) X(SpinButton_JK_SM_Down, 1616)     \
+  X(Button_JK_ST, 1617) X(Button_JK_TMSET, 1618) X(Button_JK_TENSET, 1619)                       \
+  X(RadioGroup_JK_ST, 1620) X(RadioGroup_JK_EN, 1621) X(Label_YoBI, 1622) X(Panel_TM_Mode, 1623) \
+  X(Label_TM_Mode, 1624) X(Label_TM_SUB, 1625) X(Panel_DAY, 1626) X(Edit_DAY, 1627)             \
+  X(Btn_DAY_NEW, 1628) X(Btn_DAY_HENKO, 1629) X(Btn_DAY_DEL, 1630) X(Btn_DAY_CANCEL, 1631)       \
+  X(Panel_JK_DISP, 1650) X(Label_JK_DISP_TM, 1651) X(Label_JK_DISP, 1652) X(Button_JK_DISP, 1653) \
+  X(PanelOPEN, 1700)                                                                             \
   X(ListBoxRL, 1802) X(ListBoxVM, 1803)                                                         \
   X(ListBoxVG, 1804) X(ListBoxVL, 1805) X(ListBoxCD, 1806) X(ListBoxLZH, 1807)                  \
   X(ListBoxLZH_V, 1808) X(PanelFFV, 1900) X(PanelKZV, 1901) X(PanelKKV, 1902) X(PanelGMV, 1903)  \
@@ -61,7 +68,10 @@
   X(PLZH5, 2116) X(PASHUKU, 2117) X(PASHUKUALL, 2118) X(PSAKUJO, 2119) X(PRENAME, 2120)         \
   X(PCOPY, 2121) X(PIDO, 2122) X(PKILL, 2123) X(PRENAME_LZH, 2124) X(PCOPY_LZH, 2125)           \
   X(PIDO_LZH, 2126) X(PKILL_LZH, 2127) X(PLZH_MEM_0, 2128) X(PLZH_MEM_1, 2129) X(PLZHX, 2130)   \
-  X(P0, 2150) X(P1, 2151) X(P2, 2152) X(P3, 2153) X(P4, 2154)
+  X(P0, 2150) X(P1, 2151) X(P2, 2152) X(P3, 2153) X(P4, 2154)                                   \
+  X(PopupMenu_JK_H_0, 2600) X(PopupMenu_JK_M_0, 2610) /* five items each */                      \
+  X(PJK_COPY, 2620) X(PJK_PUT, 2621) X(PJK_COPY_DISP, 2622) X(PJK_CLR, 2623) X(PJK_CLR_ALL, 2624)   \
+  X(PJK_CANCEL, 2625)
 
 namespace ids {
 #define ZELCOR_ID_ENUM(name, value) name = value,
