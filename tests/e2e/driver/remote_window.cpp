@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/win32/hints.h"
 
 namespace e2e {
@@ -120,12 +122,21 @@ bool Responds(HWND hwnd) {
 }
 
 std::wstring Text(HWND hwnd) {
-  const LRESULT len = send(hwnd, WM_GETTEXTLENGTH, 0, 0);
-  if (len <= 0) return L"";
-  std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
-  const LRESULT got = send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
-  return text;
+  // The player may retitle its window between the length and the text: read into room to
+  // spare and again when the text filled it, so a new longer title is never cut to the old
+  // one's length ("Zelcor32 B-G-M" read as "Zelcor32 a.wav").
+  for (std::size_t room = 256;; room *= 4) {
+    const LRESULT len = send(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    if (len <= 0) return L"";
+    room = std::max(room, static_cast<std::size_t>(len) + 1);
+    std::wstring text(room, L'\0');
+    const LRESULT got = send(hwnd, WM_GETTEXT, room, reinterpret_cast<LPARAM>(text.data()));
+    if (got < 0) return L"";
+    if (static_cast<std::size_t>(got) + 1 < room) {
+      text.resize(static_cast<std::size_t>(got));
+      return text;
+    }
+  }
 }
 
 bool IsShown(HWND hwnd) { return hwnd && IsWindowVisible(hwnd); }
