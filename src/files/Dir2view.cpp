@@ -167,15 +167,18 @@ TDIR2VIEWForm::TDIR2VIEWForm(ui::Application& app, ChooserServices services, con
   ColorBtn2.isCancel = true;
   ColorBtn2.modalResult = ui::kResultAbort;
 
+  // The file list is wide enough that its columns, sized as shares of its width, show a
+  // whole size, date and attribute text in the window's font.
+  constexpr int kListLeft = 216, kListWidth = 560, kRight = kListLeft + kListWidth;
   ComboBoxDrive.setBounds(8, 8, 200, 22);
-  ComboBox_KAKU.setBounds(216, 8, 230, 22);
-  const int buttonsLeft = 454;
+  ComboBox_KAKU.setBounds(kListLeft, 8, 260, 22);
+  const int buttonsLeft = kRight - 4 * 34 + 2;
   ui::Button* row[] = {&Button_HF, &Button_BF, &Button_NF, &Button_DF};
   for (int i = 0; i < 4; ++i) row[i]->setBounds(buttonsLeft + i * 34, 7, 32, 24);
   HeaderFolder.setBounds(8, 36, 200, 20);
   ListBoxFolder.setBounds(8, 56, 200, 300);
   TreeViewFolder.setBounds(8, 56, 200, 300);
-  ListView1.setBounds(216, 36, 376, 320);
+  ListView1.setBounds(kListLeft, 36, kListWidth, 320);
   const int w = ListView1.bounds().width;
   ListView1.setColumns({{"ファイル名", w / 3 - 24, false},
                         {"サイズ", w / 5 - 10, true},
@@ -183,10 +186,10 @@ TDIR2VIEWForm::TDIR2VIEWForm(ui::Application& app, ChooserServices services, con
                         {"日付", w / 3 - 10, true},
                         {"属性", w / 9 - 10, false}});
   LabelFolder.setBounds(8, 369, 60, 16);
-  Edit_Folder.setBounds(70, 366, 340, 22);
-  ColorBtn1.setBounds(430, 364, 75, 25);
-  ColorBtn2.setBounds(515, 364, 75, 25);
-  setBounds(0, 0, 600, 400);
+  Edit_Folder.setBounds(70, 366, kRight - 70 - 2 * 85 - 10, 22);
+  ColorBtn1.setBounds(kRight - 2 * 85 + 10, 364, 75, 25);
+  ColorBtn2.setBounds(kRight - 75, 364, 75, 25);
+  setBounds(0, 0, kRight + 8, 400);
 
   drives_ = ListableDrives(sv_.drives);
   std::vector<std::string> names;
