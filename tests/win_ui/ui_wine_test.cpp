@@ -1,5 +1,5 @@
 // Controls of the kit in real windows: the colour button's look under the mouse, the trash
-// pictures, and a splitter dragged with the mouse.
+// pictures, a splitter dragged with the mouse, and a modal form over two others.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -115,6 +115,33 @@ TEST_F(WineUi, SplittersAndSizeGripsFollowTheMouse) {
   send(grip, WM_LBUTTONUP, static_cast<int>(2 + 20 * px), static_cast<int>(2 + 15 * px));
   EXPECT_EQ(gripX, 20);
   EXPECT_EQ(gripY, 15);
+}
+
+}  // namespace
+
+namespace {
+
+// A question over the folder chooser: the chooser and the main window both stay out of reach
+// until the question is answered, and both come back afterwards.
+TEST_F(WineUi, AModalFormDisablesEveryOtherShownWindowUntilItCloses) {
+  app.mainForm = &form;
+  form.show();
+  ui::Form chooser{app, "Chooser", "ZelcorUiTestChooser"}, question{app, "Question", "ZelcorUiTestQuestion"};
+  chooser.show();
+  loop.processMessages();
+  auto hwnd = [](ui::Form& f) { return reinterpret_cast<HWND>(f.handle); };
+  bool mainEnabled = true, chooserEnabled = true, questionEnabled = false;
+  app.onModalShown = [&](ui::Form& f) {
+    mainEnabled = IsWindowEnabled(hwnd(form));
+    chooserEnabled = IsWindowEnabled(hwnd(chooser));
+    questionEnabled = IsWindowEnabled(hwnd(f));
+    f.setModalResult(ui::kResultOk);
+  };
+  EXPECT_EQ(question.showModal(), ui::kResultOk);
+  EXPECT_FALSE(mainEnabled);
+  EXPECT_FALSE(chooserEnabled);
+  EXPECT_TRUE(questionEnabled);
+  EXPECT_TRUE(IsWindowEnabled(hwnd(form)) && IsWindowEnabled(hwnd(chooser)));
 }
 
 }  // namespace

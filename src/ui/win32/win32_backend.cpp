@@ -379,24 +379,37 @@ void Win32Backend::destroy(Form& form) {
   form.handle = 0;
 }
 
+// A modal form disables every other shown window of the program, as a task-modal message
+// box does: a question asked over the folder chooser must not leave the chooser's own buttons
+// clickable underneath it.
 void Win32Backend::beginModal(Form& form) {
-  Form* main = form.app().mainForm;
-  if (main && main != &form && main->handle) {
-    HWND h = reinterpret_cast<HWND>(main->handle);
-    if (IsWindowEnabled(h)) {
-      EnableWindow(h, FALSE);
-      disabledOwners_[&form] = h;
-    }
-  }
+  ModalScope scope;
+  scope.active = GetActiveWindow();
+  struct Walk {
+    HWND self;
+    std::vector<HWND>* disabled;
+  } walk{reinterpret_cast<HWND>(form.handle), &scope.disabled};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* w = reinterpret_cast<Walk*>(lp);
+        if (h != w->self && IsWindowVisible(h) && IsWindowEnabled(h)) {
+          EnableWindow(h, FALSE);
+          w->disabled->push_back(h);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  modalScopes_[&form] = std::move(scope);
 }
 
 void Win32Backend::endModal(Form& form) {
-  auto it = disabledOwners_.find(&form);
-  if (it != disabledOwners_.end()) {
-    EnableWindow(it->second, TRUE);
-    SetActiveWindow(it->second);
-    disabledOwners_.erase(it);
-  }
+  auto it = modalScopes_.find(&form);
+  if (it == modalScopes_.end()) return;
+  for (HWND h : it->second.disabled)
+    if (IsWindow(h)) EnableWindow(h, TRUE);
+  if (it->second.active && IsWindow(it->second.active)) SetActiveWindow(it->second.active);
+  modalScopes_.erase(it);
 }
 
 Rect Win32Backend::workArea() {

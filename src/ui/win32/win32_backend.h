@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <vector>
 
 #include "ui/application.h"
 #include "ui/drag.h"
@@ -54,7 +55,12 @@ class Win32Backend : public Backend {
   int lineHeight_ = 16;
   DragTracker drag_;
   bool busy_ = false;
-  std::map<Form*, HWND> disabledOwners_;
+  // Per modal form: the windows it disabled, and the window active before it.
+  struct ModalScope {
+    std::vector<HWND> disabled;
+    HWND active = nullptr;
+  };
+  std::map<Form*, ModalScope> modalScopes_;
   HintTracker hints_;
 };
 
