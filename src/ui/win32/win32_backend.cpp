@@ -379,27 +379,32 @@ void Win32Backend::destroy(Form& form) {
   form.handle = 0;
 }
 
+namespace {
+
+struct ModalWalk {
+  HWND self;
+  std::vector<HWND>* disabled;
+};
+
+BOOL CALLBACK DisableShownWindow(HWND h, LPARAM lp) {
+  auto* walk = reinterpret_cast<ModalWalk*>(lp);
+  if (h != walk->self && IsWindowVisible(h) && IsWindowEnabled(h)) {
+    EnableWindow(h, FALSE);
+    walk->disabled->push_back(h);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 // A modal form disables every other shown window of the program, as a task-modal message
 // box does: a question asked over the folder chooser must not leave the chooser's own buttons
 // clickable underneath it.
 void Win32Backend::beginModal(Form& form) {
   ModalScope scope;
   scope.active = GetActiveWindow();
-  struct Walk {
-    HWND self;
-    std::vector<HWND>* disabled;
-  } walk{reinterpret_cast<HWND>(form.handle), &scope.disabled};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* w = reinterpret_cast<Walk*>(lp);
-        if (h != w->self && IsWindowVisible(h) && IsWindowEnabled(h)) {
-          EnableWindow(h, FALSE);
-          w->disabled->push_back(h);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&walk));
+  ModalWalk walk{reinterpret_cast<HWND>(form.handle), &scope.disabled};
+  EnumThreadWindows(GetCurrentThreadId(), DisableShownWindow, reinterpret_cast<LPARAM>(&walk));
   modalScopes_[&form] = std::move(scope);
 }
 
