@@ -254,12 +254,12 @@ TEST_F(FileToolsTest, DeletionQuestionLeftAloneDeletesNothing) {
 
 TEST_F(FileToolsTest, DeletionTakesFileAndRowWithItsCompanions) {
   fs.addFile("C:\\MUSIC\\A.WAV", "a");
-  fs.addFile("C:\\MUSIC\\B.WAV", "b");
-  memory({"C:\\MUSIC\\A.WAV", "C:\\MUSIC\\GONE.WAV", "C:\\MUSIC\\B.WAV"});
+  fs.addFile("C:\\MUSIC\\X.LZH", "b");
+  memory({"C:\\MUSIC\\A.WAV", "C:\\MUSIC\\GONE.WAV", "/C:\\MUSIC\\X.LZH/t.wav"});
   ListBoxVM.setItem(2, "/3/");
   tools.PKILLClick();
   EXPECT_FALSE(fs.fileExists("C:\\MUSIC\\A.WAV"));
-  EXPECT_FALSE(fs.fileExists("C:\\MUSIC\\B.WAV"));
+  EXPECT_FALSE(fs.fileExists("C:\\MUSIC\\X.LZH"));  // an archive row deletes the whole archive
   EXPECT_EQ(ListBox2.items(), std::vector<std::string>{"C:\\MUSIC\\GONE.WAV"});
   EXPECT_EQ(ListBox8.count(), 1);
   EXPECT_EQ(ListBoxVM.items(), std::vector<std::string>{"/1/"});
