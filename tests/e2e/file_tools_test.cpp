@@ -1,5 +1,5 @@
 // The file tools on the real exe: the selected files renamed through the rename dialog in
-// numbered mode, and copied into a folder picked in the folder chooser.
+// numbered mode, copied into a folder picked in the folder chooser, and a memory row moved.
 #include <windows.h>
 
 #include <string>
@@ -126,6 +126,42 @@ TEST_F(FileTools, ThreeFilesCopiedIntoAChosenFolderAskBeforeOverwritingAndKeepTh
     EXPECT_EQ(Bytes(out + L"\\" + n), Bytes(tunes + L"\\" + n)) << testing::PrintToString(n);
     EXPECT_EQ(CompareFileTime(&from, &to), 0) << testing::PrintToString(n);
   }
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+}
+
+TEST_F(FileTools, AMemoryRowMovedToAnotherFolderPointsThereAfterARestart) {
+  prepareAsMakeRun();
+  const std::wstring tunes = folder->makeFolder(L"tunes");
+  const std::wstring out = folder->makeFolder(L"out");
+  const std::wstring tune = folder->writeFile(L"tunes\\a.wav", SilentWav());
+  char row[MAX_PATH * 2] = {};
+  WideCharToMultiByte(932, 0, tune.c_str(), -1, row, sizeof row, nullptr, nullptr);
+  folder->writeFile(L"BGM.LIM", std::string(row) + "\r\n");
+  SettingsKey::set(L"CPATH", tunes);
+  SettingsKey::set(L"M_Fn", L"BGM");
+  SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");  // memory view, full paths
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  HWND memory = FindControl(main, ids::ListBox2);
+  ASSERT_TRUE(WaitUntil([&] { return ListBoxItems(memory).size() == 1; }, kWaitMs));
+  ClickAt(memory, ListEntryPoint(memory, 0));
+  ASSERT_TRUE(WaitUntil([&] { return ListEntrySelected(memory, 0); }, kWaitMs));
+  ChooseMenuCommand(main, ids::PIDO);
+  HWND chooser = WaitForTopWindow(L"TDIR2VIEWForm", player->id(), kWaitMs);
+  ASSERT_NE(chooser, nullptr);
+  SendMessageW(Part(chooser, kChooserEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(out.c_str()));
+  Click(Part(chooser, kChooserSet));
+  EXPECT_EQ(Answer(player->id(), kBoxOk), L"1個のファイルを移動しました。");
+  EXPECT_FALSE(Exists(tune));
+  EXPECT_TRUE(Exists(out + L"\\a.wav"));
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+
+  main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  memory = FindControl(main, ids::ListBox2);
+  EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(memory) == std::vector<std::wstring>{out + L"\\a.wav"}; }, kWaitMs))
+      << testing::PrintToString(ListBoxItems(memory));
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 
