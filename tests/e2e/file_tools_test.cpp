@@ -1,6 +1,8 @@
 // The file tools on the real exe: the selected files renamed through the rename dialog in
-// numbered mode, copied into a folder picked in the folder chooser, and a memory row moved.
+// numbered mode, copied into a folder picked in the folder chooser, a memory row moved, and
+// the kana report and the text view opening Notepad.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -56,6 +58,36 @@ std::string Bytes(const std::wstring& path) {
   while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) out.append(buffer, got);
   CloseHandle(h);
   return out;
+}
+
+// Ends every Notepad of the prefix; how many there were.
+int EndNotepads() {
+  int ended = 0;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, L"notepad.exe") != 0) continue;
+    if (HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+      ended += TerminateProcess(p, 0) ? 1 : 0;
+      CloseHandle(p);
+    }
+  }
+  CloseHandle(snapshot);
+  return ended;
+}
+
+// A memory of the given rows (CP932 full paths), shown in the memory view after the start.
+void UseMemory(PlayerFolder& folder, const std::vector<std::wstring>& paths) {
+  std::string lines;
+  for (const auto& path : paths) {
+    char row[MAX_PATH * 2] = {};
+    WideCharToMultiByte(932, 0, path.c_str(), -1, row, sizeof row, nullptr, nullptr);
+    lines += std::string(row) + "\r\n";
+  }
+  folder.writeFile(L"BGM.LIM", lines);
+  SettingsKey::set(L"M_Fn", L"BGM");
+  SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");  // memory view, full paths
 }
 
 TEST_F(FileTools, TwoFilesRenamedInNumberedModeCarryTheNewNamesAndTheNumberAdvances) {
@@ -134,12 +166,8 @@ TEST_F(FileTools, AMemoryRowMovedToAnotherFolderPointsThereAfterARestart) {
   const std::wstring tunes = folder->makeFolder(L"tunes");
   const std::wstring out = folder->makeFolder(L"out");
   const std::wstring tune = folder->writeFile(L"tunes\\a.wav", SilentWav());
-  char row[MAX_PATH * 2] = {};
-  WideCharToMultiByte(932, 0, tune.c_str(), -1, row, sizeof row, nullptr, nullptr);
-  folder->writeFile(L"BGM.LIM", std::string(row) + "\r\n");
+  UseMemory(*folder, {tune});
   SettingsKey::set(L"CPATH", tunes);
-  SettingsKey::set(L"M_Fn", L"BGM");
-  SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");  // memory view, full paths
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);
@@ -162,6 +190,30 @@ TEST_F(FileTools, AMemoryRowMovedToAnotherFolderPointsThereAfterARestart) {
   memory = FindControl(main, ids::ListBox2);
   EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(memory) == std::vector<std::wstring>{out + L"\\a.wav"}; }, kWaitMs))
       << testing::PrintToString(ListBoxItems(memory));
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+}
+
+TEST_F(FileTools, KanaReportAndTextViewOpenNotepad) {
+  prepareAsMakeRun();
+  const std::wstring text = folder->writeFile(L"kana.txt", "\xB6\xDE\r\n");  // ｶﾞ
+  UseMemory(*folder, {text});
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  HWND memory = FindControl(main, ids::ListBox2);
+  ASSERT_TRUE(WaitUntil([&] { return ListBoxItems(memory).size() == 1; }, kWaitMs));
+  ClickAt(memory, ListEntryPoint(memory, 0));
+  ASSERT_TRUE(WaitUntil([&] { return ListEntrySelected(memory, 0); }, kWaitMs));
+
+  ChooseMenuCommand(main, ids::PKANA);
+  EXPECT_EQ(Answer(player->id(), kBoxOk), L"半角カナ全角変換\r\n1個のファイルを変換しました。");
+  const auto report = folder->readLines(L"KANA$$$$.TXT");
+  ASSERT_EQ(report.size(), 7u);
+  EXPECT_EQ(report[6], "\x83\x4B");  // ガ
+  EXPECT_TRUE(WaitUntil([] { return EndNotepads() > 0; }, kWaitMs)) << "no Notepad on the kana report";
+
+  ChooseMenuCommand(main, ids::PTEXT);
+  EXPECT_TRUE(WaitUntil([] { return EndNotepads() > 0; }, kWaitMs)) << "no Notepad on the file";
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 
