@@ -44,6 +44,10 @@ namespace schedule {
 class SchedulePanel;
 struct SchedulePanelView;
 }
+namespace tools {
+class FileTools;
+struct FileToolsView;
+}
 
 namespace app {
 
@@ -80,6 +84,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
   std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
   std::unique_ptr<schedule::SchedulePanel> Schedule;  // the schedule panel and its runner
+  std::unique_ptr<tools::FileTools> Tools;  // rename, copy, move, delete and the text tools
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();
@@ -184,6 +189,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   memory::BulkAddView bulkAddView();
   playback::PlaybackView playbackView();
   schedule::SchedulePanelView schedulePanelView();
+  tools::FileToolsView fileToolsView();
+  void makeFileTools();
 
   void buildControls();
   void buildMenus();

@@ -17,6 +17,7 @@
 #include "memory/memory_lists.h"
 #include "playback/playback.h"
 #include "schedule/schedule_panel.h"
+#include "tools/file_tools.h"
 
 namespace app {
 
@@ -149,6 +150,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Files->fileListChanged = [this] { player_->FileListChanged(); };
   Bulk->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
+  makeFileTools();
 }
 
 #undef MK

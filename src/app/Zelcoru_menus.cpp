@@ -1,8 +1,12 @@
 // The main menu, the pop-up menus and the handlers of the menu toggles.
 #include "app/Zelcoru.h"
 #include "core/control_ids.h"
+#include "files/D2OPENDLG.h"
 #include "files/file_list.h"
 #include "memory/memory_lists.h"
+#include "memory/trash.h"
+#include "playback/playback.h"
+#include "tools/file_tools.h"
 #include "tools/help.h"
 
 namespace app {
@@ -88,16 +92,16 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p2, PkPLAY, "再生 (&P)");
   ITEM(p2, PKANREN, "関連付けで開く (&O)");
   p2.separator();
-  ITEM(p2, PTEXT, "テキスト表示 (&T)");
+  ITEM(p2, PTEXT, "なんでも、ﾃｷｽﾄ表示　（選択のみ） (&T)");
   ITEM(p2, PLZH4, "LZH内容一覧 (&L)");
   ITEM(p2, PBinary, "バイナリ表示 (&B)");
   ITEM(p2, PHTML, "HTML表示 (&H)");
   ITEM(p2, P0DCUT, "0D改行表示 (&0)");
-  ITEM(p2, PKANA, "半角カナ変換 (&K)");
-  ITEM(p2, PAKI, "ドライブ空き容量一覧 (&D)");
+  ITEM(p2, PKANA, "半角カナ全角変換 （選択のみ） (&K)");
+  ITEM(p2, PAKI, "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧 (&S)");
   ITEM(p2, P_MP3, "MP3変換 (&3)");
-  ITEM(p2, P_FILE_SZ, "ファイルサイズ合計（選択のみ） (&Z)");
-  ITEM(p2, P_FILE_SZ_ALL, "ファイルサイズ合計（すべて） (&A)");
+  ITEM(p2, P_FILE_SZ, "ファイルの総サイズ（選択のみ） (&D)");
+  ITEM(p2, P_FILE_SZ_ALL, "すべてのファイルの総サイズ (&A)");
   p2.separator();
   ITEM(p2, PLZH0, "音楽LZHのみ解凍　（選択のみ） (&M)");
   ITEM(p2, PLZH1, "音楽LZHのみすべて解凍 (&W)");
@@ -107,7 +111,7 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p2, PASHUKU, "LZH圧縮　（選択のみ） (&Y)");
   ITEM(p2, PASHUKUALL, "LZHすべて圧縮 (&X)");
   p2.separator();
-  ITEM(p2, PSAKUJO, "リストから削除 (&E)");
+  ITEM(p2, PSAKUJO, "削除（選択のみ） (&K)");
   ITEM(p2, PRENAME, "リネーム（選択のみ） (&R)");
   ITEM(p2, PCOPY, "実際にﾌｧｲﾙをコピー（選択のみ） (&C)");
   ITEM(p2, PIDO, "実際にﾌｧｲﾙを移動　（選択のみ） (&M)");
@@ -166,6 +170,18 @@ void TZELCOR32ZUMIK::buildMenus() {
   Button11.onClick = [this] { Button11Click(); };
   ButtonKZON.onClick = [this] { ShowPanel(PanelKZ, !PanelKZ.visible()); };
   Button1.onClick = [this] { ShowPanel(PanelKZ, false); };
+
+  // The file tools of the list pop-up.
+  menu("PRENAME").onClick = [this] { Tools->PRENAMEClick(); };
+  menu("PCOPY").onClick = [this] { Tools->PCOPYClick(false); };
+  menu("PIDO").onClick = [this] { Tools->PCOPYClick(true); };
+  menu("PKILL").onClick = [this] { Tools->PKILLClick(); };
+  menu("PSAKUJO").onClick = [this] { Tools->PSAKUJOClick(); };
+  menu("PTEXT").onClick = [this] { Tools->PTEXTClick(); };
+  menu("PKANA").onClick = [this] { Tools->PKANAClick(); };
+  menu("P_FILE_SZ").onClick = [this] { Tools->P_FILE_SZClick(false); };
+  menu("P_FILE_SZ_ALL").onClick = [this] { Tools->P_FILE_SZClick(true); };
+  menu("PAKI").onClick = [this] { Tools->PAKIClick(); };
 }
 
 #undef ITEM
@@ -281,6 +297,35 @@ void TZELCOR32ZUMIK::Button11Click() {
 void TZELCOR32ZUMIK::Button6Click() {
   S.run.StopRequested = true;
   if (!S.run.ShutDown) close();
+}
+
+void TZELCOR32ZUMIK::makeFileTools() {
+  tools::FileToolsLinks links;
+  links.activeList = [this] { return Files->ActiveList; };
+  links.listedFolder = [this] { return Files->ListedFolder; };
+  links.chooseFolder = [this](const std::string& title, const std::string& start) -> std::optional<std::string> {
+    DIR2OPENDLG1->Title = title;
+    DIR2OPENDLG1->Directory = start.empty() ? Files->ListedFolder : start;
+    DIR2OPENDLG1->StandardColor = S.settings.standardColours;
+    const int result = DIR2OPENDLG1->Execute("");
+    DIR2OPENDLG1->Title.clear();
+    if (result != ui::kResultOk) return std::nullopt;
+    return DIR2OPENDLG1->Directory;
+  };
+  links.listChanged = [this](bool fileList) {
+    if (fileList) {
+      HeaderControl1.setSection(0, files::FileHeaderCaption(ListBox4.count()));
+      player_->FileListChanged();
+    } else {
+      Memory->ShowEntryCount();
+      TrashBin->ShowTrashCount();
+      player_->MemoryListChanged();
+    }
+  };
+  links.cutSelected = [this](bool memory) {
+    TrashBin->DeleteSelectedEntries(memory ? TrashBin->ShownMemoryList() : TrashBin->ShownTrashList());
+  };
+  Tools = std::make_unique<tools::FileTools>(fileToolsView(), S, Sv, MKBoxDlg1, app(), std::move(links));
 }
 
 }  // namespace app

@@ -13,6 +13,7 @@
 #include "memory/trash.h"
 #include "playback/playback.h"
 #include "schedule/schedule_panel.h"
+#include "tools/file_tools.h"
 
 namespace app {
 
@@ -139,6 +140,13 @@ schedule::SchedulePanelView TZELCOR32ZUMIK::schedulePanelView() {
   return {*this,           Panel_JK,      ListBox_JK, ComboBox_TM_Mode, ComboBox_TM_SUB, Label_JK_MODE,
           Label_JK_TM,     Label_JK_KOSU, Panel_JK_DISP, Button_JK,      ComboBox1,       Button11,
           Btn_M_EDIT,      [this](bool on) { ShowPanel(Panel_JK, on); }};
+}
+
+// --- file tools ---
+
+tools::FileToolsView TZELCOR32ZUMIK::fileToolsView() {
+  return {ListBox4, ListBox2, ListBox8, named<ui::ListBox>(*this, "ListBoxVM"), ListBox6, ListBox9,
+          named<ui::ListBox>(*this, "ListBoxVG"), ComboBox2};
 }
 
 }  // namespace app

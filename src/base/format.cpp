@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/sjis.h"
+#include "platform/file_system.h"
 
 namespace base {
 namespace {
@@ -149,5 +150,14 @@ std::string HourMinuteFromTimeText(const std::string& timeText) {
 }
 
 std::string HourMinute(const platform::DateTime& t) { return HourMinuteFromTimeText(TimeText(t)); }
+
+std::string AttributeChars(std::uint32_t a) {
+  std::string s;
+  s += (a & platform::kAttrReadOnly) ? 'r' : ' ';
+  s += (a & platform::kAttrSystem) ? 's' : ' ';
+  s += (a & platform::kAttrHidden) ? 'h' : ' ';
+  s += (a & platform::kAttrArchive) ? 'a' : ' ';
+  return s;
+}
 
 }  // namespace base

@@ -1,5 +1,6 @@
 #pragma once
 // Number and date text in the formats the player shows.
+#include <cstdint>
 #include <string>
 
 #include "platform/clock.h"
@@ -25,5 +26,8 @@ std::string TimeText(const platform::DateTime& t);
 // "9:05:30" and "09:05:30" both give "09:05". Empty when the text is too short.
 std::string HourMinuteFromTimeText(const std::string& timeText);
 std::string HourMinute(const platform::DateTime& t);
+
+// A file's attributes as "r", "s", "h", "a" or a space each.
+std::string AttributeChars(std::uint32_t attributes);
 
 }  // namespace base

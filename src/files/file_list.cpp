@@ -8,6 +8,7 @@
 #include "base/sjis.h"
 #include "base/wildcard.h"
 #include "files/folder_history.h"
+#include "tools/file_tools.h"
 
 namespace files {
 
@@ -73,15 +74,6 @@ std::string TogglePiece(std::string patterns, const std::string& piece, bool on)
   if (on && at == std::string::npos) patterns += piece;
   if (!on && at != std::string::npos) patterns.erase(at, piece.size());
   return patterns;
-}
-
-std::string AttributeChars(std::uint32_t a) {
-  std::string s;
-  s += (a & platform::kAttrReadOnly) ? 'r' : ' ';
-  s += (a & platform::kAttrSystem) ? 's' : ' ';
-  s += (a & platform::kAttrHidden) ? 'h' : ' ';
-  s += (a & platform::kAttrArchive) ? 'a' : ' ';
-  return s;
 }
 
 std::string FileHeaderCaption(int count) {
@@ -296,10 +288,7 @@ void FileList::ShowSelectedFile(ui::ItemList& list) {
     if (!entry.empty() && entry[0] == '/') name.insert(name.begin(), '/');
     path = entry;
   }
-  if (!path.empty() && (path[0] == '/' || path[0] == '>')) {
-    const std::size_t end = path.find('/', 1);
-    path = path.substr(1, end == std::string::npos ? std::string::npos : end - 1);
-  }
+  path = tools::ResolveRow(path, "").path;
   std::string folder;
   try {
     folder = UsableFolderOf(base::ExtractFilePath(path));
@@ -312,7 +301,7 @@ void FileList::ShowSelectedFile(ui::ItemList& list) {
   if (!found || (found->attributes & platform::kAttrDirectory)) return;
   SetSizePanel(base::FormatNumber(static_cast<double>(found->size), 8, 0));
   SetDatePanel(base::FormatDateTime(base::kDisplayDatePattern, sv_.clock.localFromFileTime(found->lastWrite)) +
-               AttributeChars(found->attributes));
+               base::AttributeChars(found->attributes));
 }
 
 }  // namespace files

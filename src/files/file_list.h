@@ -36,8 +36,6 @@ std::vector<std::string> TakeFiles(std::vector<platform::FileEntry> entries, con
                                    bool normal);
 // Appends piece when on and missing; removes its first occurrence when off.
 std::string TogglePiece(std::string patterns, const std::string& piece, bool on);
-// "r", "s", "h", "a" or a space each.
-std::string AttributeChars(std::uint32_t attributes);
 // The header caption of the file list for a count (-1: "---" while building).
 std::string FileHeaderCaption(int count);
 

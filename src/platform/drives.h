@@ -23,6 +23,11 @@ class Drives {
   virtual std::optional<std::string> volumeLabel(char letter) = 0;
   // Ready: the drive's total size can be read.
   virtual bool isReady(char letter) = 0;
+  // Free and total bytes of the medium; nothing when the drive has none.
+  struct Space {
+    unsigned long long free = 0, total = 0;
+  };
+  virtual std::optional<Space> space(char letter) = 0;
 };
 
 }  // namespace platform

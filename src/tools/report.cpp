@@ -28,14 +28,28 @@ std::vector<std::string> ReportLines(const std::string& title, const std::string
 
 std::string NotepadCommand(const std::string& path) { return "notepad.exe \"" + path + "\" "; }
 
+namespace {
+enum class Shown { NotWritten, NotOpened, Opened };
+
+Shown SaveAndOpen(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                  const std::string& fileName, const std::vector<std::string>& lines) {
+  const std::string path = base::AddTrailingSlash(dataFolder) + fileName;
+  if (!base::SaveLines(fs, path, lines)) return Shown::NotWritten;
+  fs.setCurrentFolder(base::StripTrailingSlash(dataFolder));
+  return shell.run(NotepadCommand(path)) ? Shown::Opened : Shown::NotOpened;
+}
+}  // namespace
+
+bool ShowTextReport(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                    const std::string& fileName, const std::vector<std::string>& lines) {
+  return SaveAndOpen(fs, shell, dataFolder, fileName, lines) == Shown::Opened;
+}
+
 bool ShowReport(platform::FileSystem& fs, platform::Shell& shell, platform::Clock& clock,
                 const std::string& dataFolder, const std::string& title, const std::string& countText,
                 const std::vector<std::string>& items) {
-  const std::string path = base::AddTrailingSlash(dataFolder) + kReportFileName;
-  if (!base::SaveLines(fs, path, ReportLines(title, countText, items, clock.now()))) return false;
-  fs.setCurrentFolder(base::StripTrailingSlash(dataFolder));
-  shell.run(NotepadCommand(path));
-  return true;
+  return SaveAndOpen(fs, shell, dataFolder, kReportFileName, ReportLines(title, countText, items, clock.now())) !=
+         Shown::NotWritten;
 }
 
 }  // namespace tools

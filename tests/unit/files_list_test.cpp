@@ -2,6 +2,7 @@
 #include "files/file_list.h"
 
 #include "base/date_time.h"
+#include "base/format.h"
 #include "files_fixture.h"
 
 namespace {
@@ -209,8 +210,8 @@ TEST(FileListRules, PiecesAndEnumeration) {
   EXPECT_FALSE(files::Enumerated(0x08, 0xFF));
   EXPECT_TRUE(files::Enumerated(kHid | kSys, kHid | kSys));
   EXPECT_FALSE(files::Enumerated(kHid | kSys, kHid));
-  EXPECT_EQ(files::AttributeChars(kRo | kSys | kHid | kArc), "rsha");
-  EXPECT_EQ(files::AttributeChars(0), "    ");
+  EXPECT_EQ(base::AttributeChars(kRo | kSys | kHid | kArc), "rsha");
+  EXPECT_EQ(base::AttributeChars(0), "    ");
 }
 
 }  // namespace

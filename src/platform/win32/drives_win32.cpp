@@ -62,4 +62,11 @@ bool Win32Drives::isReady(char letter) {
   return GetDiskFreeSpaceExW(rootOf(letter).c_str(), nullptr, &total, nullptr) != 0;
 }
 
+std::optional<Drives::Space> Win32Drives::space(char letter) {
+  QuietErrors quiet;
+  ULARGE_INTEGER free{}, total{};
+  if (!GetDiskFreeSpaceExW(rootOf(letter).c_str(), &free, &total, nullptr)) return std::nullopt;
+  return Space{free.QuadPart, total.QuadPart};
+}
+
 }  // namespace platform::win32

@@ -10,6 +10,7 @@ class Win32Drives : public Drives {
   std::vector<Drive> list() override;
   std::optional<std::string> volumeLabel(char letter) override;
   bool isReady(char letter) override;
+  std::optional<Space> space(char letter) override;
 };
 
 }  // namespace platform::win32

@@ -263,6 +263,20 @@ int wmain(int argc, wchar_t** argv) {
       for (auto& item : e2e::ListBoxItems(box)) printLine(item);
       return 0;
     }
+    if (cmd == L"select-all" && argc > 2) {
+      HWND box = runningMain() ? e2e::FindControl(runningMain(), _wtoi(argv[2])) : nullptr;
+      if (!box) return 1;
+      std::vector<int> all(e2e::ListBoxItems(box).size());
+      for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+      e2e::ChooseListItems(box, all);
+      return 0;
+    }
+    if (cmd == L"menu" && argc > 2) {
+      HWND main = runningMain();
+      if (!main) return 1;
+      e2e::ChooseMenuCommand(main, _wtoi(argv[2]));
+      return 0;
+    }
     if (cmd == L"state") {
       HWND main = runningMain();
       if (!main) return 1;
@@ -283,6 +297,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | list-box ID | state | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | list-box ID | select-all ID | menu ID | state | close\n");
   return 2;
 }
