@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/Zelcoru.h"
+#include "tools/mp3_convert.h"
 #include "app/control_ids.h"
 #include "app/history_link.h"
 #include "app/schedule_link.h"
@@ -139,6 +140,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Schedule = std::make_unique<schedule::SchedulePanel>(schedulePanelView(), S, Sv, MKBoxDlg1, *scheduleLink_);
   AddSubsystem(Schedule.get());
   startSchedule = [this] { Schedule->StartRunner(); };
+  buildMp3();
   // The mark only decides the start-up; setting it brings the schedule panel into view.
   menu("MS_JK").onClick = [this] {
     flip(menu("MS_JK"));

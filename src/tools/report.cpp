@@ -15,14 +15,16 @@ std::string separator() {
 }  // namespace
 
 std::vector<std::string> ReportLines(const std::string& title, const std::string& countText,
-                                     const std::vector<std::string>& items, const platform::DateTime& now) {
+                                     const std::vector<std::string>& items, const platform::DateTime& now,
+                                     const std::string& rule) {
+  const std::string line = rule.empty() ? separator() : rule;
   std::vector<std::string> lines;
   lines.reserve(items.size() + 4);
   lines.push_back(title + base::FormatDateTime("yy/mm/dd ddd hh:mm:ss ", now));
   lines.push_back(std::to_string(items.size()) + countText);
-  lines.push_back(separator());
+  lines.push_back(line);
   lines.insert(lines.end(), items.begin(), items.end());
-  lines.push_back(separator());
+  lines.push_back(line);
   return lines;
 }
 
@@ -31,11 +33,21 @@ std::string NotepadCommand(const std::string& path) { return "notepad.exe \"" + 
 bool ShowReport(platform::FileSystem& fs, platform::Shell& shell, platform::Clock& clock,
                 const std::string& dataFolder, const std::string& title, const std::string& countText,
                 const std::vector<std::string>& items) {
-  const std::string path = base::AddTrailingSlash(dataFolder) + kReportFileName;
-  if (!base::SaveLines(fs, path, ReportLines(title, countText, items, clock.now()))) return false;
-  fs.setCurrentFolder(base::StripTrailingSlash(dataFolder));
-  shell.run(NotepadCommand(path));
+  return WriteReport(fs, shell, dataFolder, kReportFileName, ReportLines(title, countText, items, clock.now()));
+}
+
+bool WriteReport(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                 const std::string& fileName, const std::vector<std::string>& lines, bool open) {
+  const std::string path = base::AddTrailingSlash(dataFolder) + fileName;
+  if (!base::SaveLines(fs, path, lines)) return false;
+  if (open) OpenReport(fs, shell, dataFolder, fileName);
   return true;
+}
+
+void OpenReport(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                const std::string& fileName) {
+  fs.setCurrentFolder(base::StripTrailingSlash(dataFolder));
+  shell.run(NotepadCommand(base::AddTrailingSlash(dataFolder) + fileName));
 }
 
 }  // namespace tools
