@@ -23,7 +23,7 @@ void TZELCOR32ZUMIK::buildMp3() {
   ui::MenuItem& mp3 = menu("P_MP3");
   ITEM(mp3, P_MP3_HENKAN, "ＭＰ３変換（選択のみ） (&3)");
   ITEM(mp3, P_MP3_SN, Mp3->FormatCaption());
-  ITEM(mp3, P_MP3_SN_NEW, "新しいサウンド名の作成 (&N)").setVisible(false);
+  ITEM(mp3, P_MP3_SN_NEW, "新しいサウンド名の作成 (&N)");
   ITEM(mp3, MP3_TXT, "前回の、MP3変換一覧を再表示 (&B)");
   mp3.separator();
   ITEM(mp3, MP3_KIROKU, "MP3変換一覧表示 (&I)");
@@ -36,6 +36,7 @@ void TZELCOR32ZUMIK::buildMp3() {
     Mp3->ChooseFormat(input);
     menu("P_MP3_SN").setCaption(Mp3->FormatCaption());
   };
+  menu("P_MP3_SN_NEW").onClick = [this] { Mp3->CreateFormat(app()); };
   menu("MP3_TXT").onClick = [this] { Mp3->ShowLastRecord(); };
   menu("MP3_KIROKU").onClick = [this] { Mp3->ShowRecord(false); };
   menu("MP3_KIROKUCLR").onClick = [this] { Mp3->ClearRecord(); };

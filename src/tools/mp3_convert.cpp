@@ -3,6 +3,7 @@
 #include "base/format.h"
 #include "base/path.h"
 #include "base/sjis.h"
+#include "tools/mp3_format_dialog.h"
 #include "tools/mp3_formats.h"
 #include "tools/mp3_record.h"
 #include "tools/report.h"
@@ -210,6 +211,16 @@ void Mp3Conversion::ChooseFormat(dialogs::TSNBoxDlg& input) {
     box_.ShowMessage(name + "\n" + "次回のMP3変換から、この設定値が使われます☆☆☆");
   else
     box_.ShowMessage(name + "\n" + "この変換サウンド名は、登録されていません・・・");
+}
+
+void Mp3Conversion::CreateFormat(ui::Application& app) {
+  TMp3FormatBox form(app);
+  if (form.showModal() != ui::kResultOk) return;
+  const zelcor::mp3::TargetFormat format = form.format();
+  if (zelcor::mp3::CheckConfig(format.ToConfig()).empty() && WriteFormat(sv_.reg, form.name(), format))
+    box_.ShowMessage(form.name() + "\n" + "新しいサウンド名を作成しました☆☆☆");
+  else
+    box_.ShowMessage(form.name() + "\n" + "サウンド名の作成に、失敗しました・・・");
 }
 
 std::string Mp3Conversion::FormatCaption() { return "変換サウンド名 ； " + DefaultFormatName(sv_.reg) + " (&H)"; }

@@ -45,6 +45,8 @@ class Mp3Conversion {
   // P_MP3_SNClick: the format in use, chosen by name; the caption of P_MP3_SN.
   void ChooseFormat(dialogs::TSNBoxDlg& input);
   std::string FormatCaption();
+  // P_MP3_SN_NEWClick: a new named format from the format dialog.
+  void CreateFormat(ui::Application& app);
 
  private:
   void fileLoop();

@@ -8,6 +8,7 @@
 #include "test_signals.h"
 #include "test_sounds.h"
 #include "tools/mp3_convert.h"
+#include "tools/mp3_format_dialog.h"
 #include "tools/mp3_formats.h"
 #include "tools/mp3_record.h"
 
@@ -247,6 +248,31 @@ TEST_F(Mp3ConversionTest, TheFormatNameIsChosenAmongTheRegisteredOnes) {
   w.menu("P_MP3_SN").click();
   EXPECT_EQ(tools::DefaultFormatName(reg), "VOICE");
   EXPECT_TRUE(said("NONE\nこの変換サウンド名は、登録されていません・・・"));
+}
+
+TEST_F(Mp3ConversionTest, ANewFormatOffersTheBitRatesOfItsRateAndIsWrittenUnderItsName) {
+  auto& w = start();
+  std::vector<std::string> lsfRates;
+  onOtherForm = [&](ui::Form& f) {
+    auto& box = static_cast<tools::TMp3FormatBox&>(f);
+    box.ButtonOk.click();  // no name yet: stays open
+    EXPECT_EQ(box.modalResult(), ui::kResultNone);
+    box.EditName.userTyped("声");
+    box.ComboRate.userSelect(box.ComboRate.indexOf("22050"));
+    lsfRates = box.ComboKbps.items();
+    box.ComboKbps.userSelect(box.ComboKbps.indexOf("64"));
+    box.CheckMono.click();
+    box.ButtonOk.click();
+  };
+  w.menu("P_MP3_SN_NEW").click();
+  ASSERT_EQ(lsfRates.size(), 14u);
+  EXPECT_EQ(lsfRates.front(), "8");
+  EXPECT_EQ(lsfRates.back(), "160");
+  const TargetFormat f = tools::ReadFormat(reg, "声").value_or(TargetFormat{0, 0, 0});
+  EXPECT_EQ(f.sample_rate, 22050);
+  EXPECT_EQ(f.channels, 1);
+  EXPECT_EQ(f.kbps, 64);
+  EXPECT_TRUE(said("声\n新しいサウンド名を作成しました☆☆☆"));
 }
 
 }  // namespace
