@@ -1,8 +1,10 @@
 // WAV to MP3 conversion in the real player under Wine: two WAVs of the file list convert into
 // the save folder, carry the MPEG Layer-3 tag, play through MCI and appear in the record; a
 // long file converts while the window keeps answering, and "中断" stops it leaving nothing.
+#include <windows.h>
 #include <mmsystem.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -20,7 +22,7 @@ namespace sig = zelcor::mp3::testing;
 std::string Bytes(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
 
 std::string ReadWhole(const std::wstring& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
