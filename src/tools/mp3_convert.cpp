@@ -136,10 +136,17 @@ bool Mp3Conversion::startFile(const std::string& source) {
   cancel_ = false;
   permille_ = 0;
   worker_ = std::thread([this, format = *format, source = source_, temp = temp_] {
-    result_ = ConvertToTemporary(sv_.fs, source, temp, format, [this](int permille) {
-      permille_ = permille;
-      return !cancel_;
-    });
+    // A file too large for the memory at hand fails like any other, without ending the player.
+    try {
+      result_ = ConvertToTemporary(sv_.fs, source, temp, format, [this](int permille) {
+        permille_ = permille;
+        return !cancel_;
+      });
+    } catch (const std::exception& e) {
+      sv_.fs.removeFile(temp);
+      result_ = {};
+      result_.error = e.what();
+    }
     done_ = true;
   });
   pollTick();
