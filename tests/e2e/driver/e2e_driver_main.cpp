@@ -4,6 +4,8 @@
 //   e2e_driver click CLASS ID        click the button ID of the top-level window of CLASS
 //   e2e_driver type CLASS ID TEXT    put TEXT into the edit ID of that window
 //   e2e_driver list-box ID            print the items of a list box of the running main window
+//   e2e_driver select-all ID          select every item of a list box of the running main window
+//   e2e_driver menu ID                choose the menu command ID of the running main window
 //   e2e_driver close                  close the running main window
 //   e2e_driver state                  print what makes the running main window usable or not
 //   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes
@@ -219,6 +221,20 @@ int wmain(int argc, wchar_t** argv) {
       for (auto& item : e2e::ListBoxItems(box)) printLine(item);
       return 0;
     }
+    if (cmd == L"select-all" && argc > 2) {
+      HWND box = runningMain() ? e2e::FindControl(runningMain(), _wtoi(argv[2])) : nullptr;
+      if (!box) return 1;
+      std::vector<int> all(e2e::ListBoxItems(box).size());
+      for (size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+      e2e::ChooseListItems(box, all);
+      return 0;
+    }
+    if (cmd == L"menu" && argc > 2) {
+      HWND main = runningMain();
+      if (!main) return 1;
+      e2e::ChooseMenuCommand(main, _wtoi(argv[2]));
+      return 0;
+    }
     if (cmd == L"state") {
       HWND main = runningMain();
       if (!main) return 1;
@@ -239,6 +255,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | list-box ID | state | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | list-box ID | select-all ID | menu ID | state | close\n");
   return 2;
 }
