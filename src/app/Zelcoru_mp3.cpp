@@ -11,6 +11,7 @@ namespace app {
 
 void TZELCOR32ZUMIK::buildMp3() {
   Mp3 = std::make_unique<tools::Mp3Conversion>(addTimer("Timer_SND8", 200), S, Sv, MKBoxDlg1);
+  AddSubsystem(Mp3.get());
   std::string before;
   Mp3->setTitle = [this, before](const std::string& title) mutable {
     // The conversion borrows the title and gives back what it found (idle or playing).

@@ -56,6 +56,12 @@ Mp3Conversion::~Mp3Conversion() {
   if (worker_.joinable()) worker_.join();
 }
 
+void Mp3Conversion::saveAtClose() {
+  if (Record.empty()) return;
+  WriteReport(sv_.fs, sv_.shell, s_.DataFolder, kMp3RecordFile, RecordReport(Record, sv_.clock.now()), false);
+  Record.clear();
+}
+
 void Mp3Conversion::tell(const std::string& text, int seconds) {
   if (box_.ShowErrorTimed(seconds, text, 1) == 3) s_.run.StopRequested = true;
 }

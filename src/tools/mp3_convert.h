@@ -12,6 +12,7 @@
 
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "core/subsystem.h"
 #include "dialogs/Mkdlg.h"
 #include "dialogs/SNdlg.h"
 #include "mp3/wav_to_mp3.h"
@@ -21,10 +22,12 @@ namespace tools {
 
 inline constexpr char kMp3TempName[] = "ZUMIK$$.WaV";
 
-class Mp3Conversion {
+class Mp3Conversion : public core::Subsystem {
  public:
   Mp3Conversion(ui::Timer& poll, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box);
-  ~Mp3Conversion();
+  ~Mp3Conversion() override;
+  // Closing writes a record that was never shown, so no conversion goes unreported.
+  void saveAtClose() override;
 
   // The window's title while a file converts, and back to what it was ("" restores).
   std::function<void(const std::string&)> setTitle;

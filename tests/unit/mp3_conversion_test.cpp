@@ -229,6 +229,16 @@ TEST_F(Mp3ConversionTest, ClearingTheRecordAsksFirstAndNoMemoKeepsNotepadShutAft
   EXPECT_EQ(shell.runs.size(), 1u);  // the record shown once more before it went
 }
 
+TEST_F(Mp3ConversionTest, ClosingWritesARecordThatWasNeverShown) {
+  fs.addFile(music + "A.WAV", Tone(8000, 1, 8));
+  auto& w = startWithRows({"A.WAV"});
+  w.S.settings.endClose = true;  // "再生停止時、終了する": the window closes after the batch
+  convert();
+  EXPECT_TRUE(shell.runs.empty());
+  const std::string report = fs.contents(data + tools::kMp3RecordFile).value_or("");
+  EXPECT_NE(report.find(saved + "A.WAV"), std::string::npos);
+}
+
 TEST_F(Mp3ConversionTest, TheFormatNameIsChosenAmongTheRegisteredOnes) {
   auto& w = start();
   tools::WriteFormat(reg, "VOICE", {22050, 1, 64, zelcor::mp3::ChannelMode::kMono});
