@@ -40,6 +40,9 @@ namespace playback {
 class Playback;
 struct PlaybackView;
 }
+namespace tools {
+class Mp3Conversion;
+}
 namespace schedule {
 class SchedulePanel;
 struct SchedulePanelView;
@@ -85,6 +88,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
   std::unique_ptr<schedule::SchedulePanel> Schedule;  // the schedule panel and its runner
   std::unique_ptr<tools::FileTools> Tools;  // rename, copy, move, delete and the text tools
+  std::unique_ptr<tools::Mp3Conversion> Mp3;          // WAV to MP3 conversion and its record
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();
@@ -120,6 +124,11 @@ class TZELCOR32ZUMIK : public ui::Form {
   void TEMPLZH1Click();
   void P_MP3_DIRClick();
   void MK_FOLDERClick();
+  // WAV to MP3 conversion of the selected rows of the list the pop-up menu was opened on.
+  void P_MP3_HENKANClick();
+  // The selected rows of the active list (full paths in the memory mirrors) and the folder
+  // bare names are taken in.
+  std::vector<std::string> SelectedRows(std::string& folderPrefix);
   // The number box for one count: true with the new value when accepted; a cancel
   // shows "中止しました。". One box at a time (the shared busy flag).
   bool AskCount(int& value, const std::string& prompt, const std::string& title);
@@ -194,6 +203,7 @@ class TZELCOR32ZUMIK : public ui::Form {
 
   void buildControls();
   void buildMenus();
+  void buildMp3();
   void layoutCommandStrip();
   void layoutFolderPanel();
   void layoutMemoryPanel();

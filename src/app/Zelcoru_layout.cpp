@@ -5,6 +5,7 @@
 
 #include "app/Zelcoru.h"
 #include "core/control_ids.h"
+#include "tools/mp3_convert.h"
 #include "app/history_link.h"
 #include "app/schedule_link.h"
 #include "files/file_list.h"
@@ -140,6 +141,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Schedule = std::make_unique<schedule::SchedulePanel>(schedulePanelView(), S, Sv, MKBoxDlg1, *scheduleLink_);
   AddSubsystem(Schedule.get());
   startSchedule = [this] { Schedule->StartRunner(); };
+  buildMp3();
   // The mark only decides the start-up; setting it brings the schedule panel into view.
   menu("MS_JK").onClick = [this] {
     flip(menu("MS_JK"));

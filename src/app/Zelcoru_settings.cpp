@@ -27,6 +27,7 @@ constexpr MenuFlag kMenuFlags[] = {
     {"Start2", &Settings::startInTray},          {"KC", &Settings::followExtensionsInPlay},
     {"K7", &Settings::extractMusicOnly},         {"K8", &Settings::deleteExtracted},
     {"LZHEND1", &Settings::stopAtArchiveEnd},    {"MS_JK", &Settings::scheduleTimerOn},
+    {"MP3_No_Memo", &Settings::noMemo},
 };
 
 // A menu flag is restored through its own click handler so its side effects follow.

@@ -14,11 +14,11 @@
 #include "base/path.h"
 #include "base/sjis.h"
 #include "base/wildcard.h"
+#include "tools/mp3_formats.h"
 
 namespace app {
 
 namespace {
-const char kWaveFormatsKey[] = "Software\\Microsoft\\Multimedia\\Audio\\WaveFormats";
 const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 }  // namespace
 
@@ -36,8 +36,6 @@ void TZELCOR32ZUMIK::FormCreate() {
   readMp3FormatMarker();
   for (const char* m : {"MHelp0", "MOption0", "MStart0"}) menu(m).setEnabled(false);
   Timer1.onTimer = [this] { Timer1Timer(); };
-  // The MP3 wave-format set-up runs first when the format is missing; until the converter
-  // exists the start-up goes straight on.
   if (!S.run.ShutDown) Timer1.setEnabled(true);
 }
 
@@ -70,12 +68,10 @@ void TZELCOR32ZUMIK::placeWindow(const Settings& s) {
 }
 
 void TZELCOR32ZUMIK::readMp3FormatMarker() {
-  auto marker = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "MP3_ZUMIK");
-  S.Mp3FormatMissing = marker.value_or("") != "MP3_ZUMIK";
+  // The player's own encoder writes its format at once, where a recorder needed a set-up run.
+  S.Mp3FormatMissing = tools::EnsureZumikFormat(Sv.reg, core::kSettingsKey);
   auto stored = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH");
   S.settings.extractFolder = UsableFolderSetting(stored.value_or(""), Sv.fs, Sv.shellNs);
-  auto format = Sv.reg.readBinary(platform::Hive::CurrentUser, kWaveFormatsKey, "MP3_ZUMIK", 500);
-  if (!format || format->empty()) S.Mp3FormatMissing = true;
 }
 
 void TZELCOR32ZUMIK::Timer1Timer() {

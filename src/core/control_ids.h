@@ -71,7 +71,9 @@
   X(P0, 2150) X(P1, 2151) X(P2, 2152) X(P3, 2153) X(P4, 2154)                                   \
   X(PopupMenu_JK_H_0, 2600) X(PopupMenu_JK_M_0, 2610) /* five items each */                      \
   X(PJK_COPY, 2620) X(PJK_PUT, 2621) X(PJK_COPY_DISP, 2622) X(PJK_CLR, 2623) X(PJK_CLR_ALL, 2624)   \
-  X(PJK_CANCEL, 2625)
+  X(PJK_CANCEL, 2625)   \
+  X(P_MP3_HENKAN, 2200) X(P_MP3_SN, 2201) X(P_MP3_SN_NEW, 2202) X(MP3_TXT, 2203)                \
+  X(MP3_KIROKU, 2204) X(MP3_KIROKUCLR, 2205) X(MP3_No_Memo, 2206)
 
 namespace ids {
 #define ZELCOR_ID_ENUM(name, value) name = value,

@@ -104,9 +104,11 @@ Layer3Encoder::Layer3Encoder(const EncoderConfig& config, ByteSink sink)
 
 Layer3Encoder::~Layer3Encoder() = default;
 
-int Layer3Encoder::NominalFrameBytes() const {
-  const int64_t coef = layout_.mpeg1 ? 144000 : 72000;
-  return static_cast<int>(coef * config_.kbps / config_.sample_rate);
+int Layer3Encoder::NominalFrameBytes() const { return NominalFrameBytesOf(config_); }
+
+int Layer3Encoder::NominalFrameBytesOf(const EncoderConfig& config) {
+  const int64_t coef = config.sample_rate >= 32000 ? 144000 : 72000;  // MPEG-1 frames are twice as long
+  return static_cast<int>(coef * config.kbps / config.sample_rate);
 }
 
 int Layer3Encoder::NextFrameBytes() {

@@ -39,6 +39,7 @@ class Layer3Encoder {
   int64_t FramesWritten() const { return frames_written_; }
   // Nominal frame size without padding (the block size of the WAVE header).
   int NominalFrameBytes() const;
+  static int NominalFrameBytesOf(const EncoderConfig& config);
 
  private:
   struct Channel;

@@ -1,5 +1,6 @@
 #include "mp3/wav_to_mp3.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -64,17 +65,22 @@ FileAccess StdioFileAccess() {
   return files;
 }
 
-std::string EncodeWavImage(const std::vector<uint8_t>& wav, const TargetFormat& format,
-                           std::vector<uint8_t>* out) {
+std::string EncodeWavImage(const uint8_t* wav, size_t size, const TargetFormat& format, std::vector<uint8_t>* out,
+                           const Progress& progress) {
   if (std::string e = CheckConfig(format.ToConfig()); !e.empty()) return e;
   PcmAudio pcm;
-  if (std::string e = ParseWav(wav.data(), wav.size(), &pcm); !e.empty()) return e;
+  if (std::string e = ParseWav(wav, size, &pcm); !e.empty()) return e;
   const std::vector<std::vector<float>> audio = AdaptAudio(pcm, format);
 
   std::vector<uint8_t> frames;
   Layer3Encoder encoder(format.ToConfig(), [&](const uint8_t* d, size_t n) { frames.insert(frames.end(), d, d + n); });
-  const float* planes[2] = {audio[0].data(), audio.size() > 1 ? audio[1].data() : nullptr};
-  encoder.Encode(planes, audio[0].size());
+  // Blocks of about a second, so that a stop request is heard within a file.
+  const size_t total = audio[0].size(), block = 1152 * 40;
+  for (size_t at = 0; at < total; at += block) {
+    const float* planes[2] = {audio[0].data() + at, audio.size() > 1 ? audio[1].data() + at : nullptr};
+    encoder.Encode(planes, std::min(block, total - at));
+    if (progress && !progress(static_cast<int>((at + std::min(block, total - at)) * 1000 / total))) return kStopped;
+  }
   encoder.Finish();
 
   const std::vector<uint8_t> fmt =

@@ -25,10 +25,19 @@ struct FileAccess {
 };
 FileAccess StdioFileAccess();
 
+// Told now and then how much of the audio is encoded (per mille); answering false stops
+// the encoding, which then fails with kStopped.
+using Progress = std::function<bool(int permille)>;
+inline constexpr char kStopped[] = "stopped";
+
 // In memory: a RIFF WAVE PCM image in, a RIFF WAVE (tag 0x0055) image out.
 // Returns an empty string on success, else the error.
-std::string EncodeWavImage(const std::vector<uint8_t>& wav, const TargetFormat& format,
-                           std::vector<uint8_t>* out);
+std::string EncodeWavImage(const uint8_t* wav, size_t size, const TargetFormat& format, std::vector<uint8_t>* out,
+                           const Progress& progress = {});
+inline std::string EncodeWavImage(const std::vector<uint8_t>& wav, const TargetFormat& format,
+                                  std::vector<uint8_t>* out, const Progress& progress = {}) {
+  return EncodeWavImage(wav.data(), wav.size(), format, out, progress);
+}
 
 ConversionResult ConvertWavFile(const std::string& source_path, const std::string& output_path,
                                 const TargetFormat& format, const FileAccess& files = StdioFileAccess());

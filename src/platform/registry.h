@@ -26,6 +26,9 @@ class Registry {
   virtual bool writeBinary(Hive hive, const std::string& key, const std::string& name,
                            const std::vector<std::uint8_t>& value) = 0;
   virtual bool deleteValue(Hive hive, const std::string& key, const std::string& name) = 0;
+  // The names of the key's values, in the order the registry keeps them; empty when the key
+  // is missing.
+  virtual std::vector<std::string> valueNames(Hive hive, const std::string& key) = 0;
 };
 
 }  // namespace platform

@@ -12,9 +12,11 @@ namespace tools {
 
 inline constexpr char kReportFileName[] = "COPY_Er$.TXT";
 
-// Title with the time, count with its text, the items between two separators.
+// Title with the time, count with its text, the items between two rules (by default 20
+// full-width dashes).
 std::vector<std::string> ReportLines(const std::string& title, const std::string& countText,
-                                     const std::vector<std::string>& items, const platform::DateTime& now);
+                                     const std::vector<std::string>& items, const platform::DateTime& now,
+                                     const std::string& rule = {});
 
 // The command line that opens a text file of the data folder in Notepad.
 std::string NotepadCommand(const std::string& path);
@@ -24,6 +26,17 @@ std::string NotepadCommand(const std::string& path);
 // Notepad could not be started.
 bool ShowTextReport(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
                     const std::string& fileName, const std::vector<std::string>& lines);
+
+// Writes a report file of the data folder (CP932, CR LF, replaced atomically), then, when
+// asked, makes the data folder current and opens the file in Notepad. False when the file
+// could not be written.
+bool WriteReport(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                 const std::string& fileName, const std::vector<std::string>& lines, bool open = true);
+
+// Makes the data folder current and opens one of its files in Notepad; false when Notepad
+// could not be started.
+bool OpenReport(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                const std::string& fileName);
 
 // Writes the report (CP932, CR LF, replaced atomically), makes the data folder current and
 // opens it in Notepad. False when the file could not be written (Notepad is then not started).

@@ -34,6 +34,7 @@ bool FakeRegistry::store(platform::Hive hive, const std::string& key, const std:
   if (failWrites_) return false;
   addKey(hive, key);
   values_[keyId(hive, key)][base::UpperCase(name)] = std::move(value);
+  names_[keyId(hive, key)].emplace(base::UpperCase(name), name);
   return true;
 }
 
@@ -69,7 +70,14 @@ bool FakeRegistry::writeBinary(platform::Hive hive, const std::string& key, cons
 
 bool FakeRegistry::deleteValue(platform::Hive hive, const std::string& key, const std::string& name) {
   const auto k = values_.find(keyId(hive, key));
+  names_[keyId(hive, key)].erase(base::UpperCase(name));
   return k != values_.end() && k->second.erase(base::UpperCase(name)) > 0;
+}
+
+std::vector<std::string> FakeRegistry::valueNames(platform::Hive hive, const std::string& key) {
+  std::vector<std::string> names;
+  for (const auto& [upper, name] : names_[keyId(hive, key)]) names.push_back(name);
+  return names;
 }
 
 }  // namespace fakes

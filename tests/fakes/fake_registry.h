@@ -28,6 +28,7 @@ class FakeRegistry : public platform::Registry {
   bool writeBinary(platform::Hive hive, const std::string& key, const std::string& name,
                    const std::vector<std::uint8_t>& value) override;
   bool deleteValue(platform::Hive hive, const std::string& key, const std::string& name) override;
+  std::vector<std::string> valueNames(platform::Hive hive, const std::string& key) override;
 
  private:
   using Value = std::variant<std::string, std::vector<std::uint8_t>>;
@@ -37,6 +38,7 @@ class FakeRegistry : public platform::Registry {
 
   std::set<std::string> keys_;
   std::map<std::string, std::map<std::string, Value>> values_;  // by key id, then upper name
+  std::map<std::string, std::map<std::string, std::string>> names_;  // the name as first written
   bool failWrites_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win32/registry_win32.h"
 
 namespace {
@@ -46,8 +48,13 @@ TEST_F(Win32RegistryTest, BinaryValuesKeepTheirTypeAndLimit) {
   EXPECT_EQ(reg.readBinary(Hive::CurrentUser, key, "MP3_ZUMIK", 500), bytes);
   EXPECT_FALSE(reg.readBinary(Hive::CurrentUser, key, "MP3_ZUMIK", 3).has_value());
   EXPECT_FALSE(reg.readString(Hive::CurrentUser, key, "MP3_ZUMIK").has_value());
+  ASSERT_TRUE(reg.writeBinary(Hive::CurrentUser, key, "声の録音", bytes));
+  std::vector<std::string> names = reg.valueNames(Hive::CurrentUser, key);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"MP3_ZUMIK", "声の録音"}));
   EXPECT_TRUE(reg.deleteValue(Hive::CurrentUser, key, "MP3_ZUMIK"));
   EXPECT_FALSE(reg.readBinary(Hive::CurrentUser, key, "MP3_ZUMIK", 500).has_value());
+  EXPECT_TRUE(reg.valueNames(Hive::CurrentUser, key + "\\missing").empty());
 }
 
 }  // namespace

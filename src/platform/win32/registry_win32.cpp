@@ -104,6 +104,20 @@ bool Win32Registry::deleteValue(Hive hive, const std::string& key, const std::st
   return k && RegDeleteValueW(k.get(), ToWide(name).c_str()) == ERROR_SUCCESS;
 }
 
+std::vector<std::string> Win32Registry::valueNames(Hive hive, const std::string& key) {
+  std::vector<std::string> names;
+  Key k(hive, key, KEY_QUERY_VALUE, false);
+  if (!k) return names;
+  wchar_t name[16384];  // the longest value name the registry allows
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 16384;
+    const LONG rc = RegEnumValueW(k.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_SUCCESS) names.push_back(FromWide(std::wstring(name, length)));
+    else if (rc != ERROR_MORE_DATA) break;
+  }
+  return names;
+}
+
 bool Win32Registry::deleteTree(Hive hive, const std::string& key) {
   // Depending on the system the tree call may leave the emptied key itself behind.
   RegDeleteTreeW(RootOf(hive), ToWide(key).c_str());

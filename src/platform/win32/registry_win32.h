@@ -16,6 +16,7 @@ class Win32Registry : public Registry {
   bool writeBinary(Hive hive, const std::string& key, const std::string& name,
                    const std::vector<std::uint8_t>& value) override;
   bool deleteValue(Hive hive, const std::string& key, const std::string& name) override;
+  std::vector<std::string> valueNames(Hive hive, const std::string& key) override;
   // Removes a key with everything below it (for tests and uninstall).
   bool deleteTree(Hive hive, const std::string& key);
 };

@@ -4,6 +4,8 @@
 //   e2e_driver click CLASS ID        click the button ID of the top-level window of CLASS
 //   e2e_driver type CLASS ID TEXT    put TEXT into the edit ID of that window
 //   e2e_driver list-box ID            print the items of a list box of the running main window
+//   e2e_driver select-all ID          select every item of a list box of the running main window
+//   e2e_driver menu ID                choose the menu command ID of the running main window
 //   e2e_driver close                  close the running main window
 //   e2e_driver state                  print what makes the running main window usable or not
 //   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes

@@ -1,0 +1,113 @@
+// WAV to MP3 conversion in the real player under Wine: two WAVs of the file list convert into
+// the save folder, carry the MPEG Layer-3 tag, play through MCI and appear in the record; a
+// long file converts while the window keeps answering, and "中断" stops it leaving nothing.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/control_ids.h"
+#include "playback_fixture.h"
+#include "test_signals.h"
+
+namespace e2e {
+namespace {
+
+namespace sig = zelcor::mp3::testing;
+
+std::string Bytes(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
+
+std::string ReadWhole(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Opens a file as a wave file through MCI and plays it to its end; its length in ms, or -1.
+long PlayThroughMci(const std::wstring& path) {
+  wchar_t reply[64] = L"";
+  auto mci = [&](const std::wstring& command) { return mciSendStringW(command.c_str(), reply, 64, nullptr); };
+  if (mci(L"open \"" + path + L"\" type waveaudio alias converted") != 0) return -1;
+  mci(L"set converted time format milliseconds");
+  mci(L"status converted length");
+  const long length = _wtol(reply);
+  const bool played = mci(L"play converted wait") == 0 && mci(L"status converted position") == 0 && _wtol(reply) == length;
+  mci(L"close converted");
+  return played ? length : -1;
+}
+
+class Mp3Conversion : public Playback {
+ protected:
+  void SetUp() override {
+    Playback::SetUp();
+    SettingsKey::set(L"No_Memo", L"1");  // the record is written, Notepad stays shut
+  }
+  std::wstring saved() const { return folder->path() + L"mp3\\"; }
+  HWND startOnTunes(std::unique_ptr<PlayerProcess>& player, size_t count) {
+    HWND main = startUsable(player);
+    if (!main) return nullptr;
+    HWND list = FindControl(main, ids::ListBox4);
+    if (!WaitUntil([&] { return ListBoxItems(list).size() == count; }, 5000)) return nullptr;
+    return main;
+  }
+};
+
+TEST_F(Mp3Conversion, TwoWavsOfTheFileListConvertPlayAndAreRecorded) {
+  tune(L"a.wav", Bytes(sig::WavImage(sig::Tune(44100, 2, 1.0), 44100, 16)));
+  tune(L"b.wav", Bytes(sig::WavImage(sig::Tune(22050, 1, 1.0), 22050, 8)));
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startOnTunes(player, 2);
+  ASSERT_NE(main, nullptr);
+  ChooseListItems(FindControl(main, ids::ListBox4), {0, 1});
+  ChooseMenuCommand(main, ids::P_MP3_HENKAN);
+  // Each success message stays up for its 3 s before the next file starts.
+  ASSERT_TRUE(WaitUntil([&] { return Exists(folder->path() + L"MP3$$$$.TXT"); }, 30000)) << "no record report";
+  for (const wchar_t* name : {L"a.wav", L"b.wav"}) {
+    SCOPED_TRACE(name);
+    const std::string out = ReadWhole(saved() + name);
+    ASSERT_GT(out.size(), 44u);
+    EXPECT_EQ(out.substr(0, 4), "RIFF");
+    EXPECT_EQ(static_cast<unsigned char>(out[20]) | static_cast<unsigned char>(out[21]) << 8, 0x0055);
+    EXPECT_NEAR(PlayThroughMci(saved() + name), 1000, 60) << "did not play to its end through MCI";
+  }
+  EXPECT_FALSE(Exists(saved() + L"ZUMIK$$.WaV"));
+  std::string record;
+  for (const std::string& line : folder->readLines(L"MP3$$$$.TXT")) record += line + "\n";
+  EXPECT_NE(record.find("2"), std::string::npos);
+  EXPECT_NE(record.find("mp3\\a.wav"), std::string::npos);
+  EXPECT_NE(record.find("mp3\\b.wav"), std::string::npos);
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+}
+
+TEST_F(Mp3Conversion, TheWindowAnswersWhileALongFileConvertsAndStopLeavesNothing) {
+  tune(L"long.wav", Bytes(sig::WavImage(sig::Tune(44100, 2, 180.0), 44100, 16)));
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startOnTunes(player, 1);
+  ASSERT_NE(main, nullptr);
+  ChooseListItems(FindControl(main, ids::ListBox4), {0});
+  ChooseMenuCommand(main, ids::P_MP3_HENKAN);
+  ASSERT_TRUE(WaitUntil([&] { return Text(main).find(L" (変換中) ") != std::wstring::npos; }, 5000)) << Text(main);
+  DWORD slowest = 0;
+  for (int i = 0; i < 10; ++i) {
+    const DWORD before = GetTickCount();
+    EXPECT_TRUE(Responds(main));
+    slowest = std::max(slowest, GetTickCount() - before);
+    Sleep(100);  // the stop below must come while the file still converts
+  }
+  EXPECT_LT(slowest, 1000ul) << "the window did not answer within a second while converting";
+  EXPECT_NE(Text(main).find(L"%"), std::wstring::npos) << "no percentage in the title";
+  Click(FindControl(main, ids::Button5));  // "中断"
+  EXPECT_TRUE(WaitUntil([&] { return Text(main) == kIdleTitle; }, 20000)) << Text(main);
+  EXPECT_FALSE(Exists(saved() + L"long.wav"));
+  EXPECT_FALSE(Exists(saved() + L"ZUMIK$$.WaV"));
+  RequestClose(main);
+  EXPECT_TRUE(player->waitExit(20000).has_value());
+}
+
+}  // namespace
+}  // namespace e2e
