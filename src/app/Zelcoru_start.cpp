@@ -96,6 +96,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   restoreFolderHistory();
   restoreShortcutPaths();
   S.settings.showLastMp3List = 0;
+  TaskTray1.setIcon(Sv.notifyArea.windowIcon(handle));
   S.run.InitDone = 99;
   S.LastExtractedFile.clear();
   PanelOPEN.setVisible(S.settings.startInTray);
@@ -110,6 +111,10 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   onDropFiles = [this](const std::vector<std::string>& p) { FormDropFiles(p); };
   const bool scheduleStarts = S.ScheduleWasRunning && ListBox_JK.count() > 0 && startSchedule;
   if (scheduleStarts) startSchedule();
+  if (S.settings.startInTray || S.Switches.tray) {
+    TrayBounds = bounds();
+    Timer_Mini.setEnabled(true);
+  }
   if (!scheduleStarts && (S.settings.playAtStart || S.Switches.play)) Button2.click();
 }
 
@@ -145,11 +150,6 @@ void TZELCOR32ZUMIK::restoreShortcutPaths() {
   S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
 }
 
-void TZELCOR32ZUMIK::SetTitle(const std::string& title) {
-  setCaption(title);
-  app().setTitle(title);
-}
-
 void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   if (!MemoryViewShown()) Button9Click();
   for (Subsystem* s : subsystems_) s->showHistoryMemory();
@@ -169,7 +169,8 @@ void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
 }
 
 void TZELCOR32ZUMIK::ForwardedCommandLine(const std::string& text) {
-  if (bringForward) bringForward();
+  if (InTray()) TRIconOFFClick();
+  else if (bringForward) bringForward();
   if (text.empty()) return;
   S.Switches = CommandLine{};
   for (auto& piece : SplitForwarded(text)) ApplyParameter(S.Switches, piece, Sv.fs);
@@ -185,6 +186,7 @@ void TZELCOR32ZUMIK::ForwardedCommandLine(const std::string& text) {
     takeFiles(S.Switches.files);
     S.Switches.play = true;
   }
+  if (S.Switches.tray && !InTray()) ButtonTRAYClick();
   if (S.Switches.play) Button2.click();
 }
 

@@ -28,6 +28,7 @@ struct FormWindow : Peer {
     }
   }
   void changed(unsigned what) override;
+  void applyTaskbarButton();
   Win32Backend& backend;
   Form& form;
   HWND hwnd;
@@ -81,15 +82,19 @@ DWORD formStyle(Form& f) {
                     : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
 }
 DWORD formExStyle(Form& f) {
-  return (f.isDialog ? WS_EX_DLGMODALFRAME : 0) | (f.alwaysOnTop ? WS_EX_TOPMOST : 0) | WS_EX_CONTROLPARENT;
+  // A tool window has no taskbar button.
+  return (f.isDialog ? WS_EX_DLGMODALFRAME : 0) | (f.alwaysOnTop ? WS_EX_TOPMOST : 0) | WS_EX_CONTROLPARENT |
+         (f.taskbarButton() ? 0 : WS_EX_TOOLWINDOW);
 }
 
 // Outer window size for a client size, taking the menu bar into account.
 RECT outerRect(const Win32Backend& backend, Form& f, HWND hwnd) {
   const Rect& b = f.bounds();
+  const int left = backend.pixels(b.left), top = backend.pixels(b.top);
+  // A form of no size has no frame either: nothing of it shows.
+  if (b.width == 0 && b.height == 0) return RECT{left, top, left, top};
   RECT rc{0, 0, backend.pixels(b.width), backend.pixels(b.height)};
   AdjustWindowRectEx(&rc, formStyle(f), hwnd && GetMenu(hwnd) ? TRUE : FALSE, formExStyle(f));
-  const int left = backend.pixels(b.left), top = backend.pixels(b.top);
   return RECT{left, top, left + rc.right - rc.left, top + rc.bottom - rc.top};
 }
 
@@ -104,7 +109,25 @@ void FormWindow::changed(unsigned what) {
   if (what & kChangeEnabled) EnableWindow(hwnd, form.enabled());
   // Controls of the parent's colour, the colour buttons among them, repaint with it.
   if (what & kChangeColor) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  if (what & kChangeState) DragAcceptFiles(hwnd, form.acceptFiles());
+  if (what & kChangeState) {
+    DragAcceptFiles(hwnd, form.acceptFiles());
+    applyTaskbarButton();
+  }
+}
+
+void FormWindow::applyTaskbarButton() {
+  const LONG_PTR was = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  const LONG_PTR want = (was & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | formExStyle(form);
+  if (want == was) return;
+  // The taskbar looks at a window's style again only when the window is shown anew.
+  const bool visible = IsWindowVisible(hwnd);
+  if (visible) ShowWindow(hwnd, SW_HIDE);
+  const Rect keep = form.bounds();  // the new frame must not change the client's size
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, want);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  form.setBounds(keep);
+  changed(kChangeBounds);
+  if (visible) ShowWindow(hwnd, SW_SHOWNA);
 }
 
 void createChildren(Win32Backend& b, Control& parent, HWND parentHwnd) {
@@ -278,6 +301,13 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (form.acceptFiles() && form.onDropFiles) form.onDropFiles(files);
       return 0;
     }
+    case WM_GETMINMAXINFO:
+      // Off screen in the notification area the window has no size at all.
+      if (form.bounds().width == 0 && form.bounds().height == 0) {
+        reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = POINT{0, 0};
+        return 0;
+      }
+      return DefWindowProcW(hwnd, msg, wp, lp);
     case WM_DESTROY:
       return 0;
     default:
