@@ -46,10 +46,11 @@ void TZELCOR32ZUMIK::buildTrayMenus() {
 #undef ITEM
 
 void TZELCOR32ZUMIK::EnterTray(bool rememberBounds) {
-  TaskTray1.setRegistered(true);
   if (rememberBounds) TrayBounds = bounds();
   setBounds(kOffScreen);
   setTaskbarButton(false);
+  // Last, so the shell counts the taskbar buttons again when it hears of the icon.
+  TaskTray1.setRegistered(true);
 }
 
 void TZELCOR32ZUMIK::ButtonTRAYClick() {
@@ -68,10 +69,10 @@ void TZELCOR32ZUMIK::Timer_MiniTimer() {
 
 void TZELCOR32ZUMIK::TRIconOFFClick() {
   if (S.run.ShutDown) return;
-  TaskTray1.setRegistered(false);
   setBounds(TrayBounds);
   setTaskbarButton(true);
   ButtonTRAY.setVisible(true);
+  TaskTray1.setRegistered(false);
 }
 
 void TZELCOR32ZUMIK::P_ICON_DELClick() {

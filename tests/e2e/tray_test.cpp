@@ -26,8 +26,9 @@ bool IconRegistered(HWND notify) {
 bool InTrayPlace(HWND main) {
   RECT r{};
   GetWindowRect(main, &r);
+  // An owned window has no taskbar button.
   return r.left == 0 && r.top == -40 && r.right == 0 && r.bottom == -40 && IsWindowVisible(main) &&
-         (GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+         GetWindow(main, GW_OWNER) != nullptr;
 }
 
 TEST_F(PlayerTest, TrayButtonHidesTheWindowAndTheTrayMenuBringsItBackExactly) {
@@ -51,9 +52,9 @@ TEST_F(PlayerTest, TrayButtonHidesTheWindowAndTheTrayMenuBringsItBackExactly) {
   ASSERT_TRUE(WaitUntil([&] {
     RECT r{};
     GetWindowRect(main, &r);
-    return EqualRect(&r, &before) && !(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    return EqualRect(&r, &before) && GetWindow(main, GW_OWNER) == nullptr;
   }, 3000)) << "leaving the tray did not restore the window";
-  EXPECT_FALSE(IconRegistered(notify)) << "the icon stayed after leaving the tray";
+  EXPECT_TRUE(WaitUntil([&] { return !IconRegistered(notify); }, 2000)) << "the icon stayed after leaving the tray";
   EXPECT_TRUE(WaitUntil([&] { return IsShown(FindControl(main, ids::ButtonTRAY)); }, 2000));
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }

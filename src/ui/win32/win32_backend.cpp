@@ -82,9 +82,7 @@ DWORD formStyle(Form& f) {
                     : (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
 }
 DWORD formExStyle(Form& f) {
-  // A tool window has no taskbar button.
-  return (f.isDialog ? WS_EX_DLGMODALFRAME : 0) | (f.alwaysOnTop ? WS_EX_TOPMOST : 0) | WS_EX_CONTROLPARENT |
-         (f.taskbarButton() ? 0 : WS_EX_TOOLWINDOW);
+  return (f.isDialog ? WS_EX_DLGMODALFRAME : 0) | (f.alwaysOnTop ? WS_EX_TOPMOST : 0) | WS_EX_CONTROLPARENT;
 }
 
 // Outer window size for a client size, taking the menu bar into account.
@@ -116,17 +114,15 @@ void FormWindow::changed(unsigned what) {
 }
 
 void FormWindow::applyTaskbarButton() {
-  const LONG_PTR was = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-  const LONG_PTR want = (was & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | formExStyle(form);
-  if (want == was) return;
-  // The taskbar looks at a window's style again only when the window is shown anew.
+  // An owned window has no taskbar button; the owner is a window that is never shown.
+  static HWND hiddenOwner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr);
+  HWND want = form.taskbarButton() ? nullptr : hiddenOwner;
+  if (GetWindow(hwnd, GW_OWNER) == want) return;
+  // The taskbar looks at a window again only when the window is shown anew.
   const bool visible = IsWindowVisible(hwnd);
   if (visible) ShowWindow(hwnd, SW_HIDE);
-  const Rect keep = form.bounds();  // the new frame must not change the client's size
-  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, want);
-  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  form.setBounds(keep);
-  changed(kChangeBounds);
+  SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(want));
   if (visible) ShowWindow(hwnd, SW_SHOWNA);
 }
 
