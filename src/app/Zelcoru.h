@@ -152,6 +152,10 @@ class TZELCOR32ZUMIK : public ui::Form {
   // Registers the icon and moves the window out of sight without a taskbar button.
   void EnterTray(bool rememberBounds);
   bool InTray() const { return TaskTray1.Registered(); }
+  // The Startup shortcut (Zelcoru_shortcuts.cpp): added or removed, and the menu offers what
+  // can be done next.
+  void MSC_ST_SETClick(bool add);
+  void ShowShortcutCommands();
   ui::Rect TrayBounds;  // where the window goes back to from the tray
   bool MemoryViewShown() const { return Button11.visible(); }
 
@@ -205,7 +209,7 @@ class TZELCOR32ZUMIK : public ui::Form {
 
   void buildControls();
   void buildMenus();
-  void buildTrayMenus();
+  void buildDesktopMenus();
   void layoutCommandStrip();
   void layoutFolderPanel();
   void layoutMemoryPanel();

@@ -113,7 +113,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
-  buildTrayMenus();
+  buildDesktopMenus();
   TaskTray1.owner = this;
   Files = std::make_unique<files::FileList>(fileListView(), S, Sv, MKBoxDlg1);
   AddSubsystem(Files.get());

@@ -148,6 +148,7 @@ void TZELCOR32ZUMIK::restoreShortcutPaths() {
   S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
   S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
   S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
+  ShowShortcutCommands();
 }
 
 void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {

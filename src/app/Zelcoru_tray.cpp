@@ -11,7 +11,7 @@ const ui::Rect kOffScreen{0, -40, 0, 0};
 
 #define ITEM(parent, name, caption) (parent).add(#name, ids::name, caption)
 
-void TZELCOR32ZUMIK::buildTrayMenus() {
+void TZELCOR32ZUMIK::buildDesktopMenus() {
   ui::MenuItem& r = addPopup("PopupMenuTR");
   ITEM(r, TR1, "再生 (&P)").onClick = [this] { Button2.click(); };
   ITEM(r, TR2, "中断 (&K)").onClick = [this] { Button5.click(); };
@@ -38,6 +38,8 @@ void TZELCOR32ZUMIK::buildTrayMenus() {
   l.separator();
   ITEM(l, TLX, "このメニューを閉じる (&Z)");
 
+  menu("MSC_ST_SET").onClick = [this] { MSC_ST_SETClick(true); };
+  menu("MSC_ST_DEL").onClick = [this] { MSC_ST_SETClick(false); };
   TaskTray1.OnMouseDown = [this](desktop::TTaskTray&, desktop::MouseButton b, int, int) { TaskTray1MouseDown(b); };
   ButtonTRAY.onClick = [this] { ButtonTRAYClick(); };
   Timer_Mini.onTimer = [this] { Timer_MiniTimer(); };

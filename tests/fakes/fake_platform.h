@@ -16,7 +16,9 @@
 namespace fakes {
 
 struct FakePlatform {
-  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea} {}
+  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea} {
+    shell.files = &fs;
+  }
 
   ui::HeadlessLoop loop;
   ui::Application application{loop};

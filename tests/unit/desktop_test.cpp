@@ -151,3 +151,31 @@ TEST_F(TrayWindowTest, SwitchTGoesToTheTrayByItselfAndTheTipNeverSplitsACharacte
 }
 
 }  // namespace
+
+namespace {
+
+const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+TEST_F(PlayerTest, StartupShortcutIsWrittenThenRemovedAndTheMenuOffersTheOtherCommand) {
+  reg.writeString(platform::Hive::CurrentUser, kShellFolders, "Startup", "C:\\START");
+  auto& w = start();
+  const std::string link = "C:\\START\\Zelcor32 B-G-M.lnk";
+  EXPECT_TRUE(w.menu("MSC_ST_SET").visible());
+  EXPECT_FALSE(w.menu("MSC_ST_DEL").visible());
+  w.menu("MSC_ST_SET").click();
+  EXPECT_EQ(fs.readAll(link).value_or(""), "C:\\ZELCOR\\zelcor32.exe");
+  EXPECT_FALSE(w.menu("MSC_ST_SET").visible());
+  EXPECT_TRUE(w.menu("MSC_ST_DEL").visible());
+  w.menu("MSC_ST_DEL").click();
+  EXPECT_FALSE(fs.fileExists(link));
+  EXPECT_TRUE(w.menu("MSC_ST_SET").visible());
+}
+
+TEST_F(PlayerTest, StartupShortcutWithoutAStartupFolderSaysSo) {
+  player.closeBoxesKeepingTexts();
+  auto& w = start();
+  w.menu("MSC_ST_SET").click();
+  EXPECT_EQ(player.messages, std::vector<std::string>{"ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません"});
+}
+
+}  // namespace
