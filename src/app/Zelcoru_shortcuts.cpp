@@ -1,4 +1,5 @@
-// The player's own shortcut in the Startup folder ("スタートアップ登録" / "スタートアップ削除").
+// The player's shortcuts: their paths, and its own shortcut in the Startup folder
+// ("スタートアップ登録" / "スタートアップ削除").
 #include "app/Zelcoru.h"
 #include "base/path.h"
 
@@ -9,6 +10,18 @@ const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\E
 const char kOpenFailed[] = "DDE:オープンに失敗しました・・・";
 const char kSendFailed[] = "DDE:送信に失敗しました・・・";
 }  // namespace
+
+void TZELCOR32ZUMIK::restoreShortcutPaths() {
+  auto folder = [this](const char* name) {
+    return Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or("");
+  };
+  const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "Group").value_or("");
+  const std::string link = std::string(kWindowTitle) + ".lnk";
+  S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
+  S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
+  S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
+  ShowShortcutCommands();
+}
 
 void TZELCOR32ZUMIK::ShowShortcutCommands() {
   const bool inStartup = Sv.fs.fileExists(S.StartupShortcut);

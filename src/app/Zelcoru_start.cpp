@@ -19,7 +19,6 @@ namespace app {
 
 namespace {
 const char kWaveFormatsKey[] = "Software\\Microsoft\\Multimedia\\Audio\\WaveFormats";
-const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 }  // namespace
 
 void TZELCOR32ZUMIK::FormCreate() {
@@ -138,18 +137,6 @@ void TZELCOR32ZUMIK::restoreSettings() {
 }
 
 void TZELCOR32ZUMIK::restoreFolderHistory() { Folders->RestoreFolderHistory(); }
-
-void TZELCOR32ZUMIK::restoreShortcutPaths() {
-  auto folder = [this](const char* name) {
-    return Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or("");
-  };
-  const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "Group").value_or("");
-  const std::string link = std::string(kWindowTitle) + ".lnk";
-  S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
-  S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
-  S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
-  ShowShortcutCommands();
-}
 
 void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   if (!MemoryViewShown()) Button9Click();
