@@ -44,6 +44,7 @@ screenshot: setup build-win64
 	bash scripts/screenshot.sh docs/main-window.png
 	bash scripts/screenshot.sh docs/folder-chooser.png chooser
 	bash scripts/screenshot.sh docs/schedule-panel.png schedule
+	bash scripts/screenshot.sh docs/tray-menu.png tray
 
 bench: build
 	bash bench/run-all.sh

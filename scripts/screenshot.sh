@@ -4,6 +4,8 @@
 #                                   seconds into playing the demo folder
 #   screenshot.sh OUT.png schedule  the schedule panel over the memory view: a memory of the demo
 #                                   tunes and a daily set of four entries, the runner waiting
+#   screenshot.sh OUT.png tray      the tray menu: the player goes to the notification area by
+#                                   its "Ｔｒａｙ" button, then the icon's right-button press opens the menu
 #   screenshot.sh OUT.png chooser   the folder chooser: the player starts without an extraction
 #                                   folder, so it asks for one; the driver types a folder of tunes
 #                                   with Japanese names into that dialog and presses "参照"
@@ -63,6 +65,24 @@ if [ "$2" = schedule ]; then
     xwd -root -silent | convert xwd:- -crop 800x600+0+0 '$out'
     wineserver -k || true
     rm -f '$exe_dir/朝の音楽.LI'? '$exe_dir/開店.day' \"\$reg\"
+  "
+  echo "screenshot: $out"
+  exit 0
+fi
+if [ "$2" = tray ]; then
+  bash "$here/wine-session.sh" run bash -c "
+    source '$here/player-env.sh' '$exe_dir'
+    wine '$exe_dir/zelcor32.exe' >/dev/null 2>&1 &
+    driver='$exe_dir/tests/e2e/driver/e2e_driver.exe'
+    wine \"\$driver\" wait-window TZELCOR32ZUMIK 30000 >/dev/null 2>&1
+    sleep 3
+    wine \"\$driver\" click TZELCOR32ZUMIK 1018 >/dev/null 2>&1
+    sleep 1
+    xdotool mousemove 300 200
+    wine \"\$driver\" post TNotifyWindow 0x466 1 0x204 >/dev/null 2>&1
+    sleep \${ZELCOR_SHOT_WAIT:-3}
+    xwd -root -silent | convert xwd:- -crop 800x600+0+0 '$out'
+    wineserver -k || true
   "
   echo "screenshot: $out"
   exit 0

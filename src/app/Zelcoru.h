@@ -13,6 +13,7 @@
 #include "core/subsystem.h"
 #include "dialogs/Mkdlg.h"
 #include "dialogs/TmSETdlg.h"
+#include "desktop/TaskTray.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
@@ -76,6 +77,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   Services& Sv;
   dialogs::TMKBoxDlg MKBoxDlg1;
   dialogs::TTmSETBoxDlg TmSETBoxDlg1;
+  desktop::TTaskTray TaskTray1;  // the icon in the notification area
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
@@ -148,7 +150,27 @@ class TZELCOR32ZUMIK : public ui::Form {
   static std::string FileHistoryCaption(int limit);
   // Restores a list's selection from "INDEX": -1 or out of range leaves it unselected.
   static void RestoreSelection(ui::ItemList& list, int index);
+  // The window title, the application title and the tray tip.
   void SetTitle(const std::string& title);
+  // The notification area (Zelcoru_tray.cpp).
+  void ButtonTRAYClick();
+  void TRIconOFFClick();
+  void Timer_MiniTimer();
+  void P_ICON_DELClick();
+  void TRM0Click(ui::MenuItem& item);
+  void TaskTray1MouseDown(desktop::MouseButton button);
+  // Captions and checks of the left (TL) or right (TR) tray menu before it opens.
+  void PopupMenuTrayPopup(bool left);
+  // The play item's caption with the registered version ("32" gives V3．2; none "?.?").
+  static std::string TrayPlayCaption(const std::string& head, const std::string& version);
+  // Registers the icon and moves the window out of sight without a taskbar button.
+  void EnterTray(bool rememberBounds);
+  bool InTray() const { return TaskTray1.Registered(); }
+  // The Startup shortcut (Zelcoru_shortcuts.cpp): added or removed, and the menu offers what
+  // can be done next.
+  void MSC_ST_SETClick(bool add);
+  void ShowShortcutCommands();
+  ui::Rect TrayBounds;  // where the window goes back to from the tray
   bool MemoryViewShown() const { return Button11.visible(); }
 
   // Controls (names as in the form).
@@ -204,6 +226,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   void buildControls();
   void buildMenus();
   void buildMp3();
+  void buildDesktopMenus();
   void layoutCommandStrip();
   void layoutFolderPanel();
   void layoutMemoryPanel();

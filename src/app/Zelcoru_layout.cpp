@@ -33,6 +33,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       Sv(services),
       MKBoxDlg1(app),
       TmSETBoxDlg1(app),
+      TaskTray1(services.notifyArea),
       MK(Panel, PanelCommand, this),
       MK(Panel, PanelFF, this),
       MK(Panel, PanelMemory, this),
@@ -114,6 +115,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   S.DataFolder = std::move(dataFolder);
   buildControls();
   buildMenus();
+  buildDesktopMenus();
+  TaskTray1.owner = this;
   Files = std::make_unique<files::FileList>(fileListView(), S, Sv, MKBoxDlg1);
   AddSubsystem(Files.get());
   Folders = std::make_unique<files::Folders>(foldersView(), S, Sv, MKBoxDlg1, app, *Files);
@@ -127,7 +130,10 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   player_ = std::make_unique<playback::Playback>(
       playbackView(), S, Sv, MKBoxDlg1, app,
       playback::PlaybackLinks{Files->ActiveList, Memory->RandomPool, *historyLink_,
-                              [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); }});
+                              [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); },
+                              [this] {
+                                if (S.settings.startInTray && !InTray() && !S.run.ShutDown) EnterTray(true);
+                              }});
   AddSubsystem(player_.get());
   MemEdit = std::make_unique<memory::MemoryEdit>(memoryEditView(), S, Sv, *Memory, MKBoxDlg1);
   TrashBin = std::make_unique<memory::Trash>(trashView(), S, Sv, *Memory, MKBoxDlg1, app);

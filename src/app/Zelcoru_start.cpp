@@ -18,10 +18,6 @@
 
 namespace app {
 
-namespace {
-const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-}  // namespace
-
 void TZELCOR32ZUMIK::FormCreate() {
   S.run.InitDone = 0;
   S.InitErrorPrefix = "初期化エラー：";
@@ -92,6 +88,7 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   restoreFolderHistory();
   restoreShortcutPaths();
   S.settings.showLastMp3List = 0;
+  TaskTray1.setIcon(Sv.notifyArea.windowIcon(handle));
   S.run.InitDone = 99;
   S.LastExtractedFile.clear();
   PanelOPEN.setVisible(S.settings.startInTray);
@@ -106,6 +103,10 @@ void TZELCOR32ZUMIK::Timer1Timer() {
   onDropFiles = [this](const std::vector<std::string>& p) { FormDropFiles(p); };
   const bool scheduleStarts = S.ScheduleWasRunning && ListBox_JK.count() > 0 && startSchedule;
   if (scheduleStarts) startSchedule();
+  if (S.settings.startInTray || S.Switches.tray) {
+    TrayBounds = bounds();
+    Timer_Mini.setEnabled(true);
+  }
   if (!scheduleStarts && (S.settings.playAtStart || S.Switches.play)) Button2.click();
 }
 
@@ -130,22 +131,6 @@ void TZELCOR32ZUMIK::restoreSettings() {
 
 void TZELCOR32ZUMIK::restoreFolderHistory() { Folders->RestoreFolderHistory(); }
 
-void TZELCOR32ZUMIK::restoreShortcutPaths() {
-  auto folder = [this](const char* name) {
-    return Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or("");
-  };
-  const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "Group").value_or("");
-  const std::string link = std::string(kWindowTitle) + ".lnk";
-  S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
-  S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
-  S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
-}
-
-void TZELCOR32ZUMIK::SetTitle(const std::string& title) {
-  setCaption(title);
-  app().setTitle(title);
-}
-
 void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
   if (!MemoryViewShown()) Button9Click();
   for (Subsystem* s : subsystems_) s->showHistoryMemory();
@@ -165,7 +150,8 @@ void TZELCOR32ZUMIK::takeFiles(const std::vector<std::string>& files) {
 }
 
 void TZELCOR32ZUMIK::ForwardedCommandLine(const std::string& text) {
-  if (bringForward) bringForward();
+  if (InTray()) TRIconOFFClick();
+  else if (bringForward) bringForward();
   if (text.empty()) return;
   S.Switches = CommandLine{};
   for (auto& piece : SplitForwarded(text)) ApplyParameter(S.Switches, piece, Sv.fs);
@@ -181,6 +167,7 @@ void TZELCOR32ZUMIK::ForwardedCommandLine(const std::string& text) {
     takeFiles(S.Switches.files);
     S.Switches.play = true;
   }
+  if (S.Switches.tray && !InTray()) ButtonTRAYClick();
   if (S.Switches.play) Button2.click();
 }
 

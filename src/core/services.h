@@ -4,6 +4,7 @@
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "platform/mci.h"
+#include "platform/notify_area.h"
 #include "platform/registry.h"
 #include "platform/shell_namespace.h"
 #include "platform/system.h"
@@ -20,6 +21,7 @@ struct Services {
   platform::ShellNamespace& shellNs;
   platform::Mci& mci;
   platform::Drives& drives;
+  platform::NotifyArea& notifyArea;
 };
 
 }  // namespace core

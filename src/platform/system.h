@@ -13,6 +13,10 @@ class Shell {
   virtual bool run(const std::string& commandLine) = 0;
   virtual void beepExclamation() = 0;
   virtual bool setClipboardText(const std::string& text) = 0;
+  // The running program's own path.
+  virtual std::string programPath() = 0;
+  // Writes a shortcut file (".lnk") at link that starts target; false when it could not.
+  virtual bool createShortcut(const std::string& link, const std::string& target, const std::string& description) = 0;
 };
 
 struct SystemResult {

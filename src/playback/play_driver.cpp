@@ -104,6 +104,7 @@ void PlayDriver::TimerPlayStartTimer() {
   pb_.S.run.StopRequested = stopAfterPlayRequest_;
   stopAfterPlayRequest_ = false;
   st.PlayedFlags = 0;
+  if (pb_.links.runStarting) pb_.links.runStarting();
   firstDrawOfRun_ = true;
   if (pb_.S.settings.randomReset) RebuildPools();
   pb_.pump();

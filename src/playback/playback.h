@@ -56,6 +56,7 @@ struct PlaybackLinks {
   HistorySink& history;
   std::function<bool()> memoryViewShown;
   std::function<void(const std::string&)> setTitle;  // caption, application title and tray tip
+  std::function<void()> runStarting;  // a play run starts (the window may go to the tray)
 };
 
 class Playback : public core::Subsystem {

@@ -74,7 +74,10 @@ class Application {
   // Headless there is no mouse: the menu just stays open for a test to choose from.
   void popupAtMouse(Form& form, MenuItem& menu, int dx, int dy) {
     if (backend_) backend_->popupAtMouse(form, menu, dx, dy);
+    else if (onPopup) onPopup(form, menu);
   }
+  // Headless: called when a pop-up menu opens, so a test sees which one.
+  std::function<void(Form&, MenuItem&)> onPopup;
 
  private:
   EventLoop& loop_;

@@ -20,6 +20,12 @@ void Form::setAcceptFiles(bool on) {
   notify(kChangeState);
 }
 
+void Form::setTaskbarButton(bool on) {
+  if (taskbarButton_ == on) return;
+  taskbarButton_ = on;
+  notify(kChangeState);
+}
+
 Timer& Form::addTimer(std::string name, unsigned interval) {
   timers_.push_back(std::make_unique<Timer>(app_, std::move(name), interval));
   return *timers_.back();

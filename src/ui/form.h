@@ -71,6 +71,10 @@ class Form : public Control {
   bool acceptFiles() const { return acceptFiles_; }
   void setAcceptFiles(bool on);
   std::function<void(const std::vector<std::string>&)> onDropFiles;
+  // Whether the window has a button on the taskbar; reaches the window at once, keeping its
+  // client size.
+  bool taskbarButton() const { return taskbarButton_; }
+  void setTaskbarButton(bool on);
   // Native handle of the realised window (0 headless); set by the backend.
   std::uintptr_t handle = 0;
   std::string iconResource;
@@ -82,7 +86,8 @@ class Form : public Control {
   std::vector<std::unique_ptr<Timer>> timers_;
   MenuItem mainMenu_{nullptr, "MainMenu", 0, ""};
   std::vector<std::unique_ptr<MenuItem>> popups_;
-  bool modal_ = false, closed_ = false, realized_ = false, acceptFiles_ = false;
+  bool modal_ = false, closed_ = false, realized_ = false, acceptFiles_ = false,
+       taskbarButton_ = true;
   int modalResult_ = kResultNone;
 };
 

@@ -7,6 +7,7 @@
 #include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
+#include "fakes/fake_notify_area.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/fake_system.h"
@@ -15,7 +16,9 @@
 namespace fakes {
 
 struct FakePlatform {
-  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives} {}
+  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea} {
+    shell.files = &fs;
+  }
 
   ui::HeadlessLoop loop;
   ui::Application application{loop};
@@ -27,6 +30,7 @@ struct FakePlatform {
   FakeShellNamespace shellNs;
   FakeMci mci{loop};
   FakeDrives drives;
+  FakeNotifyArea notifyArea;
   core::Services services;
 };
 

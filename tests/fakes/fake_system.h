@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/system.h"
 
 namespace fakes {
@@ -25,6 +26,13 @@ class FakeShell : public platform::Shell {
   bool setClipboardText(const std::string& text) override {
     clipboard = text;
     return true;
+  }
+  std::string program = "C:\\ZELCOR\\zelcor32.exe";
+  std::string programPath() override { return program; }
+  // A shortcut is a file whose text is its target, on the file system files (when set).
+  platform::FileSystem* files = nullptr;
+  bool createShortcut(const std::string& link, const std::string& target, const std::string&) override {
+    return files && files->writeAtomic(link, target);
   }
 };
 

@@ -11,6 +11,7 @@
 #include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
+#include "fakes/fake_notify_area.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/fake_system.h"
@@ -33,7 +34,8 @@ struct SchedulePanelTest : ::testing::Test, schedule::RunnerActions {
   fakes::FakeShellNamespace shellNs;
   fakes::FakeMci mci{loop};
   fakes::FakeDrives drives;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+  fakes::FakeNotifyArea notifyArea;
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea};
   core::SharedState state;
   dialogs::TMKBoxDlg box{app};
   ui::Panel& panel = form.add<ui::Panel>(nullptr, "Panel_JK", 1);

@@ -54,7 +54,7 @@ struct PlaybackForm : ui::Form {
     player_ = std::make_unique<playback::Playback>(
         view, S, sv, MKBoxDlg1, app,
         playback::PlaybackLinks{ActiveList, memoryPool, history, [this] { return memoryViewShown; },
-                                [this](const std::string& t) { setCaption(t); }});
+                                [this](const std::string& t) { setCaption(t); }, {}});
     player_->restoreAtStart();
   }
 

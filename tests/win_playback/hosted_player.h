@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/compose.h"
+#include "fakes/fake_notify_area.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_namespace.h"
 #include "fakes/fake_system.h"
@@ -50,6 +51,7 @@ class HostedPlayer {
   fakes::FakeInstanceLink link;
   fakes::FakeShellNamespace shellNs;
   platform::win32::Win32Drives drives;
+  fakes::FakeNotifyArea notifyArea;
   core::Services services;
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend{loop};

@@ -15,6 +15,7 @@
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
+#include "platform/win32/notify_area_win32.h"
 #include "platform/win32/media_player_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_namespace_win32.h"
@@ -91,7 +92,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32ShellNamespace shellNs;
   platform::win32::Win32Mci mci;
   platform::win32::Win32Drives drives;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+  platform::win32::Win32NotifyArea notifyArea;
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea};
 
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend(loop);

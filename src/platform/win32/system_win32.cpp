@@ -1,6 +1,8 @@
 #include "platform/win32/system_win32.h"
 
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstring>
 
@@ -23,6 +25,34 @@ bool Win32Shell::run(const std::string& commandLine) {
 }
 
 void Win32Shell::beepExclamation() { MessageBeep(MB_ICONEXCLAMATION); }
+
+std::string Win32Shell::programPath() {
+  std::wstring buf(32768, L'\0');
+  buf.resize(GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size())));
+  return FromWide(buf);
+}
+
+bool Win32Shell::createShortcut(const std::string& link, const std::string& target, const std::string& description) {
+  const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IShellLinkW* shellLink = nullptr;
+  bool ok = false;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shellLink)))) {
+    const std::wstring path = ToWide(target);
+    std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+    shellLink->SetPath(path.c_str());
+    shellLink->SetWorkingDirectory(folder.c_str());
+    shellLink->SetDescription(ToWide(description).c_str());
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      ok = SUCCEEDED(file->Save(ToWide(link).c_str(), TRUE));
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  if (SUCCEEDED(init)) CoUninitialize();
+  return ok;
+}
 
 bool Win32Shell::setClipboardText(const std::string& text) {
   const std::wstring wide = ToWide(text);

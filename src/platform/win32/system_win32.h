@@ -13,6 +13,8 @@ class Win32Shell : public Shell {
   bool run(const std::string& commandLine) override;
   void beepExclamation() override;
   bool setClipboardText(const std::string& text) override;
+  std::string programPath() override;
+  bool createShortcut(const std::string& link, const std::string& target, const std::string& description) override;
 };
 
 class Win32Power : public Power {

@@ -28,6 +28,7 @@ struct FormWindow : Peer {
     }
   }
   void changed(unsigned what) override;
+  void applyTaskbarButton();
   Win32Backend& backend;
   Form& form;
   HWND hwnd;
@@ -87,9 +88,11 @@ DWORD formExStyle(Form& f) {
 // Outer window size for a client size, taking the menu bar into account.
 RECT outerRect(const Win32Backend& backend, Form& f, HWND hwnd) {
   const Rect& b = f.bounds();
+  const int left = backend.pixels(b.left), top = backend.pixels(b.top);
+  // A form of no size has no frame either: nothing of it shows.
+  if (b.width == 0 && b.height == 0) return RECT{left, top, left, top};
   RECT rc{0, 0, backend.pixels(b.width), backend.pixels(b.height)};
   AdjustWindowRectEx(&rc, formStyle(f), hwnd && GetMenu(hwnd) ? TRUE : FALSE, formExStyle(f));
-  const int left = backend.pixels(b.left), top = backend.pixels(b.top);
   return RECT{left, top, left + rc.right - rc.left, top + rc.bottom - rc.top};
 }
 
@@ -104,7 +107,23 @@ void FormWindow::changed(unsigned what) {
   if (what & kChangeEnabled) EnableWindow(hwnd, form.enabled());
   // Controls of the parent's colour, the colour buttons among them, repaint with it.
   if (what & kChangeColor) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  if (what & kChangeState) DragAcceptFiles(hwnd, form.acceptFiles());
+  if (what & kChangeState) {
+    DragAcceptFiles(hwnd, form.acceptFiles());
+    applyTaskbarButton();
+  }
+}
+
+void FormWindow::applyTaskbarButton() {
+  // An owned window has no taskbar button; the owner is a window that is never shown.
+  static HWND hiddenOwner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr);
+  HWND want = form.taskbarButton() ? nullptr : hiddenOwner;
+  if (GetWindow(hwnd, GW_OWNER) == want) return;
+  // The taskbar looks at a window again only when the window is shown anew.
+  const bool visible = IsWindowVisible(hwnd);
+  if (visible) ShowWindow(hwnd, SW_HIDE);
+  SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(want));
+  if (visible) ShowWindow(hwnd, SW_SHOWNA);
 }
 
 void createChildren(Win32Backend& b, Control& parent, HWND parentHwnd) {
@@ -278,6 +297,13 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (form.acceptFiles() && form.onDropFiles) form.onDropFiles(files);
       return 0;
     }
+    case WM_GETMINMAXINFO:
+      // Off screen in the notification area the window has no size at all.
+      if (form.bounds().width == 0 && form.bounds().height == 0) {
+        reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = POINT{0, 0};
+        return 0;
+      }
+      return DefWindowProcW(hwnd, msg, wp, lp);
     case WM_DESTROY:
       return 0;
     default:

@@ -3,6 +3,7 @@
 //   e2e_driver wait-window CLASS [ms] exit 0 once a top-level window of CLASS exists
 //   e2e_driver click CLASS ID        click the button ID of the top-level window of CLASS
 //   e2e_driver type CLASS ID TEXT    put TEXT into the edit ID of that window
+//   e2e_driver post CLASS MSG WP LP   post a message to the top-level window of CLASS
 //   e2e_driver list-box ID            print the items of a list box of the running main window
 //   e2e_driver select-all ID          select every item of a list box of the running main window
 //   e2e_driver menu ID                choose the menu command ID of the running main window
@@ -259,6 +260,12 @@ int wmain(int argc, wchar_t** argv) {
                                e2e::kSendTimeoutMs, nullptr);
       return 0;
     }
+    if (cmd == L"post" && argc > 5) {  // a window message, as another program would send it
+      HWND top = e2e::WaitForTopWindow(argv[2], 0, 5000);
+      if (!top) return 1;
+      return PostMessageW(top, static_cast<UINT>(wcstoul(argv[3], nullptr, 0)), wcstoul(argv[4], nullptr, 0),
+                          static_cast<LPARAM>(wcstoul(argv[5], nullptr, 0))) ? 0 : 1;
+    }
     if (cmd == L"list-box" && argc > 2) {
       HWND box = runningMain() ? e2e::FindControl(runningMain(), _wtoi(argv[2])) : nullptr;
       if (!box) return 1;
@@ -299,6 +306,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | list-box ID | select-all ID | menu ID | state | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | post CLASS MSG WP LP | list-box ID | select-all ID | menu ID | state | close\n");
   return 2;
 }

@@ -1,0 +1,63 @@
+// The Startup shortcut in the real window: written through the shell's link object into the
+// prefix's Startup folder, pointing at the player, and removed again.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "core/control_ids.h"
+#include "player_fixture.h"
+#include "remote_window.h"
+
+namespace e2e {
+namespace {
+
+std::wstring StartupLink() {
+  wchar_t folder[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_STARTUP, nullptr, 0, folder);
+  return std::wstring(folder) + L"\\Zelcor32 B-G-M.lnk";
+}
+
+// The program a shortcut file starts, empty when it cannot be read.
+std::wstring LinkTarget(const std::wstring& link) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  std::wstring target;
+  IShellLinkW* shellLink = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shellLink)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t path[MAX_PATH] = {};
+      if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
+          SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0)))
+        target = path;
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  CoUninitialize();
+  return target;
+}
+
+TEST_F(PlayerTest, StartupShortcutIsWrittenAndRemovedFromTheMenu) {
+  prepareAsMakeRun();
+  const std::wstring link = StartupLink();
+  DeleteFileW(link.c_str());
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  ChooseMenuCommand(main, ids::MSC_ST_SET);
+  ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000))
+      << "no shortcut in the Startup folder";
+  EXPECT_TRUE(WaitUntil([&] { return _wcsicmp(LinkTarget(link).c_str(), folder->exe().c_str()) == 0; }, 2000))
+      << "the shortcut does not start the player";
+  ChooseMenuCommand(main, ids::MSC_ST_DEL);
+  EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; }, 5000))
+      << "the shortcut stayed";
+  DeleteFileW(link.c_str());
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+}
+
+}  // namespace
+}  // namespace e2e
