@@ -39,6 +39,7 @@ struct FoldersView;
 namespace playback {
 class Playback;
 struct PlaybackView;
+class CdSearch;
 }
 namespace schedule {
 class SchedulePanel;
@@ -80,6 +81,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
   std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
   std::unique_ptr<schedule::SchedulePanel> Schedule;  // the schedule panel and its runner
+  std::unique_ptr<playback::CdSearch> CdFinder;       // the CD search of the CD menu
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

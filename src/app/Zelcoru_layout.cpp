@@ -15,6 +15,7 @@
 #include "memory/memory_edit.h"
 #include "memory/trash.h"
 #include "memory/memory_lists.h"
+#include "playback/cd_search.h"
 #include "playback/playback.h"
 #include "schedule/schedule_panel.h"
 
@@ -149,6 +150,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Files->fileListChanged = [this] { player_->FileListChanged(); };
   Bulk->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
+  CdFinder = std::make_unique<playback::CdSearch>(
+      playback::CdSearchView{PanelOPEN, menu("PCD_ALL"), menu("PCD_1")}, *player_, *Memory);
+  Memory->trackName = [this](const std::string& entry) { return player_->cd.TrackNameOfEntry(entry); };
 }
 
 #undef MK

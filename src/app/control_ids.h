@@ -36,7 +36,10 @@
   X(PanelGMHSZ, 1914)                                                                            \
   X(SpinButton4Down, 1030) X(SpinButton4Up, 1031) X(SpinButton5Down, 1032) X(SpinButton5Up, 1033) \
   X(SpinButton6Down, 1034) X(SpinButton6Up, 1035) X(LabelWAVName, 1036) X(LabelWavData, 1037) \
-  X(ScrollBar_MP3, 1038) X(Button_MP3_STOP, 1039) X(Button_MP3_PLAY, 1040)
+  X(ScrollBar_MP3, 1038) X(Button_MP3_STOP, 1039) X(Button_MP3_PLAY, 1040)                    \
+  X(LabelCD_CLEN, 1041) X(ButtonCD_PAUSE, 1042) X(ButtonCD_RESUME, 1043) X(ButtonCDPOSINI, 1044) \
+  X(SpinButton1Down, 1045) X(SpinButton1Up, 1046) X(SpinButton2Down, 1047) X(SpinButton2Up, 1048) \
+  X(SpinButton3Down, 1049) X(SpinButton3Up, 1050)
 
 #define ZELCOR_MENUS(X)                                                                          \
   X(MFile0, 2000) X(K6, 2001) X(SSN, 2002) X(M_CD_NAME, 2003) X(FOLDERHIS, 2004)                \
@@ -61,7 +64,8 @@
   X(PLZH5, 2116) X(PASHUKU, 2117) X(PASHUKUALL, 2118) X(PSAKUJO, 2119) X(PRENAME, 2120)         \
   X(PCOPY, 2121) X(PIDO, 2122) X(PKILL, 2123) X(PRENAME_LZH, 2124) X(PCOPY_LZH, 2125)           \
   X(PIDO_LZH, 2126) X(PKILL_LZH, 2127) X(PLZH_MEM_0, 2128) X(PLZH_MEM_1, 2129) X(PLZHX, 2130)   \
-  X(P0, 2150) X(P1, 2151) X(P2, 2152) X(P3, 2153) X(P4, 2154)
+  X(P0, 2150) X(P1, 2151) X(P2, 2152) X(P3, 2153) X(P4, 2154)                                 \
+  X(PCD_ALL, 2160) X(PCD_1, 2161)
 
 namespace ids {
 #define ZELCOR_ID_ENUM(name, value) name = value,

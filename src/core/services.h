@@ -20,6 +20,7 @@ struct Services {
   platform::ShellNamespace& shellNs;
   platform::Mci& mci;
   platform::Drives& drives;
+  platform::ProfileStrings& profile;
 };
 
 }  // namespace core

@@ -31,8 +31,13 @@ std::string NotepadCommand(const std::string& path) { return "notepad.exe \"" + 
 bool ShowReport(platform::FileSystem& fs, platform::Shell& shell, platform::Clock& clock,
                 const std::string& dataFolder, const std::string& title, const std::string& countText,
                 const std::vector<std::string>& items) {
-  const std::string path = base::AddTrailingSlash(dataFolder) + kReportFileName;
-  if (!base::SaveLines(fs, path, ReportLines(title, countText, items, clock.now()))) return false;
+  return OpenInNotepad(fs, shell, dataFolder, kReportFileName, ReportLines(title, countText, items, clock.now()));
+}
+
+bool OpenInNotepad(platform::FileSystem& fs, platform::Shell& shell, const std::string& dataFolder,
+                   const std::string& fileName, const std::vector<std::string>& lines) {
+  const std::string path = base::AddTrailingSlash(dataFolder) + fileName;
+  if (!base::SaveLines(fs, path, lines)) return false;
   fs.setCurrentFolder(base::StripTrailingSlash(dataFolder));
   shell.run(NotepadCommand(path));
   return true;

@@ -15,7 +15,7 @@
 namespace fakes {
 
 struct FakePlatform {
-  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives} {}
+  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives, profile} {}
 
   ui::HeadlessLoop loop;
   ui::Application application{loop};
@@ -27,6 +27,7 @@ struct FakePlatform {
   FakeShellNamespace shellNs;
   FakeMci mci{loop};
   FakeDrives drives;
+  FakeProfileStrings profile;
   core::Services services;
 };
 

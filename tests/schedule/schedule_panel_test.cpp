@@ -33,7 +33,8 @@ struct SchedulePanelTest : ::testing::Test, schedule::RunnerActions {
   fakes::FakeShellNamespace shellNs;
   fakes::FakeMci mci{loop};
   fakes::FakeDrives drives;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
+  fakes::FakeProfileStrings profile;
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, profile};
   core::SharedState state;
   dialogs::TMKBoxDlg box{app};
   ui::Panel& panel = form.add<ui::Panel>(nullptr, "Panel_JK", 1);

@@ -15,6 +15,11 @@ class Win32Shell : public Shell {
   bool setClipboardText(const std::string& text) override;
 };
 
+class Win32ProfileStrings : public ProfileStrings {
+ public:
+  std::string read(const std::string& file, const std::string& section, const std::string& key) override;
+};
+
 class Win32Power : public Power {
  public:
   SystemResult enableShutdownPrivilege() override;
