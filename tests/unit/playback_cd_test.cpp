@@ -154,6 +154,17 @@ TEST_F(CdPlaybackTest, PausePositionSpinsWithinTheTrackAndResumeSeeksThere) {
   runToIdle();
 }
 
+TEST_F(CdPlaybackTest, TrackNamesComeFromTheCdPlayersFileWhenTurnedOn) {
+  auto& ini = player.profile;
+  ini.files["CDPLAYER.INI"]["75BCD15"] = {{"1", "Second"}, {"title", "Album"}, {"artist", "Band"}};
+  EXPECT_EQ(cd.TrackNameOfEntry(">E:\\track02.cda/75BCD15"), "    ") << "names are off";
+  w.S.settings.cdTrackNames = true;
+  EXPECT_EQ(cd.TrackNameOfEntry(">E:\\track02.cda/75BCD15"), "Second  Album  Band");
+  EXPECT_EQ(cd.TrackNameOfEntry(">E:\\track03.cda/75BCD15"), "  Album  Band") << "a missing key reads as empty";
+  EXPECT_EQ(cd.TrackNameOfEntry(">E:\\track02.cda/"), "    ") << "no identity, no name";
+  EXPECT_EQ(ini.readFiles.front(), "CDPLAYER.INI") << "no folder: the system looks in the Windows folder";
+}
+
 // The CD search and the disc test on the whole window, message boxes answered at once.
 struct CdSearchTest : AnsweringPlayerTest {
   app::TZELCOR32ZUMIK* w = nullptr;

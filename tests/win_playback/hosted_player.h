@@ -50,7 +50,7 @@ class HostedPlayer {
   fakes::FakeInstanceLink link;
   fakes::FakeShellNamespace shellNs;
   platform::win32::Win32Drives drives;
-  platform::win32::Win32ProfileStrings profile;
+  fakes::FakeProfileStrings profile;
   core::Services services;
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend{loop};
