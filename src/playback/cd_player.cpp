@@ -175,12 +175,7 @@ void CdPlayer::TimerCDTimer() {
   if (startTrack()) {
     w.PanelCD.setVisible(true);
     showPauseButton(true);
-    pb_.st.PlayedFlags |= 1;
-    const auto& run = pb_.S.run;
-    pb_.history.Record(run.HistoryEntry.empty() ? run.PlayFile : run.HistoryEntry, pb_.st.PlayingFromShownList2);
-    pb_.pump();
-    w.ButtonWait.setVisible(false);
-    pb_.driver.ShowPlayingLook();
+    pb_.TuneStarted();
     pb_.app.setBusyCursor(false);
     if (!pb_.S.run.ShutDown) w.TimerCD_LOOP.setEnabled(true);
   } else {

@@ -61,6 +61,14 @@ void Playback::wireHandlers() {
 
 void Playback::pump() { app.processMessages(); }
 
+void Playback::TuneStarted() {
+  st.PlayedFlags |= 1;
+  history.Record(S.run.HistoryEntry.empty() ? S.run.PlayFile : S.run.HistoryEntry, st.PlayingFromShownList2);
+  pump();
+  w.ButtonWait.setVisible(false);
+  driver.ShowPlayingLook();
+}
+
 void Playback::armAdvance() {
   if (!S.run.ShutDown) w.Timer4.setEnabled(true);
 }

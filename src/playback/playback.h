@@ -95,6 +95,9 @@ class Playback : public core::Subsystem {
 
   // Lets pending window messages run.
   void pump();
+  // A player has started the tune: the run has played something, the history records it and
+  // the play button takes its playing look.
+  void TuneStarted();
   // Arms the advance to the next tune, unless the player is shutting down.
   void armAdvance();
   // A list changed while a random run plays it: its pool starts afresh.
