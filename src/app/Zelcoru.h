@@ -40,6 +40,7 @@ struct FoldersView;
 namespace playback {
 class Playback;
 struct PlaybackView;
+class CdSearch;
 }
 namespace tools {
 class Mp3Conversion;
@@ -91,6 +92,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<schedule::SchedulePanel> Schedule;  // the schedule panel and its runner
   std::unique_ptr<tools::FileTools> Tools;  // rename, copy, move, delete and the text tools
   std::unique_ptr<tools::Mp3Conversion> Mp3;          // WAV to MP3 conversion and its record
+  std::unique_ptr<playback::CdSearch> CdFinder;       // the CD search of the CD menu
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

@@ -16,6 +16,7 @@
 #include "memory/memory_edit.h"
 #include "memory/trash.h"
 #include "memory/memory_lists.h"
+#include "playback/cd_search.h"
 #include "playback/playback.h"
 #include "schedule/schedule_panel.h"
 #include "tools/file_tools.h"
@@ -159,6 +160,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Bulk->memoryListChanged = [this] { player_->MemoryListChanged(); };
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
   makeFileTools();
+  CdFinder = std::make_unique<playback::CdSearch>(
+      playback::CdSearchView{PanelOPEN, menu("PCD_ALL"), menu("PCD_1")}, *player_, *Memory);
+  Memory->trackName = [this](const std::string& entry) { return player_->cd.TrackNameOfEntry(entry); };
 }
 
 #undef MK

@@ -133,6 +133,12 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p1, P3, "すべてコピー (&A)");
   ITEM(p1, P4, "中止 (&Z)");
 
+  // The CD menu, behind the "c" button of the folder panel.
+  ui::MenuItem& cdMenu = addPopup("PopupMenu_CD");
+  ITEM(cdMenu, PCD_ALL, "全ＣＤサーチ (&A)");
+  ITEM(cdMenu, PCD_1, "１ＣＤサーチ　（現在のドライブ） (&1)");
+  ButtonCD_Check.onClick = [this, &cdMenu] { app().popupAtMouse(*this, cdMenu, 0, 0); };
+
   // Wiring of the commands this window carries itself.
   for (const char* name : {"Start1", "Start2", "K7", "K8", "LZHEND1", "KC"}) {
     ui::MenuItem& item = menu(name);

@@ -124,6 +124,18 @@ playback::PlaybackView TZELCOR32ZUMIK::playbackView() {
   ui::Timer& mp3Err = addTimer("Timer_MP3_ERR");
   auto& name = add<ui::Label>(&PanelKZ, "LabelWAVName", ids::LabelWAVName);
   auto& data = add<ui::Label>(&PanelKZ, "LabelWavData", ids::LabelWavData);
+  // The CD panel's controls and its start timer.
+  auto cdButton = [&](const char* n, int id) -> ui::Button& { return button(&PanelCD, n, id); };
+  auto& cdLength = add<ui::Label>(&PanelCD, "LabelCD_CLEN", ids::LabelCD_CLEN);
+  ui::Button& cdPause = cdButton("ButtonCD_PAUSE", ids::ButtonCD_PAUSE);
+  ui::Button& cdResume = cdButton("ButtonCD_RESUME", ids::ButtonCD_RESUME);
+  ui::Button& cdOrigin = cdButton("ButtonCDPOSINI", ids::ButtonCDPOSINI);
+  ui::Button& spin1Down = cdButton("SpinButton1Down", ids::SpinButton1Down);
+  ui::Button& spin1Up = cdButton("SpinButton1Up", ids::SpinButton1Up);
+  ui::Button& spin2Down = cdButton("SpinButton2Down", ids::SpinButton2Down);
+  ui::Button& spin2Up = cdButton("SpinButton2Up", ids::SpinButton2Up);
+  ui::Button& spin3Down = cdButton("SpinButton3Down", ids::SpinButton3Down);
+  ui::Button& spin3Up = cdButton("SpinButton3Up", ids::SpinButton3Up);
   return {*this, Button2, Button3, Button5, Button10, ButtonWait, RadioGroup1, CheckBox1,
           ListBox4, ListBox2, ListBox8, ListBox3, ListBox6, ListBox9,
           ComboBox1,
@@ -131,7 +143,9 @@ playback::PlaybackView TZELCOR32ZUMIK::playbackView() {
           ScrollBar1, mp3Bar, StatusBar1, StatusBar2, PanelBar, PanelResume, Panel_MP3, PanelCD,
           ButtonStop2, ButtonResume, ButtonRsumeINI,
           spin4Down, spin4Up, spin5Down, spin5Up, spin6Down, spin6Up, mp3Stop, mp3Play, name, data,
-          menu("ME_kosu"), menu("SAISEIBAR"), ExtensionBoxes};
+          menu("ME_kosu"), menu("SAISEIBAR"), ExtensionBoxes,
+          named<ui::ListBox>(*this, "ListBoxCD"), addTimer("TimerCD", 500), TimerCD_LOOP, cdLength,
+          cdPause, cdResume, cdOrigin, spin1Down, spin1Up, spin2Down, spin2Up, spin3Down, spin3Up};
 }
 
 

@@ -43,7 +43,10 @@
   X(PanelGMHSZ, 1914)                                                                            \
   X(SpinButton4Down, 1030) X(SpinButton4Up, 1031) X(SpinButton5Down, 1032) X(SpinButton5Up, 1033) \
   X(SpinButton6Down, 1034) X(SpinButton6Up, 1035) X(LabelWAVName, 1036) X(LabelWavData, 1037) \
-  X(ScrollBar_MP3, 1038) X(Button_MP3_STOP, 1039) X(Button_MP3_PLAY, 1040)
+  X(ScrollBar_MP3, 1038) X(Button_MP3_STOP, 1039) X(Button_MP3_PLAY, 1040)                    \
+  X(LabelCD_CLEN, 1041) X(ButtonCD_PAUSE, 1042) X(ButtonCD_RESUME, 1043) X(ButtonCDPOSINI, 1044) \
+  X(SpinButton1Down, 1045) X(SpinButton1Up, 1046) X(SpinButton2Down, 1047) X(SpinButton2Up, 1048) \
+  X(SpinButton3Down, 1049) X(SpinButton3Up, 1050)
 
 #define ZELCOR_MENUS(X)                                                                          \
   X(MFile0, 2000) X(K6, 2001) X(SSN, 2002) X(M_CD_NAME, 2003) X(FOLDERHIS, 2004)                \
@@ -76,7 +79,8 @@
   X(MP3_KIROKU, 2204) X(MP3_KIROKUCLR, 2205) X(MP3_No_Memo, 2206)   \
   X(TR1, 2170) X(TR2, 2171) X(TRSKIP, 2172) X(TRBS, 2173) X(TRM0, 2174) X(TRM1, 2175)            \
   X(TRM2, 2176) X(TRM3, 2177) X(P_ICON_DEL, 2178) X(TRIconOFF, 2179) X(TROFF, 2180) X(TRX, 2181) \
-  X(TL1, 2182) X(TL2, 2183) X(TLX, 2184)
+  X(TL1, 2182) X(TL2, 2183) X(TLX, 2184)   \
+  X(PCD_ALL, 2160) X(PCD_1, 2161)
 
 namespace ids {
 #define ZELCOR_ID_ENUM(name, value) name = value,

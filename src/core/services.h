@@ -22,6 +22,7 @@ struct Services {
   platform::Mci& mci;
   platform::Drives& drives;
   platform::NotifyArea& notifyArea;
+  platform::ProfileStrings& profile;
 };
 
 }  // namespace core

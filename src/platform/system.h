@@ -43,4 +43,12 @@ class InstanceLink {
   virtual bool forward(const std::string& windowClass, const std::string& text) = 0;
 };
 
+// Reading settings files as the system does: a file named without a folder is looked for in
+// the Windows folder; a missing file, section or key reads as empty.
+class ProfileStrings {
+ public:
+  virtual ~ProfileStrings() = default;
+  virtual std::string read(const std::string& file, const std::string& section, const std::string& key) = 0;
+};
+
 }  // namespace platform

@@ -82,12 +82,8 @@ void MciPlayer::showDetails() {
 void MciPlayer::tunePlaying() {
   auto& w = pb_.w;
   if (pb_.S.settings.saiseiBar) w.PanelBar.setVisible(true);
-  pb_.st.PlayedFlags |= 1;
   mainInUse_ = true;
-  pb_.history.Record(pb_.S.run.HistoryEntry.empty() ? pb_.S.run.PlayFile : pb_.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
-  pb_.pump();
-  w.ButtonWait.setVisible(false);
-  pb_.driver.ShowPlayingLook();
+  pb_.TuneStarted();
   StartPositionTick(0);
   busy11_ = false;
 }

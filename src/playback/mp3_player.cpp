@@ -82,9 +82,7 @@ void Mp3Player::Timer_MP3_StartTimer() {
   pb_.w.ScrollBar_MP3.setRange(0, static_cast<int>(std::min<long>(d, kPlayBarSteps)));
   pb_.st.MsPerBarStep = d >= kPlayBarSteps ? static_cast<std::int32_t>(std::lround(d / double(kPlayBarSteps))) : 1;
   if (!startPlaying()) return failStart();
-  pb_.pump();
-  w.ButtonWait.setVisible(false);
-  pb_.driver.ShowPlayingLook();
+  pb_.TuneStarted();
   pb_.app.setBusyCursor(false);
   watch_.Start(pb_.app.loop().nowMs(), 0, toMs(Mp3DurationSec));
   if (!pb_.S.run.ShutDown) w.Timer_MP3_LOOP.setEnabled(true);
@@ -95,8 +93,6 @@ bool Mp3Player::startPlaying() {
   auto& w = pb_.w;
   if (!component_->play() || Mp3Error) return false;
   if (pb_.S.settings.saiseiBar) w.PanelBar.setVisible(true);
-  pb_.st.PlayedFlags |= 1;
-  pb_.history.Record(pb_.S.run.HistoryEntry.empty() ? pb_.S.run.PlayFile : pb_.S.run.HistoryEntry, pb_.st.PlayingFromShownList2);
   return true;
 }
 

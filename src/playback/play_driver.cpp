@@ -163,10 +163,12 @@ void PlayDriver::Timer2Timer() {
     return;
   }
   list.setItemIndex(list.tag);
+  displayName_.clear();
   if (pb_.S.settings.namesOnly && (&list == &w.ListBox2 || &list == &w.ListBox6)) {
     ui::ListBox& names = &list == &w.ListBox2 ? w.ListBox8 : w.ListBox9;
     names.setItemIndex(list.tag);
     names.tag = list.tag;
+    if (list.tag < names.count()) displayName_ = names.item(list.tag);
   }
   const std::string entry = pl.prefix + list.item(list.tag);
   if (!routeEntry(entry)) skip();
@@ -174,19 +176,22 @@ void PlayDriver::Timer2Timer() {
 }
 
 // Checks the chosen entry and hands it to its player; false when it is to be skipped.
-bool PlayDriver::routeEntry(const std::string& entry) {
+bool PlayDriver::routeEntry(const std::string& chosen) {
   auto& w = pb_.w;
-  // CD tracks and archive entries have no player yet: skipped like any unplayable tune.
-  if (entry.empty() || entry[0] == '>' || entry[0] == '/') return false;
-  if (!pb_.Sv.fs.fileExists(entry)) return false;
+  std::string entry = chosen, disc = "*";
+  SplitCdReference(chosen, entry, disc);
+  // Archive entries have no player yet: skipped like any unplayable tune.
+  if (entry.empty() || entry[0] == '/') return false;
   bool known = false;
   const int index = ExtensionIndex(entry, pb_.S.ExtensionTable, known);
+  // A CD track is played from its place on the disc, whether or not the drive lists it.
+  if (index != kCda && !pb_.Sv.fs.fileExists(entry)) return false;
   if (pb_.S.settings.followExtensionsInPlay) {
     if (!known) return false;
     if (index < kMp3 && (index >= static_cast<int>(w.ExtensionBoxes.size()) || !w.ExtensionBoxes[index]->checked()))
       return false;
   }
-  if (index == kLzh || index == kCda) return false;
+  if (index == kLzh) return false;
   countDownEndCounter();
   const std::string name = base::ExtractFileName(entry);
   const std::string path = base::AddTrailingSlash(base::ExtractFilePath(entry)) + name;
@@ -196,6 +201,7 @@ bool PlayDriver::routeEntry(const std::string& entry) {
   pb_.pump();
   if (pb_.S.run.ShutDown) return true;
   pb_.st.CdMode = false;
+  if (index == kCda) return pb_.cd.Route(disc, displayName_);
   if (index == kMp3 && pb_.mp3.Mp3PlayerAvailable()) return pb_.mp3.Load();
   w.Timer11.setEnabled(true);
   return true;

@@ -68,6 +68,7 @@ class PlayDriver {
   bool firstDrawOfRun_ = false;
   bool stopAfterPlayRequest_ = false;  // the stop button was pressed since the last play request
   bool busyStart_ = false, busy2_ = false, busy4_ = false;
+  std::string displayName_;  // the names-only text of the chosen entry, when shown
 };
 
 }  // namespace playback

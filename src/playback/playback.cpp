@@ -17,7 +17,8 @@ Playback::Playback(PlaybackView view, core::SharedState& state, core::Services& 
       player(*this),
       driver(*this),
       pause(*this),
-      mp3(*this) {
+      mp3(*this),
+      cd(*this) {
   wireHandlers();
 }
 
@@ -52,12 +53,21 @@ void Playback::wireHandlers() {
     list->onDoubleClick = [this, list] { driver.Button2Click(list); };
   pause.createAndWire();
   mp3.createAndWire();
+  cd.createAndWire();
   // The tune's name and format, under the wave-format line of the settings panel.
   w.LabelWAVName.setBounds(8, 240, 160, 16);
   w.LabelWavData.setBounds(8, 258, 160, 16);
 }
 
 void Playback::pump() { app.processMessages(); }
+
+void Playback::TuneStarted() {
+  st.PlayedFlags |= 1;
+  history.Record(S.run.HistoryEntry.empty() ? S.run.PlayFile : S.run.HistoryEntry, st.PlayingFromShownList2);
+  pump();
+  w.ButtonWait.setVisible(false);
+  driver.ShowPlayingLook();
+}
 
 void Playback::armAdvance() {
   if (!S.run.ShutDown) w.Timer4.setEnabled(true);

@@ -10,6 +10,7 @@
 #include "core/shared_state.h"
 #include "core/subsystem.h"
 #include "dialogs/Mkdlg.h"
+#include "playback/cd_player.h"
 #include "playback/history_recorder.h"
 #include "playback/history_sink.h"
 #include "playback/mci_channels.h"
@@ -47,6 +48,12 @@ struct PlaybackView {
   ui::Label &LabelWAVName, &LabelWavData;
   ui::MenuItem &ME_kosu, &SAISEIBAR;
   const std::vector<ui::CheckBox*>& ExtensionBoxes;  // in extension table order
+  // The CD drives and the CD panel.
+  ui::ListBox& ListBoxCD;
+  ui::Timer &TimerCD, &TimerCD_LOOP;
+  ui::Label& LabelCD_CLEN;
+  ui::Button &ButtonCD_PAUSE, &ButtonCD_RESUME, &ButtonCDPOSINI;
+  ui::Button &SpinButton1Down, &SpinButton1Up, &SpinButton2Down, &SpinButton2Up, &SpinButton3Down, &SpinButton3Up;
 };
 
 // What playback reaches of the window and the lists below it.
@@ -77,14 +84,21 @@ class Playback : public core::Subsystem {
   PlayDriver driver;
   PauseControl pause;
   Mp3Player mp3;
+  CdPlayer cd;
 
   // The main window's MM_MCINOTIFY.
-  void MciNotify(unsigned flags) { player.MciNotify(flags); }
+  void MciNotify(unsigned flags) {
+    if (st.CdMode) cd.MciNotify(flags);
+    else player.MciNotify(flags);
+  }
   // The media player component for MP3 (none: MP3 goes to MCI); set before the start-up.
   void setMediaPlayer(platform::MediaPlayer* component) { mp3.setComponent(component); }
 
   // Lets pending window messages run.
   void pump();
+  // A player has started the tune: the run has played something, the history records it and
+  // the play button takes its playing look.
+  void TuneStarted();
   // Arms the advance to the next tune, unless the player is shutting down.
   void armAdvance();
   // A list changed while a random run plays it: its pool starts afresh.

@@ -76,6 +76,7 @@ void FakeMci::post(unsigned flags) {
 
 platform::MciReply FakeMci::send(const std::string& command) {
   commands.push_back(command);
+  if (cd.owns(command)) return cd.send(command);
   std::vector<std::string> w = words(command);
   bool notify = false;
   while (!w.empty() && (upper(w.back()) == "WAIT" || upper(w.back()) == "NOTIFY")) {

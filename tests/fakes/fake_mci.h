@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_cd.h"
 #include "platform/mci.h"
 #include "ui/headless_loop.h"
 
@@ -32,7 +33,9 @@ class FakeMci : public platform::Mci {
   static constexpr unsigned long kDuplicateAlias = 289;
   static constexpr unsigned long kCannotPlay = 266;
 
-  explicit FakeMci(ui::HeadlessLoop& loop) : loop_(loop) {}
+  explicit FakeMci(ui::HeadlessLoop& loop) : cd(loop), loop_(loop) {
+    cd.post = [this](unsigned flags) { post(flags); };
+  }
   ~FakeMci() override;
 
   // A file the device knows; any other path fails to open.
@@ -44,6 +47,8 @@ class FakeMci : public platform::Mci {
   platform::MciReply send(const std::string& command) override;
   void setNotifyTarget(std::uintptr_t, std::function<void(unsigned)> deliver) override { notifyWindow = std::move(deliver); }
 
+  // The CD drives: commands for cdaudio go to this model.
+  FakeCdAudio cd;
   std::vector<std::string> commands;  // every command, as sent
   std::vector<std::string> played;    // the path of every accepted "play", in order
   std::vector<unsigned> notified;     // every flag posted, in order

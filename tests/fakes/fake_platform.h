@@ -16,7 +16,7 @@
 namespace fakes {
 
 struct FakePlatform {
-  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea} {
+  explicit FakePlatform(platform::FileSystem& fs) : services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea, profile} {
     shell.files = &fs;
   }
 
@@ -31,6 +31,7 @@ struct FakePlatform {
   FakeMci mci{loop};
   FakeDrives drives;
   FakeNotifyArea notifyArea;
+  FakeProfileStrings profile;
   core::Services services;
 };
 

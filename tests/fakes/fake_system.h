@@ -1,6 +1,7 @@
 #pragma once
 // Recording doubles of the smaller system services. Nothing here starts a program,
 // touches the clipboard or shuts anything down.
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -62,6 +63,25 @@ class FakeInstanceLink : public platform::InstanceLink {
 
   bool windowExists(const std::string& windowClass) override;
   bool forward(const std::string& windowClass, const std::string& text) override;
+};
+
+// Settings files by name (as given, upper-cased), section and key.
+class FakeProfileStrings : public platform::ProfileStrings {
+ public:
+  std::map<std::string, std::map<std::string, std::map<std::string, std::string>>> files;
+  std::vector<std::string> readFiles;  // the file name of every read
+  std::string read(const std::string& file, const std::string& section, const std::string& key) override {
+    readFiles.push_back(file);
+    std::string name = file;
+    for (auto& c : name)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    auto f = files.find(name);
+    if (f == files.end()) return {};
+    auto s = f->second.find(section);
+    if (s == f->second.end()) return {};
+    auto k = s->second.find(key);
+    return k == s->second.end() ? std::string() : k->second;
+  }
 };
 
 }  // namespace fakes

@@ -35,7 +35,8 @@ struct SchedulePanelTest : ::testing::Test, schedule::RunnerActions {
   fakes::FakeMci mci{loop};
   fakes::FakeDrives drives;
   fakes::FakeNotifyArea notifyArea;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea};
+  fakes::FakeProfileStrings profile;
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea, profile};
   core::SharedState state;
   dialogs::TMKBoxDlg box{app};
   ui::Panel& panel = form.add<ui::Panel>(nullptr, "Panel_JK", 1);

@@ -50,7 +50,13 @@ struct PlaybackForm : ui::Form {
                                 make<ui::Button>("SpinButton6Down"), make<ui::Button>("SpinButton6Up"),
                                 make<ui::Button>("Button_MP3_STOP"), make<ui::Button>("Button_MP3_PLAY"),
                                 make<ui::Label>("LabelWAVName"), make<ui::Label>("LabelWavData"),
-                                menus.add("ME_kosu", 0, ""), menus.add("SAISEIBAR", 0, ""), ExtensionBoxes};
+                                menus.add("ME_kosu", 0, ""), menus.add("SAISEIBAR", 0, ""), ExtensionBoxes,
+                                ListBoxCD, TimerCD, TimerCD_LOOP, make<ui::Label>("LabelCD_CLEN"),
+                                make<ui::Button>("ButtonCD_PAUSE"), make<ui::Button>("ButtonCD_RESUME"),
+                                make<ui::Button>("ButtonCDPOSINI"), make<ui::Button>("SpinButton1Down"),
+                                make<ui::Button>("SpinButton1Up"), make<ui::Button>("SpinButton2Down"),
+                                make<ui::Button>("SpinButton2Up"), make<ui::Button>("SpinButton3Down"),
+                                make<ui::Button>("SpinButton3Up")};
     player_ = std::make_unique<playback::Playback>(
         view, S, sv, MKBoxDlg1, app,
         playback::PlaybackLinks{ActiveList, memoryPool, history, [this] { return memoryViewShown; },
@@ -73,7 +79,9 @@ struct PlaybackForm : ui::Form {
   ui::Timer &TimerPlayStart = addTimer("TimerPlayStart", 100), &Timer2 = addTimer("Timer2", 100),
             &Timer4 = addTimer("Timer4", 100), &Timer11 = addTimer("Timer11", 100), &Timer3 = addTimer("Timer3"),
             &TimerSEEK = addTimer("TimerSEEK", 100), &Timer_MP3_Start = addTimer("Timer_MP3_Start", 100),
-            &Timer_MP3_LOOP = addTimer("Timer_MP3_LOOP");
+            &Timer_MP3_LOOP = addTimer("Timer_MP3_LOOP"), &TimerCD = addTimer("TimerCD"),
+            &TimerCD_LOOP = addTimer("TimerCD_LOOP");
+  ui::ListBox& ListBoxCD = make<ui::ListBox>("ListBoxCD");
   ui::ScrollBar& ScrollBar1 = make<ui::ScrollBar>("ScrollBar1");
   ui::StatusBar &StatusBar1 = make<ui::StatusBar>("StatusBar1"), &StatusBar2 = make<ui::StatusBar>("StatusBar2");
   ui::Panel &PanelBar = make<ui::Panel>("PanelBar"), &PanelResume = make<ui::Panel>("PanelResume"),

@@ -5,7 +5,7 @@
 namespace wintest {
 
 HostedPlayer::HostedPlayer(const std::string& dataFolder, platform::Mci& mci)
-    : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea} {
+    : data(dataFolder), services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea, profile} {
   reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "Version", "20");
   reg.writeString(platform::Hive::CurrentUser, core::kSettingsKey, "TEMPLZH", data);
 }

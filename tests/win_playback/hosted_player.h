@@ -52,6 +52,7 @@ class HostedPlayer {
   fakes::FakeShellNamespace shellNs;
   platform::win32::Win32Drives drives;
   fakes::FakeNotifyArea notifyArea;
+  fakes::FakeProfileStrings profile;
   core::Services services;
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend{loop};

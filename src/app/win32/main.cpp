@@ -93,7 +93,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32Mci mci;
   platform::win32::Win32Drives drives;
   platform::win32::Win32NotifyArea notifyArea;
-  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea};
+  platform::win32::Win32ProfileStrings profile;
+  core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea, profile};
 
   ui::win32::Win32Loop loop;
   ui::win32::Win32Backend backend(loop);

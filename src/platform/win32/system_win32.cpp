@@ -136,4 +136,10 @@ std::optional<std::string> Win32InstanceLink::ForwardedCopy(std::intptr_t copyDa
   return FromWide(std::wstring(static_cast<const wchar_t*>(copy->lpData), copy->cbData / sizeof(wchar_t)));
 }
 
+std::string Win32ProfileStrings::read(const std::string& file, const std::string& section, const std::string& key) {
+  wchar_t value[1024] = {};
+  GetPrivateProfileStringW(ToWide(section).c_str(), ToWide(key).c_str(), L"", value, 1024, ToWide(file).c_str());
+  return FromWide(value);
+}
+
 }  // namespace platform::win32

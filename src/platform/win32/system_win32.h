@@ -17,6 +17,11 @@ class Win32Shell : public Shell {
   bool createShortcut(const std::string& link, const std::string& target, const std::string& description) override;
 };
 
+class Win32ProfileStrings : public ProfileStrings {
+ public:
+  std::string read(const std::string& file, const std::string& section, const std::string& key) override;
+};
+
 class Win32Power : public Power {
  public:
   SystemResult enableShutdownPrivilege() override;
