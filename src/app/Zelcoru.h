@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_access.h"
 #include "core/settings.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -69,6 +70,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   Services& Sv;
   dialogs::TMKBoxDlg MKBoxDlg1;
   dialogs::TTmSETBoxDlg TmSETBoxDlg1;
+  // The archive library's operations, for playing and for the archive and file commands.
+  archive::ArchiveAccess Archives;
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;

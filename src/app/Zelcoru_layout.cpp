@@ -31,6 +31,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       Sv(services),
       MKBoxDlg1(app),
       TmSETBoxDlg1(app),
+      Archives(S, services.fs,
+               {[&app] { app.processMessages(); }, [this] { return visible(); },
+                [this](const std::string& t) { SetTitle(t); }}),
       MK(Panel, PanelCommand, this),
       MK(Panel, PanelFF, this),
       MK(Panel, PanelMemory, this),
@@ -125,7 +128,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   player_ = std::make_unique<playback::Playback>(
       playbackView(), S, Sv, MKBoxDlg1, app,
       playback::PlaybackLinks{Files->ActiveList, Memory->RandomPool, *historyLink_,
-                              [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); }});
+                              [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); },
+                              Archives});
   AddSubsystem(player_.get());
   MemEdit = std::make_unique<memory::MemoryEdit>(memoryEditView(), S, Sv, *Memory, MKBoxDlg1);
   TrashBin = std::make_unique<memory::Trash>(trashView(), S, Sv, *Memory, MKBoxDlg1, app);

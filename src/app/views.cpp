@@ -130,7 +130,7 @@ playback::PlaybackView TZELCOR32ZUMIK::playbackView() {
           ScrollBar1, mp3Bar, StatusBar1, StatusBar2, PanelBar, PanelResume, Panel_MP3, PanelCD,
           ButtonStop2, ButtonResume, ButtonRsumeINI,
           spin4Down, spin4Up, spin5Down, spin5Up, spin6Down, spin6Up, mp3Stop, mp3Play, name, data,
-          menu("ME_kosu"), menu("SAISEIBAR"), ExtensionBoxes};
+          menu("ME_kosu"), menu("SAISEIBAR"), ExtensionBoxes, Timer5};
 }
 
 

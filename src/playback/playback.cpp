@@ -17,7 +17,8 @@ Playback::Playback(PlaybackView view, core::SharedState& state, core::Services& 
       player(*this),
       driver(*this),
       pause(*this),
-      mp3(*this) {
+      mp3(*this),
+      archive(*this) {
   wireHandlers();
 }
 
@@ -42,6 +43,7 @@ void Playback::wireHandlers() {
   w.TimerPlayStart.onTimer = [this] { driver.TimerPlayStartTimer(); };
   w.Timer2.onTimer = [this] { driver.Timer2Timer(); };
   w.Timer4.onTimer = [this] { driver.Timer4Timer(); };
+  w.Timer5.onTimer = [this] { archive.Timer5Timer(); };
   w.Button2.onClick = [this] { driver.Button2Click(&w.Button2); };
   w.Button3.onClick = [this] { driver.Button3Click(&w.Button3); };
   w.Button10.onClick = [this] { driver.Button3Click(&w.Button10); };

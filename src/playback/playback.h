@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_access.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/subsystem.h"
 #include "dialogs/Mkdlg.h"
+#include "playback/archive_play.h"
 #include "playback/history_recorder.h"
 #include "playback/history_sink.h"
 #include "playback/mci_channels.h"
@@ -47,6 +49,7 @@ struct PlaybackView {
   ui::Label &LabelWAVName, &LabelWavData;
   ui::MenuItem &ME_kosu, &SAISEIBAR;
   const std::vector<ui::CheckBox*>& ExtensionBoxes;  // in extension table order
+  ui::Timer& Timer5;                                  // opens an archive to play from
 };
 
 // What playback reaches of the window and the lists below it.
@@ -56,6 +59,7 @@ struct PlaybackLinks {
   HistorySink& history;
   std::function<bool()> memoryViewShown;
   std::function<void(const std::string&)> setTitle;  // caption, application title and tray tip
+  archive::ArchiveAccess& archives;
 };
 
 class Playback : public core::Subsystem {
@@ -76,6 +80,7 @@ class Playback : public core::Subsystem {
   PlayDriver driver;
   PauseControl pause;
   Mp3Player mp3;
+  ArchivePlay archive;
 
   // The main window's MM_MCINOTIFY.
   void MciNotify(unsigned flags) { player.MciNotify(flags); }

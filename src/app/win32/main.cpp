@@ -20,6 +20,7 @@
 #include "platform/win32/shell_namespace_win32.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/text.h"
+#include "platform/win32/unlha_library_win32.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_loop.h"
 
@@ -115,7 +116,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       break;
   }
   const auto mediaPlayer = platform::win32::Win32MediaPlayer::Create();
-  const auto window = app::ComposePlayer({application, services, dataFolder, params, mediaPlayer.get(), mainWindowMessage});
+  platform::win32::Win32UnlhaLoader unlha;
+  const auto window =
+      app::ComposePlayer({application, services, dataFolder, params, mediaPlayer.get(), mainWindowMessage, &unlha});
+  unlha.setOwner(window->handle);
   window->bringForward = [w = window.get()] { bringForward(*w); };
   loop.runUntil([&application] { return application.terminated(); });
   return 0;
