@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/archive_access.h"
+#include "archive/archive_commands.h"
 #include "core/settings.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -83,6 +84,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<memory::DragDrop> Drop;      // drops on the memory list and the trash
   std::unique_ptr<memory::BulkAdd> Bulk;       // "一括登録"
   std::unique_ptr<schedule::SchedulePanel> Schedule;  // the schedule panel and its runner
+  std::unique_ptr<archive::ArchiveCommands> ArchiveCmds;  // extracting archives from the file pop-up
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

@@ -143,6 +143,12 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   Schedule = std::make_unique<schedule::SchedulePanel>(schedulePanelView(), S, Sv, MKBoxDlg1, *scheduleLink_);
   AddSubsystem(Schedule.get());
   startSchedule = [this] { Schedule->StartRunner(); };
+  ArchiveCmds = std::make_unique<archive::ArchiveCommands>(S, Sv, MKBoxDlg1, app, Archives,
+                                                           archive::ArchiveCommandsLinks{Files->ActiveList, ListBox4});
+  menu("PLZH0").onClick = [this] { ArchiveCmds->PLZH2Click(true); };
+  menu("PLZH2").onClick = [this] { ArchiveCmds->PLZH2Click(false); };
+  menu("PLZH1").onClick = [this] { ArchiveCmds->PLZH3Click(true); };
+  menu("PLZH3").onClick = [this] { ArchiveCmds->PLZH3Click(false); };
   // The mark only decides the start-up; setting it brings the schedule panel into view.
   menu("MS_JK").onClick = [this] {
     flip(menu("MS_JK"));

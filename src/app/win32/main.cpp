@@ -92,6 +92,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32ShellNamespace shellNs;
   platform::win32::Win32Mci mci;
   platform::win32::Win32Drives drives;
+  platform::win32::Win32UnlhaLoader unlha;
   core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives};
 
   ui::win32::Win32Loop loop;
@@ -116,7 +117,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       break;
   }
   const auto mediaPlayer = platform::win32::Win32MediaPlayer::Create();
-  platform::win32::Win32UnlhaLoader unlha;
   const auto window =
       app::ComposePlayer({application, services, dataFolder, params, mediaPlayer.get(), mainWindowMessage, &unlha});
   unlha.setOwner(window->handle);
