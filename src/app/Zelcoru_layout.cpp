@@ -149,6 +149,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   menu("PLZH2").onClick = [this] { ArchiveCmds->PLZH2Click(false); };
   menu("PLZH1").onClick = [this] { ArchiveCmds->PLZH3Click(true); };
   menu("PLZH3").onClick = [this] { ArchiveCmds->PLZH3Click(false); };
+  menu("PLZH4").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::ArchiveList); };
+  menu("PBinary").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::Binary); };
   // The mark only decides the start-up; setting it brings the schedule panel into view.
   menu("MS_JK").onClick = [this] {
     flip(menu("MS_JK"));

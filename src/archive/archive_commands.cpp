@@ -2,7 +2,11 @@
 
 #include <cstdio>
 
+#include "archive/viewers.h"
 #include "base/buffered_copy.h"
+#include "base/date_time.h"
+#include "base/format.h"
+#include "base/line_file.h"
 #include "base/path.h"
 #include "base/sjis.h"
 #include "tools/report.h"
@@ -141,6 +145,81 @@ std::string ArchiveCommands::chooseTarget(const std::string& path) {
   }
   if (box_.AskYesNo(exists + "このフォルダーに上書き解凍してよろしいですか？？") == kYes) return target;
   return "";
+}
+
+void ArchiveCommands::PLZH4Click(Viewer viewer) {
+  ui::ItemList* list = links_.activeList;
+  if (!list) return;
+  const std::string mode = viewer == Viewer::Binary ? "ﾊﾞｲﾅﾘｰ表示" : "LZH一覧表示";
+  const bool inFileList = list == &links_.fileList;
+  S.run.StopRequested = false;
+  for (int i = 0; i < list->count(); ++i) {
+    if (!list->selected(i)) continue;
+    const std::string& row = list->item(i);
+    std::string path = RowPath(row, inFileList, S.settings.folderPath), extracted;
+    // An entry inside an archive is looked at through a copy in LZH_POPM.
+    if (viewer == Viewer::Binary && !inFileList && row.size() > 1 && row[0] == '/') {
+      const std::string entry = row.substr(path.size() + 2);
+      if (!access_.ExtractToFolder(path, entry)) continue;
+      path = extracted = S.PopFolder + BareEntryName(entry);
+    }
+    if (!Sv.fs.fileExists(path)) continue;
+    const bool shown = viewer == Viewer::Binary ? showText("BiN$$$$$.TXT", binaryReport(path))
+                       : base::UpperCase(base::ExtractFileExt(path)) != ".LZH" || showText("LzH$$$$$.TXT", listReport(path));
+    if (!extracted.empty()) Sv.fs.removeFile(extracted);
+    if (!shown) box_.ShowMessage("ｴﾗｰ：" + mode + "表示に失敗しました・・・");
+    app_.processMessages();
+    if (S.run.CloseRequested) return;
+    if (S.run.StopRequested) {
+      box_.ShowMessage("中断ボタンが押されました。\n" + mode + "を強制終了します。");
+      return;
+    }
+  }
+}
+
+std::vector<std::string> ArchiveCommands::listReport(const std::string& path) {
+  std::string text;
+  if (!access_.ListReport(path, text)) return {};
+  std::vector<std::string> lines{
+      "LZH格納ﾌｧｲﾙ一覧表示　ﾃﾞｰﾀ取得日時：" + base::FormatDateTime(base::kDisplayDatePattern, Sv.clock.now()), "", path,
+      ""};
+  for (std::string& line : ReflowListing(text)) lines.push_back(std::move(line));
+  return lines;
+}
+
+std::vector<std::string> ArchiveCommands::binaryReport(const std::string& path) {
+  const auto info = Sv.fs.stat(path);
+  auto file = Sv.fs.openRead(path);
+  if (!info || !file) return {};
+  std::string head(4096, '\0');
+  const long long read = file->read(head.data(), head.size());
+  head.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+  std::string attributes = "    ";
+  const std::uint32_t bits[] = {platform::kAttrReadOnly, platform::kAttrSystem, platform::kAttrHidden,
+                                platform::kAttrArchive};
+  for (int i = 0; i < 4; ++i)
+    if (info->attributes & bits[i]) attributes[i] = "rsha"[i];
+  const std::string rule(68, '-');
+  std::vector<std::string> lines{
+      "ﾊﾞｲﾅﾘｰ表示(4Kﾊﾞｲﾄ分)　ﾃﾞｰﾀ取得日時：" + base::FormatDateTime(base::kDisplayDatePattern, Sv.clock.now()),
+      "ﾌｧｲﾙ名　　: " + path,
+      "ﾌｧｲﾙ日付　:" + base::FormatDateTime(base::kDisplayDatePattern, base::DateTimeFromFileTime(info->lastWrite)) +
+          attributes,
+      "総ﾊﾞｲﾄ数　: " + base::FormatNumber(static_cast<double>(info->size), 7, 0) + " Bytes",
+      "表示ﾊﾞｲﾄ数: " + base::FormatNumber(static_cast<double>(head.size()), 7, 0) + " Bytes",
+      rule,
+      "ofs  0  1  2  3  4  5  6  7  8  9  A  B  C  D  E  F Strings"};
+  for (std::string& row : DumpRows(head)) lines.push_back(std::move(row));
+  lines.push_back(rule);
+  return lines;
+}
+
+bool ArchiveCommands::showText(const std::string& fileName, const std::vector<std::string>& lines) {
+  const std::string path = S.DataFolder + fileName;
+  if (lines.empty() || !base::SaveLines(Sv.fs, path, lines)) return false;
+  Sv.fs.setCurrentFolder(base::StripTrailingSlash(S.DataFolder));
+  Sv.shell.run(tools::NotepadCommand(path));
+  return true;
 }
 
 void ArchiveCommands::record(const std::string& error, const std::string& path) {

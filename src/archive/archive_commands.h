@@ -37,6 +37,11 @@ class ArchiveCommands {
   // PLZH1 and PLZH3: every row of the active list.
   void PLZH3Click(bool musicOnly);
 
+  enum class Viewer { ArchiveList, Binary };
+  // PLZH4 (the archive's contents) and PBinary (the first 4 KB of any file), each selected
+  // row in its own report, shown in Notepad.
+  void PLZH4Click(Viewer viewer);
+
  private:
   // Extracts one archive; false when it was not extracted (errors are recorded).
   bool extractArchive(const std::string& path, bool musicOnly);
@@ -44,6 +49,9 @@ class ArchiveCommands {
   std::string chooseTarget(const std::string& path);
   bool holdsMusic(const std::string& path);
   void record(const std::string& error, const std::string& path);
+  std::vector<std::string> listReport(const std::string& path);
+  std::vector<std::string> binaryReport(const std::string& path);
+  bool showText(const std::string& fileName, const std::vector<std::string>& lines);
 
   core::SharedState& S;
   core::Services& Sv;

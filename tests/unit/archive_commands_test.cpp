@@ -54,6 +54,21 @@ TEST_F(ArchiveCommandsTest, MusicOnlySkipsArchivesWithoutMusicAndMissingFilesAre
   EXPECT_EQ(report->find("TALK.LZH"), std::string::npos);
 }
 
+TEST_F(ArchiveCommandsTest, ViewersWriteTheirReportAndOpenIt) {
+  fs.addFile("C:\\MUSIC\\NOTES.TXT", "0123456789ABCDEF\r", platform::kAttrArchive | platform::kAttrReadOnly);
+  extract("PBinary", {3});
+  const auto dump = fs.contents("C:\\ZELCOR\\BiN$$$$$.TXT");
+  ASSERT_TRUE(dump);
+  EXPECT_NE(dump->find("r  a\r\n総ﾊﾞｲﾄ数　:      17 Bytes\r\n"), std::string::npos);
+  EXPECT_NE(dump->find("\r\n010 0D" + std::string(46, ' ') + "^M\r\n"), std::string::npos);
+  extract("PLZH4", {0});
+  const auto list = fs.contents("C:\\ZELCOR\\LzH$$$$$.TXT");
+  ASSERT_TRUE(list);
+  EXPECT_NE(list->find("\r\n\r\nC:\\MUSIC\\SONGS.LZH\r\n\r\n"), std::string::npos);
+  EXPECT_NE(list->find("DIR/B.MID"), std::string::npos);
+  EXPECT_EQ(shell.runs.back(), "notepad.exe \"C:\\ZELCOR\\LzH$$$$$.TXT\" ");
+}
+
 TEST_F(ArchiveCommandsTest, RowsNameTheirArchive) {
   struct Case {
     std::string row;
