@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_access.h"
+#include "archive/archive_commands.h"
 #include "core/settings.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -79,6 +81,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   dialogs::TMKBoxDlg MKBoxDlg1;
   dialogs::TTmSETBoxDlg TmSETBoxDlg1;
   desktop::TTaskTray TaskTray1;  // the icon in the notification area
+  // The archive library's operations, for playing and for the archive and file commands.
+  archive::ArchiveAccess Archives;
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
@@ -93,6 +97,7 @@ class TZELCOR32ZUMIK : public ui::Form {
   std::unique_ptr<tools::FileTools> Tools;  // rename, copy, move, delete and the text tools
   std::unique_ptr<tools::Mp3Conversion> Mp3;          // WAV to MP3 conversion and its record
   std::unique_ptr<playback::CdSearch> CdFinder;       // the CD search of the CD menu
+  std::unique_ptr<archive::ArchiveCommands> ArchiveCmds;  // extracting archives from the file pop-up
 
   // Window creation (the steps before the window is on screen).
   void FormCreate();

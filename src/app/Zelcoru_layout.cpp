@@ -35,6 +35,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       MKBoxDlg1(app),
       TmSETBoxDlg1(app),
       TaskTray1(services.notifyArea),
+      Archives(S, services.fs,
+               {[&app] { app.processMessages(); }, [this] { return visible(); },
+                [this](const std::string& t) { SetTitle(t); }}),
       MK(Panel, PanelCommand, this),
       MK(Panel, PanelFF, this),
       MK(Panel, PanelMemory, this),
@@ -134,7 +137,8 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
                               [this] { return MemoryViewShown(); }, [this](const std::string& t) { SetTitle(t); },
                               [this] {
                                 if (S.settings.startInTray && !InTray() && !S.run.ShutDown) EnterTray(true);
-                              }});
+                              },
+                              Archives});
   AddSubsystem(player_.get());
   MemEdit = std::make_unique<memory::MemoryEdit>(memoryEditView(), S, Sv, *Memory, MKBoxDlg1);
   TrashBin = std::make_unique<memory::Trash>(trashView(), S, Sv, *Memory, MKBoxDlg1, app);
@@ -149,6 +153,14 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Schedule.get());
   startSchedule = [this] { Schedule->StartRunner(); };
   buildMp3();
+  ArchiveCmds = std::make_unique<archive::ArchiveCommands>(S, Sv, MKBoxDlg1, app, Archives,
+                                                           archive::ArchiveCommandsLinks{Files->ActiveList, ListBox4});
+  menu("PLZH0").onClick = [this] { ArchiveCmds->PLZH2Click(true); };
+  menu("PLZH2").onClick = [this] { ArchiveCmds->PLZH2Click(false); };
+  menu("PLZH1").onClick = [this] { ArchiveCmds->PLZH3Click(true); };
+  menu("PLZH3").onClick = [this] { ArchiveCmds->PLZH3Click(false); };
+  menu("PLZH4").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::ArchiveList); };
+  menu("PBinary").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::Binary); };
   // The mark only decides the start-up; setting it brings the schedule panel into view.
   menu("MS_JK").onClick = [this] {
     flip(menu("MS_JK"));

@@ -9,6 +9,7 @@ std::unique_ptr<TZELCOR32ZUMIK> ComposePlayer(PlayerParts parts) {
                                                  std::move(parts.params));
   TZELCOR32ZUMIK& w = *window;
   w.Player().setMediaPlayer(parts.mp3Component);
+  w.Archives.setLibrary(parts.archiveLibrary);
   parts.application.mainForm = &w;
   w.onCloseQuery = [&w](bool& canClose) { w.FormCloseQuery(canClose); };
   w.onMessage = [&w, system = std::move(parts.systemMessages)](unsigned msg, std::uintptr_t wp, std::intptr_t lp,

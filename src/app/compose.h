@@ -9,6 +9,7 @@
 
 #include "app/Zelcoru.h"
 #include "platform/media_player.h"
+#include "platform/unlha_library.h"
 
 namespace app {
 
@@ -24,6 +25,7 @@ struct PlayerParts {
   std::vector<std::string> params;
   platform::MediaPlayer* mp3Component = nullptr;  // none: MP3 goes to MCI like the rest
   MessageHandler systemMessages;
+  platform::UnlhaLoader* archiveLibrary = nullptr;  // none: archives cannot be read
 };
 
 // Builds the main window and its subsystems, makes it the main form, wires closing and the

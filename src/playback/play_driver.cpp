@@ -120,6 +120,7 @@ PlayDriver::PlayList PlayDriver::choosePlayList() {
   const bool names = pb_.S.settings.namesOnly;
   const std::string folder = base::AddTrailingSlash(pb_.S.settings.folderPath);
   PlayList pl{pb_.links.memoryViewShown() ? &w.ListBox2 : &w.ListBox4, pb_.links.memoryViewShown() ? "" : folder};
+  if (pb_.S.run.InArchive) return {&w.ListBox3, base::AddTrailingSlash(pb_.S.TempFolder)};
   if (pb_.st.PlayModeStep == kSingle) {
     // Single mode plays from the list the user clicked last, whichever view is on screen.
     const ui::ItemList* last = pb_.links.activeList;
@@ -151,6 +152,10 @@ void PlayDriver::Timer2Timer() {
   pb_.st.InterruptReason = kNoInterrupt;
   PlayList pl = choosePlayList();
   ui::ListBox& list = *pl.list;
+  if (list.count() == 0 && pb_.S.run.InArchive) {
+    busy2_ = false;
+    return pb_.armAdvance();
+  }
   if (list.count() == 0) {
     ReturnToIdle();
     pb_.Sv.shell.beepExclamation();
@@ -180,24 +185,28 @@ bool PlayDriver::routeEntry(const std::string& chosen) {
   auto& w = pb_.w;
   std::string entry = chosen, disc = "*";
   SplitCdReference(chosen, entry, disc);
-  // Archive entries have no player yet: skipped like any unplayable tune.
-  if (entry.empty() || entry[0] == '/') return false;
+  const bool inArchive = pb_.S.run.InArchive;
+  if (entry.empty()) return false;
+  if (entry[0] == '/') return openArchive(entry);
+  if (inArchive && !pb_.S.settings.extractMusicOnly && !extractEntry(entry)) return false;
   bool known = false;
   const int index = ExtensionIndex(entry, pb_.S.ExtensionTable, known);
-  // A CD track is played from its place on the disc, whether or not the drive lists it.
-  if (index != kCda && !pb_.Sv.fs.fileExists(entry)) return false;
+  // A CD track is played from its place on the disc, whether or not the drive lists it; an
+  // archive entry is checked by its extraction.
+  if (index != kCda && !inArchive && !pb_.Sv.fs.fileExists(entry)) return false;
   if (pb_.S.settings.followExtensionsInPlay) {
     if (!known) return false;
     if (index < kMp3 && (index >= static_cast<int>(w.ExtensionBoxes.size()) || !w.ExtensionBoxes[index]->checked()))
       return false;
   }
-  if (index == kLzh) return false;
+  if (index == kLzh) return openArchive(entry);
+  if (inArchive && pb_.S.settings.extractMusicOnly && !extractEntry(entry)) return false;
   countDownEndCounter();
   const std::string name = base::ExtractFileName(entry);
   const std::string path = base::AddTrailingSlash(base::ExtractFilePath(entry)) + name;
   pb_.links.setTitle(pb_.S.TitlePrefix + name + " (再生中)");
   pb_.S.run.PlayFile = path;
-  pb_.S.run.HistoryEntry.clear();
+  pb_.S.run.HistoryEntry = inArchive ? pb_.archive.Reference(name) : "";
   pb_.pump();
   if (pb_.S.run.ShutDown) return true;
   pb_.st.CdMode = false;
@@ -214,6 +223,22 @@ void PlayDriver::countDownEndCounter() {
   if (--pb_.S.run.EndCountLeft == 0) pb_.S.run.EndCountLeft = -1;
 }
 
+// ---- archives -------------------------------------------------------------------------
+
+// An archive, or a reference to one entry of one, plays through Timer5; an archive inside the
+// archive being played is skipped.
+bool PlayDriver::openArchive(const std::string& entry) {
+  if (pb_.S.run.InArchive) return false;
+  const bool drawn = pb_.st.PlayModeStep == kRandom && pickedPool_;
+  pb_.archive.Open(entry, drawn ? pickedPool_ : nullptr);
+  return true;
+}
+
+// Extracts the archive entry about to play; true when it is then there to play.
+bool PlayDriver::extractEntry(const std::string& path) {
+  return pb_.archive.Extract(base::ExtractFileName(path)) && pb_.Sv.fs.fileExists(path);
+}
+
 void PlayDriver::skip() {
   pb_.pump();
   pb_.armAdvance();
@@ -227,6 +252,11 @@ void PlayDriver::RebuildPools() {
 }
 
 bool PlayDriver::pickRandom(ui::ListBox& list) {
+  if (&list == &pb_.w.ListBox3) {
+    if (pb_.archive.DrawEntry(rng_)) return true;
+    pb_.armAdvance();
+    return false;
+  }
   return drawFrom(&list == &pb_.w.ListBox2 ? pb_.links.memoryPool : filePool, list);
 }
 
@@ -239,6 +269,8 @@ bool PlayDriver::drawFrom(std::vector<std::string>& p, ui::ListBox& list) {
     if (r >= 0) {
       list.tag = PoolEntryIndex(text);
       pb_.st.PoolPickIndex = r;
+      pb_.st.PoolPickText = text;
+      pickedPool_ = &p;
       continue;
     }
     list.tag = -1;
@@ -284,6 +316,8 @@ void PlayDriver::Timer4Timer() {
   }
   if (st.PlayModeStep == kRandom) {
     st.StepDirection = 1;
+    // Each archive entry is one draw: the parent pool decides what plays next.
+    if (pb_.S.run.InArchive) return leaveArchiveAndAdvance();
     if (!pb_.S.run.ShutDown) w.Timer2.setEnabled(true);
     return;
   }
@@ -293,6 +327,7 @@ void PlayDriver::Timer4Timer() {
     int next = list.tag + st.PlayModeStep * direction;
     st.StepDirection = 1;
     if (next < 0 || next > list.count() - 1) {
+      if (pb_.S.run.InArchive) return archiveEnded();
       if (!endOfListCheck()) return;
       next = next < 0 ? list.count() - 1 : 0;
     }
@@ -387,10 +422,18 @@ void PlayDriver::showWaitColour() {
   pb_.w.ButtonWait.setFont(red + green + blue < 449 ? 0xFFFFFF : 0, false);
 }
 
-void PlayDriver::leaveArchive() {
-  auto& w = pb_.w;
-  pb_.S.run.InArchive = false;
-  w.ListBox3.setVisible(false);
+void PlayDriver::leaveArchive() { pb_.archive.Leave(); }
+
+void PlayDriver::leaveArchiveAndAdvance() {
+  leaveArchive();
+  pb_.armAdvance();
+}
+
+// The parent list advances from the archive's place, unless LZHEND1 ends the run there.
+void PlayDriver::archiveEnded() {
+  leaveArchive();
+  if (pb_.S.settings.stopAtArchiveEnd) return ReturnToIdle();
+  pb_.armAdvance();
 }
 
 bool PlayDriver::isPlayList(const ui::Control* c) const {

@@ -59,6 +59,10 @@ class PlayDriver {
   void setMode(int index);
   void showWaitColour();
   void leaveArchive();
+  bool openArchive(const std::string& entry);
+  bool extractEntry(const std::string& path);
+  void leaveArchiveAndAdvance();
+  void archiveEnded();
   bool isPlayList(const ui::Control* c) const;
   // The list the advance step moves through.
   ui::ListBox& advanceList();
@@ -66,6 +70,7 @@ class PlayDriver {
   Playback& pb_;
   std::mt19937 rng_;
   bool firstDrawOfRun_ = false;
+  std::vector<std::string>* pickedPool_ = nullptr;  // the pool of the last random pick
   bool stopAfterPlayRequest_ = false;  // the stop button was pressed since the last play request
   bool busyStart_ = false, busy2_ = false, busy4_ = false;
   std::string displayName_;  // the names-only text of the chosen entry, when shown

@@ -18,7 +18,8 @@ Playback::Playback(PlaybackView view, core::SharedState& state, core::Services& 
       driver(*this),
       pause(*this),
       mp3(*this),
-      cd(*this) {
+      cd(*this),
+      archive(*this) {
   wireHandlers();
 }
 
@@ -43,6 +44,7 @@ void Playback::wireHandlers() {
   w.TimerPlayStart.onTimer = [this] { driver.TimerPlayStartTimer(); };
   w.Timer2.onTimer = [this] { driver.Timer2Timer(); };
   w.Timer4.onTimer = [this] { driver.Timer4Timer(); };
+  w.Timer5.onTimer = [this] { archive.Timer5Timer(); };
   w.Button2.onClick = [this] { driver.Button2Click(&w.Button2); };
   w.Button3.onClick = [this] { driver.Button3Click(&w.Button3); };
   w.Button10.onClick = [this] { driver.Button3Click(&w.Button10); };

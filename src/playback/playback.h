@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "archive/archive_access.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/subsystem.h"
 #include "dialogs/Mkdlg.h"
 #include "playback/cd_player.h"
+#include "playback/archive_play.h"
 #include "playback/history_recorder.h"
 #include "playback/history_sink.h"
 #include "playback/mci_channels.h"
@@ -54,6 +56,7 @@ struct PlaybackView {
   ui::Label& LabelCD_CLEN;
   ui::Button &ButtonCD_PAUSE, &ButtonCD_RESUME, &ButtonCDPOSINI;
   ui::Button &SpinButton1Down, &SpinButton1Up, &SpinButton2Down, &SpinButton2Up, &SpinButton3Down, &SpinButton3Up;
+  ui::Timer& Timer5;                                  // opens an archive to play from
 };
 
 // What playback reaches of the window and the lists below it.
@@ -64,6 +67,7 @@ struct PlaybackLinks {
   std::function<bool()> memoryViewShown;
   std::function<void(const std::string&)> setTitle;  // caption, application title and tray tip
   std::function<void()> runStarting;  // a play run starts (the window may go to the tray)
+  archive::ArchiveAccess& archives;
 };
 
 class Playback : public core::Subsystem {
@@ -85,6 +89,7 @@ class Playback : public core::Subsystem {
   PauseControl pause;
   Mp3Player mp3;
   CdPlayer cd;
+  ArchivePlay archive;
 
   // The main window's MM_MCINOTIFY.
   void MciNotify(unsigned flags) {

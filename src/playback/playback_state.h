@@ -42,6 +42,7 @@ struct PlaybackState {
   int SavedModeIndex = kNoSavedMode;
   ui::Control* PlayTrigger = nullptr;
   int PoolPickIndex = -1;
+  std::string PoolPickText;  // the pool entry of the last pick, as it was drawn
   bool PlayingFromShownList2 = false;  // the tune comes from ListBox2 (the history is not fed from itself)
 
   // Pause and seek.

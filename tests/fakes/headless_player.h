@@ -10,13 +10,15 @@
 #include "core/settings.h"
 #include "dialogs/mk.h"
 #include "fakes/fake_platform.h"
+#include "fakes/lha_unlha.h"
 
 namespace fakes {
 
 class HeadlessPlayer : public FakePlatform {
  public:
   // Settings of the current version, with the data folder as the extraction folder.
-  HeadlessPlayer(platform::FileSystem& fs, std::string dataFolder) : FakePlatform(fs), data(std::move(dataFolder)) {
+  HeadlessPlayer(platform::FileSystem& fs, std::string dataFolder)
+      : FakePlatform(fs), archiveLibrary(fs), data(std::move(dataFolder)) {
     set("Version", "20");
     set("TEMPLZH", data);
     drives.add('C', platform::DriveType::Fixed);
@@ -31,7 +33,7 @@ class HeadlessPlayer : public FakePlatform {
 
   // Composes the player and runs the deferred start-up.
   app::TZELCOR32ZUMIK& start(std::vector<std::string> params = {}) {
-    window = app::ComposePlayer({application, services, data, std::move(params), nullptr, {}});
+    window = app::ComposePlayer({application, services, data, std::move(params), nullptr, {}, &archiveLibrary});
     loop.advance(500);
     return *window;
   }
@@ -45,6 +47,7 @@ class HeadlessPlayer : public FakePlatform {
     };
   }
 
+  LhaUnlhaLoader archiveLibrary;  // the project's own archive code, as the DLL runs it
   const std::string data;
   std::unique_ptr<app::TZELCOR32ZUMIK> window;
   std::vector<std::string> messages;

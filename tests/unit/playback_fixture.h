@@ -26,7 +26,10 @@ struct PlaybackForm : ui::Form {
     return add<T>(this, name, 0);
   }
   PlaybackForm(ui::Application& app, core::Services& sv)
-      : ui::Form(app, "ZELCOR32ZUMIK", "TZELCOR32ZUMIK"), MKBoxDlg1(app) {
+      : ui::Form(app, "ZELCOR32ZUMIK", "TZELCOR32ZUMIK"),
+        MKBoxDlg1(app),
+        Archives(S, sv.fs, {[&app] { app.processMessages(); }, [] { return true; },
+                            [this](const std::string& t) { setCaption(t); }}) {
     RadioGroup1.setItems({"連続", "逆連", "単独", "ﾗﾝﾀﾞﾑ"});
     RadioGroup1.setItemIndex(S.settings.playMode);
     CheckBox1.setChecked(S.settings.repeat);
@@ -56,16 +59,17 @@ struct PlaybackForm : ui::Form {
                                 make<ui::Button>("ButtonCDPOSINI"), make<ui::Button>("SpinButton1Down"),
                                 make<ui::Button>("SpinButton1Up"), make<ui::Button>("SpinButton2Down"),
                                 make<ui::Button>("SpinButton2Up"), make<ui::Button>("SpinButton3Down"),
-                                make<ui::Button>("SpinButton3Up")};
+                                make<ui::Button>("SpinButton3Up"), addTimer("Timer5", 100)};
     player_ = std::make_unique<playback::Playback>(
         view, S, sv, MKBoxDlg1, app,
         playback::PlaybackLinks{ActiveList, memoryPool, history, [this] { return memoryViewShown; },
-                                [this](const std::string& t) { setCaption(t); }, {}});
+                                [this](const std::string& t) { setCaption(t); }, {}, Archives});
     player_->restoreAtStart();
   }
 
   core::SharedState S;
   dialogs::TMKBoxDlg MKBoxDlg1;
+  archive::ArchiveAccess Archives;
   ui::Button &Button2 = make<ui::Button>("Button2"), &Button3 = make<ui::Button>("Button3"),
              &Button5 = make<ui::Button>("Button5"), &Button10 = make<ui::Button>("Button10"),
              &ButtonWait = make<ui::Button>("ButtonWait");
@@ -162,6 +166,9 @@ struct BarePlayback : PlayerTest {
   std::unique_ptr<PlaybackForm> window;
   PlaybackForm& start() {
     window = std::make_unique<PlaybackForm>(application, services);
+    window->S.TempFolder = data + "LZH_TEMP\\";
+    fs.addFolder(window->S.TempFolder);
+    window->Archives.setLibrary(&player.archiveLibrary);
     application.mainForm = window.get();
     mci.notifyWindow = [this](unsigned flags) { window->Player().MciNotify(flags); };
     window->show();

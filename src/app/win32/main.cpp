@@ -21,6 +21,7 @@
 #include "platform/win32/shell_namespace_win32.h"
 #include "platform/win32/system_win32.h"
 #include "platform/win32/text.h"
+#include "platform/win32/unlha_library_win32.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_loop.h"
 
@@ -92,6 +93,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   platform::win32::Win32ShellNamespace shellNs;
   platform::win32::Win32Mci mci;
   platform::win32::Win32Drives drives;
+  platform::win32::Win32UnlhaLoader unlha;
   platform::win32::Win32NotifyArea notifyArea;
   platform::win32::Win32ProfileStrings profile;
   core::Services services{reg, fs, clock, shell, power, link, shellNs, mci, drives, notifyArea, profile};
@@ -118,7 +120,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       break;
   }
   const auto mediaPlayer = platform::win32::Win32MediaPlayer::Create();
-  const auto window = app::ComposePlayer({application, services, dataFolder, params, mediaPlayer.get(), mainWindowMessage});
+  const auto window =
+      app::ComposePlayer({application, services, dataFolder, params, mediaPlayer.get(), mainWindowMessage, &unlha});
+  unlha.setOwner(window->handle);
   window->bringForward = [w = window.get()] { bringForward(*w); };
   loop.runUntil([&application] { return application.terminated(); });
   return 0;

@@ -1,0 +1,124 @@
+// A memory holding one LZH archive plays on the real player, with the real UnLha32.dll beside
+// it: each entry is extracted to LZH_TEMP, plays, and goes to the history as an archive
+// reference; with K8 only the entry playing now stays extracted.
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "core/control_ids.h"
+#include "lha/archive_ops.h"
+#include "platform/win32/text.h"
+#include "playback_fixture.h"
+
+namespace e2e {
+namespace {
+
+// The project's own LHA code on files held in memory: the archive is made here, not by the
+// library under test.
+class MemoryFiles : public lha::FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  bool readFile(const std::string& path, std::vector<uint8_t>& out) override {
+    auto it = files.find(path);
+    if (it == files.end()) return false;
+    out.assign(it->second.begin(), it->second.end());
+    return true;
+  }
+  lha::FileInfo stat(const std::string& path) override {
+    lha::FileInfo info;
+    info.exists = files.count(path) != 0;
+    return info;
+  }
+  bool makeDirectories(const std::string&) override { return true; }
+  std::unique_ptr<lha::OutputFile> create(const std::string& path) override {
+    struct Out : lha::OutputFile {
+      Out(std::string& target) : target(target) {}
+      bool write(const uint8_t* data, size_t size) override {
+        bytes.append(reinterpret_cast<const char*>(data), size);
+        return true;
+      }
+      bool commit(int64_t) override {
+        target = bytes;
+        return true;
+      }
+      std::string& target;
+      std::string bytes;
+    };
+    return std::make_unique<Out>(files[path]);
+  }
+  char osId() const override { return 'M'; }
+};
+
+std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries) {
+  MemoryFiles fs;
+  std::vector<lha::FileToAdd> add;
+  for (auto& [name, bytes] : entries) {
+    fs.files[name] = bytes;
+    add.push_back({name, name});
+  }
+  lha::OpLog log;
+  lha::ArchiveOps(fs).add("SONGS.LZH", add, lha::Method::Lh5, log);
+  return fs.files["SONGS.LZH"];
+}
+
+std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  std::error_code ec;
+  for (auto& e : std::filesystem::directory_iterator(folder, ec)) names.push_back(e.path().filename().wstring());
+  return names;
+}
+
+TEST_F(Playback, MemoryOfOneArchivePlaysEachEntryExtractedAndRecordsItsReference) {
+  const std::wstring exeFolder = std::filesystem::path(BuiltPlayerExe()).parent_path().wstring() + L"\\";
+  ASSERT_TRUE(CopyFileW((exeFolder + L"UnLha32.dll").c_str(), (folder->path() + L"UnLha32.dll").c_str(), FALSE));
+  const std::wstring archive = tunes + L"\\SONGS.LZH";
+  tune(L"SONGS.LZH", Archive({{"X.WAV", ToneWav(700)}, {"Y.WAV", ToneWav(700)}, {"Z.WAV", ToneWav(700)}}));
+  const std::string archivePath = platform::win32::FromWide(archive);
+  folder->writeFile(L"SONGS_M.LIM", archivePath + "\r\n");
+  SettingsKey::set(L"M_Fn", L"SONGS_M");
+  SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");        // the memory view, full paths
+  SettingsKey::set(L"SAISEIM", L"0,0,0,0,0,0,1,0");     // continuous, K8: delete extracted files
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  Click(FindControl(main, ids::Button2));
+  std::vector<std::wstring> titles, extractedWhileZPlays;
+  WaitUntil([&] {
+    const std::wstring t = Text(main);
+    if (t == Title(L"Z.WAV") && extractedWhileZPlays.empty()) extractedWhileZPlays = FilesIn(folder->path() + L"LZH_TEMP");
+    if (!t.empty() && (titles.empty() || titles.back() != t)) titles.push_back(t);
+    return t == kIdleTitle && std::count(titles.begin(), titles.end(), Title(L"Z.WAV")) > 0;
+  }, 20000);
+  // The extraction title lasts as long as the extraction (and the idle title between tunes as
+  // long as a step): a poll may see them or not, but never out of order.
+  const std::wstring extracting = L" (解凍中)";
+  std::vector<std::wstring> playing;
+  std::wstring extracted;  // the name in the last extraction title seen
+  int extractionTitles = 0;
+  for (const auto& t : titles) {
+    if (t.size() > 9 + extracting.size() && t.ends_with(extracting)) {
+      extracted = t.substr(9, t.size() - 9 - extracting.size());
+      ++extractionTitles;
+    } else if (t.ends_with(kPlaying)) {
+      playing.push_back(t);
+      if (!extracted.empty()) {
+        EXPECT_EQ(t, Title(extracted)) << "extracted one entry, played another";
+      }
+      extracted.clear();
+    }
+  }
+  EXPECT_EQ(playing, (std::vector<std::wstring>{Title(L"X.WAV"), Title(L"Y.WAV"), Title(L"Z.WAV")}));
+  std::cout << "extraction titles seen: " << extractionTitles << "\n";
+  ASSERT_FALSE(titles.empty());
+  EXPECT_EQ(titles.back(), kIdleTitle);
+  EXPECT_EQ(extractedWhileZPlays, (std::vector<std::wstring>{L"Z.WAV"}));
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+  const std::string prefix = "/" + archivePath + "/";
+  EXPECT_EQ(folder->readLines(L"HISTORY.LIM"),
+            (std::vector<std::string>{prefix + "X.WAV", prefix + "Y.WAV", prefix + "Z.WAV"}));
+  EXPECT_TRUE(FilesIn(folder->path() + L"LZH_TEMP").empty());
+}
+
+}  // namespace
+}  // namespace e2e
