@@ -54,7 +54,10 @@ std::string CdSearch::DiscTest(char drive) {
   pb_.pump();
   if (pb_.S.run.CloseRequested) return result;
   if (!ReadinessCheck(drive)) return "CDが入っていません・・・";
-  if (mci.SendTestWait("open cdaudio!" + std::string(1, drive) + ": alias zumikTESTCD") != 0) return result;
+  std::string open = "open cdaudio!";
+  open += drive;
+  open += ": alias zumikTESTCD";
+  if (mci.SendTestWait(open) != 0) return result;
   for (int attempt = 0; attempt < 2; ++attempt) {
     mci.SendTestWait(std::string("set zumikTESTCD audio all ") + (attempt == 0 ? "off" : "on"));
     result = testOnce();
