@@ -14,6 +14,11 @@
 namespace archive {
 
 namespace {
+// The error report of the archive extract, registration and compression commands.
+constexpr char kErrorReport[] = "ErR$$$$$.TXT";
+}  // namespace
+
+namespace {
 constexpr int kYes = 6;
 const char* const kMusicExtensions[] = {"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
 }  // namespace
@@ -73,7 +78,7 @@ void ArchiveCommands::PLZH2Click(bool musicOnly) {
     if (S.run.StopRequested) box_.ShowMessage("中断ボタンが押されました。\n解凍を強制終了します。");
     box_.ShowMessage(std::to_string(count) + "個のLZHファイルを解凍しました。");
     if (!errors_.empty() && !tools::ShowReport(Sv.fs, Sv.shell, Sv.clock, S.DataFolder, "LZH解凍ｴﾗｰ一覧　",
-                                               std::to_string(errors_.size()) + "件", errors_))
+                                               std::to_string(errors_.size()) + "件", errors_, kErrorReport))
       box_.ShowMessage("LZH解凍ｴﾗｰ：ｴﾗｰ一覧が表示出来ませんでした・・・");
   }
   S.run.BusyBatch = false;

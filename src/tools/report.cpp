@@ -51,8 +51,8 @@ bool ShowTextReport(platform::FileSystem& fs, platform::Shell& shell, const std:
 
 bool ShowReport(platform::FileSystem& fs, platform::Shell& shell, platform::Clock& clock,
                 const std::string& dataFolder, const std::string& title, const std::string& countText,
-                const std::vector<std::string>& items) {
-  return WriteReport(fs, shell, dataFolder, kReportFileName, ReportLines(title, countText, items, clock.now()));
+                const std::vector<std::string>& items, const std::string& fileName) {
+  return WriteReport(fs, shell, dataFolder, fileName, ReportLines(title, countText, items, clock.now()));
 }
 
 }  // namespace tools

@@ -42,6 +42,6 @@ bool OpenReport(platform::FileSystem& fs, platform::Shell& shell, const std::str
 // opens it in Notepad. False when the file could not be written (Notepad is then not started).
 bool ShowReport(platform::FileSystem& fs, platform::Shell& shell, platform::Clock& clock,
                 const std::string& dataFolder, const std::string& title, const std::string& countText,
-                const std::vector<std::string>& items);
+                const std::vector<std::string>& items, const std::string& fileName = kReportFileName);
 
 }  // namespace tools

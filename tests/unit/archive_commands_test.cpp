@@ -48,7 +48,7 @@ TEST_F(ArchiveCommandsTest, MusicOnlySkipsArchivesWithoutMusicAndMissingFilesAre
   EXPECT_TRUE(fs.fileExists("D:\\TEMPLZH\\SONGS.LZ$\\SONGS.LZH"));  // the archive goes beside its files
   EXPECT_FALSE(fs.folderExists("D:\\TEMPLZH\\TALK.LZ$"));
   EXPECT_NE(std::find(messages.begin(), messages.end(), "1個のLZHファイルを解凍しました。"), messages.end());
-  const auto report = fs.contents("C:\\ZELCOR\\COPY_Er$.TXT");
+  const auto report = fs.contents("C:\\ZELCOR\\ErR$$$$$.TXT");
   ASSERT_TRUE(report);
   EXPECT_NE(report->find("ﾌｧｲﾙがありません：　C:\\MUSIC\\MISSING.LZH"), std::string::npos);
   EXPECT_EQ(report->find("TALK.LZH"), std::string::npos);
