@@ -18,10 +18,13 @@ const char kKana[] = "半角カナ全角変換";
 // One minute of CD-quality sound: 44100 samples a second, 2 bytes, 2 channels.
 constexpr double kBytesPerMinute = 44100.0 * 2 * 2 * 60;
 
-// The full-width forms of the half-width bytes 0xA0 to 0xDF, two bytes each.
+// The full-width forms of the half-width bytes 0xA0 to 0xDF, two Shift-JIS bytes each, written
+// as bytes so that the table is the same whatever execution charset builds it.
 const char kFullWidth[] =
-    "　。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨ"
-    "ラリルレロワン゛゜";
+    "\x81\x40\x81\x42\x81\x75\x81\x76\x81\x41\x81\x45\x83\x92\x83\x40\x83\x42\x83\x44\x83\x46\x83\x48\x83\x83\x83\x85\x83\x87\x83\x62"  // 　。「」、・ヲァィゥェォャュョッ
+    "\x81\x5B\x83\x41\x83\x43\x83\x45\x83\x47\x83\x49\x83\x4A\x83\x4C\x83\x4E\x83\x50\x83\x52\x83\x54\x83\x56\x83\x58\x83\x5A\x83\x5C"  // ーアイウエオカキクケコサシスセソ
+    "\x83\x5E\x83\x60\x83\x63\x83\x65\x83\x67\x83\x69\x83\x6A\x83\x6B\x83\x6C\x83\x6D\x83\x6E\x83\x71\x83\x74\x83\x77\x83\x7A\x83\x7D"  // タチツテトナニヌネノハヒフヘホマ
+    "\x83\x7E\x83\x80\x83\x81\x83\x82\x83\x84\x83\x86\x83\x88\x83\x89\x83\x8A\x83\x8B\x83\x8C\x83\x8D\x83\x8F\x83\x93\x81\x4A\x81\x4B";  // ミムメモヤユヨラリルレロワン゛゜
 static_assert(sizeof(kFullWidth) == 64 * 2 + 1, "one full-width character for each of 0xA0..0xDF");
 
 std::string Rule(int n) { return std::string(n, '-'); }
