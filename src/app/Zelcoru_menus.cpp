@@ -188,6 +188,10 @@ void TZELCOR32ZUMIK::buildMenus() {
   menu("P_FILE_SZ").onClick = [this] { Tools->P_FILE_SZClick(false); };
   menu("P_FILE_SZ_ALL").onClick = [this] { Tools->P_FILE_SZClick(true); };
   menu("PAKI").onClick = [this] { Tools->PAKIClick(); };
+  menu("PRENAME_LZH").onClick = [this] { Tools->PRENAMEClick(true); };
+  menu("PCOPY_LZH").onClick = [this] { Tools->PCOPYClick(false, true); };
+  menu("PIDO_LZH").onClick = [this] { Tools->PCOPYClick(true, true); };
+  menu("PKILL_LZH").onClick = [this] { Tools->PKILLClick(true); };
 }
 
 #undef ITEM
@@ -331,7 +335,18 @@ void TZELCOR32ZUMIK::makeFileTools() {
   links.cutSelected = [this](bool memory) {
     TrashBin->DeleteSelectedEntries(memory ? TrashBin->ShownMemoryList() : TrashBin->ShownTrashList());
   };
-  Tools = std::make_unique<tools::FileTools>(fileToolsView(), S, Sv, MKBoxDlg1, app(), std::move(links));
+  tools::ArchiveEntryOps archive;
+  archive.extract = [this](const std::string& lzh, const std::string& entry, const std::string& folder) {
+    return Archives.ExtractToFolder(lzh, entry, folder);
+  };
+  archive.remove = [this](const std::string& lzh, const std::string& entry) {
+    return Archives.DeleteArchiveEntry(lzh, entry);
+  };
+  archive.rename = [this](const std::string& lzh, const std::string& from, const std::string& to) {
+    return Archives.RenameArchiveEntry(lzh, from, to);
+  };
+  Tools = std::make_unique<tools::FileTools>(fileToolsView(), S, Sv, MKBoxDlg1, app(), std::move(links),
+                                             std::move(archive));
 }
 
 }  // namespace app

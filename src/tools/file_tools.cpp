@@ -13,6 +13,7 @@ namespace tools {
 namespace {
 const char kMissing[] = "このファイルは、存在しません・・・";
 const char kNotDeleted[] = "このファイルは、削除出来ませんでした・・・";
+const char kEntryNotDeleted[] = "LZH内のこのファイルは、削除出来ませんでした・・・";
 const char kStopButton[] = "中断ボタンが押されました。\n";
 const char kKana[] = "半角カナ全角変換";
 // One minute of CD-quality sound: 44100 samples a second, 2 bytes, 2 channels.
@@ -97,14 +98,15 @@ std::string DriveSpaceLine(char letter, const std::optional<platform::Drives::Sp
 }
 
 FileTools::FileTools(FileToolsView view, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box,
-                     ui::Application& app, FileToolsLinks links)
+                     ui::Application& app, FileToolsLinks links, ArchiveEntryOps archive)
     : ReNameBoxDlg1(app, services.fs),
       v_(view),
       S(state),
       Sv(services),
       box_(box),
       app_(app),
-      links_(std::move(links)) {}
+      links_(std::move(links)),
+      archive_(std::move(archive)) {}
 
 FileTools::Group FileTools::activeGroup() {
   ui::ItemList* a = links_.activeList ? links_.activeList() : nullptr;
@@ -116,6 +118,12 @@ FileTools::Group FileTools::activeGroup() {
 
 ResolvedRow FileTools::resolve(const Group& g, int i) {
   return ResolveRow(g.rows->item(i), g.fileList && links_.listedFolder ? links_.listedFolder() : std::string());
+}
+
+bool FileTools::extractEntry(ResolvedRow& r) {
+  if (!archive_.extract(r.archive, r.entry, S.PopFolder)) return false;
+  r.path = S.PopFolder + r.entry;
+  return true;
 }
 
 void FileTools::eachSelected(const Group& g, const std::function<Next(int row)>& step) {
@@ -159,7 +167,7 @@ void FileTools::sayStopped(const std::string& what) {
 
 // --- rename ---
 
-void FileTools::PRENAMEClick() {
+void FileTools::PRENAMEClick(bool inArchive) {
   const Group g = activeGroup();
   S.run.StopRequested = false;
   TReNameBoxDlg& dlg = ReNameBoxDlg1;
@@ -168,30 +176,17 @@ void FileTools::PRENAMEClick() {
   dlg.Auto_No_KETA = S.settings.autoNoDigits;
   int count = 0;
   eachSelected(g, [&](int i) {
-    const ResolvedRow r = resolve(g, i);
-    if (!Sv.fs.fileExists(r.path)) return goOn(r.path + "\n" + kMissing) ? Next::Go : Next::End;
-    dlg.LZH.clear();
-    dlg.StandardColor = S.settings.standardColours;
-    dlg.Title = "一括リネーム（選択のみ）";
     dlg.NewName.clear();
-    const int result = dlg.Execute(r.path);
-    if (result == ui::kResultOk && !dlg.NewName.empty()) {
-      ++count;
-      const std::string name = base::ExtractFileName(dlg.NewName);
-      if (g.fileList)
-        setRow(g, i, name, name);
-      else if (!r.archive.empty())
-        // The archive file was renamed whole: the row keeps naming its entry inside it.
-        setRow(g, i, "/" + dlg.NewName + "/" + r.entry, "/" + name + "/" + r.entry);
-      else
-        setRow(g, i, dlg.NewName, name);
-    } else if (result == ui::kResultOk && !goOn(r.path + "\nリネームに失敗しました・・・")) {
-      return Next::End;
-    } else if (result == ui::kResultAbort) {
-      S.run.StopRequested = true;
+    ResolvedRow r = resolve(g, i);
+    const bool entry = inArchive && !r.archive.empty();
+    if (entry && !extractEntry(r)) return Next::Go;
+    const Next next = renameOne(g, i, r, entry, count);
+    if (entry) {
+      // The extracted copy goes, under whichever name the dialog left it.
+      Sv.fs.removeFile(r.path);
+      if (!dlg.NewName.empty()) Sv.fs.removeFile(dlg.NewName);
     }
-    app_.processMessages();
-    return Next::Go;
+    return next;
   });
   S.settings.reName = dlg.Auto_Name;
   S.settings.autoNo = dlg.Auto_No;
@@ -200,9 +195,40 @@ void FileTools::PRENAMEClick() {
   box_.ShowTimed(std::to_string(count) + "個のファイルをリネームしました。", ui::kResultOk);
 }
 
+FileTools::Next FileTools::renameOne(const Group& g, int i, const ResolvedRow& r, bool entry, int& count) {
+  if (!Sv.fs.fileExists(r.path)) return goOn(r.path + "\n" + kMissing) ? Next::Go : Next::End;
+  TReNameBoxDlg& dlg = ReNameBoxDlg1;
+  dlg.LZH = entry ? r.archive : std::string();
+  dlg.StandardColor = S.settings.standardColours;
+  dlg.Title = "一括リネーム（選択のみ）";
+  const int result = dlg.Execute(r.path);
+  std::string renamed = result == ui::kResultOk ? dlg.NewName : std::string();
+  const std::string name = base::ExtractFileName(renamed);
+  // The entry is renamed inside its archive from the renamed copy.
+  if (entry && !renamed.empty() && !archive_.rename(r.archive, r.entry, name)) renamed.clear();
+  if (!renamed.empty()) {
+    ++count;
+    if (g.fileList)
+      setRow(g, i, name, name);
+    else if (entry)
+      setRow(g, i, "/" + r.archive + "/" + name, "/" + base::ExtractFileName(r.archive) + "/" + name);
+    else if (!r.archive.empty())
+      // The archive file was renamed whole: the row keeps naming its entry inside it.
+      setRow(g, i, "/" + renamed + "/" + r.entry, "/" + name + "/" + r.entry);
+    else
+      setRow(g, i, renamed, name);
+  } else if (result == ui::kResultOk && !goOn(r.path + "\nリネームに失敗しました・・・")) {
+    return Next::End;
+  } else if (result == ui::kResultAbort) {
+    S.run.StopRequested = true;
+  }
+  app_.processMessages();
+  return Next::Go;
+}
+
 // --- copy, move, delete ---
 
-void FileTools::PCOPYClick(bool move) {
+void FileTools::PCOPYClick(bool move, bool inArchive) {
   const std::string mode = move ? "移動" : "コピー";
   std::string& remembered = move ? MoveFolder : CopyFolder;
   const auto chosen = links_.chooseFolder ? links_.chooseFolder(mode + "先、", remembered) : std::nullopt;
@@ -216,15 +242,21 @@ void FileTools::PCOPYClick(bool move) {
   const Group g = activeGroup();
   S.run.StopRequested = false;
   int count = 0;
-  eachSelected(g, [&](int i) { return copyOne(g, i, move, mode, target, count); });
+  eachSelected(g, [&](int i) {
+    ResolvedRow r = resolve(g, i);
+    const bool entry = inArchive && !r.archive.empty();
+    if (entry && !extractEntry(r)) return Next::Go;
+    const Next next = copyOne(g, i, r, entry, move, mode, target, count);
+    if (entry) Sv.fs.removeFile(r.path);  // the extracted copy, where a move has not taken it
+    return next;
+  });
   if (move && count > 0 && links_.listChanged) links_.listChanged(g.fileList);
   sayStopped(mode);
   box_.ShowTimed(std::to_string(count) + "個のファイルを" + mode + "しました。", ui::kResultOk);
 }
 
-FileTools::Next FileTools::copyOne(const Group& g, int i, bool move, const std::string& mode,
-                                   const std::string& target, int& count) {
-  const ResolvedRow r = resolve(g, i);
+FileTools::Next FileTools::copyOne(const Group& g, int i, const ResolvedRow& r, bool entry, bool move,
+                                   const std::string& mode, const std::string& target, int& count) {
   const auto source = Sv.fs.stat(r.path);
   if (!source || (source->attributes & platform::kAttrDirectory))
     return goOn(r.path + "\n" + kMissing) ? Next::Go : Next::End;
@@ -244,6 +276,8 @@ FileTools::Next FileTools::copyOne(const Group& g, int i, bool move, const std::
   Next next = Next::Go;
   // The source goes only now that its copy is whole.
   if (move && Sv.fs.removeFile(r.path)) {
+    if (entry && !archive_.remove(r.archive, r.entry) && !goOn(entryRow(r) + "\n" + kEntryNotDeleted))
+      next = Next::End;
     if (g.fileList) {
       removeRow(g, i);
       return Next::Removed;
@@ -252,7 +286,7 @@ FileTools::Next FileTools::copyOne(const Group& g, int i, bool move, const std::
     next = Next::End;
   }
   if (!g.fileList) {
-    if (r.archive.empty())
+    if (r.archive.empty() || entry)
       setRow(g, i, to, name);
     else
       setRow(g, i, "/" + to + "/" + r.entry, "/" + name + "/" + r.entry);
@@ -260,7 +294,7 @@ FileTools::Next FileTools::copyOne(const Group& g, int i, bool move, const std::
   return next;
 }
 
-void FileTools::PKILLClick() {
+void FileTools::PKILLClick(bool inArchive) {
   // Unattended, nothing is deleted: the countdown answers No.
   if (box_.AskYesNoTimed("実際に削除では、実際にﾃﾞｨｽｸからﾌｧｲﾙを削除します。\n"
                          "選択されているﾌｧｲﾙを削除してもよろしいですか？？？",
@@ -270,18 +304,27 @@ void FileTools::PKILLClick() {
   }
   const Group g = activeGroup();
   S.run.StopRequested = false;
-  int files = 0;
+  int files = 0, entries = 0;
   eachSelected(g, [&](int i) {
     const ResolvedRow r = resolve(g, i);
+    if (inArchive && !r.archive.empty()) {
+      // Only the entry goes; the archive file stays.
+      if (!archive_.remove(r.archive, r.entry))
+        return goOn(entryRow(r) + "\n" + kEntryNotDeleted) ? Next::Go : Next::End;
+      ++entries;
+      removeRow(g, i);
+      return Next::Removed;
+    }
     if (!Sv.fs.fileExists(r.path)) return goOn(r.path + "\n" + kMissing) ? Next::Go : Next::End;
     if (!Sv.fs.removeFile(r.path)) return goOn(r.path + "\n" + kNotDeleted) ? Next::Go : Next::End;
     ++files;
     removeRow(g, i);
     return Next::Removed;
   });
-  if (files > 0 && links_.listChanged) links_.listChanged(g.fileList);
+  if (files + entries > 0 && links_.listChanged) links_.listChanged(g.fileList);
   sayStopped("削除");
-  box_.ShowTimed(std::to_string(files) + "個のファイルを削除しました。\n\nlzh内ファイルは、0個、削除しました。",
+  box_.ShowTimed(std::to_string(files) + "個のファイルを削除しました。\n\nlzh内ファイルは、" + std::to_string(entries) +
+                     "個、削除しました。",
                  ui::kResultOk);
 }
 

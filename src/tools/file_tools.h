@@ -39,6 +39,16 @@ struct FileToolsView {
   ui::ComboBox& ComboBox2;
 };
 
+// The archive library's operations on one entry, as the "LZH内" commands use them; all three
+// are given.
+struct ArchiveEntryOps {
+  // Extracts the entry into the folder (given with its "\").
+  std::function<bool(const std::string& archive, const std::string& entry, const std::string& folder)> extract;
+  std::function<bool(const std::string& archive, const std::string& entry)> remove;
+  // Replaces the entry by the file of the new name in the extraction folder.
+  std::function<bool(const std::string& archive, const std::string& oldName, const std::string& newName)> rename;
+};
+
 struct FileToolsLinks {
   std::function<ui::ItemList*()> activeList;
   std::function<std::string()> listedFolder;
@@ -53,11 +63,13 @@ struct FileToolsLinks {
 class FileTools {
  public:
   FileTools(FileToolsView view, core::SharedState& state, core::Services& services, dialogs::TMKBoxDlg& box,
-            ui::Application& app, FileToolsLinks links);
+            ui::Application& app, FileToolsLinks links, ArchiveEntryOps archive);
 
-  void PRENAMEClick();
-  void PCOPYClick(bool move);
-  void PKILLClick();
+  // inArchive: the "LZH内" variant, acting on the entry an archive row names rather than on
+  // the whole archive file.
+  void PRENAMEClick(bool inArchive = false);
+  void PCOPYClick(bool move, bool inArchive = false);
+  void PKILLClick(bool inArchive = false);
   void PSAKUJOClick();
   void PTEXTClick();
   void PKANAClick();
@@ -78,6 +90,9 @@ class FileTools {
   };
   Group activeGroup();
   ResolvedRow resolve(const Group& g, int i);
+  // Extracts the row's entry into LZH_POPM and points the row's path at that copy; false when
+  // the extraction failed.
+  bool extractEntry(ResolvedRow& r);
   enum class Next { Go, Removed, End };
   // Runs step over the rows selected when the batch began, with the busy flag and cursor,
   // letting messages run before each row; closing ends it silently, a stop request after a row.
@@ -87,7 +102,12 @@ class FileTools {
   // Continue/abort on a row that failed; true to go on (abort also beeps).
   bool goOn(const std::string& text);
   void sayStopped(const std::string& what);
-  Next copyOne(const Group& g, int i, bool move, const std::string& mode, const std::string& target, int& count);
+  // entry: r names the extracted copy of an archive entry, whose removal from the archive
+  // follows a move.
+  Next renameOne(const Group& g, int i, const ResolvedRow& r, bool entry, int& count);
+  Next copyOne(const Group& g, int i, const ResolvedRow& r, bool entry, bool move, const std::string& mode,
+               const std::string& target, int& count);
+  std::string entryRow(const ResolvedRow& r) const { return "/" + r.archive + "/" + r.entry; }
   std::vector<std::string> kanaReport(const std::string& path, const std::string& bytes);
 
   FileToolsView v_;
@@ -96,6 +116,7 @@ class FileTools {
   dialogs::TMKBoxDlg& box_;
   ui::Application& app_;
   FileToolsLinks links_;
+  ArchiveEntryOps archive_;
 };
 
 }  // namespace tools

@@ -4,63 +4,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <map>
 
 #include "core/control_ids.h"
-#include "lha/archive_ops.h"
+#include "lzh_archive.h"
 #include "platform/win32/text.h"
 #include "playback_fixture.h"
 
 namespace e2e {
 namespace {
-
-// The project's own LHA code on files held in memory: the archive is made here, not by the
-// library under test.
-class MemoryFiles : public lha::FileSystem {
- public:
-  std::map<std::string, std::string> files;
-  bool readFile(const std::string& path, std::vector<uint8_t>& out) override {
-    auto it = files.find(path);
-    if (it == files.end()) return false;
-    out.assign(it->second.begin(), it->second.end());
-    return true;
-  }
-  lha::FileInfo stat(const std::string& path) override {
-    lha::FileInfo info;
-    info.exists = files.count(path) != 0;
-    return info;
-  }
-  bool makeDirectories(const std::string&) override { return true; }
-  std::unique_ptr<lha::OutputFile> create(const std::string& path) override {
-    struct Out : lha::OutputFile {
-      Out(std::string& target) : target(target) {}
-      bool write(const uint8_t* data, size_t size) override {
-        bytes.append(reinterpret_cast<const char*>(data), size);
-        return true;
-      }
-      bool commit(int64_t) override {
-        target = bytes;
-        return true;
-      }
-      std::string& target;
-      std::string bytes;
-    };
-    return std::make_unique<Out>(files[path]);
-  }
-  char osId() const override { return 'M'; }
-};
-
-std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries) {
-  MemoryFiles fs;
-  std::vector<lha::FileToAdd> add;
-  for (auto& [name, bytes] : entries) {
-    fs.files[name] = bytes;
-    add.push_back({name, name});
-  }
-  lha::OpLog log;
-  lha::ArchiveOps(fs).add("SONGS.LZH", add, lha::Method::Lh5, log);
-  return fs.files["SONGS.LZH"];
-}
 
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {
   std::vector<std::wstring> names;
@@ -73,7 +24,7 @@ TEST_F(Playback, MemoryOfOneArchivePlaysEachEntryExtractedAndRecordsItsReference
   const std::wstring exeFolder = std::filesystem::path(BuiltPlayerExe()).parent_path().wstring() + L"\\";
   ASSERT_TRUE(CopyFileW((exeFolder + L"UnLha32.dll").c_str(), (folder->path() + L"UnLha32.dll").c_str(), FALSE));
   const std::wstring archive = tunes + L"\\SONGS.LZH";
-  tune(L"SONGS.LZH", Archive({{"X.WAV", ToneWav(700)}, {"Y.WAV", ToneWav(700)}, {"Z.WAV", ToneWav(700)}}));
+  tune(L"SONGS.LZH", LzhArchive({{"X.WAV", ToneWav(700)}, {"Y.WAV", ToneWav(700)}, {"Z.WAV", ToneWav(700)}}));
   const std::string archivePath = platform::win32::FromWide(archive);
   folder->writeFile(L"SONGS_M.LIM", archivePath + "\r\n");
   SettingsKey::set(L"M_Fn", L"SONGS_M");

@@ -1,12 +1,15 @@
 // The file tools on the real exe: the selected files renamed through the rename dialog in
 // numbered mode, copied into a folder picked in the folder chooser, a memory row moved, and
-// the kana report and the text view opening Notepad.
+// the kana report and the text view opening Notepad, and an entry deleted from its archive
+// with the real UnLha32.dll.
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/control_ids.h"
+#include "lzh_archive.h"
 #include "player_fixture.h"
 #include "player_windows.h"
 #include "remote_window.h"
@@ -15,9 +18,19 @@
 namespace e2e {
 namespace {
 
-using FileTools = PlayerTest;
-
 constexpr DWORD kWaitMs = 30000;
+
+struct FileTools : PlayerTest {
+  // Starts the player on a memory of one row and selects it; the main window, or null.
+  HWND startOnTheMemoryRow(std::unique_ptr<PlayerProcess>& player, HWND& memory) {
+    HWND main = startUsable(player);
+    if (!main) return nullptr;
+    memory = FindControl(main, ids::ListBox2);
+    if (!WaitUntil([&] { return ListBoxItems(memory).size() == 1; }, kWaitMs)) return nullptr;
+    ClickAt(memory, ListEntryPoint(memory, 0));
+    return WaitUntil([&] { return ListEntrySelected(memory, 0); }, kWaitMs) ? main : nullptr;
+  }
+};
 
 enum : int {
   kRenameNewName = 107, kRenameOk = 1, kRenameNumbered = 111,
@@ -169,12 +182,9 @@ TEST_F(FileTools, AMemoryRowMovedToAnotherFolderPointsThereAfterARestart) {
   UseMemory(*folder, {tune});
   SettingsKey::set(L"CPATH", tunes);
   std::unique_ptr<PlayerProcess> player;
-  HWND main = startUsable(player);
+  HWND memory = nullptr;
+  HWND main = startOnTheMemoryRow(player, memory);
   ASSERT_NE(main, nullptr);
-  HWND memory = FindControl(main, ids::ListBox2);
-  ASSERT_TRUE(WaitUntil([&] { return ListBoxItems(memory).size() == 1; }, kWaitMs));
-  ClickAt(memory, ListEntryPoint(memory, 0));
-  ASSERT_TRUE(WaitUntil([&] { return ListEntrySelected(memory, 0); }, kWaitMs));
   ChooseMenuCommand(main, ids::PIDO);
   HWND chooser = WaitForTopWindow(L"TDIR2VIEWForm", player->id(), kWaitMs);
   ASSERT_NE(chooser, nullptr);
@@ -198,12 +208,9 @@ TEST_F(FileTools, KanaReportAndTextViewOpenNotepad) {
   const std::wstring text = folder->writeFile(L"kana.txt", "\xB6\xDE\r\n");  // ｶﾞ
   UseMemory(*folder, {text});
   std::unique_ptr<PlayerProcess> player;
-  HWND main = startUsable(player);
+  HWND memory = nullptr;
+  HWND main = startOnTheMemoryRow(player, memory);
   ASSERT_NE(main, nullptr);
-  HWND memory = FindControl(main, ids::ListBox2);
-  ASSERT_TRUE(WaitUntil([&] { return ListBoxItems(memory).size() == 1; }, kWaitMs));
-  ClickAt(memory, ListEntryPoint(memory, 0));
-  ASSERT_TRUE(WaitUntil([&] { return ListEntrySelected(memory, 0); }, kWaitMs));
 
   ChooseMenuCommand(main, ids::PKANA);
   EXPECT_EQ(Answer(player->id(), kBoxOk), L"半角カナ全角変換\r\n1個のファイルを変換しました。");
@@ -214,6 +221,24 @@ TEST_F(FileTools, KanaReportAndTextViewOpenNotepad) {
 
   ChooseMenuCommand(main, ids::PTEXT);
   EXPECT_TRUE(WaitUntil([] { return EndNotepads() > 0; }, kWaitMs)) << "no Notepad on the file";
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+}
+
+TEST_F(FileTools, AnEntryDeletedThroughAMemoryRowLeavesItsArchiveOneEntryShort) {
+  prepareAsMakeRun();
+  const std::wstring exeFolder = std::filesystem::path(BuiltPlayerExe()).parent_path().wstring() + L"\\";
+  ASSERT_TRUE(CopyFileW((exeFolder + L"UnLha32.dll").c_str(), (folder->path() + L"UnLha32.dll").c_str(), FALSE));
+  const std::wstring archive = folder->writeFile(L"SONGS.LZH", LzhArchive({{"A.WAV", "a"}, {"B.WAV", "b"}, {"C.WAV", "c"}}));
+  UseMemory(*folder, {L"/" + archive + L"/B.WAV"});
+  std::unique_ptr<PlayerProcess> player;
+  HWND memory = nullptr;
+  HWND main = startOnTheMemoryRow(player, memory);
+  ASSERT_NE(main, nullptr);
+  ChooseMenuCommand(main, ids::PKILL_LZH);
+  EXPECT_EQ(Answer(player->id(), kBoxYes).rfind(L"実際に削除では、", 0), 0u);
+  EXPECT_EQ(Answer(player->id(), kBoxOk), L"0個のファイルを削除しました。\r\n\r\nlzh内ファイルは、1個、削除しました。");
+  EXPECT_EQ(LzhEntryNames(Bytes(archive)), (std::vector<std::string>{"A.WAV", "C.WAV"}));
+  EXPECT_TRUE(ListBoxItems(memory).empty());
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 

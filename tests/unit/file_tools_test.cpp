@@ -2,7 +2,9 @@
 // with just their lists, the fake file system and the virtual clock.
 #include <gtest/gtest.h>
 
+#include "archive/archive_access.h"
 #include "base/line_file.h"
+#include "fakes/lha_unlha.h"
 #include "ui/application.h"
 #include "fakes/fake_platform.h"
 #include "test_support.h"
@@ -31,6 +33,8 @@ struct FileToolsTest : ::testing::Test, fakes::FakeWorld {
   std::optional<std::string> chosen = "C:\\OUT";
   std::vector<bool> changed;  // listChanged calls: true for the file list
   std::function<void(TRENAMEBox&)> onRename;
+  fakes::LhaUnlhaLoader library{fs};
+  archive::ArchiveAccess archives{S, fs, {[] {}, [] { return false; }, [](const std::string&) {}}};
   tools::FileTools tools{{ListBox4, ListBox2, ListBox8, ListBoxVM, ListBox6, ListBox9, ListBoxVG, ComboBox2},
                          S,
                          services,
@@ -38,13 +42,24 @@ struct FileToolsTest : ::testing::Test, fakes::FakeWorld {
                          application,
                          {[this] { return active; }, [] { return std::string("C:\\MUSIC"); },
                           [this](const std::string&, const std::string&) { return chosen; },
-                          [this](bool fileList) { changed.push_back(fileList); }, {}}};
+                          [this](bool fileList) { changed.push_back(fileList); }, {}},
+                         {[this](const std::string& a, const std::string& e, const std::string& f) {
+                            return archives.ExtractToFolder(a, e, f);
+                          },
+                          [this](const std::string& a, const std::string& e) { return archives.DeleteArchiveEntry(a, e); },
+                          [this](const std::string& a, const std::string& from, const std::string& to) {
+                            return archives.RenameArchiveEntry(a, from, to);
+                          }}};
+  static constexpr const char* kSongs = "C:\\MUSIC\\SONGS.LZH";
 
   FileToolsTest() {
     fs.addFolder("C:\\ZELCOR");
     fs.addFolder("C:\\MUSIC");
     fs.addFolder("C:\\OUT");
     S.DataFolder = "C:\\ZELCOR\\";
+    S.PopFolder = "C:\\ZELCOR\\LZH_POPM\\";
+    fs.addFolder(S.PopFolder);
+    archives.setLibrary(&library);
     testing_support::AnswerBoxesAtOnce(application, messages, answerYes,
                                        [this](ui::Form& f) { onRename(static_cast<TRENAMEBox&>(f)); });
   }
@@ -66,6 +81,20 @@ struct FileToolsTest : ::testing::Test, fakes::FakeWorld {
     ListBox8.selectAll();
     active = &ListBox8;
   }
+  // SONGS.LZH of A.WAV, B.WAV and C.WAV, with memory rows naming the given entries.
+  void songs(std::initializer_list<const char*> entries) {
+    fakes::MakeArchive(fs, kSongs, {{"A.WAV", "a"}, {"B.WAV", "b"}, {"C.WAV", "c"}});
+    ListBox2.clear();
+    ListBox8.clear();
+    ListBoxVM.clear();
+    for (const char* e : entries) memory({(std::string("/") + kSongs + "/" + e).c_str()});
+  }
+  std::vector<std::string> entriesLeft() {
+    std::vector<std::string> names;
+    archives.ListArchiveEntries(kSongs, names);
+    return names;
+  }
+  bool extractionFolderEmpty() { return fs.list(S.PopFolder, "*.*").empty(); }
   std::string last() const { return messages.empty() ? "" : messages.back(); }
 };
 
@@ -258,6 +287,75 @@ TEST_F(FileToolsTest, DeletionTakesFileAndRowWithItsCompanions) {
   EXPECT_EQ(ListBoxVM.items(), std::vector<std::string>{"/1/"});
   EXPECT_EQ(messages.at(1), "C:\\MUSIC\\GONE.WAV\nこのファイルは、存在しません・・・");
   EXPECT_EQ(last(), "2個のファイルを削除しました。\n\nlzh内ファイルは、0個、削除しました。");
+}
+
+// --- the archive-entry variants ---
+
+TEST_F(FileToolsTest, DeletingAnEntryKeepsTheArchiveWithItsOtherEntries) {
+  songs({"B.WAV"});
+  tools.PKILLClick(true);
+  EXPECT_EQ(entriesLeft(), (std::vector<std::string>{"A.WAV", "C.WAV"}));
+  EXPECT_EQ(ListBox2.count(), 0);
+  EXPECT_EQ(changed, std::vector<bool>{false});  // counts and random pool follow the row
+  EXPECT_EQ(last(), "0個のファイルを削除しました。\n\nlzh内ファイルは、1個、削除しました。");
+}
+
+TEST_F(FileToolsTest, EntryCopiedOrMovedIsExtractedAndTheRowPointsAtTheCopy) {
+  struct Case {
+    bool move;
+    std::vector<std::string> left;
+  } cases[] = {{false, {"A.WAV", "B.WAV", "C.WAV"}}, {true, {"C.WAV"}}};
+  for (const Case& c : cases) {
+    songs({"A.WAV", "B.WAV"});
+    tools.PCOPYClick(c.move, true);
+    EXPECT_EQ(fs.contents("C:\\OUT\\B.WAV"), "b") << c.move;
+    EXPECT_EQ(entriesLeft(), c.left) << c.move;
+    EXPECT_EQ(ListBox2.items(), (std::vector<std::string>{"C:\\OUT\\A.WAV", "C:\\OUT\\B.WAV"}));
+    EXPECT_EQ(ListBox8.items(), (std::vector<std::string>{"A.WAV", "B.WAV"}));
+    EXPECT_TRUE(extractionFolderEmpty());
+  }
+}
+
+TEST_F(FileToolsTest, EntryRenamedInsideTheArchiveAndTheRowFollows) {
+  songs({"B.WAV"});
+  onRename = [](TRENAMEBox& d) {
+    d.EditNewName.setText("D.WAV");
+    d.Button1.click();
+  };
+  tools.PRENAMEClick(true);
+  EXPECT_EQ(entriesLeft(), (std::vector<std::string>{"A.WAV", "C.WAV", "D.WAV"}));
+  EXPECT_EQ(ListBox2.item(0), std::string("/") + kSongs + "/D.WAV");
+  EXPECT_EQ(ListBox8.item(0), "/SONGS.LZH/D.WAV");
+  EXPECT_EQ(last(), "1個のファイルをリネームしました。");
+  EXPECT_TRUE(extractionFolderEmpty());
+
+  // A name the archive holds already is refused: the row stays and the question is asked.
+  onRename = [](TRENAMEBox& d) {
+    d.EditNewName.setText("A.WAV");
+    d.Button1.click();
+  };
+  tools.PRENAMEClick(true);
+  EXPECT_EQ(messages.at(messages.size() - 2), "C:\\ZELCOR\\LZH_POPM\\D.WAV\nリネームに失敗しました・・・");
+  EXPECT_EQ(ListBox2.item(0), std::string("/") + kSongs + "/D.WAV");
+  EXPECT_EQ(entriesLeft(), (std::vector<std::string>{"A.WAV", "C.WAV", "D.WAV"}));
+  EXPECT_TRUE(extractionFolderEmpty());
+}
+
+TEST_F(FileToolsTest, FailingArchiveLibraryRemovesNothingAndKeepsTheRow) {
+  const std::function<void()> commands[] = {[this] { tools.PKILLClick(true); },
+                                            [this] { tools.PCOPYClick(true, true); },
+                                            [this] { tools.PRENAMEClick(true); }};
+  onRename = [](TRENAMEBox& d) { d.Button1.click(); };
+  library.libraryMissing = true;
+  for (const auto& command : commands) {
+    songs({"B.WAV"});
+    const auto archiveBefore = fs.contents(kSongs);
+    command();
+    EXPECT_EQ(fs.contents(kSongs), archiveBefore);
+    EXPECT_EQ(ListBox2.items(), std::vector<std::string>{std::string("/") + kSongs + "/B.WAV"});
+    EXPECT_FALSE(fs.fileExists("C:\\OUT\\B.WAV"));
+  }
+  EXPECT_EQ(messages.at(1), std::string("/") + kSongs + "/B.WAV\nLZH内のこのファイルは、削除出来ませんでした・・・");
 }
 
 // --- text tools ---
