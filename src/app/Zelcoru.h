@@ -176,7 +176,14 @@ class TZELCOR32ZUMIK : public ui::Form {
   // The Startup shortcut (Zelcoru_shortcuts.cpp): added or removed, and the menu offers what
   // can be done next.
   void MSC_ST_SETClick(bool add);
+  // The Desktop shortcut: "ショートカットを、デスクトップにも、登録する" / "…から、削除する".
+  void MSC_DK_SETClick(bool add);
   void ShowShortcutCommands();
+  // A folder of the shell ("Startup", "Desktop", "Programs") as the registry names it, without "\".
+  std::string ShellFolder(const char* name);
+  // Writes (add) or removes the player's own shortcut at link in that shell folder, making the
+  // folder when missing; false when the folder is unknown or the shortcut could not be done.
+  bool PlaceOwnShortcut(const char* folderName, const std::string& link, bool add);
   ui::Rect TrayBounds;  // where the window goes back to from the tray
   bool MemoryViewShown() const { return Button11.visible(); }
 
