@@ -16,6 +16,7 @@
 #include "dialogs/Mkdlg.h"
 #include "dialogs/TmSETdlg.h"
 #include "desktop/TaskTray.h"
+#include "desktop/associations.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
@@ -83,6 +84,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   desktop::TTaskTray TaskTray1;  // the icon in the notification area
   // The archive library's operations, for playing and for the archive and file commands.
   archive::ArchiveAccess Archives;
+  // Opening and playing the selected files through their associated programs.
+  desktop::Associations Kanren{S, Sv, MKBoxDlg1, app(), Archives};
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
