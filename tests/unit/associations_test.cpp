@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "desktop/associations.h"
+#include "fakes/lha_unlha.h"
 #include "player_fixture.h"
 
 namespace {
@@ -54,7 +55,7 @@ TEST_F(AssociationTest, VerbsResolveThroughTheClassAndBatchOrRegistryFilesOpenIn
   for (const auto& c : cases) EXPECT_EQ(w.Kanren.CommandFor(c.path, c.play), c.command) << c.path;
 }
 
-TEST_F(AssociationTest, SelectedFilesStartInTheirFolderAndMissingOnesAreSkipped) {
+TEST_F(AssociationTest, SelectedFilesStartInTheirFolderArchiveEntriesAsCopiesAndMissingOnesAreSkipped) {
   type(".WAV", "wavfile", "open", "open.exe \"%1\"");
   fs.addFolder("C:\\M");
   fs.writeAtomic("C:\\M\\a.wav", "RIFF");
@@ -64,6 +65,10 @@ TEST_F(AssociationTest, SelectedFilesStartInTheirFolderAndMissingOnesAreSkipped)
   EXPECT_EQ(shell.runs, std::vector<std::string>{"OPEN.EXE \"C:\\M\\a.wav\""});
   EXPECT_EQ(fs.currentFolder(), "C:\\M");
   EXPECT_TRUE(messages.empty());
+
+  fakes::MakeArchive(fs, "C:\\M\\SONGS.LZH", {{"DIR/b.wav", "RIFF"}});
+  w.Kanren.PKANRENClick({"/C:\\M\\SONGS.LZH/DIR/b.wav"}, "", false);  // an entry opens as its extracted copy
+  EXPECT_EQ(shell.runs.back(), "OPEN.EXE \"C:\\ZELCOR\\LZH_POPM\\b.wav\"");
 
   w.Kanren.PKANRENClick({"gone.wav"}, "C:\\M", false);
   shell.runSucceeds = false;
