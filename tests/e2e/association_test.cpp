@@ -1,7 +1,6 @@
 // Opening a file through its type's association in the real window: a type registered in the
 // prefix starts its program with the file's path; a batch file opens in Notepad and is not run.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <string>
 
@@ -15,66 +14,9 @@ namespace {
 
 constexpr DWORD kWaitMs = 20000;
 
-// A file type with an open command, registered for one test.
-class RegisteredType {
- public:
-  RegisteredType(const std::wstring& ext, const std::wstring& cls, const std::wstring& command) : ext_(ext), cls_(cls) {
-    set(ext_, cls_);
-    set(cls_ + L"\\shell\\open\\command", command);
-  }
-  ~RegisteredType() {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, ext_.c_str());
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, cls_.c_str());
-    RegDeleteKeyW(HKEY_CLASSES_ROOT, ext_.c_str());
-    RegDeleteKeyW(HKEY_CLASSES_ROOT, cls_.c_str());
-  }
-
- private:
-  static void set(const std::wstring& key, const std::wstring& value) {
-    HKEY k = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != ERROR_SUCCESS)
-      return;
-    RegSetValueExW(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(k);
-  }
-  std::wstring ext_, cls_;
-};
-
-// The command-line recorder built beside this test.
-std::wstring RecorderExe() {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path(self);
-  return path.substr(0, path.find_last_of(L'\\') + 1) + L"command_recorder.exe";
-}
-
-std::wstring ReadWide(const std::wstring& path) {
-  std::wstring text;
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return text;
-  wchar_t buffer[1024];
-  DWORD got = 0;
-  while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got / sizeof(wchar_t));
-  CloseHandle(h);
-  return text;
-}
-
-// Ends every process of the prefix running that program; how many there were.
-int EndProcesses(const wchar_t* exeName) {
-  int ended = 0;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    if (_wcsicmp(entry.szExeFile, exeName) != 0) continue;
-    if (HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
-      ended += TerminateProcess(p, 0) ? 1 : 0;
-      CloseHandle(p);
-    }
-  }
-  CloseHandle(snapshot);
-  return ended;
+void SetDefault(const std::wstring& key, const std::wstring& value) {
+  RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string Cp932(const std::wstring& text) {
@@ -85,12 +27,16 @@ std::string Cp932(const std::wstring& text) {
 
 TEST_F(PlayerTest, OpeningThroughTheAssociationStartsTheTypesProgramAndABatchFileOnlyInNotepad) {
   prepareAsMakeRun();
-  const std::wstring recorder = folder->path() + L"recorder.exe";
-  ASSERT_TRUE(CopyFileW(RecorderExe().c_str(), recorder.c_str(), FALSE)) << "build command_recorder first";
-  RegisteredType type(L".zlt", L"ZelcorTest.File", L"\"" + recorder + L"\" \"%1\"");
-  const std::wstring tune = folder->writeFile(L"曲 one.zlt", "x");
-  const std::wstring batch = folder->writeFile(L"make.bat", "mkdir ran\r\n");
-  folder->writeFile(L"BGM.LIM", Cp932(tune) + "\r\n" + Cp932(batch) + "\r\n");
+  // The command-line recorder is built beside this test.
+  wchar_t self[MAX_PATH] = {};
+  const std::wstring test(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+  const std::wstring recorder = test.substr(0, test.find_last_of(L'\\') + 1) + L"command_recorder.exe";
+  ASSERT_TRUE(CopyFileW(recorder.c_str(), (folder->path() + L"recorder.exe").c_str(), FALSE));
+  SetDefault(L".zlt", L"ZelcorTest.File");
+  SetDefault(L"ZelcorTest.File\\shell\\open\\command", L"\"" + folder->path() + L"recorder.exe\" \"%1\"");
+  const std::string tune = Cp932(folder->writeFile(L"曲 one.zlt", "x"));
+  const std::string batch = Cp932(folder->writeFile(L"make.bat", "mkdir ran\r\n"));
+  folder->writeFile(L"BGM.LIM", tune + "\r\n" + batch + "\r\n");
   SettingsKey::set(L"M_Fn", L"BGM");
   SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");  // memory view, full paths
   std::unique_ptr<PlayerProcess> player;
@@ -102,19 +48,24 @@ TEST_F(PlayerTest, OpeningThroughTheAssociationStartsTheTypesProgramAndABatchFil
   ClickAt(memory, ListEntryPoint(memory, 0));
   ASSERT_TRUE(WaitUntil([&] { return ListEntrySelected(memory, 0); }, kWaitMs));
   ChooseMenuCommand(main, ids::PKANREN);
-  const std::wstring recorded = folder->path() + L"command.txt";
-  ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesW(recorded.c_str()) != INVALID_FILE_ATTRIBUTES; }, kWaitMs))
-      << "the associated program did not start";
-  const std::wstring line = ReadWide(recorded), program = L"\"" + recorder + L"\" ";
-  EXPECT_EQ(_wcsnicmp(line.c_str(), program.c_str(), program.size()), 0) << testing::PrintToString(line);
-  EXPECT_EQ(line.substr(program.size()), L"\"" + tune + L"\"");  // the path keeps its case
+  std::vector<std::string> recorded;
+  EXPECT_TRUE(WaitUntil([&] { return !(recorded = folder->readLines(L"command.txt")).empty(); }, kWaitMs));
+  // The template comes upper-cased; the path keeps its case.
+  std::wstring program = folder->path() + L"recorder.exe";
+  CharUpperW(program.data());
+  const std::string expected = std::string(1, '"').append(Cp932(program)).append("\" \"").append(tune).append("\"");
+  EXPECT_EQ(recorded, std::vector<std::string>{expected});
 
   ClickAt(memory, ListEntryPoint(memory, 1));
   ASSERT_TRUE(WaitUntil([&] { return ListEntrySelected(memory, 1) && !ListEntrySelected(memory, 0); }, kWaitMs));
   ChooseMenuCommand(main, ids::PKANREN);
-  EXPECT_TRUE(WaitUntil([] { return EndProcesses(L"notepad.exe") > 0; }, kWaitMs)) << "no Notepad on the batch file";
+  HWND notepad = nullptr;
+  EXPECT_TRUE(WaitUntil([&] { return (notepad = FindWindowW(L"Notepad", nullptr)) != nullptr; }, kWaitMs));
+  PostMessageW(notepad, WM_CLOSE, 0, 0);
   EXPECT_EQ(GetFileAttributesW((folder->path() + L"ran").c_str()), INVALID_FILE_ATTRIBUTES) << "the batch file ran";
   EXPECT_EQ(closeMain(main, *player), 0ul);
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L".zlt");
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"ZelcorTest.File");
 }
 
 }  // namespace
