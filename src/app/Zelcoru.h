@@ -16,6 +16,7 @@
 #include "dialogs/Mkdlg.h"
 #include "dialogs/TmSETdlg.h"
 #include "desktop/TaskTray.h"
+#include "desktop/associations.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/widgets.h"
@@ -83,6 +84,8 @@ class TZELCOR32ZUMIK : public ui::Form {
   desktop::TTaskTray TaskTray1;  // the icon in the notification area
   // The archive library's operations, for playing and for the archive and file commands.
   archive::ArchiveAccess Archives;
+  // Opening and playing the selected files through their associated programs.
+  desktop::Associations Kanren{S, Sv, MKBoxDlg1, app(), Archives};
   // Subsystems the window owns (registered in this order for start-up and closing).
   std::unique_ptr<files::FileList> Files;
   std::unique_ptr<files::Folders> Folders;
@@ -176,7 +179,14 @@ class TZELCOR32ZUMIK : public ui::Form {
   // The Startup shortcut (Zelcoru_shortcuts.cpp): added or removed, and the menu offers what
   // can be done next.
   void MSC_ST_SETClick(bool add);
+  // The Desktop shortcut: "ショートカットを、デスクトップにも、登録する" / "…から、削除する".
+  void MSC_DK_SETClick(bool add);
   void ShowShortcutCommands();
+  // A folder of the shell ("Startup", "Desktop", "Programs") as the registry names it, without "\".
+  std::string ShellFolder(const char* name);
+  // Writes (add) or removes the player's own shortcut at link in that shell folder, making the
+  // folder when missing; false when the folder is unknown or the shortcut could not be done.
+  bool PlaceOwnShortcut(const char* folderName, const std::string& link, bool add);
   ui::Rect TrayBounds;  // where the window goes back to from the tray
   bool MemoryViewShown() const { return Button11.visible(); }
 

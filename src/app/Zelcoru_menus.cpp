@@ -89,8 +89,8 @@ void TZELCOR32ZUMIK::buildMenus() {
 
   // The file-list pop-up, shared by the file, memory, archive and trash lists.
   ui::MenuItem& p2 = addPopup("PopupMenu2");
-  ITEM(p2, PkPLAY, "再生 (&P)");
-  ITEM(p2, PKANREN, "関連付けで開く (&O)");
+  ITEM(p2, PkPLAY, "再生　（関連付け実行）　（選択のみ） (&P)");
+  ITEM(p2, PKANREN, "開く　（関連付け実行）　（選択のみ） (&O)");
   p2.separator();
   ITEM(p2, PTEXT, "なんでも、ﾃｷｽﾄ表示　（選択のみ） (&T)");
   ITEM(p2, PLZH4, "LZH内容一覧 (&L)");

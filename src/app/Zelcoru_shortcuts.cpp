@@ -1,5 +1,5 @@
-// The player's shortcuts: their paths, and its own shortcut in the Startup folder
-// ("スタートアップ登録" / "スタートアップ削除").
+// The player's own shortcuts: their paths, the one in the Startup folder ("スタートアップ登録" /
+// "スタートアップ削除") and the one on the Desktop (the options menu).
 #include "app/Zelcoru.h"
 #include "base/path.h"
 
@@ -7,19 +7,19 @@ namespace app {
 
 namespace {
 const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kOpenFailed[] = "DDE:オープンに失敗しました・・・";
 const char kSendFailed[] = "DDE:送信に失敗しました・・・";
 }  // namespace
 
+std::string TZELCOR32ZUMIK::ShellFolder(const char* name) {
+  return base::StripTrailingSlash(Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or(""));
+}
+
 void TZELCOR32ZUMIK::restoreShortcutPaths() {
-  auto folder = [this](const char* name) {
-    return Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or("");
-  };
   const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "Group").value_or("");
   const std::string link = std::string(kWindowTitle) + ".lnk";
-  S.ProgramsShortcut = base::AddTrailingSlash(folder("Programs")) + group + "\\" + link;
-  S.DesktopShortcut = base::AddTrailingSlash(folder("Desktop")) + link;
-  S.StartupShortcut = base::AddTrailingSlash(folder("Startup")) + link;
+  S.ProgramsShortcut = base::AddTrailingSlash(ShellFolder("Programs")) + group + "\\" + link;
+  S.DesktopShortcut = base::AddTrailingSlash(ShellFolder("Desktop")) + link;
+  S.StartupShortcut = base::AddTrailingSlash(ShellFolder("Startup")) + link;
   ShowShortcutCommands();
 }
 
@@ -27,25 +27,42 @@ void TZELCOR32ZUMIK::ShowShortcutCommands() {
   const bool inStartup = Sv.fs.fileExists(S.StartupShortcut);
   menu("MSC_ST_SET").setVisible(!inStartup);
   menu("MSC_ST_DEL").setVisible(inStartup);
+  const bool onDesktop = Sv.fs.fileExists(S.DesktopShortcut);
+  menu("MSC_DK_SET").setVisible(!onDesktop);
+  menu("MSC_DK_DEL").setVisible(onDesktop);
+}
+
+bool TZELCOR32ZUMIK::PlaceOwnShortcut(const char* folderName, const std::string& link, bool add) {
+  const std::string folder = ShellFolder(folderName);
+  if (folder.empty()) return false;
+  app().setBusyCursor(true);
+  bool done = Sv.fs.folderExists(folder) || Sv.fs.makeFolder(folder);
+  done = done && (add ? Sv.shell.createShortcut(link, Sv.shell.programPath(), kWindowTitle) : Sv.fs.removeFile(link));
+  app().setBusyCursor(false);
+  ShowShortcutCommands();
+  return done;
 }
 
 void TZELCOR32ZUMIK::MSC_ST_SETClick(bool add) {
-  const std::string folder =
-      Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, "Startup").value_or("");
-  if (base::StripTrailingSlash(folder).empty()) {
+  restoreShortcutPaths();  // the shell folders may have moved since the start
+  if (ShellFolder("Startup").empty()) {
     MKBoxDlg1.ShowMessage("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
     return;
   }
-  app().setBusyCursor(true);
   // The Startup folder stands for the startup group; its failures keep their old texts.
-  const std::string group = base::StripTrailingSlash(folder);
-  if (!Sv.fs.folderExists(group) && !Sv.fs.makeFolder(group)) MKBoxDlg1.ShowMessage(kOpenFailed);
-  const bool done = add ? Sv.shell.createShortcut(S.StartupShortcut, Sv.shell.programPath(), kWindowTitle)
-                        : Sv.fs.removeFile(S.StartupShortcut);
-  if (!done) MKBoxDlg1.ShowMessage(kSendFailed);
+  if (!PlaceOwnShortcut("Startup", S.StartupShortcut, add)) MKBoxDlg1.ShowMessage(kSendFailed);
   if (app().backend()) app().backend()->bringToFront(*this);
-  app().setBusyCursor(false);
-  ShowShortcutCommands();
+}
+
+void TZELCOR32ZUMIK::MSC_DK_SETClick(bool add) {
+  restoreShortcutPaths();
+  if (add && Sv.fs.fileExists(S.DesktopShortcut)) {
+    MKBoxDlg1.ShowMessage("デスクトップには、既に登録されています☆☆☆");
+    return;
+  }
+  if (PlaceOwnShortcut("Desktop", S.DesktopShortcut, add) || !add) return;
+  const std::string reason = ShellFolder("Desktop").empty() ? "デスクトップフォルダーが不明です・・・" : S.DesktopShortcut;
+  MKBoxDlg1.ShowMessage("デスクトップへの登録に失敗しました・・・\n" + std::string(kWindowTitle) + "\n" + reason);
 }
 
 }  // namespace app

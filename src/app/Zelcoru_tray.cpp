@@ -40,6 +40,15 @@ void TZELCOR32ZUMIK::buildDesktopMenus() {
 
   menu("MSC_ST_SET").onClick = [this] { MSC_ST_SETClick(true); };
   menu("MSC_ST_DEL").onClick = [this] { MSC_ST_SETClick(false); };
+  menu("MSC_DK_SET").onClick = [this] { MSC_DK_SETClick(true); };
+  menu("MSC_DK_DEL").onClick = [this] { MSC_DK_SETClick(false); };
+  for (const bool play : {true, false}) {
+    menu(play ? "PkPLAY" : "PKANREN").onClick = [this, play] {
+      std::string folder;
+      const std::vector<std::string> rows = SelectedRows(folder);
+      Kanren.PKANRENClick(rows, folder, play);
+    };
+  }
   TaskTray1.OnMouseDown = [this](desktop::TTaskTray&, desktop::MouseButton b, int, int) { TaskTray1MouseDown(b); };
   ButtonTRAY.onClick = [this] { ButtonTRAYClick(); };
   Timer_Mini.onTimer = [this] { Timer_MiniTimer(); };

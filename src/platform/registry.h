@@ -7,7 +7,8 @@
 
 namespace platform {
 
-enum class Hive { CurrentUser, LocalMachine };
+// ClassesRoot: the file types and their verbs, read only.
+enum class Hive { CurrentUser, LocalMachine, ClassesRoot };
 
 class Registry {
  public:

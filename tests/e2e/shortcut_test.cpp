@@ -1,5 +1,5 @@
-// The Startup shortcut in the real window: written through the shell's link object into the
-// prefix's Startup folder, pointing at the player, and removed again.
+// The player's own shortcuts in the real window: written through the shell's link object into
+// the prefix's Startup and Desktop folders, pointing at the player, and removed again.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -13,9 +13,9 @@
 namespace e2e {
 namespace {
 
-std::wstring StartupLink() {
+std::wstring OwnLink(int shellFolder) {
   wchar_t folder[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_STARTUP, nullptr, 0, folder);
+  SHGetFolderPathW(nullptr, shellFolder, nullptr, 0, folder);
   return std::wstring(folder) + L"\\Zelcor32 B-G-M.lnk";
 }
 
@@ -40,22 +40,28 @@ std::wstring LinkTarget(const std::wstring& link) {
   return target;
 }
 
-TEST_F(PlayerTest, StartupShortcutIsWrittenAndRemovedFromTheMenu) {
+TEST_F(PlayerTest, StartupAndDesktopShortcutsAreWrittenAndRemovedFromTheMenu) {
   prepareAsMakeRun();
-  const std::wstring link = StartupLink();
-  DeleteFileW(link.c_str());
   std::unique_ptr<PlayerProcess> player;
   HWND main = startUsable(player);
   ASSERT_NE(main, nullptr);
-  ChooseMenuCommand(main, ids::MSC_ST_SET);
-  ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000))
-      << "no shortcut in the Startup folder";
-  EXPECT_TRUE(WaitUntil([&] { return _wcsicmp(LinkTarget(link).c_str(), folder->exe().c_str()) == 0; }, 2000))
-      << "the shortcut does not start the player";
-  ChooseMenuCommand(main, ids::MSC_ST_DEL);
-  EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; }, 5000))
-      << "the shortcut stayed";
-  DeleteFileW(link.c_str());
+  const struct {
+    int shellFolder, set, del;
+  } cases[] = {{CSIDL_STARTUP, ids::MSC_ST_SET, ids::MSC_ST_DEL}, {CSIDL_DESKTOPDIRECTORY, ids::MSC_DK_SET, ids::MSC_DK_DEL}};
+  for (const auto& c : cases) {
+    const std::wstring link = OwnLink(c.shellFolder);
+    SCOPED_TRACE(testing::PrintToString(link));
+    DeleteFileW(link.c_str());
+    ChooseMenuCommand(main, c.set);
+    ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000))
+        << "no shortcut";
+    EXPECT_TRUE(WaitUntil([&] { return _wcsicmp(LinkTarget(link).c_str(), folder->exe().c_str()) == 0; }, 2000))
+        << "the shortcut does not start the player";
+    ChooseMenuCommand(main, c.del);
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; }, 5000))
+        << "the shortcut stayed";
+    DeleteFileW(link.c_str());
+  }
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 

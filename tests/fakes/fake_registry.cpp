@@ -7,7 +7,8 @@ namespace fakes {
 std::string FakeRegistry::keyId(platform::Hive hive, const std::string& key) {
   std::string k = base::UpperCase(key);
   while (!k.empty() && k.back() == '\\') k.pop_back();
-  return (hive == platform::Hive::CurrentUser ? "HKCU\\" : "HKLM\\") + k;
+  const char* root = hive == platform::Hive::CurrentUser ? "HKCU\\" : hive == platform::Hive::ClassesRoot ? "HKCR\\" : "HKLM\\";
+  return root + k;
 }
 
 void FakeRegistry::addKey(platform::Hive hive, const std::string& key) {

@@ -156,19 +156,40 @@ namespace {
 
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-TEST_F(PlayerTest, StartupShortcutIsWrittenThenRemovedAndTheMenuOffersTheOtherCommand) {
-  reg.writeString(platform::Hive::CurrentUser, kShellFolders, "Startup", "C:\\START");
+TEST_F(PlayerTest, OwnShortcutsAreWrittenThenRemovedAndTheMenuOffersTheOtherCommand) {
+  struct Case {
+    const char *folderName, *folder, *set, *del;
+  } cases[] = {{"Startup", "C:\\START", "MSC_ST_SET", "MSC_ST_DEL"}, {"Desktop", "C:\\DESK", "MSC_DK_SET", "MSC_DK_DEL"}};
+  for (const Case& c : cases) reg.writeString(platform::Hive::CurrentUser, kShellFolders, c.folderName, c.folder);
   auto& w = start();
-  const std::string link = "C:\\START\\Zelcor32 B-G-M.lnk";
-  EXPECT_TRUE(w.menu("MSC_ST_SET").visible());
-  EXPECT_FALSE(w.menu("MSC_ST_DEL").visible());
-  w.menu("MSC_ST_SET").click();
-  EXPECT_EQ(fs.readAll(link).value_or(""), "C:\\ZELCOR\\zelcor32.exe");
-  EXPECT_FALSE(w.menu("MSC_ST_SET").visible());
-  EXPECT_TRUE(w.menu("MSC_ST_DEL").visible());
-  w.menu("MSC_ST_DEL").click();
-  EXPECT_FALSE(fs.fileExists(link));
-  EXPECT_TRUE(w.menu("MSC_ST_SET").visible());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folderName);
+    const std::string link = std::string(c.folder) + "\\Zelcor32 B-G-M.lnk";
+    EXPECT_TRUE(w.menu(c.set).visible());
+    EXPECT_FALSE(w.menu(c.del).visible());
+    w.menu(c.set).click();
+    EXPECT_EQ(fs.readAll(link).value_or(""), "C:\\ZELCOR\\zelcor32.exe");
+    EXPECT_FALSE(w.menu(c.set).visible());
+    EXPECT_TRUE(w.menu(c.del).visible());
+    w.menu(c.del).click();
+    EXPECT_FALSE(fs.fileExists(link));
+    EXPECT_TRUE(w.menu(c.set).visible());
+  }
+}
+
+TEST_F(AnsweringPlayerTest, DesktopShortcutWithoutADesktopFolderOrAlreadyThereIsRefusedWithItsText) {
+  auto& w = start();
+  w.menu("MSC_DK_SET").click();
+  // Both come after the menu was drawn: the command looks again.
+  reg.writeString(platform::Hive::CurrentUser, kShellFolders, "Desktop", "C:\\DESK");
+  fs.addFolder("C:\\DESK");
+  fs.writeAtomic("C:\\DESK\\Zelcor32 B-G-M.lnk", "elsewhere");
+  w.menu("MSC_DK_SET").click();
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{"デスクトップへの登録に失敗しました・・・\nZelcor32 B-G-M\nデスクトップフォルダーが不明です・・・",
+                                      "デスクトップには、既に登録されています☆☆☆"}));
+  EXPECT_EQ(fs.readAll("C:\\DESK\\Zelcor32 B-G-M.lnk").value_or(""), "elsewhere");
+  EXPECT_TRUE(w.menu("MSC_DK_DEL").visible());
 }
 
 TEST_F(PlayerTest, StartupShortcutWithoutAStartupFolderSaysSo) {

@@ -7,7 +7,13 @@
 namespace platform::win32 {
 namespace {
 
-HKEY RootOf(Hive hive) { return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+HKEY RootOf(Hive hive) {
+  switch (hive) {
+    case Hive::CurrentUser: return HKEY_CURRENT_USER;
+    case Hive::ClassesRoot: return HKEY_CLASSES_ROOT;
+    default: return HKEY_LOCAL_MACHINE;
+  }
+}
 
 class Key {
  public:
