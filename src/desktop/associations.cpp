@@ -24,7 +24,8 @@ std::optional<std::string> CommandFromTemplate(const std::string& commandTemplat
     t = base::StripTrailingSlash(windowsFolder) + t.substr(sizeof kSystemRoot - 1);
   if (t.empty()) return std::nullopt;
   const std::size_t first = t.find('%');
-  if (first == std::string::npos) return t + " " + path;
+  // Without a placeholder the path is appended quoted, so a blank in it does not split it in two.
+  if (first == std::string::npos) return t + " \"" + path + "\"";
   std::string rest = PastPlaceholder(t, first);
   std::string middle;
   if (const std::size_t second = rest.find('%'); second != std::string::npos) {

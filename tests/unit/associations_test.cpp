@@ -15,7 +15,7 @@ TEST(AssociationTemplateTest, PathGoesToTheFirstPlaceholderOnly) {
       {"\"C:\\Prog\\player.exe\" \"%1\"", "\"C:\\PROG\\PLAYER.EXE\" \"C:\\My Music\\a b.wav\""},
       {"p.exe %1 /x %2 /y", "P.EXE C:\\My Music\\a b.wav /X  /Y"},
       {"%SystemRoot%\\system32\\view.exe %1", "C:\\WINDOWS\\SYSTEM32\\VIEW.EXE C:\\My Music\\a b.wav"},
-      {"c:\\p.exe", "C:\\P.EXE C:\\My Music\\a b.wav"},
+      {"c:\\p.exe", "C:\\P.EXE \"C:\\My Music\\a b.wav\""},
       {"p.exe %", "P.EXE C:\\My Music\\a b.wav"},
       {"p.exe %1 %2 %3", std::nullopt},
       {"", std::nullopt},
