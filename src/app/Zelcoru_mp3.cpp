@@ -15,7 +15,8 @@ void TZELCOR32ZUMIK::buildMp3() {
   Mp3->extractEntry = [this](const std::string& row) {
     const std::string archivePath = archive::RowPath(row, false, "");
     const std::string entry = row.substr(std::min(row.size(), archivePath.size() + 2));
-    return !entry.empty() && Archives.ExtractToFolder(archivePath, entry) ? S.PopFolder + archive::BareEntryName(entry) : "";
+    const bool extracted = !entry.empty() && Archives.ExtractToFolder(archivePath, entry);
+    return extracted ? S.PopFolder + archive::BareEntryName(entry) : "";
   };
   std::string before;
   Mp3->setTitle = [this, before](const std::string& title) mutable {

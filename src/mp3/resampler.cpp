@@ -67,7 +67,8 @@ void StreamResampler::Produce(bool ended, std::vector<float>* out) {
     // Until the input ends, wait for the whole reach rather than cut the kernel short.
     if (!ended && centre + reach_ >= in_count_) break;
     double sum = 0;
-    const int64_t lo = std::max<int64_t>(0, centre - reach_ + 1), hi = std::min<int64_t>(in_count_ - 1, centre + reach_);
+    const int64_t lo = std::max<int64_t>(0, centre - reach_ + 1);
+    const int64_t hi = std::min<int64_t>(in_count_ - 1, centre + reach_);
     for (int64_t k = lo; k <= hi; ++k) {
       const double pos = std::fabs(t - k) * kTableSteps;
       const int i = static_cast<int>(pos);

@@ -122,7 +122,9 @@ std::string EncodeWavStream(const ByteReader& read, uint64_t size, const TargetF
   adapter.Finish();
   encode();
   encoder.Finish();
-  if (frame_bytes != data_bytes) return "the encoder wrote " + std::to_string(frame_bytes) + " bytes, not " + std::to_string(data_bytes);
+  // The header went out first: a stream of another length would make a damaged file.
+  if (frame_bytes != data_bytes)
+    return "the encoder wrote " + std::to_string(frame_bytes) + " bytes, not " + std::to_string(data_bytes);
   const uint8_t pad = 0;
   if ((data_bytes & 1) && written) written = write(&pad, 1);
   return written ? std::string() : kWriteError;
