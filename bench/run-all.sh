@@ -4,7 +4,7 @@
 #   bash bench/run-all.sh             (after `make build`: host and win64 builds)
 here=$(cd "$(dirname "$0")" && pwd)
 failed=()
-for script in "$here"/*/run.sh "$here"/playback/cpu.sh "$here"/mp3/player.sh; do
+for script in "$here"/*/run.sh "$here"/playback/cpu.sh "$here"/mp3/player.sh "$here"/mp3/memory.sh; do
   name=${script#"$here"/}
   echo "=================== ${name%.sh}"
   if ! bash "$script"; then

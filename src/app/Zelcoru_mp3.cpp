@@ -12,6 +12,12 @@ namespace app {
 void TZELCOR32ZUMIK::buildMp3() {
   Mp3 = std::make_unique<tools::Mp3Conversion>(addTimer("Timer_SND8", 200), S, Sv, MKBoxDlg1);
   AddSubsystem(Mp3.get());
+  Mp3->extractEntry = [this](const std::string& row) {
+    const std::string archivePath = archive::RowPath(row, false, "");
+    const std::string entry = row.substr(std::min(row.size(), archivePath.size() + 2));
+    const bool extracted = !entry.empty() && Archives.ExtractToFolder(archivePath, entry);
+    return extracted ? S.PopFolder + archive::BareEntryName(entry) : "";
+  };
   std::string before;
   Mp3->setTitle = [this, before](const std::string& title) mutable {
     // The conversion borrows the title and gives back what it found (idle or playing).

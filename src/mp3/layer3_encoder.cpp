@@ -111,11 +111,29 @@ int Layer3Encoder::NominalFrameBytesOf(const EncoderConfig& config) {
   return static_cast<int>(coef * config.kbps / config.sample_rate);
 }
 
+namespace {
+
+// Frame sizes vary by the padding slot; the first `frames` frames take this many bytes.
+int64_t BytesOfFrames(const StreamLayout& layout, const EncoderConfig& config, int64_t frames) {
+  return frames * (layout.mpeg1 ? 144000 : 72000) * config.kbps / config.sample_rate;
+}
+
+// Granules of input the stream covers: every sample plus the delay, in whole frames.
+int64_t BlocksFor(const StreamLayout& layout, int64_t samples) {
+  const int64_t needed = (samples + Layer3Encoder::kDelaySamples + kGranule - 1) / kGranule;
+  return (needed + layout.granules - 1) / layout.granules * layout.granules;
+}
+
+}  // namespace
+
+int64_t Layer3Encoder::StreamBytes(const EncoderConfig& config, int64_t samples) {
+  const StreamLayout layout = ValidatedLayout(config);
+  return BytesOfFrames(layout, config, BlocksFor(layout, samples) / layout.granules);
+}
+
 int Layer3Encoder::NextFrameBytes() {
-  const int64_t coef = (layout_.mpeg1 ? 144000 : 72000) * static_cast<int64_t>(config_.kbps);
-  const int64_t before = frames_written_ * coef / config_.sample_rate;
-  const int64_t after = (frames_written_ + 1) * coef / config_.sample_rate;
-  return static_cast<int>(after - before);
+  return static_cast<int>(BytesOfFrames(layout_, config_, frames_written_ + 1) -
+                          BytesOfFrames(layout_, config_, frames_written_));
 }
 
 void Layer3Encoder::Encode(const float* const* pcm, size_t frames) {
@@ -136,8 +154,7 @@ void Layer3Encoder::ConsumePending() {
 }
 
 void Layer3Encoder::Finish() {
-  const int64_t needed = (input_samples_ + kDelaySamples + kGranule - 1) / kGranule;
-  const int64_t blocks = (needed + layout_.granules - 1) / layout_.granules * layout_.granules;
+  const int64_t blocks = BlocksFor(layout_, input_samples_);
   const std::vector<float> silence(kGranule, 0.0f);
   while (blocks_out_ < blocks) {
     for (auto& c : channels_) c->pending.insert(c->pending.end(), silence.begin(), silence.end());

@@ -40,6 +40,9 @@ class Layer3Encoder {
   // Nominal frame size without padding (the block size of the WAVE header).
   int NominalFrameBytes() const;
   static int NominalFrameBytesOf(const EncoderConfig& config);
+  // Bytes of the whole stream for `samples` input samples, known before encoding so
+  // that a file's header can be written ahead of its frames.
+  static int64_t StreamBytes(const EncoderConfig& config, int64_t samples);
 
  private:
   struct Channel;

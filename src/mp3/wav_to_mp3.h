@@ -1,5 +1,7 @@
 // WAV to MPEG Layer-3 WAVE conversion of one file: the per-file contract of the
 // conversion command (source path in, output path out, success, error, sizes).
+// The conversion streams: it reads, resamples, encodes and writes a block at a time,
+// so its memory does not grow with the length of the file.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "mp3/target_format.h"
+#include "mp3/wav_reader.h"
 
 namespace zelcor::mp3 {
 
@@ -17,21 +20,21 @@ struct ConversionResult {
   uint64_t output_bytes = 0;   // size of the file written
 };
 
-// How files are read and written; the default uses the C library with the path
-// bytes as given. Callers with their own file layer (code pages) pass theirs.
-struct FileAccess {
-  std::function<bool(const std::string& path, std::vector<uint8_t>* bytes)> read;
-  std::function<bool(const std::string& path, const std::vector<uint8_t>& bytes)> write;
-};
-FileAccess StdioFileAccess();
-
 // Told now and then how much of the audio is encoded (per mille); answering false stops
 // the encoding, which then fails with kStopped.
 using Progress = std::function<bool(int permille)>;
 inline constexpr char kStopped[] = "stopped";
 
-// In memory: a RIFF WAVE PCM image in, a RIFF WAVE (tag 0x0055) image out.
-// Returns an empty string on success, else the error.
+// Writes the next bytes of the output; false on an error.
+using ByteWriter = std::function<bool(const uint8_t* data, size_t size)>;
+
+// A RIFF WAVE PCM file of `size` bytes read through `read` in, a RIFF WAVE (tag 0x0055)
+// written through `write` out. Returns an empty string on success, else the error (the
+// output is then incomplete).
+std::string EncodeWavStream(const ByteReader& read, uint64_t size, const TargetFormat& format,
+                            const ByteWriter& write, const Progress& progress = {});
+
+// The same in memory.
 std::string EncodeWavImage(const uint8_t* wav, size_t size, const TargetFormat& format, std::vector<uint8_t>* out,
                            const Progress& progress = {});
 inline std::string EncodeWavImage(const std::vector<uint8_t>& wav, const TargetFormat& format,
@@ -39,7 +42,9 @@ inline std::string EncodeWavImage(const std::vector<uint8_t>& wav, const TargetF
   return EncodeWavImage(wav.data(), wav.size(), format, out, progress);
 }
 
+// Between files named by the C library with the path bytes as given; a failed
+// conversion removes its output.
 ConversionResult ConvertWavFile(const std::string& source_path, const std::string& output_path,
-                                const TargetFormat& format, const FileAccess& files = StdioFileAccess());
+                                const TargetFormat& format);
 
 }  // namespace zelcor::mp3

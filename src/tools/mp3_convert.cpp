@@ -19,25 +19,31 @@ using zelcor::mp3::ConversionResult;
 ConversionResult ConvertToTemporary(platform::FileSystem& fs, const std::string& source, const std::string& temp,
                                     const zelcor::mp3::TargetFormat& format, const zelcor::mp3::Progress& progress) {
   ConversionResult r;
-  const std::optional<std::string> wav = fs.readAll(source);
-  if (!wav) {
+  const std::optional<platform::FileEntry> entry = fs.stat(source);
+  std::unique_ptr<platform::OpenFile> in = entry ? fs.openRead(source) : nullptr;
+  if (!in) {
     r.error = "cannot read " + source;
     return r;
   }
-  r.source_bytes = wav->size();
-  std::vector<uint8_t> out;
-  r.error = zelcor::mp3::EncodeWavImage(reinterpret_cast<const uint8_t*>(wav->data()), wav->size(), format, &out,
-                                        progress);
-  if (!r.error.empty()) return r;
-  std::unique_ptr<platform::OpenFile> file = fs.create(temp);
-  const bool written = file && file->write(out.data(), out.size());
-  file.reset();
-  if (!written) {
-    fs.removeFile(temp);
+  r.source_bytes = entry->size;
+  std::unique_ptr<platform::OpenFile> out = fs.create(temp);
+  if (!out) {
     r.error = "cannot write " + temp;
     return r;
   }
-  r.output_bytes = out.size();
+  r.error = zelcor::mp3::EncodeWavStream(
+      [&in](uint8_t* buffer, std::size_t bytes) { return in->read(buffer, bytes); }, r.source_bytes, format,
+      [&](const uint8_t* data, std::size_t bytes) {
+        r.output_bytes += bytes;
+        return out->write(data, bytes);
+      },
+      progress);
+  out.reset();
+  if (!r.error.empty()) {
+    fs.removeFile(temp);
+    r.output_bytes = 0;
+    return r;
+  }
   r.ok = true;
   return r;
 }
@@ -92,6 +98,8 @@ void Mp3Conversion::Convert(const std::vector<std::string>& rows, const std::str
 
 void Mp3Conversion::fileLoop() {
   for (;;) {
+    if (!extracted_.empty()) sv_.fs.removeFile(extracted_);
+    extracted_.clear();
     if (s_.run.CloseRequested) return endBatch();
     if (s_.run.StopRequested) {
       tell("中断ボタンが押されました。\n変換を強制終了します。", 5);
@@ -107,14 +115,12 @@ void Mp3Conversion::fileLoop() {
     }
     const std::string row = rows_[next_++];
     if (row.empty() || row[0] == '>') continue;  // a CD track is no WAV file
-    if (row[0] == '/') {
-      // Archive entries are converted from their copy in the extraction folder once the
-      // archive layer extracts single entries; until then they are passed over, saying so.
-      tell(row + "\n" + "書庫内のファイルは、変換できません・・・", 5);
-      continue;
-    }
-    const std::string path = row.find('\\') == std::string::npos ? prefix_ + row : row;
-    if (base::UpperCase(base::ExtractFileExt(path)) != ".WAV" || !sv_.fs.fileExists(path)) continue;
+    const bool inArchive = row[0] == '/';
+    std::string path = inArchive ? row : row.find('\\') == std::string::npos ? prefix_ + row : row;
+    if (base::UpperCase(base::ExtractFileExt(path)) != ".WAV") continue;
+    // An archive entry is converted from its copy in LZH_POPM, removed again after the file.
+    if (inArchive) path = extracted_ = extractEntry ? extractEntry(row) : "";
+    if (path.empty() || !sv_.fs.fileExists(path)) continue;
     if (startFile(path)) return;
   }
 }

@@ -33,6 +33,9 @@ class Mp3Conversion : public core::Subsystem {
   std::function<void(const std::string&)> setTitle;
   // The window closes after the batch when "再生停止時、終了する" is ticked.
   std::function<void()> closeWindow;
+  // Extracts the entry of an archive row ("/" archive "/" entry) to LZH_POPM: the copy's
+  // path, or "" when it could not be extracted.
+  std::function<std::string(const std::string& row)> extractEntry;
 
   // P_MP3_HENKANClick: rows of a play list; bare names are taken in folderPrefix.
   void Convert(const std::vector<std::string>& rows, const std::string& folderPrefix);
@@ -71,6 +74,7 @@ class Mp3Conversion : public core::Subsystem {
   std::size_t next_ = 0;
   int converted_ = 0;
   std::string source_, temp_, final_;
+  std::string extracted_;  // the copy of an archive entry being converted
 
   // Between the worker and the poll timer.
   std::thread worker_;

@@ -314,5 +314,70 @@ TEST(Mp3WaveFile, ConversionReportsSizesAndErrors) {
   EXPECT_NE(r.error.find("beyond the end"), std::string::npos);
 }
 
+
+// --- Streaming ------------------------------------------------------------------
+
+uint64_t Fnv1a(const std::vector<uint8_t>& bytes) {
+  uint64_t h = 0xcbf29ce484222325u;
+  for (uint8_t b : bytes) h = (h ^ b) * 0x100000001b3u;
+  return h;
+}
+
+// A source that hands out at most `step` bytes per read, as a pipe or a slow file may.
+ByteReader Dribble(const std::vector<uint8_t>& wav, size_t step) {
+  return [read = MemoryReader(wav.data(), wav.size()), step](uint8_t* buffer, size_t bytes) {
+    return read(buffer, std::min(bytes, step));
+  };
+}
+
+ByteWriter AppendTo(std::vector<uint8_t>* out) {
+  return [out](const uint8_t* d, size_t n) {
+    out->insert(out->end(), d, d + n);
+    return true;
+  };
+}
+
+TEST(Mp3Streaming, OutputMatchesTheWholeFileEncoderAtAnyReadSize) {
+  struct Case {
+    const char* what;
+    testing::Channels audio;
+    int rate, bits;
+    TargetFormat format;
+    uint64_t digest;  // of the output of the encoder that held the whole file
+  };
+  const Case cases[] = {
+      {"44.1k stereo as is", testing::Tune(44100, 2, 3.0), 44100, 16, DefaultTargetFormat(), 0xae45685ef7f1bc9au},
+      {"8-bit mono up to 44.1k stereo", testing::Sweep(22050, 1, 2.0, 100, 9000, 0.5), 22050, 8,
+       DefaultTargetFormat(), 0x4800aac3977a022fu},
+      {"24-bit 48k down to 22.05k mono", testing::Tune(48000, 2, 2.0), 48000, 24,
+       {22050, 1, 64, ChannelMode::kMono}, 0x6fa13d7aab99f51cu},
+      {"32k to 24k stereo", testing::Noise(32000, 2, 1.0, 0.3), 32000, 16, {24000, 2, 64, ChannelMode::kStereo},
+       0x38d25daee711b28bu},
+  };
+  for (const Case& c : cases) {
+    const std::vector<uint8_t> wav = testing::WavImage(c.audio, c.rate, c.bits);
+    std::vector<uint8_t> whole, dribbled;
+    ASSERT_EQ(EncodeWavImage(wav, c.format, &whole), "") << c.what;
+    ASSERT_EQ(EncodeWavStream(Dribble(wav, 997), wav.size(), c.format, AppendTo(&dribbled)), "") << c.what;
+    EXPECT_EQ(Fnv1a(dribbled), Fnv1a(whole)) << c.what;
+    EXPECT_EQ(Fnv1a(whole), c.digest) << c.what;
+  }
+}
+
+TEST(Mp3Streaming, AFailedWriteOrAStopFailsTheFile) {
+  const std::vector<uint8_t> wav = testing::WavImage(testing::Sine(44100, 2, 1.0, 440, 0.3), 44100);
+  size_t writes = 0;
+  const ByteWriter full_disk = [&](const uint8_t*, size_t) { return ++writes < 3; };
+  EXPECT_NE(EncodeWavStream(MemoryReader(wav.data(), wav.size()), wav.size(), DefaultTargetFormat(), full_disk), "");
+  std::vector<uint8_t> out;
+  int calls = 0;
+  EXPECT_EQ(EncodeWavImage(wav, DefaultTargetFormat(), &out, [&](int) { return ++calls < 2; }), kStopped);
+  EXPECT_TRUE(out.empty());
+  // A source shorter than its header claims is an error, not a shorter MP3.
+  EXPECT_NE(EncodeWavStream(MemoryReader(wav.data(), wav.size() / 2), wav.size(), DefaultTargetFormat(),
+                            AppendTo(&out)),
+            "");
+}
+
 }  // namespace
 }  // namespace zelcor::mp3

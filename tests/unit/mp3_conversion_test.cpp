@@ -2,6 +2,7 @@
 // selected rows with the real encoder on small inputs, its messages and the record.
 #include <thread>
 
+#include "fakes/lha_unlha.h"
 #include "files/file_list.h"
 #include "mp3/target_format.h"
 #include "player_fixture.h"
@@ -131,7 +132,6 @@ TEST_F(Mp3ConversionTest, EachRowThatCannotBeConvertedSaysWhyAndConvertsNothing)
        {"C.WAV"}, "変換に、失敗しました・・・\nC:\\MUSIC\\C.WAV"},
       {"4 GB claimed", [](Mp3ConversionTest& t) { t.fs.addFile(t.music + "C.WAV", testsounds::ToneWav(50, 0xFFFFFFF0u)); },
        {"C.WAV"}, "変換に、失敗しました・・・\nC:\\MUSIC\\C.WAV"},
-      {"archive entry", [](Mp3ConversionTest&) {}, {"/C:\\A.LZH/A.WAV"}, "書庫内のファイルは、変換できません"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -148,6 +148,21 @@ TEST_F(Mp3ConversionTest, EachRowThatCannotBeConvertedSaysWhyAndConvertsNothing)
     window.reset();
     fs.removeFile(saved + "A.WAV");
   }
+}
+
+TEST_F(Mp3ConversionTest, AnArchiveEntryConvertsFromItsExtractedCopyWhichIsThenRemoved) {
+  const std::string songs = music + "SONGS.LZH";
+  fakes::MakeArchive(fs, songs, {{"DIR/A.WAV", Tone(8000, 1, 8)}, {"B.MID", testsounds::MidiFile()}});
+  auto& w = startWithRows({"/" + songs + "/DIR/A.WAV", "/" + songs + "/B.MID", "/" + songs + "/GONE.WAV"});
+  w.Files->ActiveList = &w.ListBox2;  // a memory list: its rows are whole entries
+  w.ListBox2.setItems(w.ListBox4.items());
+  for (int i = 0; i < w.ListBox2.count(); ++i) w.ListBox2.setSelected(i, true);
+  convert();
+  EXPECT_EQ(OutputFormat(fs.contents(saved + "A.WAV").value_or("")).sample_rate, 44100);
+  EXPECT_EQ(window->Mp3->Record.size(), 1u);
+  EXPECT_FALSE(fs.fileExists(w.S.PopFolder + "A.WAV"));
+  EXPECT_FALSE(fs.fileExists(w.S.PopFolder + "B.MID"));  // only WAV entries are extracted
+  EXPECT_FALSE(fs.fileExists(saved + "GONE.WAV"));
 }
 
 TEST_F(Mp3ConversionTest, ABrokenFileIsSkippedAndTheBatchGoesOn) {
