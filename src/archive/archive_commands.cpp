@@ -65,27 +65,31 @@ void ArchiveCommands::PLZH2Click(bool musicOnly) {
   }
   ui::ItemList* list = links_.activeList;
   if (!list) return;
-  S.run.BusyBatch = true;
   app_.setBusyCursor(true);
-  S.run.StopRequested = false;
-  errors_.clear();
   int count = 0;
-  const Rows rows = rowsOf(*list);
-  for (int i = 0; i < list->count() && i < rows.entries.count() && !S.run.StopRequested; ++i) {
-    app_.processMessages();
-    if (S.run.CloseRequested) break;
-    if (!list->selected(i)) continue;
+  eachSelectedRow(*list, [&](const Rows& rows, int i) {
     const std::string path = RowPath(rows.entries.item(i), rows.inFileList, S.settings.folderPath);
-    if (base::UpperCase(base::ExtractFileExt(path)) != ".LZH") continue;
-    if (extractArchive(path, musicOnly)) ++count;
-  }
+    if (base::UpperCase(base::ExtractFileExt(path)) == ".LZH" && extractArchive(path, musicOnly)) ++count;
+  });
   if (!S.run.CloseRequested) {
     if (S.run.StopRequested) box_.ShowMessage("中断ボタンが押されました。\n解凍を強制終了します。");
     box_.ShowMessage(std::to_string(count) + "個のLZHファイルを解凍しました。");
     reportErrors("LZH解凍ｴﾗｰ一覧　", "LZH解凍ｴﾗｰ：ｴﾗｰ一覧が表示出来ませんでした・・・");
   }
-  S.run.BusyBatch = false;
   app_.setBusyCursor(false);
+}
+
+void ArchiveCommands::eachSelectedRow(ui::ItemList& list, const std::function<void(const Rows&, int)>& each) {
+  S.run.BusyBatch = true;
+  S.run.StopRequested = false;
+  errors_.clear();
+  const Rows rows = rowsOf(list);
+  for (int i = 0; i < list.count() && i < rows.entries.count() && !S.run.StopRequested; ++i) {
+    app_.processMessages();
+    if (S.run.CloseRequested) break;
+    if (list.selected(i)) each(rows, i);
+  }
+  S.run.BusyBatch = false;
 }
 
 void ArchiveCommands::reportErrors(const std::string& title, const std::string& failure) {
@@ -97,28 +101,15 @@ void ArchiveCommands::reportErrors(const std::string& title, const std::string& 
 void ArchiveCommands::PLZH_MEM_0Click(bool withReferences) {
   ui::ItemList* list = links_.activeList;
   if (!list) return;
-  S.run.BusyBatch = true;
-  S.run.StopRequested = false;
-  errors_.clear();
-  const Rows rows = rowsOf(*list);
   std::vector<std::string> added, values;
-  for (int i = 0; i < list->count() && i < rows.entries.count() && !S.run.StopRequested; ++i) {
-    app_.processMessages();
-    if (S.run.CloseRequested) break;
-    if (!list->selected(i)) continue;
+  eachSelectedRow(*list, [&](const Rows& rows, int i) {
     const std::string& row = rows.entries.item(i);
-    if (!withReferences && !rows.inFileList && !row.empty() && row[0] == '/') continue;
+    if (!withReferences && !rows.inFileList && !row.empty() && row[0] == '/') return;
     const std::string path = RowPath(row, rows.inFileList, S.settings.folderPath);
-    if (base::UpperCase(base::ExtractFileExt(path)) != ".LZH") continue;
-    if (!Sv.fs.fileExists(path)) {
-      record("ﾌｧｲﾙがありません：", path);
-      continue;
-    }
+    if (base::UpperCase(base::ExtractFileExt(path)) != ".LZH") return;
+    if (!Sv.fs.fileExists(path)) return record("ﾌｧｲﾙがありません：", path);
     std::vector<std::string> names;
-    if (!access_.ListArchiveEntries(path, names)) {
-      record("LZH一覧取得に失敗しました：", path);
-      continue;
-    }
+    if (!access_.ListArchiveEntries(path, names)) return record("LZH一覧取得に失敗しました：", path);
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
       return base::UpperCase(a) < base::UpperCase(b);
     });
@@ -128,14 +119,13 @@ void ArchiveCommands::PLZH_MEM_0Click(bool withReferences) {
       added.push_back("/" + path + "/" + names[n]);
       values.push_back(std::move(entryValues[n]));
     }
-  }
+  });
   if (!added.empty() && links_.addToMemory) links_.addToMemory(added, values);
   if (!S.run.CloseRequested) {
     if (S.run.StopRequested) box_.ShowMessage("中断ボタンが押されました。\nLZH内格納ファイル名登録を、強制終了します。");
     box_.ShowMessage(std::to_string(added.size()) + "個のLZH内格納ファイル名を、登録しました。");
     reportErrors("LZH内格納ファイル名登録　", "LZH内格納ファイル名登録ｴﾗｰ：ｴﾗｰ一覧が表示出来ませんでした・・・");
   }
-  S.run.BusyBatch = false;
 }
 
 void ArchiveCommands::PASHUKUALLClick() {
@@ -168,22 +158,14 @@ void ArchiveCommands::PASHUKUClick() {
     case ArchiveAccess::Reach::NoLibrary: box_.ShowMessage("LZH圧縮ｴﾗｰ：UnLha32.DLLが見つかりません"); return;
     case ArchiveAccess::Reach::NoEntryPoint: box_.ShowMessage("LZH圧縮ｴﾗｰ：関数が見つかりません"); return;
   }
-  S.run.BusyBatch = true;
-  S.run.StopRequested = false;
-  errors_.clear();
   int count = 0;
-  const Rows rows = rowsOf(*list);
-  for (int i = 0; i < list->count() && i < rows.entries.count() && !S.run.StopRequested; ++i) {
-    app_.processMessages();
-    if (S.run.CloseRequested) break;
-    if (!list->selected(i)) continue;
+  eachSelectedRow(*list, [&](const Rows& rows, int i) {
     std::string extracted;
     const std::string path = resolve(rows.entries.item(i), rows, true, extracted);
     if (path.empty() || !Sv.fs.fileExists(path)) record("ﾌｧｲﾙがありません：", path.empty() ? rows.entries.item(i) : path);
     else if (compressFile(archive, path, stored)) ++count;
     if (!extracted.empty()) Sv.fs.removeFile(extracted);
-  }
-  S.run.BusyBatch = false;
+  });
   if (S.run.CloseRequested) return;
   if (S.run.StopRequested) box_.ShowMessage("中断ボタンが押されました。\n圧縮を強制終了します。");
   box_.ShowMessage(std::to_string(count) + "個のファイルを圧縮しました。");

@@ -69,6 +69,9 @@ class ArchiveCommands {
   };
   Rows rowsOf(const ui::ItemList& list) const;
   bool selectEveryRow();
+  // Runs each on every selected row as one batch, letting messages run between rows; the stop
+  // button ends it after the current row, closing at once.
+  void eachSelectedRow(ui::ItemList& list, const std::function<void(const Rows&, int)>& each);
   // The file a row names; an archive entry is extracted to LZH_POPM first and its copy named
   // in extracted, for the caller to delete.
   std::string resolve(const std::string& row, const Rows& rows, bool entries, std::string& extracted);
