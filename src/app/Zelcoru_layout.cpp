@@ -1,5 +1,6 @@
 // The main window's controls, captions, hints and layout: the form description.
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <iterator>
 
@@ -153,14 +154,30 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   AddSubsystem(Schedule.get());
   startSchedule = [this] { Schedule->StartRunner(); };
   buildMp3();
-  ArchiveCmds = std::make_unique<archive::ArchiveCommands>(S, Sv, MKBoxDlg1, app, Archives,
-                                                           archive::ArchiveCommandsLinks{Files->ActiveList, ListBox4});
+  ArchiveCmds = std::make_unique<archive::ArchiveCommands>(
+      S, Sv, MKBoxDlg1, app, Archives,
+      archive::ArchiveCommandsLinks{
+          Files->ActiveList, ListBox4, ListBox2, ListBox8, Memory->ListBoxVM, ListBox6, ListBox9, TrashBin->ListBoxVG,
+          [this](const std::vector<std::string>& entries, const std::vector<std::string>& values) {
+            Memory->AppendShown(entries, INT_MAX);
+            const int first = Memory->ListBoxVM.count() - static_cast<int>(values.size());
+            for (std::size_t n = 0; n < values.size(); ++n) Memory->ListBoxVM.setItem(first + static_cast<int>(n), values[n]);
+            Memory->ShowEntryCount();
+            Memory->RandomPool = memory::FullPool(ListBox2.count());
+            player_->MemoryListChanged();
+          }});
   menu("PLZH0").onClick = [this] { ArchiveCmds->PLZH2Click(true); };
   menu("PLZH2").onClick = [this] { ArchiveCmds->PLZH2Click(false); };
   menu("PLZH1").onClick = [this] { ArchiveCmds->PLZH3Click(true); };
   menu("PLZH3").onClick = [this] { ArchiveCmds->PLZH3Click(false); };
   menu("PLZH4").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::ArchiveList); };
   menu("PBinary").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::Binary); };
+  menu("PHTML").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::Html); };
+  menu("P0DCUT").onClick = [this] { ArchiveCmds->PLZH4Click(archive::ArchiveCommands::Viewer::CrRemoval); };
+  menu("PLZH_MEM_0").onClick = [this] { ArchiveCmds->PLZH_MEM_0Click(false); };
+  menu("PLZH_MEM_1").onClick = [this] { ArchiveCmds->PLZH_MEM_0Click(true); };
+  menu("PASHUKU").onClick = [this] { ArchiveCmds->PASHUKUClick(); };
+  menu("PASHUKUALL").onClick = [this] { ArchiveCmds->PASHUKUALLClick(); };
   // The mark only decides the start-up; setting it brings the schedule panel into view.
   menu("MS_JK").onClick = [this] {
     flip(menu("MS_JK"));

@@ -93,10 +93,10 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p2, PKANREN, "開く　（関連付け実行）　（選択のみ） (&O)");
   p2.separator();
   ITEM(p2, PTEXT, "なんでも、ﾃｷｽﾄ表示　（選択のみ） (&T)");
-  ITEM(p2, PLZH4, "LZH内容一覧 (&L)");
-  ITEM(p2, PBinary, "バイナリ表示 (&B)");
-  ITEM(p2, PHTML, "HTML表示 (&H)");
-  ITEM(p2, P0DCUT, "0D改行表示 (&0)");
+  ITEM(p2, PLZH4, "LZH格納ﾌｧｲﾙ一覧表示　（選択のみ） (&I)");
+  ITEM(p2, PBinary, "なんでも、ﾊﾞｲﾅﾘｰ表示 先頭４Ｋ （選択のみ） (&B)");
+  ITEM(p2, PHTML, "HTMLﾃｷｽﾄ整形表示　（選択のみ） (&H)");
+  ITEM(p2, P0DCUT, "HTML 0Dh削除 （選択のみ） (&D)");
   ITEM(p2, PKANA, "半角カナ全角変換 （選択のみ） (&K)");
   ITEM(p2, PAKI, "全ﾄﾞﾗｲﾌﾞ空きサイズ一覧 (&S)");
   ITEM(p2, P_MP3, "MP3変換 (&3)");
@@ -108,8 +108,8 @@ void TZELCOR32ZUMIK::buildMenus() {
   ITEM(p2, PLZH2, "LZH解凍　（選択のみ） (&S)");
   ITEM(p2, PLZH3, "LZHすべて解凍 (&A)");
   ITEM(p2, PLZH5, "LZHﾌｧｲﾙも解凍先にコピーするＯＮ (&M)");
-  ITEM(p2, PASHUKU, "LZH圧縮　（選択のみ） (&Y)");
-  ITEM(p2, PASHUKUALL, "LZHすべて圧縮 (&X)");
+  ITEM(p2, PASHUKU, "LZH圧縮　（選択のみ） (&S)");
+  ITEM(p2, PASHUKUALL, "LZHすべて圧縮 (&A)");
   p2.separator();
   ITEM(p2, PSAKUJO, "削除（選択のみ） (&K)");
   ITEM(p2, PRENAME, "リネーム（選択のみ） (&R)");

@@ -137,7 +137,16 @@ bool ArchiveAccess::ListReport(const std::string& archive, std::string& text) {
 
 bool ArchiveAccess::AddFile(const std::string& archive, const std::string& file) {
   auto lib = load(Use::Command);
-  return lib && run(*lib, CommandLine(" a", false, {archive, file}), kEditOutput);
+  if (!lib) return false;
+  host_.setTitle(S.TitlePrefix + base::ExtractFileName(file) + " (圧縮中)");
+  const bool ok = run(*lib, CommandLine(" a", false, {archive, file}), kEditOutput);
+  host_.setTitle(S.IdleTitle);
+  return ok;
+}
+
+ArchiveAccess::Reach ArchiveAccess::CheckLibrary() {
+  if (!loader_ || !loader_->Load({})) return Reach::NoLibrary;
+  return load(Use::Command) ? Reach::Ok : Reach::NoEntryPoint;
 }
 
 }  // namespace archive

@@ -41,8 +41,12 @@ class ArchiveAccess {
   bool ListArchiveEntries(const std::string& archive, std::vector<std::string>& names);
   // The library's own list of the archive, for the list report.
   bool ListReport(const std::string& archive, std::string& text);
-  // Adds one file to the archive (created when missing).
+  // Adds one file to the archive (created when missing), the title saying so meanwhile.
   bool AddFile(const std::string& archive, const std::string& file);
+
+  // Whether a command can reach the library, for a batch that names what is missing.
+  enum class Reach { Ok, NoLibrary, NoEntryPoint };
+  Reach CheckLibrary();
 
   // The command text, " -n" when asked for and the progress window is not to be shown, then
   // each argument quoted after a blank, then a final blank.

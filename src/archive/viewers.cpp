@@ -78,4 +78,37 @@ std::vector<std::string> DumpRows(const std::string& bytes) {
   return rows;
 }
 
+std::vector<std::string> ReflowHtml(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool breakPending = false;
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == '\r') continue;
+    if (b == '\n') {
+      breakPending = true;
+      continue;
+    }
+    if (b >= ' ' && breakPending) {
+      lines.push_back(line);
+      line.clear();
+      breakPending = false;
+    }
+    line += c;
+  }
+  lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> EntryValues(const std::string& rowValue, std::size_t count) {
+  if (rowValue.empty() || rowValue[0] != '/')
+    return std::vector<std::string>(count, rowValue.size() == 2 ? rowValue : std::string());
+  std::vector<std::string> values;
+  for (std::size_t at = 1, end; values.size() < count && (end = rowValue.find('/', at)) != std::string::npos;
+       at = end + 1)
+    values.push_back(rowValue.substr(at, end - at));
+  values.resize(count);
+  return values;
+}
+
 }  // namespace archive

@@ -1,8 +1,10 @@
 // A memory holding one LZH archive plays on the real player, with the real UnLha32.dll beside
 // it: each entry is extracted to LZH_TEMP, plays, and goes to the history as an archive
-// reference; with K8 only the entry playing now stays extracted.
+// reference; with K8 only the entry playing now stays extracted. Two files compressed through
+// the pop-up menu land in the named archive of the "$$$$圧縮" folder.
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "core/control_ids.h"
@@ -69,6 +71,49 @@ TEST_F(Playback, MemoryOfOneArchivePlaysEachEntryExtractedAndRecordsItsReference
   EXPECT_EQ(folder->readLines(L"HISTORY.LIM"),
             (std::vector<std::string>{prefix + "X.WAV", prefix + "Y.WAV", prefix + "Z.WAV"}));
   EXPECT_TRUE(FilesIn(folder->path() + L"LZH_TEMP").empty());
+}
+
+TEST_F(Playback, TwoFilesCompressedThroughTheMenuExtractAsTheyWere) {
+  const std::wstring exeFolder = std::filesystem::path(BuiltPlayerExe()).parent_path().wstring() + L"\\";
+  ASSERT_TRUE(CopyFileW((exeFolder + L"UnLha32.dll").c_str(), (folder->path() + L"UnLha32.dll").c_str(), FALSE));
+  const std::map<std::string, std::string> tunesMade{{"X.WAV", ToneWav(300)}, {"Y.WAV", ToneWav(400)}};
+  for (auto& [name, bytes] : tunesMade) tune(platform::win32::ToWide(name), bytes);
+  std::unique_ptr<PlayerProcess> player;
+  HWND main = startUsable(player);
+  ASSERT_NE(main, nullptr);
+  HWND files = FindControl(main, ids::ListBox4);
+  ASSERT_TRUE(WaitUntil([&] { return ListBoxItems(files).size() == 2; }, 10000));
+  ChooseListItems(files, {0, 1});
+  ChooseMenuCommand(main, ids::PASHUKU);
+  HWND input = WaitForTopWindow(L"TSNBox", player->id(), 10000);
+  ASSERT_NE(input, nullptr);
+  HWND name = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (name = FindControl(input, 101)) != nullptr; }, 10000));
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"SONGS"));
+  Click(FindControl(input, 1));
+  HWND box = WaitForTopWindow(L"TMKBox", player->id(), 20000);
+  ASSERT_NE(box, nullptr);
+  HWND text = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (text = FindControl(box, 100)) != nullptr && !Text(text).empty(); }, 10000));
+  EXPECT_EQ(Text(text), L"2個のファイルを圧縮しました。");
+  Click(FindControl(box, 1));
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+
+  // Read back with the project's own LHA code, apart from the library that wrote it.
+  std::string made;
+  {
+    std::ifstream in(std::filesystem::path(folder->path() + L"extract\\$$$$圧縮\\SONGS.lzh"), std::ios::binary);
+    made.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  ASSERT_FALSE(made.empty());
+  MemoryFiles fs;
+  fs.files["SONGS.LZH"] = made;
+  lha::OpLog log;
+  ASSERT_EQ(lha::ArchiveOps(fs).extract("SONGS.LZH", "OUT", {}, false, log), lha::OpResult::Ok) << log.text;
+  std::map<std::string, std::string> extracted;
+  for (auto& [path, bytes] : fs.files)
+    if (path != "SONGS.LZH") extracted[path.substr(path.find_last_of("/\\") + 1)] = bytes;
+  EXPECT_EQ(extracted, tunesMade);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The archive list's re-flow and the binary view's rows.
+// The archive list's re-flow, the binary view's rows, the HTML view's lines and the values of
+// registered archive entries.
 #include "archive/viewers.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,32 @@ TEST(BinaryDump, ShiftJisPairsStayWholeAcrossRows) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].substr(52), std::string(15, 'a'));
   EXPECT_EQ(rows[1].substr(52), "\x82\xA0^BS.. .");  // a lead byte without its partner shows as "."
+}
+
+TEST(HtmlView, DropsCrAndCollapsesLineEndRuns) {
+  struct Case {
+    std::string bytes;
+    Lines lines;
+  } cases[] = {
+      {"<p>a\r\n\r\n\n<b>b</b>\r\n", {"<p>a", "<b>b</b>"}},
+      {"a\n\tb\nc", {"a\t", "b", "c"}},  // a control byte stays in the text; the break waits for a visible one
+      {"\nx", {"", "x"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(archive::ReflowHtml(c.bytes), c.lines) << c.bytes;
+}
+
+TEST(RegisteredEntries, TakeTheirValuesFromTheRowValue) {
+  struct Case {
+    std::string value;
+    Lines values;
+  } cases[] = {
+      {"50", {"50", "50", "50"}},
+      {"5", {"", "", ""}},
+      {"/40/60/", {"40", "60", ""}},
+      {"/1/2/3/4/", {"1", "2", "3"}},
+      {"/7", {"", "", ""}},  // a piece without its closing "/" is no piece
+  };
+  for (const Case& c : cases) EXPECT_EQ(archive::EntryValues(c.value, 3), c.values) << c.value;
 }
 
 }  // namespace
