@@ -59,12 +59,20 @@ std::string LzhArchive(const std::vector<std::pair<std::string, std::string>>& e
   return fs.files[kArchive];
 }
 
-std::vector<std::string> LzhEntryNames(const std::string& archive) {
+std::vector<std::pair<std::string, std::string>> LzhEntries(const std::string& archive) {
   MemoryFiles fs;
   fs.files[kArchive] = archive;
   lha::OpLog log;
   lha::ArchiveOps(fs).extract(kArchive, "", {}, false, log);
-  return fs.created;
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (const std::string& name : fs.created) entries.emplace_back(name, fs.files[name]);
+  return entries;
+}
+
+std::vector<std::string> LzhEntryNames(const std::string& archive) {
+  std::vector<std::string> names;
+  for (auto& entry : LzhEntries(archive)) names.push_back(entry.first);
+  return names;
 }
 
 }  // namespace e2e

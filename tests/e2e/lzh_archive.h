@@ -9,6 +9,8 @@ namespace e2e {
 
 // The bytes of an archive of (entry name, bytes).
 std::string LzhArchive(const std::vector<std::pair<std::string, std::string>>& entries);
+// The entries as (name, bytes) extracted, in archive order; empty when the bytes are no archive.
+std::vector<std::pair<std::string, std::string>> LzhEntries(const std::string& archive);
 // The entries' names, in archive order; empty when the bytes are no archive.
 std::vector<std::string> LzhEntryNames(const std::string& archive);
 
