@@ -59,12 +59,23 @@ std::string LzhArchive(const std::vector<std::pair<std::string, std::string>>& e
   return fs.files[kArchive];
 }
 
-std::vector<std::string> LzhEntryNames(const std::string& archive) {
+namespace {
+MemoryFiles Extracted(const std::string& archive) {
   MemoryFiles fs;
   fs.files[kArchive] = archive;
   lha::OpLog log;
   lha::ArchiveOps(fs).extract(kArchive, "", {}, false, log);
-  return fs.created;
+  return fs;
+}
+}  // namespace
+
+std::vector<std::string> LzhEntryNames(const std::string& archive) { return Extracted(archive).created; }
+
+std::map<std::string, std::string> LzhEntries(const std::string& archive) {
+  std::map<std::string, std::string> entries;
+  for (auto& [path, bytes] : Extracted(archive).files)
+    if (path != kArchive) entries[path.substr(path.find_last_of("/\\") + 1)] = bytes;
+  return entries;
 }
 
 }  // namespace e2e
