@@ -21,7 +21,8 @@ std::string PackArchiveVolumes(const std::vector<std::string>& values) {
 std::vector<std::string> UnpackArchiveVolumes(const std::string& line, std::size_t count) {
   std::vector<std::string> values;
   if (!line.empty() && line[0] == '/')
-    for (std::size_t at = 1, end; values.size() < count && (end = line.find('/', at)) != std::string::npos; at = end + 1)
+    for (std::size_t at = 1, end; values.size() < count && (end = line.find('/', at)) != std::string::npos;
+         at = end + 1)
       values.push_back(line.substr(at, end - at));
   values.resize(count);
   return values;
