@@ -145,7 +145,9 @@ playback::PlaybackView TZELCOR32ZUMIK::playbackView() {
           spin4Down, spin4Up, spin5Down, spin5Up, spin6Down, spin6Up, mp3Stop, mp3Play, name, data,
           menu("ME_kosu"), menu("SAISEIBAR"), ExtensionBoxes,
           named<ui::ListBox>(*this, "ListBoxCD"), addTimer("TimerCD", 500), TimerCD_LOOP, cdLength,
-          cdPause, cdResume, cdOrigin, spin1Down, spin1Up, spin2Down, spin2Up, spin3Down, spin3Up, Timer5};
+          cdPause, cdResume, cdOrigin, spin1Down, spin1Up, spin2Down, spin2Up, spin3Down, spin3Up, Timer5,
+          named<ui::ListBox>(*this, "ListBoxVM"), named<ui::ListBox>(*this, "ListBoxVG"),
+          named<ui::ListBox>(*this, "ListBoxVL")};
 }
 
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "memory/volume_line.h"
+
 namespace archive {
 
 namespace {
@@ -103,12 +105,7 @@ std::vector<std::string> ReflowHtml(const std::string& bytes) {
 std::vector<std::string> EntryValues(const std::string& rowValue, std::size_t count) {
   if (rowValue.empty() || rowValue[0] != '/')
     return std::vector<std::string>(count, rowValue.size() == 2 ? rowValue : std::string());
-  std::vector<std::string> values;
-  for (std::size_t at = 1, end; values.size() < count && (end = rowValue.find('/', at)) != std::string::npos;
-       at = end + 1)
-    values.push_back(rowValue.substr(at, end - at));
-  values.resize(count);
-  return values;
+  return memory::UnpackArchiveVolumes(rowValue, count);
 }
 
 }  // namespace archive

@@ -20,14 +20,10 @@ std::string PackArchiveVolumes(const std::vector<std::string>& values) {
 
 std::vector<std::string> UnpackArchiveVolumes(const std::string& line, std::size_t count) {
   std::vector<std::string> values;
-  if (line.size() >= 2 && line.front() == '/' && line.back() == '/') {
-    std::size_t start = 1;
-    while (start < line.size() && values.size() < count) {
-      const std::size_t slash = line.find('/', start);
-      values.push_back(line.substr(start, slash - start));
-      start = slash + 1;
-    }
-  }
+  if (!line.empty() && line[0] == '/')
+    for (std::size_t at = 1, end; values.size() < count && (end = line.find('/', at)) != std::string::npos;
+         at = end + 1)
+      values.push_back(line.substr(at, end - at));
   values.resize(count);
   return values;
 }

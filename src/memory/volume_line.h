@@ -12,7 +12,7 @@ inline constexpr std::size_t kMaxArchiveVolumes = 1360;
 std::string PackArchiveVolumes(const std::vector<std::string>& values);
 
 // One value per archive entry: the packed values padded with empty ones or cut to count.
-// A line in any other form (a plain value, damage) gives no registered values.
+// Only pieces closed by a "/" count; a line in any other form (a plain value) gives none.
 std::vector<std::string> UnpackArchiveVolumes(const std::string& line, std::size_t count);
 
 }  // namespace memory

@@ -4,6 +4,7 @@
 
 #include "base/path.h"
 #include "base/sjis.h"
+#include "memory/volume_line.h"
 #include "playback/playback.h"
 #include "playback/random_pool.h"
 
@@ -22,8 +23,9 @@ bool SplitArchiveReference(const std::string& reference, std::string& archive, s
   return !archive.empty() && !entry.empty();
 }
 
-void ArchivePlay::Open(const std::string& entry, std::vector<std::string>* pickedPool) {
+void ArchivePlay::Open(const std::string& entry, const std::string& volumeLine, std::vector<std::string>* pickedPool) {
   pending_ = entry;
+  pendingVolumes_ = volumeLine;
   parentPool_ = pickedPool;
   parentIndex_ = pb_.st.PoolPickIndex;
   parentEntry_ = pickedPool ? pb_.st.PoolPickText : "";
@@ -61,6 +63,8 @@ void ArchivePlay::Timer5Timer() {
   }
   archivePath_ = archive;
   w.ListBox3.setItems(names);
+  w.ListBoxVL.setItems(only.empty() ? memory::UnpackArchiveVolumes(pendingVolumes_, names.size())
+                                    : std::vector<std::string>{pendingVolumes_});
   w.ListBox3.tag = pb_.st.PlayModeStep == kReverse ? w.ListBox3.count() - 1 : 0;
   // A composite pool entry carries the entries still to play; a fresh one starts with all.
   const auto slash = parentEntry_.find('/');

@@ -1,8 +1,9 @@
 #pragma once
 // Playing from an LZH archive: Timer5 lists the archive (or the one entry an archive reference
-// names) into ListBox3 and makes it the play list; each entry is extracted to LZH_TEMP just
-// before it plays; in random mode the archive stays one entry of its parent's pool, carrying
-// the entries it has not played yet, until all of them have played.
+// names) into ListBox3 and makes it the play list, with the entries' volume values in
+// ListBoxVL; each entry is extracted to LZH_TEMP just before it plays; in random mode the
+// archive stays one entry of its parent's pool, carrying the entries it has not played yet,
+// until all of them have played.
 #include <random>
 #include <string>
 #include <vector>
@@ -20,8 +21,10 @@ class ArchivePlay {
   explicit ArchivePlay(Playback& pb) : pb_(pb) {}
 
   // An archive path (an ".LZH" entry) or a reference "/" + archive + "/" + entry: opened on
-  // Timer5. pickedPool is the parent's random pool when the entry was drawn from one.
-  void Open(const std::string& entry, std::vector<std::string>* pickedPool);
+  // Timer5. volumeLine is the entry's volume line: the packed values of an archive's entries,
+  // or the one value of a reference. pickedPool is the parent's random pool when the entry
+  // was drawn from one.
+  void Open(const std::string& entry, const std::string& volumeLine, std::vector<std::string>* pickedPool);
   void Timer5Timer();
   // Draws the next entry of the archive in random mode into ListBox3.tag; false when the
   // archive has played out (the advance then leaves it).
@@ -38,7 +41,7 @@ class ArchivePlay {
   void dropParentEntry();
 
   Playback& pb_;
-  std::string pending_, archivePath_;
+  std::string pending_, pendingVolumes_, archivePath_;
   std::vector<std::string>* parentPool_ = nullptr;
   std::string parentEntry_;  // the parent pool entry the archive was drawn as
   int parentIndex_ = -1;

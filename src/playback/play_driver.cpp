@@ -176,6 +176,7 @@ void PlayDriver::Timer2Timer() {
     if (list.tag < names.count()) displayName_ = names.item(list.tag);
   }
   const std::string entry = pl.prefix + list.item(list.tag);
+  chosenVolume_ = volumeLineOf(list);
   if (!routeEntry(entry)) skip();
   busy2_ = false;
 }
@@ -230,8 +231,15 @@ void PlayDriver::countDownEndCounter() {
 bool PlayDriver::openArchive(const std::string& entry) {
   if (pb_.S.run.InArchive) return false;
   const bool drawn = pb_.st.PlayModeStep == kRandom && pickedPool_;
-  pb_.archive.Open(entry, drawn ? pickedPool_ : nullptr);
+  pb_.archive.Open(entry, chosenVolume_, drawn ? pickedPool_ : nullptr);
   return true;
+}
+
+// The volume line kept beside the chosen entry; the folder list keeps none.
+std::string PlayDriver::volumeLineOf(const ui::ListBox& list) const {
+  auto& w = pb_.w;
+  const ui::ListBox* volumes = &list == &w.ListBox2 ? &w.ListBoxVM : &list == &w.ListBox6 ? &w.ListBoxVG : nullptr;
+  return volumes && list.tag < volumes->count() ? volumes->item(list.tag) : "";
 }
 
 // Extracts the archive entry about to play; true when it is then there to play.

@@ -60,6 +60,7 @@ class PlayDriver {
   void showWaitColour();
   void leaveArchive();
   bool openArchive(const std::string& entry);
+  std::string volumeLineOf(const ui::ListBox& list) const;
   bool extractEntry(const std::string& path);
   void leaveArchiveAndAdvance();
   void archiveEnded();
@@ -74,6 +75,7 @@ class PlayDriver {
   bool stopAfterPlayRequest_ = false;  // the stop button was pressed since the last play request
   bool busyStart_ = false, busy2_ = false, busy4_ = false;
   std::string displayName_;  // the names-only text of the chosen entry, when shown
+  std::string chosenVolume_;  // the volume line beside the chosen entry
 };
 
 }  // namespace playback

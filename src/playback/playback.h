@@ -57,6 +57,8 @@ struct PlaybackView {
   ui::Button &ButtonCD_PAUSE, &ButtonCD_RESUME, &ButtonCDPOSINI;
   ui::Button &SpinButton1Down, &SpinButton1Up, &SpinButton2Down, &SpinButton2Up, &SpinButton3Down, &SpinButton3Up;
   ui::Timer& Timer5;                                  // opens an archive to play from
+  // The volume lines of the memory, the trash and the opened archive (one per entry).
+  ui::ListBox &ListBoxVM, &ListBoxVG, &ListBoxVL;
 };
 
 // What playback reaches of the window and the lists below it.

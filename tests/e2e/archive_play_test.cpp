@@ -1,7 +1,8 @@
 // A memory holding one LZH archive plays on the real player, with the real UnLha32.dll beside
 // it: each entry is extracted to LZH_TEMP, plays, and goes to the history as an archive
-// reference; with K8 only the entry playing now stays extracted. Two files compressed through
-// the pop-up menu land in the named archive of the "$$$$圧縮" folder.
+// reference; the entries take their volume values from the archive's volume line; with K8
+// only the entry playing now stays extracted. Two files compressed through the pop-up menu
+// land in the named archive of the "$$$$圧縮" folder.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +31,7 @@ TEST_F(Playback, MemoryOfOneArchivePlaysEachEntryExtractedAndRecordsItsReference
   tune(L"SONGS.LZH", LzhArchive({{"X.WAV", ToneWav(700)}, {"Y.WAV", ToneWav(700)}, {"Z.WAV", ToneWav(700)}}));
   const std::string archivePath = platform::win32::FromWide(archive);
   folder->writeFile(L"SONGS_M.LIM", archivePath + "\r\n");
+  folder->writeFile(L"SONGS_M.LIV", "/10/20/\r\n");  // volume values of X and Y only
   SettingsKey::set(L"M_Fn", L"SONGS_M");
   SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");        // the memory view, full paths
   SettingsKey::set(L"SAISEIM", L"0,0,0,0,0,0,1,0");     // continuous, K8: delete extracted files
@@ -67,6 +69,7 @@ TEST_F(Playback, MemoryOfOneArchivePlaysEachEntryExtractedAndRecordsItsReference
   ASSERT_FALSE(titles.empty());
   EXPECT_EQ(titles.back(), kIdleTitle);
   EXPECT_EQ(extractedWhileZPlays, (std::vector<std::wstring>{L"Z.WAV"}));
+  EXPECT_EQ(ListBoxItems(FindControl(main, ids::ListBoxVL)), (std::vector<std::wstring>{L"10", L"20", L""}));
   EXPECT_EQ(closeMain(main, *player), 0ul);
   const std::string prefix = "/" + archivePath + "/";
   EXPECT_EQ(folder->readLines(L"HISTORY.LIM"),

@@ -94,4 +94,23 @@ TEST_F(DriverArchiveTest, ExtractedFilesStayOnlyWithoutK8AndUnreadableArchivesAr
   }
 }
 
+TEST_F(DriverArchiveTest, TheArchivesVolumeLineGivesOneValuePerEntry) {
+  struct Case {
+    std::string row, line;
+    Names expected;
+  } cases[] = {
+      {songs, "/10/20/", {"10", "20", ""}},
+      {songs, "/1/2/3/4/", {"1", "2", "3"}},
+      {"/" + songs + "/Y.WAV", "7", {"7"}},
+  };
+  for (const Case& c : cases) {
+    memory({c.row});
+    window->ListBoxVM.setItems({c.line});
+    mode(0);
+    play();
+    runToIdle();
+    EXPECT_EQ(window->ListBoxVL.items(), c.expected) << c.line;
+  }
+}
+
 }  // namespace

@@ -59,7 +59,8 @@ struct PlaybackForm : ui::Form {
                                 make<ui::Button>("ButtonCDPOSINI"), make<ui::Button>("SpinButton1Down"),
                                 make<ui::Button>("SpinButton1Up"), make<ui::Button>("SpinButton2Down"),
                                 make<ui::Button>("SpinButton2Up"), make<ui::Button>("SpinButton3Down"),
-                                make<ui::Button>("SpinButton3Up"), addTimer("Timer5", 100)};
+                                make<ui::Button>("SpinButton3Up"), addTimer("Timer5", 100),
+                                ListBoxVM, make<ui::ListBox>("ListBoxVG"), ListBoxVL};
     player_ = std::make_unique<playback::Playback>(
         view, S, sv, MKBoxDlg1, app,
         playback::PlaybackLinks{ActiveList, memoryPool, history, [this] { return memoryViewShown; },
@@ -85,7 +86,8 @@ struct PlaybackForm : ui::Form {
             &TimerSEEK = addTimer("TimerSEEK", 100), &Timer_MP3_Start = addTimer("Timer_MP3_Start", 100),
             &Timer_MP3_LOOP = addTimer("Timer_MP3_LOOP"), &TimerCD = addTimer("TimerCD"),
             &TimerCD_LOOP = addTimer("TimerCD_LOOP");
-  ui::ListBox& ListBoxCD = make<ui::ListBox>("ListBoxCD");
+  ui::ListBox &ListBoxCD = make<ui::ListBox>("ListBoxCD"), &ListBoxVM = make<ui::ListBox>("ListBoxVM"),
+              &ListBoxVL = make<ui::ListBox>("ListBoxVL");
   ui::ScrollBar& ScrollBar1 = make<ui::ScrollBar>("ScrollBar1");
   ui::StatusBar &StatusBar1 = make<ui::StatusBar>("StatusBar1"), &StatusBar2 = make<ui::StatusBar>("StatusBar2");
   ui::Panel &PanelBar = make<ui::Panel>("PanelBar"), &PanelResume = make<ui::Panel>("PanelResume"),
