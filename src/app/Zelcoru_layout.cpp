@@ -190,7 +190,9 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
   TrashBin->memoryListChanged = [this] { player_->MemoryListChanged(); };
   makeFileTools();
   CdFinder = std::make_unique<playback::CdSearch>(
-      playback::CdSearchView{PanelOPEN, menu("PCD_ALL"), menu("PCD_1")}, *player_, *Memory);
+      playback::CdSearchView{PanelOPEN, menu("PCD_ALL"), menu("PCD_1"),
+                             [this](ui::ItemList& list) { Files->ShowSelectedFile(list); }},
+      *player_, *Memory);
   Memory->trackName = [this](const std::string& entry) { return player_->cd.TrackNameOfEntry(entry); };
 }
 

@@ -17,8 +17,6 @@ constexpr std::uint32_t kAttrVolume = 0x08;
 constexpr int kAttributeBits[] = {1, 4, 2, 32};  // rd, sys, hid, arc
 const char kResetSize[] = "----------";
 const char kResetDate[] = " yy/mm/dd day hh:mm:ss ----";
-// Width of a text in the bold status font, as the hidden label would measure it.
-int textWidth(const std::string& text) { return static_cast<int>(text.size()) * 7; }
 }  // namespace
 
 std::vector<std::string> PatternPieces(const std::string& patterns) {
@@ -238,7 +236,7 @@ void FileList::AttributeClick() {
 
 void FileList::setPanel(int index, const std::string& text, int minimum) {
   v_.StatusBar2.setPanelText(index, text);
-  v_.StatusBar2.setPanelWidth(index, std::max(minimum, textWidth(text) + 10));
+  v_.StatusBar2.setPanelWidth(index, std::max(minimum, ui::StatusBar::TextWidth(text) + 10));
 }
 
 void FileList::SetNamePanel(const std::string& text) { setPanel(0, text, v_.StatusBar2.bounds().width / 3); }

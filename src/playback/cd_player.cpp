@@ -15,8 +15,7 @@ namespace {
 
 constexpr const char* kZeroTime = "00:00:00";
 constexpr const char* kTrackNamesFile = "CDPLAYER.INI";
-// The end-time panel must hold " 88:88:88" with room to spare.
-constexpr int kTimePanelWidth = 76;
+constexpr const char* kLongestTime = " 88:88:88";
 
 std::string Trim(const std::string& s) {
   const auto b = s.find_first_not_of(" \t\r\n");
@@ -64,7 +63,7 @@ bool SplitCdReference(const std::string& entry, std::string& path, std::string& 
 
 void CdPlayer::createAndWire() {
   auto& w = pb_.w;
-  w.LabelCD_CLEN.setCaption(" 88:88:88");
+  w.LabelCD_CLEN.setCaption(kLongestTime);
   w.LabelCD_CLEN.setHint("トラックの長さ");
   w.LabelCD_CLEN.setBounds(2, 5, 62, 16);
   w.ButtonCD_PAUSE.setCaption("一時停止");
@@ -252,14 +251,19 @@ bool CdPlayer::startTrack() {
 void CdPlayer::showTrack() {
   auto& w = pb_.w;
   auto& bar = w.StatusBar1;
-  if (bar.panels().size() >= 3 && bar.panels()[1].width < kTimePanelWidth) {
-    bar.setPanelWidth(1, kTimePanelWidth);
-    bar.setPanelWidth(0, std::max(0, bar.bounds().width - kTimePanelWidth - bar.panels()[2].width));
+  // The end-time panel holds the longest time with room to spare; the folder panel takes the rest.
+  if (bar.panels().size() >= 3) {
+    const int timeWidth = ui::StatusBar::TextWidth(kLongestTime) + 10;
+    bar.setPanelWidth(1, timeWidth);
+    bar.setPanelWidth(0, std::max(0, bar.bounds().width - timeWidth - bar.panels()[2].width));
   }
+  // The play bar and the CD panel start where the folder panel ends.
   if (!bar.panels().empty()) {
-    const int edge = bar.panels()[0].width;
-    const auto b = w.PanelCD.bounds();
-    w.PanelCD.setBounds(edge, b.top, std::max(0, bar.bounds().width - edge), b.height);
+    const int edge = bar.bounds().left + bar.panels()[0].width;
+    for (ui::Panel* p : {&w.PanelBar, &w.PanelCD}) {
+      const auto b = p->bounds();
+      p->setBounds(edge, b.top, std::max(0, bar.bounds().right() - edge), b.height);
+    }
   }
   w.LabelCD_CLEN.setCaption(cd.CdTrackLen);
   bar.setPanelText(2, cd.CdStartPos);
@@ -289,6 +293,7 @@ void CdPlayer::StopCdAndContinue() {
   w.PanelCD.setVisible(false);
   w.TimerCD_LOOP.setEnabled(false);
   showPauseButton(true);
+  cd.CdPaused = false;
   pb_.pump();
   pb_.mci.CloseCd();
   if (pb_.S.run.StopRequested) {
@@ -301,9 +306,13 @@ void CdPlayer::StopCdAndContinue() {
 }
 
 void CdPlayer::MciNotify(unsigned flags) {
-  pb_.w.TimerCD_LOOP.setEnabled(false);
   const int reason = pb_.st.InterruptReason;
-  if (flags == 4 && reason >= kBarSeek && reason <= kCdPause) return;
+  // The pause's own stop: a paused track keeps its loop, which watches for a stop request.
+  if (flags == 4 && reason >= kBarSeek && reason <= kCdPause) {
+    if (!cd.CdPaused) pb_.w.TimerCD_LOOP.setEnabled(false);
+    return;
+  }
+  pb_.w.TimerCD_LOOP.setEnabled(false);
   if (flags != 1) pb_.S.run.StopRequested = true;
   StopCdAndContinue();
 }
@@ -313,14 +322,15 @@ void CdPlayer::MciNotify(unsigned flags) {
 void CdPlayer::ButtonCD_PAUSEClick() {
   auto& w = pb_.w;
   pb_.st.InterruptReason = kCdPause;
+  cd.CdPaused = true;  // before the stop, whose completion message must find the track paused
   pb_.mci.SendCdWait("Stop zumikBGMCD");
-  w.TimerCD_LOOP.setEnabled(false);
+  // The loop goes on ticking without polling, so that a stop (the stop button, a schedule)
+  // ends the paused track instead of waiting for a resume.
   cd.CdPausePos = pb_.mci.SendCdWait("status zumikBGMCD position") == 0 ? Trim(pb_.mci.CdReply)
                                                                         : w.StatusBar1.panelText(2);
   w.StatusBar1.setPanelText(2, cd.CdPausePos);
   cd.CdPauseOrigin = cd.CdPausePos;
   showPauseButton(false);
-  cd.CdPaused = true;
   w.PanelCD.setVisible(true);
 }
 

@@ -172,6 +172,11 @@ void CdSearch::PCD_ALLClick(bool allDrives) {
     tools::WriteReport(pb_.Sv.fs, pb_.Sv.shell, pb_.S.DataFolder, kReportName, report);
   }
   if (pb_.S.run.PlayRunActive && pb_.st.PlayModeStep == kRandom) pb_.rebuildMemoryPool();
+  auto& list = pb_.w.ListBox2;
+  if (list.count() > 0 && v_.showSelectedFile) {
+    list.setItemIndex(0);
+    v_.showSelectedFile(list);
+  }
   finish(wasBusy);
 }
 

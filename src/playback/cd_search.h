@@ -2,6 +2,7 @@
 // The CD search: every CD drive (or the current one) is tested for a playable audio disc,
 // each track of the discs found goes into the shown memory as a reference entry tied to its
 // disc, and a track report "CD$$$$.TXT" opens in Notepad.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ class Playback;
 struct CdSearchView {
   ui::Panel& PanelOPEN;  // the window-wide notice panel
   ui::MenuItem &PCD_ALL, &PCD_1;
+  // The file information of the selected entry of a list, in the status bars.
+  std::function<void(ui::ItemList&)> showSelectedFile;
 };
 
 class CdSearch {

@@ -143,6 +143,8 @@ class StatusBar : public Control {
   void setPanelText(int index, const std::string& text);
   void setPanelWidth(int index, int width);
   const std::string& panelText(int index) const;
+  // Width of a text in the bold status font, as a hidden label would measure it.
+  static int TextWidth(const std::string& text) { return static_cast<int>(text.size()) * 7; }
 
  private:
   std::vector<PanelText> panels_;

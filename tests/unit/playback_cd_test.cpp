@@ -93,11 +93,20 @@ TEST_F(CdPlaybackTest, TheStartOfTheNextTrackEndsATrackWhoseLengthRunsPastIt) {
   d.tracks[0].length = 8 * kSec;  // reported longer than the gap to track 2
   mci.cd.insert('E', d);
   memory({">E:\\track01.cda/75BCD15"});
+  w.StatusBar1.setBounds(4, 66, 600, 24);
+  for (int i : {0, 1, 2}) w.StatusBar1.setPanelWidth(i, i == 1 ? 40 : 200);
   play();
   loop.advance(1000);
   EXPECT_EQ(w.StatusBar1.panelText(1), "00:05:00");
   EXPECT_EQ(w.StatusBar1.panelText(2), "00:02:00");
   EXPECT_TRUE(w.findControl("PanelCD")->visible());
+  const auto& parts = w.StatusBar1.panels();
+  EXPECT_GE(parts[1].width, ui::StatusBar::TextWidth(" 88:88:88") + 10);
+  EXPECT_EQ(parts[0].width + parts[1].width + parts[2].width, 600) << "the folder panel takes the rest";
+  for (const char* panel : {"PanelCD", "PanelBar"}) {
+    EXPECT_EQ(w.findControl(panel)->bounds().left, 4 + parts[0].width) << panel;
+    EXPECT_EQ(w.findControl(panel)->bounds().right(), 604) << panel;
+  }
   const auto took = runToIdle();
   EXPECT_LT(took, 5000u) << "the loop stops the track at its end while the disc plays on";
   EXPECT_TRUE(sent("Stop zumikBGMCD wait"));
@@ -152,6 +161,23 @@ TEST_F(CdPlaybackTest, PausePositionSpinsWithinTheTrackAndResumeSeeksThere) {
   EXPECT_TRUE(playback::MsfBefore(playback::MsfAdd(origin, "00:01:00"), cd.cd.CdCurPos));
   EXPECT_TRUE(w.button("ButtonCD_PAUSE").visible());
   runToIdle();
+}
+
+TEST_F(CdPlaybackTest, AStopEndsAPausedTrackWithoutWaitingForResume) {
+  mci.cd.insert('E', DiscOf({60}));
+  memory({">E:\\track01.cda/75BCD15"});
+  play();
+  loop.advance(3000);
+  w.button("ButtonCD_PAUSE").click();
+  loop.advance(2000);
+  ASSERT_FALSE(idle());
+  w.button("Button5").click();
+  loop.advance(1500);
+  EXPECT_TRUE(idle());
+  EXPECT_FALSE(mci.cd.isOpen("zumikBGMCD"));
+  EXPECT_FALSE(w.findControl("PanelCD")->visible());
+  EXPECT_TRUE(w.button("ButtonCD_PAUSE").visible()) << "the next track starts unpaused";
+  EXPECT_FALSE(cd.cd.CdPaused);
 }
 
 TEST_F(CdPlaybackTest, TrackNamesComeFromTheCdPlayersFileWhenTurnedOn) {
@@ -218,11 +244,14 @@ TEST_F(CdSearchTest, TheDiscTestGivesTheFirstReasonADiscFails) {
 TEST_F(CdSearchTest, TheSearchFillsTheMemoryWritesTheReportAndItsEntriesPlay) {
   mci.cd.insert('E', DiscOf({3, 4}));
   mci.cd.insert('F', fakes::FakeCdAudio::Empty());
+  fs.addFile("E:\\Track01.cda", std::string(44, 'c'));
   clock.set({2026, 12, 7, 10, 30, 5, 1});
   run();
   w->menu("PCD_ALL").click();
   EXPECT_EQ(w->ListBox2.items(), (Names{">E:\\track01.cda/75BCD15", ">E:\\track02.cda/75BCD15"}));
-  EXPECT_EQ(w->ListBox2.itemIndex(), 1);
+  EXPECT_EQ(w->ListBox2.itemIndex(), 0) << "the first entry is shown";
+  EXPECT_EQ(w->StatusBar1.panelText(0), "E:\\");
+  EXPECT_EQ(w->StatusBar2.panelText(1), "      44");
   EXPECT_FALSE(w->PanelOPEN.visible());
   auto report = base::LoadLines(fs, data + "CD$$$$.TXT");
   ASSERT_TRUE(report);
@@ -233,7 +262,6 @@ TEST_F(CdSearchTest, TheSearchFillsTheMemoryWritesTheReportAndItsEntriesPlay) {
 
   w->RadioGroup1.choose(0);
   w->CheckBox1.setChecked(false);
-  w->ListBox2.tag = 0;
   mci.cd.played.clear();  // the disc test's own play
   w->Button2.click();
   for (int i = 0; i < 200 && (w->S.run.PlayRunActive || w->TimerPlayStart.enabled()); ++i) loop.advance(100);
