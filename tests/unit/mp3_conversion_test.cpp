@@ -21,8 +21,8 @@ using zelcor::mp3::TargetFormat;
 std::string Bytes(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
 
 // A short tone as a PCM WAV file image.
-std::string Tone(int rate, int channels, int bits) {
-  return Bytes(zelcor::mp3::testing::WavImage(zelcor::mp3::testing::Sine(rate, channels, 0.3, 440, 0.5), rate, bits));
+std::string Tone(int rate, int channels, int bits, double seconds = 0.3) {
+  return Bytes(zelcor::mp3::testing::WavImage(zelcor::mp3::testing::Sine(rate, channels, seconds, 440, 0.5), rate, bits));
 }
 
 // The format block of a converted file, read back as the registry form of a format.
@@ -204,7 +204,8 @@ TEST_F(Mp3ConversionTest, StopBetweenFilesEndsTheBatchAndTheRecordShowsTheFilesD
 }
 
 TEST_F(Mp3ConversionTest, ASecondRequestWhileOneRunsIsTurnedAway) {
-  fs.addFile(music + "A.WAV", Tone(44100, 2, 16));
+  // Long enough that the worker cannot be done before the first look at it.
+  fs.addFile(music + "A.WAV", Tone(44100, 2, 16, 20));
   startWithRows({"A.WAV"});
   window->menu("P_MP3_HENKAN").click();
   ASSERT_TRUE(window->Mp3->Running());

@@ -30,6 +30,13 @@ TEST(Win32MciTest, OpensMeasuresPlaysAndClosesAWave) {
   EXPECT_EQ(mci.send("status ZumikTest mode").text, "stopped");
   EXPECT_EQ(mci.send("close ZumikTest").code, 0u);
   EXPECT_NE(mci.send("status ZumikTest length").code, 0u);  // the alias is gone
+  // The driver stays loaded after its last device closed, so no thread of its own outlives it.
+  wchar_t driver[MAX_PATH] = {};
+  DWORD bytes = sizeof driver;
+  ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\MCI32", L"waveaudio",
+                         RRF_RT_REG_SZ, nullptr, driver, &bytes),
+            ERROR_SUCCESS);
+  EXPECT_NE(GetModuleHandleW(driver), nullptr);
 }
 
 TEST(Win32MciTest, CompletionIsNotifiedToTheOwnersWindow) {

@@ -2,9 +2,44 @@
 
 #include <mmsystem.h>
 
+#include <cwchar>
+#include <string>
+#include <vector>
+
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
+
+namespace {
+
+// The drivers the system names for each device type ("waveaudio", "sequencer", "cdaudio", ...).
+std::vector<std::wstring> DeviceDrivers() {
+  std::vector<std::wstring> drivers;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\MCI32", 0, KEY_READ,
+                    &key) != ERROR_SUCCESS)
+    return drivers;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256], data[MAX_PATH];
+    DWORD nameLen = 256, dataBytes = sizeof data, type = 0;
+    if (RegEnumValueW(key, i, name, &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataBytes) !=
+        ERROR_SUCCESS)
+      break;
+    if (type == REG_SZ && dataBytes >= sizeof(wchar_t)) drivers.emplace_back(data, wcsnlen(data, dataBytes / sizeof(wchar_t)));
+  }
+  RegCloseKey(key);
+  return drivers;
+}
+
+}  // namespace
+
+// A device's driver is unloaded when its last device closes, and a "play ... notify" runs on a
+// thread of the driver's own that may still be finishing when the tune is closed and the next
+// opened. Under load that thread was seen to run on in the unloaded driver and crash the player.
+// Loading every driver once more here, and never releasing it, keeps them all mapped.
+Win32Mci::Win32Mci() {
+  for (const std::wstring& driver : DeviceDrivers()) LoadLibraryW(driver.c_str());
+}
 
 MciReply Win32Mci::send(const std::string& command) {
   wchar_t reply[512] = {};

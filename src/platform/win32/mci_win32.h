@@ -9,6 +9,8 @@ namespace platform::win32 {
 // the owner sets (MM_MCINOTIFY).
 class Win32Mci : public Mci {
  public:
+  // Keeps the device drivers loaded for the life of the program (see the .cpp).
+  Win32Mci();
   void setNotifyWindow(HWND window) { notifyWindow_ = window; }
   MciReply send(const std::string& command) override;
   void setNotifyTarget(std::uintptr_t window, std::function<void(unsigned)>) override {
