@@ -36,9 +36,17 @@ std::vector<std::wstring> DeviceDrivers() {
 // A device's driver is unloaded when its last device closes, and a "play ... notify" runs on a
 // thread of the driver's own that may still be finishing when the tune is closed and the next
 // opened. Under load that thread was seen to run on in the unloaded driver and crash the player.
-// Loading every driver once more here, and never releasing it, keeps them all mapped.
-Win32Mci::Win32Mci() {
-  for (const std::wstring& driver : DeviceDrivers()) LoadLibraryW(driver.c_str());
+// So a driver, once an open has loaded it, is pinned for the life of the program.
+Win32Mci::Win32Mci() : unpinned_(DeviceDrivers()) {}
+
+void Win32Mci::pinLoadedDrivers() {
+  for (auto it = unpinned_.begin(); it != unpinned_.end();) {
+    HMODULE module = nullptr;
+    if (GetModuleHandleW(it->c_str()) && GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, it->c_str(), &module))
+      it = unpinned_.erase(it);
+    else
+      ++it;
+  }
 }
 
 MciReply Win32Mci::send(const std::string& command) {
@@ -46,6 +54,7 @@ MciReply Win32Mci::send(const std::string& command) {
   MciReply result;
   result.code = mciSendStringW(ToWide(command).c_str(), reply, 512, notifyWindow_);
   result.text = FromWide(reply);
+  if (result.code == 0 && !unpinned_.empty() && _strnicmp(command.c_str(), "open ", 5) == 0) pinLoadedDrivers();
   return result;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/mci.h"
 
 namespace platform::win32 {
@@ -9,7 +12,7 @@ namespace platform::win32 {
 // the owner sets (MM_MCINOTIFY).
 class Win32Mci : public Mci {
  public:
-  // Keeps the device drivers loaded for the life of the program (see the .cpp).
+  // Keeps each device driver loaded for the life of the program once used (see the .cpp).
   Win32Mci();
   void setNotifyWindow(HWND window) { notifyWindow_ = window; }
   MciReply send(const std::string& command) override;
@@ -18,7 +21,10 @@ class Win32Mci : public Mci {
   }
 
  private:
+  void pinLoadedDrivers();
+
   HWND notifyWindow_ = nullptr;
+  std::vector<std::wstring> unpinned_;  // drivers of the system's device types not pinned yet
 };
 
 }  // namespace platform::win32
