@@ -42,7 +42,8 @@ TEST_F(PlayerTest, TrayButtonHidesTheWindowAndTheTrayMenuBringsItBackExactly) {
   HWND notify = WaitForTopWindow(L"TNotifyWindow", player->id(), 3000);
   ASSERT_NE(notify, nullptr) << "no hidden tray window";
   ASSERT_TRUE(WaitUntil([&] { return InTrayPlace(main); }, 3000)) << "the window is not out of sight";
-  EXPECT_TRUE(IconRegistered(notify)) << "the shell holds no icon";
+  // The icon is added last, after the window has moved.
+  EXPECT_TRUE(WaitUntil([&] { return IconRegistered(notify); }, 3000)) << "the shell holds no icon";
 
   PostMessageW(notify, kTrayCallback, 1, WM_RBUTTONDOWN);
   HWND menu = nullptr;
@@ -67,7 +68,7 @@ TEST_F(PlayerTest, SwitchTStartsInTheTray) {
   EXPECT_TRUE(WaitUntil([&] { return InTrayPlace(main); }, 5000)) << "/T left the window where it was";
   HWND notify = FindTopWindow(L"TNotifyWindow", player->id());
   ASSERT_NE(notify, nullptr);
-  EXPECT_TRUE(IconRegistered(notify));
+  EXPECT_TRUE(WaitUntil([&] { return IconRegistered(notify); }, 3000));
   EXPECT_EQ(closeMain(main, *player), 0ul);
 }
 
