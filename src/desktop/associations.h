@@ -18,7 +18,7 @@ namespace desktop {
 // The command line a verb's command template gives for path (the template as stored; it is
 // upper-cased here, the path is not): a leading "%SYSTEMROOT%" becomes the Windows folder,
 // the first placeholder takes the path, a second is dropped, a template without one gets the
-// path after a blank. Nothing for an empty template or one with a third placeholder.
+// path quoted after a blank. Nothing for an empty template or one with a third placeholder.
 std::optional<std::string> CommandFromTemplate(const std::string& commandTemplate, const std::string& path,
                                                const std::string& windowsFolder);
 

@@ -2,10 +2,10 @@
 
 #include <mmsystem.h>
 
-#include <cwchar>
 #include <string>
 #include <vector>
 
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/text.h"
 
 namespace platform::win32 {
@@ -14,20 +14,12 @@ namespace {
 
 // The drivers the system names for each device type ("waveaudio", "sequencer", "cdaudio", ...).
 std::vector<std::wstring> DeviceDrivers() {
+  const std::string key = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\MCI32";
+  Win32Registry reg;
   std::vector<std::wstring> drivers;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\MCI32", 0, KEY_READ,
-                    &key) != ERROR_SUCCESS)
-    return drivers;
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256], data[MAX_PATH];
-    DWORD nameLen = 256, dataBytes = sizeof data, type = 0;
-    if (RegEnumValueW(key, i, name, &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataBytes) !=
-        ERROR_SUCCESS)
-      break;
-    if (type == REG_SZ && dataBytes >= sizeof(wchar_t)) drivers.emplace_back(data, wcsnlen(data, dataBytes / sizeof(wchar_t)));
-  }
-  RegCloseKey(key);
+  for (const std::string& type : reg.valueNames(Hive::LocalMachine, key))
+    if (auto driver = reg.readString(Hive::LocalMachine, key, type); driver && !driver->empty())
+      drivers.push_back(ToWide(*driver));
   return drivers;
 }
 
