@@ -8,6 +8,9 @@
 
 namespace app {
 
+// The record of a fault that ended the player, kept in the data folder.
+inline constexpr char kCrashLogName[] = "CRASH$$$.TXT";
+
 // Empty, "\" or "@@@@@\": a folder setting that holds no folder.
 bool IsNoFolder(const std::string& folder);
 

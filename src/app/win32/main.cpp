@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "base/path.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/crash_log.h"
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/mci_win32.h"
@@ -105,6 +106,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   const std::string exe = exePath();
   const std::string dataFolder = app::DataFolderOf(exe);
+  platform::win32::InstallCrashLog(platform::win32::ToWide(dataFolder + app::kCrashLogName));
   app::RegisteredDataPath(reg, fs, shellNs);
   const std::vector<std::string> params = commandLineParameters();
   const app::StartDecision start = app::DecideStart(params, base::ExtractFileName(exe), reg, link);
