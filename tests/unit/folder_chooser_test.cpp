@@ -220,20 +220,14 @@ TEST_F(ChooserTest, DriveAndFolderErrorsKeepTheDialogOnAUsableFolder) {
 
 // The main window's folder commands: each goes through the folder-setting dialog, whose
 // "参照" opens the chooser.
-struct FolderCommandsTest : PlayerTest {
+struct FolderCommandsTest : AnsweringPlayerTest {
   std::function<void(app::TDIR2SETForm&)> onSetting;
   std::function<void(files::TDIR2VIEWForm&)> onChooser;
-  Lines messages;
   FolderCommandsTest() {
-    application.onModalShown = [this](ui::Form& f) {
+    onOtherForm = [this](ui::Form& f) {
       if (f.windowClass() == "TDIR2SETForm")
         return loop.post([this, &f] { onSetting(static_cast<app::TDIR2SETForm&>(f)); });
-      if (f.windowClass() == "TDIR2VIEWForm") return onChooser(static_cast<files::TDIR2VIEWForm&>(f));
-      auto& box = static_cast<dialogs::TMKBox&>(f);
-      std::string text = box.MemoMsg.caption();
-      std::erase(text, '\r');
-      messages.push_back(text);
-      (box.Btn_Yes.visible() ? box.Btn_Yes : box.Btn_OK).click();
+      onChooser(static_cast<files::TDIR2VIEWForm&>(f));
     };
   }
 };
