@@ -2,16 +2,12 @@
 
 #include "app/DIR2SET.h"
 #include "dialogs/mk.h"
-#include "fakes/fake_file_system.h"
+#include "fakes/fake_platform.h"
 #include "test_support.h"
-#include "ui/headless_loop.h"
 
 namespace {
 
-struct FolderDialogTest : ::testing::Test {
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  fakes::FakeFileSystem fs;
+struct FolderDialogTest : ::testing::Test, fakes::FakeWorld {
   std::vector<std::string> messages;
   std::function<void(app::TDIR2SETForm&)> act;
   const bool answerYes = true;
