@@ -68,20 +68,6 @@ std::vector<std::string> filesIn(const std::string& dir) {
   return out;
 }
 
-std::vector<uint8_t> archiveOf(const std::vector<std::pair<std::string, std::string>>& entries) {
-  std::vector<uint8_t> arc;
-  for (const auto& [name, text] : entries) {
-    lha::Entry e;
-    e.name = name;
-    e.mtime = 1500000000;
-    std::vector<uint8_t> data(text.begin(), text.end());
-    std::vector<uint8_t> b = lha::packEntry(e, data.data(), data.size(), lha::Method::Lh5);
-    arc.insert(arc.end(), b.begin(), b.end());
-  }
-  arc.push_back(0);
-  return arc;
-}
-
 std::string quote(const std::string& s) { return " \"" + s + "\""; }
 
 // GetProcAddress returns a generic pointer; the caller knows the real type.
@@ -111,7 +97,8 @@ protected:
            ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
     CreateDirectoryW(wide(dir_).c_str(), nullptr);
     arc_ = dir_ + "SONGS.LZH";
-    ASSERT_TRUE(writeFile(arc_, archiveOf({{"DIR/A.MID", "midi in a folder"}, {"B.WAV", "wave"}, {"曲表.MID", "tune"}})));
+    ASSERT_TRUE(writeFile(arc_, lhatest::archiveOf({lhatest::packed("DIR/A.MID", "midi in a folder"),
+                                                    lhatest::packed("B.WAV", "wave"), lhatest::packed("曲表.MID", "tune")})));
   }
   void TearDown() override {
     if (dll_) FreeLibrary(dll_);
@@ -229,12 +216,13 @@ TEST_F(UnLha32, ListTextRespectsTheBufferSize) {
 }
 
 TEST_F(UnLha32, DamagedOrHostileArchivesLeaveNothingBehind) {
-  std::vector<uint8_t> good = archiveOf({{"A.MID", std::string(5000, 'a') + "tail"}});
+  std::vector<uint8_t> good = lhatest::archiveOf({lhatest::packed("A.MID", std::string(5000, 'a') + "tail")});
   std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
   std::vector<uint8_t> badCrc = good;
   badCrc[21] ^= 0xFF;  // data CRC field; the header CRC then refuses the header too
   std::string dest = dir_ + "OUT\\";
-  for (const auto& bytes : {truncated, badCrc, archiveOf({{"../EVIL.MID", "x"}, {"..\\EVIL2.MID", "y"}})}) {
+  const auto hostile = lhatest::archiveOf({lhatest::packed("../EVIL.MID", "x"), lhatest::packed("..\\EVIL2.MID", "y")});
+  for (const auto& bytes : {truncated, badCrc, hostile}) {
     ASSERT_TRUE(writeFile(dir_ + "BAD.LZH", bytes));
     EXPECT_NE(run(" e -m -n", {dir_ + "BAD.LZH", dest, "*.*"}), 0);
     EXPECT_TRUE(filesIn(dest).empty());
