@@ -117,10 +117,6 @@ TEST_F(WineUi, SplittersAndSizeGripsFollowTheMouse) {
   EXPECT_EQ(gripY, 15);
 }
 
-}  // namespace
-
-namespace {
-
 // A question over the folder chooser: the chooser and the main window both stay out of reach
 // until the question is answered, and both come back afterwards.
 TEST_F(WineUi, AModalFormDisablesEveryOtherShownWindowUntilItCloses) {
