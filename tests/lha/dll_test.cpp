@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "lha/archive.h"
+#include "platform/win32/file_system_win32.h"
+#include "temp_folder.h"
 #include "test_archives.h"
 
 namespace {
@@ -22,65 +25,6 @@ using RunningFn = BOOL(WINAPI*)();
 
 constexpr size_t kRecordSize = 558;  // the record the player allocates
 constexpr DWORD kOpenMode = 0x00400000;
-
-std::wstring wide(const std::string& s) {
-  int n = MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(932, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
-
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD done = 0;
-  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-  CloseHandle(h);
-  return ok && done == bytes.size();
-}
-
-std::string readFile(const std::string& path) {
-  HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return "<missing>";
-  char buf[4096];
-  DWORD n = 0;
-  ReadFile(h, buf, sizeof buf, &n, nullptr);
-  CloseHandle(h);
-  return std::string(buf, n);
-}
-
-bool exists(const std::string& path) { return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// Names of the files directly in a folder, as Shift-JIS.
-std::vector<std::string> filesIn(const std::string& dir) {
-  std::vector<std::string> out;
-  WIN32_FIND_DATAW fd;
-  HANDLE h = FindFirstFileW(wide(dir + "*").c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return out;
-  do {
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    char name[MAX_PATH * 2];
-    int n = WideCharToMultiByte(932, 0, fd.cFileName, -1, name, sizeof name, nullptr, nullptr);
-    out.push_back(std::string(name, n > 0 ? n - 1 : 0));
-  } while (FindNextFileW(h, &fd));
-  FindClose(h);
-  std::sort(out.begin(), out.end());
-  return out;
-}
-
-std::vector<uint8_t> archiveOf(const std::vector<std::pair<std::string, std::string>>& entries) {
-  std::vector<uint8_t> arc;
-  for (const auto& [name, text] : entries) {
-    lha::Entry e;
-    e.name = name;
-    e.mtime = 1500000000;
-    std::vector<uint8_t> data(text.begin(), text.end());
-    std::vector<uint8_t> b = lha::packEntry(e, data.data(), data.size(), lha::Method::Lh5);
-    arc.insert(arc.end(), b.begin(), b.end());
-  }
-  arc.push_back(0);
-  return arc;
-}
 
 std::string quote(const std::string& s) { return " \"" + s + "\""; }
 
@@ -103,27 +47,25 @@ protected:
     running_ = resolve<RunningFn>(dll_, "UnlhaGetRunning");
     ASSERT_TRUE(unlha_ && open_ && findFirst_ && findNext_ && close_ && running_);
 
-    wchar_t tmp[MAX_PATH];
-    GetTempPathW(MAX_PATH, tmp);
-    char base[MAX_PATH * 2];
-    WideCharToMultiByte(932, 0, tmp, -1, base, sizeof base, nullptr, nullptr);
-    dir_ = std::string(base) + "unlha-" + std::to_string(GetCurrentProcessId()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-    CreateDirectoryW(wide(dir_).c_str(), nullptr);
     arc_ = dir_ + "SONGS.LZH";
-    ASSERT_TRUE(writeFile(arc_, archiveOf({{"DIR/A.MID", "midi in a folder"}, {"B.WAV", "wave"}, {"曲表.MID", "tune"}})));
+    ASSERT_TRUE(writeFile(arc_, lhatest::archiveOf({lhatest::packed("DIR/A.MID", "midi in a folder"),
+                                                    lhatest::packed("B.WAV", "wave"), lhatest::packed("曲表.MID", "tune")})));
   }
   void TearDown() override {
     if (dll_) FreeLibrary(dll_);
-    std::wstring w = wide(dir_);
-    std::vector<wchar_t> from(w.begin(), w.end());
-    from.push_back(0);
-    from.push_back(0);
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.data();
-    op.fFlags = FOF_NO_UI;
-    SHFileOperationW(&op);
+  }
+
+  bool writeFile(const std::string& path, const lhatest::Bytes& bytes) {
+    return fs_.writeAtomic(path, std::string(bytes.begin(), bytes.end()));
+  }
+  std::string readFile(const std::string& path) { return fs_.readAll(path).value_or("<missing>"); }
+  // Names of the files directly in a folder, sorted.
+  std::vector<std::string> filesIn(const std::string& dir) {
+    std::vector<std::string> out;
+    for (const auto& e : fs_.list(dir, "*.*"))
+      if (!(e.attributes & platform::kAttrDirectory)) out.push_back(e.name);
+    std::sort(out.begin(), out.end());
+    return out;
   }
 
   // The player's command form: text, " -n", quoted arguments, a final blank.
@@ -155,7 +97,10 @@ protected:
   FindNextFn findNext_ = nullptr;
   CloseFn close_ = nullptr;
   RunningFn running_ = nullptr;
-  std::string dir_, arc_;
+  platform::win32::Win32FileSystem fs_;
+  wintest::TempFolder temp_{std::string("unlha-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+  const std::string dir_ = temp_.path();
+  std::string arc_;
   std::vector<char> output_;
 };
 
@@ -185,7 +130,7 @@ TEST_F(UnLha32, ExtractOneEntryForPlay) {
 
 TEST_F(UnLha32, ExtractEverythingIntoOneFolder) {
   std::string dest = dir_ + "SONGS.LZ$\\";
-  CreateDirectoryW(wide(dest).c_str(), nullptr);
+  fs_.makeFolder(dest);
   ASSERT_EQ(run(" e -m -n", {arc_, dest, "*.*"}, 300), 0) << output_.data();
   EXPECT_EQ(filesIn(dest), (std::vector<std::string>{"A.MID", "B.WAV", "曲表.MID"}));
   EXPECT_EQ(readFile(dest + "曲表.MID"), "tune");
@@ -199,7 +144,7 @@ TEST_F(UnLha32, DeleteOneEntry) {
 
 TEST_F(UnLha32, AddFileUnderItsOwnName) {
   std::string popm = dir_ + "LZH_POPM\\";
-  CreateDirectoryW(wide(popm).c_str(), nullptr);
+  fs_.makeFolder(popm);
   // Longer than one stretch of the compressor, which searches the next while planning this one.
   std::string tune;
   for (int i = 0; tune.size() < 200000; ++i) tune += "note " + std::to_string(i % 977) + ";";
@@ -208,11 +153,11 @@ TEST_F(UnLha32, AddFileUnderItsOwnName) {
   EXPECT_EQ(listed(), (std::vector<std::string>{"DIR/A.MID", "B.WAV", "曲表.MID", "新表.MID"}));
 
   std::string fresh = dir_ + "$$$$圧縮\\ABC.lzh";
-  CreateDirectoryW(wide(dir_ + "$$$$圧縮").c_str(), nullptr);
+  fs_.makeFolder(dir_ + "$$$$圧縮");
   ASSERT_EQ(run(" a", {fresh, popm + "新表.MID"}, 1000), 0) << output_.data();
   EXPECT_EQ(run(" t", {fresh}), 0) << output_.data();
   ASSERT_EQ(run(" e -m -n", {fresh, dir_ + "OUT\\", "新表.MID"}), 0) << output_.data();
-  EXPECT_EQ(readFile(dir_ + "OUT\\新表.MID"), tune.substr(0, 4096));
+  EXPECT_EQ(readFile(dir_ + "OUT\\新表.MID"), tune);
 }
 
 TEST_F(UnLha32, ListTextRespectsTheBufferSize) {
@@ -229,18 +174,19 @@ TEST_F(UnLha32, ListTextRespectsTheBufferSize) {
 }
 
 TEST_F(UnLha32, DamagedOrHostileArchivesLeaveNothingBehind) {
-  std::vector<uint8_t> good = archiveOf({{"A.MID", std::string(5000, 'a') + "tail"}});
+  std::vector<uint8_t> good = lhatest::archiveOf({lhatest::packed("A.MID", std::string(5000, 'a') + "tail")});
   std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
   std::vector<uint8_t> badCrc = good;
   badCrc[21] ^= 0xFF;  // data CRC field; the header CRC then refuses the header too
   std::string dest = dir_ + "OUT\\";
-  for (const auto& bytes : {truncated, badCrc, archiveOf({{"../EVIL.MID", "x"}, {"..\\EVIL2.MID", "y"}})}) {
+  const auto hostile = lhatest::archiveOf({lhatest::packed("../EVIL.MID", "x"), lhatest::packed("..\\EVIL2.MID", "y")});
+  for (const auto& bytes : {truncated, badCrc, hostile}) {
     ASSERT_TRUE(writeFile(dir_ + "BAD.LZH", bytes));
     EXPECT_NE(run(" e -m -n", {dir_ + "BAD.LZH", dest, "*.*"}), 0);
     EXPECT_TRUE(filesIn(dest).empty());
   }
-  EXPECT_FALSE(exists(dir_ + "EVIL.MID"));
-  EXPECT_FALSE(exists(dir_ + "EVIL2.MID"));
+  EXPECT_FALSE(fs_.fileExists(dir_ + "EVIL.MID"));
+  EXPECT_FALSE(fs_.fileExists(dir_ + "EVIL2.MID"));
   EXPECT_NE(run(" x", {}), 0) << "no archive named";
 }
 

@@ -11,6 +11,7 @@
 #include "lha/crc16.h"
 #include "lha/posix_file_system.h"
 #include "temp_dir.h"
+#include "test_archives.h"
 
 namespace {
 
@@ -21,20 +22,6 @@ Bytes textOf(size_t n) {
   for (int i = 0; s.size() < n; ++i) s += "line " + std::to_string(i % 97) + " of the tune list\n";
   s.resize(n);
   return Bytes(s.begin(), s.end());
-}
-
-Bytes entryBytes(const std::string& name, const Bytes& data, lha::Method m) {
-  lha::Entry e;
-  e.name = name;
-  e.mtime = 1600000000;
-  return lha::packEntry(e, data.data(), data.size(), m);
-}
-
-Bytes archiveOf(const std::vector<Bytes>& entries) {
-  Bytes a;
-  for (const Bytes& e : entries) a.insert(a.end(), e.begin(), e.end());
-  a.push_back(0);
-  return a;
 }
 
 // The first entry of the archive below is "A.TXT", compressed; the header
@@ -63,7 +50,7 @@ class Extraction : public ::testing::Test {
 protected:
   void SetUp() override {
     text_ = textOf(60000);
-    good_ = archiveOf({entryBytes("A.TXT", text_, lha::Method::Lh5), entryBytes("SUB/B.TXT", textOf(3000), lha::Method::Lh7)});
+    good_ = lhatest::archiveOf({lhatest::packed("A.TXT", text_), lhatest::packed("SUB/B.TXT", textOf(3000), lha::Method::Lh7)});
   }
 
   lha::OpResult extract(const Bytes& archive, bool keepFolders = true) {
@@ -127,9 +114,9 @@ TEST_F(Extraction, HostileNamesStayInsideTheTarget) {
   const char* names[] = {"../ESCAPE1.TXT", "SUB/../../ESCAPE2.TXT", "/ABS.TXT", "C:/DRIVE.TXT",
                          "CON",            "DIR/nul.mid",          "A:B.TXT",  "..\\ESCAPE3.TXT"};
   std::vector<Bytes> entries;
-  for (const char* n : names) entries.push_back(entryBytes(n, data, lha::Method::Stored));
+  for (const char* n : names) entries.push_back(lhatest::packed(n, data, lha::Method::Stored));
   for (bool keep : {true, false}) {
-    EXPECT_EQ(extract(archiveOf(entries), keep), lha::OpResult::UnsafeName);
+    EXPECT_EQ(extract(lhatest::archiveOf(entries), keep), lha::OpResult::UnsafeName);
     EXPECT_EQ(TempDir::filesBelow(dir_.path()), (std::vector<std::string>{"arc.lzh", "out/ABS.TXT", "out/DRIVE.TXT"}));
     std::system(("rm -rf '" + (dir_ / "out") + "'").c_str());
   }

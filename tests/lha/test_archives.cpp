@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "lha/archive.h"
 #include "lha/bit_io.h"
 #include "lha/crc16.h"
 #include "lha/header.h"
@@ -237,6 +238,22 @@ Bytes newHeader(int level, const Member& m, const ExtendedList& extra) {
   v[crcAt + 1] = static_cast<uint8_t>(hcrc >> 8);
   v.insert(v.end(), m.packed.begin(), m.packed.end());
   return v;
+}
+
+Bytes packed(const std::string& name, const Bytes& data, lha::Method method) {
+  lha::Entry e;
+  e.name = name;
+  e.mtime = 1600000000;
+  return lha::packEntry(e, data.data(), data.size(), method);
+}
+
+Bytes packed(const std::string& name, const std::string& text) { return packed(name, Bytes(text.begin(), text.end())); }
+
+Bytes archiveOf(const std::vector<Bytes>& entries) {
+  Bytes a;
+  for (const Bytes& e : entries) a.insert(a.end(), e.begin(), e.end());
+  a.push_back(0);
+  return a;
 }
 
 }  // namespace lhatest

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "lha/method.h"
+
 namespace lhatest {
 
 using Bytes = std::vector<uint8_t>;
@@ -47,5 +49,11 @@ Bytes newHeader(int level, const Member& m, const ExtendedList& extra = {});
 
 // A member of `data` packed with `method`, sizes and CRC filled in.
 Member memberOf(const std::string& method, const std::string& name, const Bytes& data);
+
+// One entry as the library itself packs it (level-2 header, then the data).
+Bytes packed(const std::string& name, const Bytes& data, lha::Method method = lha::Method::Lh5);
+Bytes packed(const std::string& name, const std::string& text);
+// Entries one after another, then the end-of-archive byte.
+Bytes archiveOf(const std::vector<Bytes>& entries);
 
 }  // namespace lhatest

@@ -9,6 +9,7 @@
 #include "lha/archive.h"
 #include "lha/posix_file_system.h"
 #include "temp_dir.h"
+#include "test_archives.h"
 #include "unlha32/command_line.h"
 #include "unlha32/commands.h"
 #include "unlha32/entry_record.h"
@@ -89,16 +90,9 @@ TEST(EntryRecord, NameAtOffset26AndNothingBeyondTheRecord) {
 class Commands : public ::testing::Test {
 protected:
   void SetUp() override {
-    std::vector<uint8_t> arc;
-    for (auto [name, text] : {std::pair{"DIR/A.MID", "midi data"}, {"B.WAV", "wave data"}, {"曲.MID", "tune"}}) {
-      lha::Entry e;
-      e.name = name;
-      std::vector<uint8_t> d(text, text + std::strlen(text));
-      auto b = lha::packEntry(e, d.data(), d.size(), lha::Method::Lh5);
-      arc.insert(arc.end(), b.begin(), b.end());
-    }
-    arc.push_back(0);
-    writeBytes(dir_ / "SONGS.LZH", arc);
+    writeBytes(dir_ / "SONGS.LZH", lhatest::archiveOf({lhatest::packed("DIR/A.MID", "midi data"),
+                                                       lhatest::packed("B.WAV", "wave data"),
+                                                       lhatest::packed("曲.MID", "tune")}));
   }
 
   int run(const std::string& line) { return unlha::runCommand(fs_, line, output_); }

@@ -96,6 +96,13 @@ struct FileToolsTest : ::testing::Test, fakes::FakeWorld {
   }
   bool extractionFolderEmpty() { return fs.list(S.PopFolder, "*.*").empty(); }
   std::string last() const { return messages.empty() ? "" : messages.back(); }
+  // The rename dialog answered with this name and OK.
+  void renameTo(const std::string& name) {
+    onRename = [name](TRENAMEBox& d) {
+      d.EditNewName.setText(name);
+      d.Button1.click();
+    };
+  }
 };
 
 // --- the rename dialog ---
@@ -192,10 +199,7 @@ TEST_F(FileToolsTest, NumberedBatchWithOneSkipUsesFiveAndSixAndLeavesSeven) {
 TEST_F(FileToolsTest, RenamingAMemoryArchiveRowKeepsItsEntry) {
   fs.addFile("C:\\MUSIC\\OLD.LZH", "x");
   memory({"/C:\\MUSIC\\OLD.LZH/tune.wav"});
-  onRename = [](TRENAMEBox& d) {
-    d.EditNewName.setText("NEW.LZH");
-    d.Button1.click();
-  };
+  renameTo("NEW.LZH");
   tools.PRENAMEClick();
   EXPECT_EQ(ListBox2.item(0), "/C:\\MUSIC\\NEW.LZH/tune.wav");
   EXPECT_EQ(ListBox8.item(0), "/NEW.LZH/tune.wav");
@@ -318,10 +322,7 @@ TEST_F(FileToolsTest, EntryCopiedOrMovedIsExtractedAndTheRowPointsAtTheCopy) {
 
 TEST_F(FileToolsTest, EntryRenamedInsideTheArchiveAndTheRowFollows) {
   songs({"B.WAV"});
-  onRename = [](TRENAMEBox& d) {
-    d.EditNewName.setText("D.WAV");
-    d.Button1.click();
-  };
+  renameTo("D.WAV");
   tools.PRENAMEClick(true);
   EXPECT_EQ(entriesLeft(), (std::vector<std::string>{"A.WAV", "C.WAV", "D.WAV"}));
   EXPECT_EQ(ListBox2.item(0), std::string("/") + kSongs + "/D.WAV");
@@ -330,10 +331,7 @@ TEST_F(FileToolsTest, EntryRenamedInsideTheArchiveAndTheRowFollows) {
   EXPECT_TRUE(extractionFolderEmpty());
 
   // A name the archive holds already is refused: the row stays and the question is asked.
-  onRename = [](TRENAMEBox& d) {
-    d.EditNewName.setText("A.WAV");
-    d.Button1.click();
-  };
+  renameTo("A.WAV");
   tools.PRENAMEClick(true);
   EXPECT_EQ(messages.at(messages.size() - 2), "C:\\ZELCOR\\LZH_POPM\\D.WAV\nリネームに失敗しました・・・");
   EXPECT_EQ(ListBox2.item(0), std::string("/") + kSongs + "/D.WAV");

@@ -26,7 +26,6 @@ struct FoldersTest : FilesTest {
     S.settings.showHiddenFolders = false;
     S.settings.namesOnly = false;
   }
-  files::Folders& fo() { return folders; }
   std::string folderHeader() { return HeaderFolder.sections().at(0); }
 };
 
@@ -75,9 +74,9 @@ TEST_F(FoldersTest, HeaderClickSwitchesToTheTreeWithItsCaption) {
   EXPECT_TRUE(w.TreeView1.visible());
   EXPECT_FALSE(w.ListBox1.visible());
   // Root, the siblings along the path (MUSIC, WINDOWS, ZELCOR under C:\; JAZZ; a and b).
-  EXPECT_EQ(fo().TreeNodes.front().name, "C:\\");
-  EXPECT_EQ(folderHeader(), std::to_string(fo().TreeNodes.size()) + "ｺ　ツリーフォルダー");
-  EXPECT_EQ(fo().TreeNodes.back().name, "b");
+  EXPECT_EQ(folders.TreeNodes.front().name, "C:\\");
+  EXPECT_EQ(folderHeader(), std::to_string(folders.TreeNodes.size()) + "ｺ　ツリーフォルダー");
+  EXPECT_EQ(folders.TreeNodes.back().name, "b");
   w.HeaderFolder.click();
   EXPECT_EQ(folderHeader(), "5ｺ　普通のフォルダー");
 }
@@ -99,7 +98,7 @@ TEST_F(FoldersTest, DrivesRememberTheirLastFolderAndAMissingDriveGoesBack) {
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
   w.ComboBox2.userSelect(1);
   EXPECT_EQ(w.S.settings.folderPath, "D:\\SONGS");
-  fo().ChangeDrive('q');
+  folders.ChangeDrive('q');
   EXPECT_EQ(messages.back(), "ドライブ・エラー発生\nQ\n元のドライブに戻します");
   EXPECT_EQ(w.S.settings.folderPath, "D:\\SONGS");
   w.ComboBox2.userSelect(0);
@@ -139,7 +138,7 @@ TEST_F(FoldersTest, DriveThatIsNotReadyGoesBackToTheListedFolderOrTheWindowsDriv
   EXPECT_EQ(w.ComboBox2.itemIndex(), 0);
   // The listed folder's own drive fails: back to the root of the Windows drive.
   drives.setReady('D', true);
-  fo().OpenFolderList("D:\\SONGS");
+  folders.OpenFolderList("D:\\SONGS");
   drives.setReady('D', false);
   w.ComboBox2.userSelect(1);
   EXPECT_EQ(messages.size(), 2u) << messages.back();
@@ -214,10 +213,6 @@ TEST_F(FolderWindowTest, BulkAddStopsAt32700Entries) {
   EXPECT_EQ(messages[0], "バッファーが、いっぱいです。\n検索を強制終了しました。");
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(FoldersTest, TreeShowsThePathOpenAndAChosenNodeOpensItsFolder) {
   S.settings.folderViewMode = 1;
   fs.addFolder("C:\\OTHER");
@@ -229,12 +224,12 @@ TEST_F(FoldersTest, TreeShowsThePathOpenAndAChosenNodeOpensItsFolder) {
   EXPECT_TRUE(nodes[w.TreeView1.selected()].open);
   // Every node names its own folder through its open ancestors.
   for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
-    EXPECT_TRUE(fs.folderExists(fo().TreePath(i))) << fo().TreePath(i);
+    EXPECT_TRUE(fs.folderExists(folders.TreePath(i))) << folders.TreePath(i);
   int aNode = -1;
   for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
     if (nodes[i].text == "a") aNode = i;
   ASSERT_GE(aNode, 0);
-  EXPECT_EQ(fo().TreePath(aNode), "C:\\MUSIC\\JAZZ\\a");
+  EXPECT_EQ(folders.TreePath(aNode), "C:\\MUSIC\\JAZZ\\a");
   w.TreeView1.userSelect(aNode);
   loop.advance(10);
   EXPECT_EQ(w.S.settings.folderPath, "C:\\MUSIC\\JAZZ\\a");

@@ -5,35 +5,27 @@
 #include <functional>
 
 #include "dialogs/mk.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
+#include "fakes/fake_platform.h"
 #include "files/D2OPENDLG.h"
 #include "player_fixture.h"
-#include "ui/headless_loop.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-struct ChooserTest : ::testing::Test {
-  ui::HeadlessLoop loop;
-  ui::Application app{loop};
-  fakes::FakeFileSystem fs;
-  fakes::FakeDrives drives;
-  fakes::FakeClock clock;
-  files::TDIR2OPENDLG dlg{app, {fs, drives, clock, "C:\\PROG\\"}};
+struct ChooserTest : ::testing::Test, fakes::FakeWorld {
+  files::TDIR2OPENDLG dlg{application, {fs, drives, clock, "C:\\PROG\\"}};
   std::function<void(files::TDIR2VIEWForm&)> onChooser;
   std::string typedName;             // what the new-folder box is given
   std::vector<int> answers;          // Yes/No answers; none left: the countdown runs out
   Lines messages;
 
   ChooserTest() {
-    app.setTitle("Zelcor32");
+    application.setTitle("Zelcor32");
     drives.add('C', platform::DriveType::Fixed);
     drives.add('E', platform::DriveType::CdRom, false);
     fs.addFolder("C:\\PROG");
-    app.onModalShown = [this](ui::Form& f) {
+    application.onModalShown = [this](ui::Form& f) {
       if (f.windowClass() == "TDIR2VIEWForm") return onChooser(static_cast<files::TDIR2VIEWForm&>(f));
       if (f.windowClass() == "TSNBox") {
         auto& box = static_cast<dialogs::TSNBox&>(f);
@@ -220,20 +212,14 @@ TEST_F(ChooserTest, DriveAndFolderErrorsKeepTheDialogOnAUsableFolder) {
 
 // The main window's folder commands: each goes through the folder-setting dialog, whose
 // "参照" opens the chooser.
-struct FolderCommandsTest : PlayerTest {
+struct FolderCommandsTest : AnsweringPlayerTest {
   std::function<void(app::TDIR2SETForm&)> onSetting;
   std::function<void(files::TDIR2VIEWForm&)> onChooser;
-  Lines messages;
   FolderCommandsTest() {
-    application.onModalShown = [this](ui::Form& f) {
+    onOtherForm = [this](ui::Form& f) {
       if (f.windowClass() == "TDIR2SETForm")
         return loop.post([this, &f] { onSetting(static_cast<app::TDIR2SETForm&>(f)); });
-      if (f.windowClass() == "TDIR2VIEWForm") return onChooser(static_cast<files::TDIR2VIEWForm&>(f));
-      auto& box = static_cast<dialogs::TMKBox&>(f);
-      std::string text = box.MemoMsg.caption();
-      std::erase(text, '\r');
-      messages.push_back(text);
-      (box.Btn_Yes.visible() ? box.Btn_Yes : box.Btn_OK).click();
+      onChooser(static_cast<files::TDIR2VIEWForm&>(f));
     };
   }
 };

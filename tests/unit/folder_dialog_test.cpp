@@ -2,29 +2,20 @@
 
 #include "app/DIR2SET.h"
 #include "dialogs/mk.h"
-#include "fakes/fake_file_system.h"
+#include "fakes/fake_platform.h"
 #include "test_support.h"
-#include "ui/headless_loop.h"
 
 namespace {
 
-struct FolderDialogTest : ::testing::Test {
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  fakes::FakeFileSystem fs;
+struct FolderDialogTest : ::testing::Test, fakes::FakeWorld {
   std::vector<std::string> messages;
   std::function<void(app::TDIR2SETForm&)> act;
+  const bool answerYes = true;
 
   std::string run(const std::string& current) {
-    application.onModalShown = [&](ui::Form& f) {
-      if (f.windowClass() == "TDIR2SETForm") {
-        loop.post([&] { act(static_cast<app::TDIR2SETForm&>(f)); });
-      } else {
-        auto& box = static_cast<dialogs::TMKBox&>(f);
-        messages.push_back(box.MemoMsg.caption());
-        (box.Btn_Yes.visible() ? box.Btn_Yes : box.Btn_OK).click();
-      }
-    };
+    testing_support::AnswerBoxesAtOnce(application, messages, answerYes, [this](ui::Form& f) {
+      loop.post([this, &f] { act(static_cast<app::TDIR2SETForm&>(f)); });
+    });
     app::TDIR2SETDLG dlg(application, fs, "C:\\WINDOWS\\");
     dlg.Title = "解凍先";
     dlg.DirName = "TMPLZH32";
@@ -48,8 +39,8 @@ TEST_F(FolderDialogTest, FirstChoiceCannotBeCancelled) {
   EXPECT_EQ(run(""), "C:\\NEW\\DEEP");
   ASSERT_GE(messages.size(), 3u);
   EXPECT_EQ(messages[0], "変更を中止します");
-  EXPECT_EQ(messages[1], "データを登録しないと終了出来ません\r\n初期値を登録して下さい☆☆☆");
-  EXPECT_EQ(messages[2], "フォルダーを作成します\r\nC:\\NEW\\DEEP");
+  EXPECT_EQ(messages[1], "データを登録しないと終了出来ません\n初期値を登録して下さい☆☆☆");
+  EXPECT_EQ(messages[2], "フォルダーを作成します\nC:\\NEW\\DEEP");
   EXPECT_TRUE(fs.folderExists("C:\\NEW\\DEEP"));
 }
 
@@ -79,7 +70,7 @@ TEST_F(FolderDialogTest, EmptyFieldAndFailedCreationKeepTheDialogOpen) {
   };
   EXPECT_EQ(run(""), "C:\\ZUMIKT32\\TMPLZH32");
   EXPECT_EQ(messages.front(), "フォルダーを設定して下さい。");
-  EXPECT_EQ(messages.back(), "[ C:\\ZUMIKT32\\TMPLZH32 ]\r\nフォルダーを登録しました");
+  EXPECT_EQ(messages.back(), "[ C:\\ZUMIKT32\\TMPLZH32 ]\nフォルダーを登録しました");
 }
 
 }  // namespace

@@ -10,8 +10,6 @@ using Lines = std::vector<std::string>;
 
 // The whole window, where its settings, menu, command line or closing meet the memory lists.
 struct MemoryTest : PlayerTest {
-  memory::MemoryLists& mem() { return *window->Memory; }
-  ui::ListBox& vm() { return mem().ListBoxVM; }
   void select(const std::string& name) {
     auto& box = window->ComboBox1;
     box.userSelect(box.indexOf(name));
@@ -20,9 +18,6 @@ struct MemoryTest : PlayerTest {
 };
 
 struct MemoryListsTest : MemoryFixture {
-  memory::MemoryLists& mem() { return lists; }
-  ui::ListBox& vm() { return ListBoxVM; }
-  const Lines& rm() { return lists.RandomPool; }
   void select(const std::string& name) { ComboBox1.userSelect(ComboBox1.indexOf(name)); }
 };
 
@@ -64,11 +59,11 @@ TEST_F(MemoryListsTest, VolumeFileShorterOrLongerThanItsEntriesIsPaddedOrCut) {
   fs.addFile(data + "LONG.LIM", "C:\\a.wav\r\n");
   fs.addFile(data + "LONG.LIV", "v1\r\nv2\r\nv3\r\n");
   start("SHORT");
-  EXPECT_EQ(vm().items(), (Lines{"v1", "", ""}));
-  EXPECT_EQ(rm(), (Lines{"0", "1", "2"}));  // no ".LIR": the full pool
+  EXPECT_EQ(ListBoxVM.items(), (Lines{"v1", "", ""}));
+  EXPECT_EQ(lists.RandomPool, (Lines{"0", "1", "2"}));  // no ".LIR": the full pool
   EXPECT_EQ(Label_MFN_Kosu.caption(), "3ｺ");
   select("LONG");
-  EXPECT_EQ(vm().items(), (Lines{"v1"}));
+  EXPECT_EQ(ListBoxVM.items(), (Lines{"v1"}));
   EXPECT_EQ(file("SHORT.LIV"), "v1\r\n\r\n\r\n");
   EXPECT_EQ(file("SHORT.LIR"), "0\r\n1\r\n2\r\n");
 }
@@ -79,20 +74,20 @@ TEST_F(MemoryListsTest, HistoryIsHeldAsideAndReachesTheDiskOnlyAtClose) {
   fs.addFile(data + "HISTORY.LIM", "C:\\h1.wav\r\nC:\\h2.wav\r\nC:\\h3.wav\r\n");
   fs.addFile(data + "HISTORY.LIV", "x\r\n");
   start("M");
-  EXPECT_EQ(mem().HistoryEntries.size(), 3u);
-  EXPECT_EQ(mem().HistoryVolumes, (Lines{"x", "", ""}));
+  EXPECT_EQ(lists.HistoryEntries.size(), 3u);
+  EXPECT_EQ(lists.HistoryVolumes, (Lines{"x", "", ""}));
   select("HISTORY");
   EXPECT_EQ(ListBox2.items(), (Lines{"C:\\h1.wav", "C:\\h2.wav", "C:\\h3.wav"}));
-  EXPECT_EQ(rm(), (Lines{"0", "1", "2"}));
+  EXPECT_EQ(lists.RandomPool, (Lines{"0", "1", "2"}));
   ListBox2.add("C:\\h4.wav");
   select("M");
   EXPECT_EQ(ListBox2.items(), (Lines{"C:\\m.wav"}));
-  EXPECT_EQ(mem().HistoryEntries.size(), 4u);
-  EXPECT_EQ(mem().HistoryVolumes.size(), 4u);
+  EXPECT_EQ(lists.HistoryEntries.size(), 4u);
+  EXPECT_EQ(lists.HistoryVolumes.size(), 4u);
   EXPECT_EQ(file("HISTORY.LIM"), "C:\\h1.wav\r\nC:\\h2.wav\r\nC:\\h3.wav\r\n");
   // Playback records through the public lists.
-  mem().HistoryEntries.push_back("C:\\h5.wav");
-  mem().HistoryVolumes.push_back("");
+  lists.HistoryEntries.push_back("C:\\h5.wav");
+  lists.HistoryVolumes.push_back("");
   ListBox2.add("C:\\m2.wav");
   lists.saveAtClose();
   EXPECT_EQ(file("HISTORY.LIM"), "C:\\h1.wav\r\nC:\\h2.wav\r\nC:\\h3.wav\r\nC:\\h4.wav\r\nC:\\h5.wav\r\n");
@@ -111,9 +106,9 @@ TEST_F(MemoryListsTest, UnreadableFilesFallBackWithoutLosingAnything) {
   fs.failReadAfter(data + "M.LIR", 0);
   fs.failReadAfter(data + "HISTORY.LIM", 0);
   start("M");
-  EXPECT_EQ(vm().items(), (Lines{"", ""}));
-  EXPECT_EQ(rm(), (Lines{"0", "1"}));
-  EXPECT_TRUE(mem().HistoryEntries.empty());
+  EXPECT_EQ(ListBoxVM.items(), (Lines{"", ""}));
+  EXPECT_EQ(lists.RandomPool, (Lines{"0", "1"}));
+  EXPECT_TRUE(lists.HistoryEntries.empty());
 }
 
 TEST_F(MemoryListsTest, MemoryFileDeletedWhileRunningShowsAnEmptyListAndSavesEmptyFiles) {
@@ -149,7 +144,7 @@ TEST_F(MemoryTest, NamesOnlyListFollowsTheDisplayRule) {
   EXPECT_EQ(w.ListBox8.items(), (Lines{"表.wav", "/ソフト.lzh/inner.mid", ">D:\\track01.cda/1234",
                                        ">D:\\track02.cda/1234"}));
   EXPECT_EQ(w.ListBox8.itemIndex(), 1);
-  mem().trackName = [](const std::string& e) { return e.find("track01") != std::string::npos ? "Intro" : "    "; };
+  window->Memory->trackName = [](const std::string& e) { return e.find("track01") != std::string::npos ? "Intro" : "    "; };
   w.menu("SSN").click();  // off
   w.menu("SSN").click();  // on again: one rule rebuilds the names
   EXPECT_EQ(w.ListBox8.item(2), "Intro");
@@ -164,7 +159,7 @@ TEST_F(MemoryTest, CommandLineFilesGoIntoTheHistoryWithVolumeLines) {
   EXPECT_EQ(w.S.settings.currentMemory, "HISTORY");
   EXPECT_EQ(w.ComboBox1.item(w.ComboBox1.itemIndex()), "HISTORY");
   EXPECT_EQ(w.ListBox2.items(), (Lines{"C:\\MUSIC\\new.wav"}));
-  EXPECT_EQ(vm().count(), 1);
+  EXPECT_EQ(w.Memory->ListBoxVM.count(), 1);
   EXPECT_EQ(w.Label_MFN_Kosu.caption(), "1ｺ");
   EXPECT_EQ(file("M.LIM"), "C:\\m.wav\r\n");  // the memory shown before was saved on the switch
 }

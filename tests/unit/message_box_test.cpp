@@ -120,10 +120,6 @@ TEST(ColorButton, PushedLookDarkensTheFaceAndGreysTheFont) {
   EXPECT_EQ(ui::pushedLook(0xFFFFFF, 0x0000FF).font, 0xDDDDDDu);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ListSelection, UserMultiSelectionKeepsEveryChosenEntryThroughEdits) {
   ui::HeadlessLoop loop;
   ui::Application app{loop};

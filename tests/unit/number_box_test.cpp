@@ -10,11 +10,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The box tests below show 30 - 60 -> 0, 32680 + 60 -> 32700 and 3 raised to 5.
-TEST(NumberBoxRules, SpinsClampAndMinCountRaisesAllButZero) {
-  EXPECT_EQ(dialogs::SpinValue(32699, 1), 32700);
-  EXPECT_EQ(dialogs::SpinValue(32700, 10), 32700);
-  EXPECT_EQ(dialogs::SpinValue(5, -10), 0);
+// Zero stays zero under a minimum (the box tests show the clamps and 3 raised to 5).
+TEST(NumberBoxRules, MinCountRaisesAllButZero) {
   EXPECT_EQ(dialogs::AcceptedValue(0, 5), 0);
   EXPECT_EQ(dialogs::AcceptedValue(7, 5), 7);
 }
@@ -25,7 +22,7 @@ struct NumberBoxTest : AnsweringPlayerTest {
 };
 
 TEST_F(NumberBoxTest, SpinsShowTheValueWithItsUnitAndTheConfirmationAccepts) {
-  auto& w = start();
+  start();
   dialogs::TTmSETBoxDlg dlg(application);
   dlg.TCount = 30;
   dlg.MinCount = 5;
@@ -43,7 +40,6 @@ TEST_F(NumberBoxTest, SpinsShowTheValueWithItsUnitAndTheConfirmationAccepts) {
   EXPECT_EQ(dlg.TCount, 5);
   EXPECT_EQ(shown, (Lines{"30個", "0個"}));
   EXPECT_EQ(messages, (Lines{"ﾃｽﾄを、\n5個に、設定します"}));
-  (void)w;
 }
 
 TEST_F(NumberBoxTest, NoKeepsTheBoxOpenAndCancelLeavesTheValue) {

@@ -74,7 +74,8 @@ struct TrashWindowTest : AnsweringPlayerTest {
 TEST_F(TrashWindowTest, TheIconOpensThePanelAndClosingBringsTheIconBack) {
   auto& w = start();
   w.Panel_JK.setVisible(true);
-  trash().Image1RightUp();
+  ASSERT_TRUE(trash().Image1.onRightButtonUp);
+  trash().Image1.onRightButtonUp();
   EXPECT_TRUE(w.PanelGomi.visible());
   EXPECT_FALSE(trash().Image1.visible());
   EXPECT_FALSE(w.Panel_JK.visible());

@@ -68,11 +68,6 @@ TEST_F(TransferTest, AMouseDragFromTheFileListCopiesToTheEntryUnderTheMouse) {
   menu("P1").click();
   EXPECT_EQ(ListBox2.items(), (Lines{"C:\\a.wav", "C:\\MUSIC\\y.wav", "C:\\b.wav", "C:\\c.wav"}));
   EXPECT_EQ(ListBox4.count(), 2);
-
-  // The trash icon's right button opens the trash panel.
-  ASSERT_TRUE(trash.Image1.onRightButtonUp);
-  trash.Image1.onRightButtonUp();
-  EXPECT_TRUE(PanelGomi.visible());
 }
 
 TEST_F(TransferTest, TheMenuEnablesItemsBySourceAndASecondDropWaitsForTheFirst) {

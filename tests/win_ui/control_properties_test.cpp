@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas.h"
 #include "platform/win32/text.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
@@ -40,32 +41,13 @@ std::vector<HWND> childrenOf(HWND parent, const wchar_t* cls) {
   return found;
 }
 
-// A bitmap to paint into and read back.
-struct Canvas {
-  Canvas() {
-    HDC screen = GetDC(nullptr);
-    dc = CreateCompatibleDC(screen);
-    bmp = CreateCompatibleBitmap(screen, 64, 64);
-    old = SelectObject(dc, bmp);
-    ReleaseDC(nullptr, screen);
-  }
-  ~Canvas() {
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-  }
-  HDC dc;
-  HBITMAP bmp;
-  HGDIOBJ old;
-};
-
 // How a kind's background colour is read back (none for kinds that keep the system's).
 using ColourRead = std::function<COLORREF(HWND)>;
 
 // The colours the window gets from its parent when it paints: ink and brush must agree.
 ColourRead askedWith(UINT msg, bool fromInside = false) {
   return [msg, fromInside](HWND h) -> COLORREF {
-    Canvas c;
+    wintest::Canvas c(64, 64);
     HWND from = fromInside ? GetWindow(h, GW_CHILD) : h;
     auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(from), msg, reinterpret_cast<WPARAM>(c.dc),
                                                         reinterpret_cast<LPARAM>(from)));
@@ -79,7 +61,7 @@ ColourRead askedWith(UINT msg, bool fromInside = false) {
 // What the window paints itself, at a spot clear of its bevel and caption.
 ColourRead painted(UINT msg) {
   return [msg](HWND h) {
-    Canvas c;
+    wintest::Canvas c(64, 64);
     SendMessageW(h, msg, reinterpret_cast<WPARAM>(c.dc), PRF_CLIENT);
     return GetPixel(c.dc, 3, 10);
   };

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "canvas.h"
 #include "ui/form.h"
 #include "ui/widgets.h"
 #include "ui/win32/control_peer.h"
@@ -21,20 +22,13 @@ class WineUi : public ::testing::Test {
   }
   // What the window paints, pixel by pixel (0x00BBGGRR), drawn as it draws itself on screen.
   std::vector<COLORREF> paint(HWND hwnd, int w, int h) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(dc, bmp);
+    wintest::Canvas c(w, h);
     RECT all{0, 0, w, h};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    FillRect(c.dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(c.dc), PRF_CLIENT);
     std::vector<COLORREF> px;
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) px.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+      for (int x = 0; x < w; ++x) px.push_back(GetPixel(c.dc, x, y));
     return px;
   }
 
@@ -116,10 +110,6 @@ TEST_F(WineUi, SplittersAndSizeGripsFollowTheMouse) {
   EXPECT_EQ(gripX, 20);
   EXPECT_EQ(gripY, 15);
 }
-
-}  // namespace
-
-namespace {
 
 // A question over the folder chooser: the chooser and the main window both stay out of reach
 // until the question is answered, and both come back afterwards.
