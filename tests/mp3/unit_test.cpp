@@ -152,23 +152,14 @@ TEST(WavReader, RefusesWhatItCannotConvert) {
 
 // --- Target format ------------------------------------------------------------
 
-TEST(TargetFormat, ReadsBackWhatItWrites) {
-  const TargetFormat f{22050, 1, 32, ChannelMode::kMono};
-  const std::vector<uint8_t> blob = MakeLayer3Format(f, 104, 1057);
-  ASSERT_EQ(blob.size(), 30u);
+TEST(TargetFormat, ReadsBackWhatItWritesDefaultsTo44kStereo128AndRefusesBadValues) {
+  const std::vector<uint8_t> mono = MakeLayer3Format({22050, 1, 32, ChannelMode::kMono}, 104, 1057);
+  ASSERT_EQ(mono.size(), 30u);
   TargetFormat read;
-  ASSERT_EQ(ParseTargetFormat(blob.data(), blob.size(), &read), "");
-  EXPECT_EQ(read.sample_rate, 22050);
-  EXPECT_EQ(read.channels, 1);
-  EXPECT_EQ(read.kbps, 32);
-  EXPECT_EQ(read.mode, ChannelMode::kMono);
-}
-
-TEST(TargetFormat, DefaultIs44kStereo128AndBadValuesAreRefused) {
+  ASSERT_EQ(ParseTargetFormat(mono.data(), mono.size(), &read), "");
+  EXPECT_EQ(std::tuple(read.sample_rate, read.channels, read.kbps, read.mode), std::tuple(22050, 1, 32, ChannelMode::kMono));
   const TargetFormat d = DefaultTargetFormat();
-  EXPECT_EQ(d.sample_rate, 44100);
-  EXPECT_EQ(d.channels, 2);
-  EXPECT_EQ(d.kbps, 128);
+  EXPECT_EQ(std::tuple(d.sample_rate, d.channels, d.kbps), std::tuple(44100, 2, 128));
   std::vector<uint8_t> blob = MakeLayer3Format(d, 417, 1057);
   TargetFormat out;
   EXPECT_NE(ParseTargetFormat(blob.data(), 12, &out), "");

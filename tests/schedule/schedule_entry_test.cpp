@@ -1,5 +1,5 @@
-// Schedule entries: registering a time, the time labels' spin buttons, and pasting copied
-// entries with the checks that keep a bad line out of a set.
+// Schedule entries: registering a time, and pasting copied entries with the checks that keep a
+// bad line out of a set.
 #include "schedule/schedule_entry.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +21,6 @@ TEST(ScheduleEntryTest, ATimeRegisteredAgainReplacesItsLineInTimeOrder) {
   EXPECT_EQ(schedule::PutEntry(set, schedule::EndEntry("07:30", schedule::EndKindLetter(7))), 1);
   EXPECT_EQ(set, (Lines{"07:00 E", "07:30 E", "22:00 C"}));
   EXPECT_EQ(schedule::PutEntry(set, "06:00 W"), 0);
-}
-
-TEST(ScheduleEntryTest, SpinButtonsWrapRound) {
-  EXPECT_EQ(schedule::SpinHour("23", +1), "00");
-  EXPECT_EQ(schedule::SpinHour("00", -1), "23");
-  EXPECT_EQ(schedule::SpinMinute("00", -1), "59");
-  EXPECT_EQ(schedule::SpinMinute("59", +1), "00");
 }
 
 TEST(ScheduleEntryTest, PastedLinesAreCheckedInOrder) {

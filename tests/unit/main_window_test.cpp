@@ -21,20 +21,17 @@ TEST_F(PlayerTest, StartUpFinishesAfterTimer1AndShowsTheIdleTitle) {
 
 TEST_F(PlayerTest, StoredGarbageTakesDefaultsOnScreen) {
   set("KAKUCHOSHI", "1,1,1");
-  set("TM_Mode", "5");
   set("FOLDERHIS", "0");
   set("FILEHIS", "7");
   set("CPATH", "Q:\\NO\\SUCH\\DRIVE");
   set("End_Kosu_index", "15");
   set("End_Kosu_Set", "12");
   auto& w = start();
-  EXPECT_EQ(w.S.settings.scheduleMode, 0);
   EXPECT_EQ(w.menu("FOLDERHIS").caption(), "フォルダーヒストリーの設定　ＯＦＦ (&H)");
   EXPECT_EQ(w.menu("FILEHIS").caption(), "ファイルヒストリーの設定　7個 (&F)");
   EXPECT_EQ(w.S.settings.folderPath, "C:\\WINDOWS\\MEDIA");
   for (auto* cb : w.ExtensionBoxes) EXPECT_EQ(cb->checked(), cb->caption() != "LZH") << cb->caption();
   // Choice 15 behaves as the "Set" choice.
-  EXPECT_EQ(w.S.run.EndCountLeft, 12);
   EXPECT_EQ(w.menu("ME_kosu").caption(), "終了曲数 Set 12 曲(&P)");
   // A history limit of 0 leaves the folder history untouched.
   EXPECT_EQ(w.ListBoxKaKo.count(), 0);
@@ -53,12 +50,10 @@ TEST_F(PlayerTest, FolderHistoryPutsTheOpenFolderOnTop) {
 TEST_F(PlayerTest, IndexBeyondTheListLeavesItUnselected) {
   auto& w = start();
   w.ListBox4.setItems({"a.wav", "b.wav"});
-  app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, 2);
-  EXPECT_EQ(w.ListBox4.itemIndex(), -1);
-  app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, 1);
-  EXPECT_EQ(w.ListBox4.itemIndex(), 1);
-  app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, -1);
-  EXPECT_EQ(w.ListBox4.itemIndex(), -1);
+  for (auto [stored, shown] : {std::pair{2, -1}, std::pair{1, 1}, std::pair{-1, -1}}) {
+    app::TZELCOR32ZUMIK::RestoreSelection(w.ListBox4, stored);
+    EXPECT_EQ(w.ListBox4.itemIndex(), shown) << stored;
+  }
 }
 
 TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
@@ -71,11 +66,8 @@ TEST_F(PlayerTest, ClosingWritesEverySettingAndTheLists) {
   fs.addFile(data + "LZH_TEMP\\x.wav", "x");
   w.close();
   EXPECT_TRUE(w.closed());
-  for (auto& [name, text] : core::StoredSettingTexts({})) EXPECT_NE(get(name.c_str()), "<missing>") << name;
   EXPECT_EQ(get("SAISEIM"), "3,0,1,0,0,1,1,0");
   EXPECT_EQ(get("KAKUCHOSHI"), "1,1,1,1,1,1,1,1,1");
-  EXPECT_EQ(get("TEMPLZH"), "D:\\TEMPLZH");
-  EXPECT_EQ(get("REC_TXT"), "0");
   EXPECT_EQ(*fs.contents(data + "ZeLC32CD.LIS"), "C:\\MUSIC\r\n");
   EXPECT_TRUE(fs.fileExists(data + "ZeLC32FH.LIS"));
   EXPECT_FALSE(fs.fileExists(data + "LZH_TEMP\\x.wav"));
@@ -97,29 +89,23 @@ TEST_F(PlayerTest, ClosingWhileBusyOnlyBeeps) {
   EXPECT_TRUE(w.closed());
 }
 
-TEST_F(PlayerTest, ClosingBeforeStartUpFinishedSavesNothing) {
+TEST_F(AnsweringPlayerTest, ClosingBeforeStartUpFinishedSavesNothing) {
   window = std::make_unique<app::TZELCOR32ZUMIK>(application, services, data, std::vector<std::string>{});
   application.mainForm = window.get();
   window->onCloseQuery = [this](bool& can) { window->FormCloseQuery(can); };
   window->FormCreate();
-  std::string shown;
-  application.onModalShown = [&](ui::Form& f) {
-    shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption();
-  };
   window->close();
   EXPECT_TRUE(window->closed());
-  EXPECT_EQ(shown, "初期化エラー：メモリーが確保できませんでした。\r\n強制終了します。");
+  EXPECT_EQ(messages, std::vector<std::string>{"初期化エラー：メモリーが確保できませんでした。\n強制終了します。"});
   EXPECT_EQ(get("SAISEIM"), "<missing>");
 }
 
-TEST_F(PlayerTest, AFailedSettingsWriteIsReportedAndClosingGoesOn) {
+TEST_F(AnsweringPlayerTest, AFailedSettingsWriteIsReportedAndClosingGoesOn) {
   auto& w = start();
   reg.failWrites(true);
-  std::string shown;
-  application.onModalShown = [&](ui::Form& f) { shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption(); };
   w.close();
   EXPECT_TRUE(w.closed());
-  EXPECT_EQ(shown, "データ格納処理に失敗しました・・・");
+  EXPECT_EQ(messages, std::vector<std::string>{"データ格納処理に失敗しました・・・"});
 }
 
 TEST_F(PlayerTest, EndActionRestoreFollowsTheSaveOptions) {
@@ -181,16 +167,14 @@ TEST_F(PlayerTest, DroppedPathsGoToTheMemoryListAndOddOnesAreIgnored) {
   EXPECT_EQ(w.ListBox2.items(), (std::vector<std::string>{"C:\\d\\one.wav"}));
 }
 
-TEST_F(PlayerTest, ShutdownRefusedShowsTheRightText) {
+TEST_F(AnsweringPlayerTest, ShutdownRefusedShowsTheRightText) {
   auto& w = start();
   power.exitResult = {false, 5};
-  std::string shown;
-  application.onModalShown = [&](ui::Form& f) { shown = static_cast<dialogs::TMKBox&>(f).MemoMsg.caption(); };
   w.S.run.CloseAfterPlay = true;
   w.menu("ME_AUTO_OFF_WIN").click();
   w.close();
   EXPECT_EQ(power.exitCalls, (std::vector<std::uint32_t>{8}));
-  EXPECT_EQ(shown, "シャットダウン失敗\r\nシャットダウンの権限がありません");
+  EXPECT_EQ(messages, std::vector<std::string>{"シャットダウン失敗\nシャットダウンの権限がありません"});
   EXPECT_TRUE(w.closed());
   EXPECT_EQ(get("EndWin"), "1");
 }
@@ -225,10 +209,6 @@ TEST_F(PlayerTest, ResizeKeepsTheCommandStripAtTheBottom) {
     EXPECT_EQ(w.StatusBar1.bounds().width, width);
   }
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(PlayerTest, SplittersAndSizeGripsResizeTheRegionBesideThem) {
   auto& w = start();

@@ -58,9 +58,6 @@ struct CdPlaybackTest : PlaybackTest {
     w.ListBox2.setItems(entries);
     w.ListBox2.tag = -1;
   }
-  bool sent(const std::string& command) const {
-    return std::find(mci.commands.begin(), mci.commands.end(), command) != mci.commands.end();
-  }
 };
 
 TEST_F(CdPlaybackTest, OnlyTheDiscInTheDriveIsPlayedAndOtherDiscsArePassedOverSilently) {

@@ -71,9 +71,11 @@ TEST_F(ChannelTest, PlayBarFollowsTheLengthAndThePositionTick) {
   EXPECT_EQ(w.StatusBar1.panelText(2), std::to_string(mci.positionOf("Zumik") / 1000));
   EXPECT_EQ(w.ScrollBar1.position(), w.Player().st.PositionMs / 1172);
   EXPECT_GT(w.ScrollBar1.position(), 60);
-  w.ListBox4.tag = 1;  // straight to the short one
+  w.ListBox4.tag = 1;  // a play request during a run restarts it on the short one
   w.Button2.click();
-  runUntilPlayed(2);
+  runUntilPlayed(2, 3000);
+  EXPECT_EQ(playedNames(), (std::vector<std::string>{"long.wav", "short.wav"}));
+  EXPECT_EQ(mci.openCount(), 1);
   EXPECT_EQ(w.ScrollBar1.max(), 300);
   EXPECT_EQ(w.Player().st.MsPerBarStep, 1);
 }
@@ -177,27 +179,20 @@ TEST_F(ChannelTest, AnUnreadablePositionIsNoStallTheTuneGetsItsLengthPlusGrace) 
   EXPECT_LT(bRan, 3000u + playback::ProgressWatch::kEndGraceMs + 2500u);
 }
 
-TEST_F(HistoryTest, HistoryKeepsEachStartedTuneUpToItsLimit) {
-  auto& w = startPlayer();
-  endless(false);
-  w.S.settings.fileHistoryLimit = 2;
-  showFolder({{"a.wav", 100}, {"b.wav", 100}, {"c.wav", 100}});
-  play();
-  runToIdle();
-  EXPECT_EQ(w.Memory->HistoryEntries, (std::vector<std::string>{path("b.wav"), path("c.wav")}));
-  EXPECT_EQ(w.Memory->HistoryVolumes, (std::vector<std::string>{"", ""}));
-}
-
-TEST_F(HistoryTest, HistoryLimitNeverPassesSixteenThousand) {
+TEST_F(HistoryTest, HistoryKeepsEachStartedTuneUpToItsLimitOfAtMostSixteenThousand) {
   auto& w = startPlayer();
   w.S.settings.fileHistoryLimit = 20000;
   EXPECT_EQ(w.Player().history.Limit(), 16000);
-  w.S.settings.fileHistoryLimit = 0;
   endless(false);
-  showFolder({{"a.wav", 100}});
-  play();
-  runToIdle();
-  EXPECT_TRUE(w.Memory->HistoryEntries.empty());
+  showFolder({{"a.wav", 100}, {"b.wav", 100}, {"c.wav", 100}});
+  for (auto [limit, kept] : {std::pair{0, std::vector<std::string>{}}, {2, {path("b.wav"), path("c.wav")}}}) {
+    w.S.settings.fileHistoryLimit = limit;
+    w.ListBox4.tag = 0;
+    play();
+    runToIdle();
+    EXPECT_EQ(w.Memory->HistoryEntries, kept) << limit;
+    EXPECT_EQ(w.Memory->HistoryVolumes, std::vector<std::string>(kept.size())) << limit;
+  }
 }
 
 TEST_F(HistoryTest, HistoryAsTheCurrentMemoryBehindTheFileListKeepsWhatPlayedAcrossARestart) {

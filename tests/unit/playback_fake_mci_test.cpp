@@ -55,21 +55,4 @@ TEST_F(FakeMciTest, RefusesUnknownFilesDuplicateAliasesAndUnknownDevices) {
   EXPECT_EQ(mci.send("Open \"C:\\M\\a.wav\" alias ZUMIK").code, fakes::FakeMci::kDuplicateAlias);
 }
 
-TEST_F(FakeMciTest, StalledAndBrokenDevices) {
-  mci.addTune("C:\\M\\b.mid", 5000, fakes::FakeMci::Behaviour::Stalls);
-  mci.addTune("C:\\M\\c.wav", 4000, fakes::FakeMci::Behaviour::Breaks);
-  mci.send("Open \"C:\\M\\b.mid\" alias Zumik");
-  ASSERT_EQ(mci.send("play Zumik notify").code, 0u);
-  loop.advance(60000);
-  EXPECT_EQ(mci.positionOf("Zumik"), 0);
-  EXPECT_TRUE(received.empty());
-  mci.send("close Zumik");
-  loop.advance(1);
-  received.clear();
-  mci.send("Open \"C:\\M\\c.wav\" alias Zumik");
-  mci.send("play Zumik notify");
-  loop.advance(2000);
-  EXPECT_EQ(received, std::vector<unsigned>{8});
-}
-
 }  // namespace

@@ -2,6 +2,7 @@
 // Playback on a folder of tunes on the model MCI device; everything on virtual time. The
 // helpers run on the bare playback form (PlaybackTest) and on the whole window
 // (WindowPlaybackTest), which keeps the tests where playback meets the memory lists.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -143,6 +144,14 @@ struct PlaybackHelpers : Base {
     std::vector<std::string> out;
     for (auto& p : mci.played) out.push_back(p.substr(p.rfind('\\') + 1));
     return out;
+  }
+  // Whether the exact MCI command was sent.
+  bool sent(const std::string& command) const {
+    return std::find(mci.commands.begin(), mci.commands.end(), command) != mci.commands.end();
+  }
+  template <class T = ui::Button>
+  T& control(const char* name) {
+    return *static_cast<T*>(window->findControl(name));
   }
   void mode(int index) { window->RadioGroup1.choose(index); }
   void endless(bool on) { window->CheckBox1.setChecked(on); }

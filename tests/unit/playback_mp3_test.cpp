@@ -30,8 +30,7 @@ struct Mp3 : Base {
     media.addFile(this->path(name), seconds, b);
     return {name, -1};
   }
-  ui::ScrollBar& bar() { return *static_cast<ui::ScrollBar*>(window->findControl("ScrollBar_MP3")); }
-  ui::Button& button(const char* name) { return *static_cast<ui::Button*>(window->findControl(name)); }
+  ui::ScrollBar& bar() { return this->template control<ui::ScrollBar>("ScrollBar_MP3"); }
   bool mp3Playing() { return window->Timer_MP3_LOOP.enabled() && media.playing(); }
   void runUntilMp3Plays() {
     const auto begin = loop.nowMs();
@@ -68,11 +67,9 @@ TEST_F(Mp3Test, ContinuousRunMixesTheComponentAndMciAndRecordsEveryTune) {
   EXPECT_EQ(media.ended, (Names{path("a.mp3"), path("c.mp3")}));
   EXPECT_EQ(playedNames(), (Names{"b.wav"}));
   EXPECT_EQ(history(), (Names{path("a.mp3"), path("b.wav"), path("c.mp3")}));
-  EXPECT_EQ(window->caption(), "Zelcor32 B-G-M");
-  EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Mp3Test, PlayBarCountsSecondsUpTo512Steps) {
+TEST_F(Mp3Test, PlayBarCountsSecondsUpTo512StepsAndMovingItSeeks) {
   startWithComponent();
   showFolder({mp3("three.mp3", 180), mp3("twenty.mp3", 1200)});
   play();
@@ -93,6 +90,10 @@ TEST_F(Mp3Test, PlayBarCountsSecondsUpTo512Steps) {
   EXPECT_EQ(window->Player().st.MsPerBarStep, 2);
   loop.advance(100000);
   EXPECT_NEAR(bar().position(), 50, 1);
+  bar().userMoved(300);  // seeks in seconds, 2 s a step
+  EXPECT_NEAR(*media.currentPosition(), 600, 0.01);
+  loop.advance(1000);
+  EXPECT_EQ(window->StatusBar1.panelText(2), "601");
 }
 
 TEST_F(Mp3Test, PauseKeepsTheRunAndResumeGoesOnFromTheSamePlace) {
@@ -101,28 +102,17 @@ TEST_F(Mp3Test, PauseKeepsTheRunAndResumeGoesOnFromTheSamePlace) {
   play();
   runUntilMp3Plays();
   loop.advance(5000);
-  button("Button_MP3_STOP").click();
-  EXPECT_FALSE(button("Button_MP3_STOP").visible());
+  control("Button_MP3_STOP").click();
+  EXPECT_FALSE(control("Button_MP3_STOP").visible());
   const double at = *media.currentPosition();
   loop.advance(30000);  // longer than the tune and the stall limit
   EXPECT_TRUE(window->S.run.PlayRunActive);
   EXPECT_DOUBLE_EQ(*media.currentPosition(), at);
-  button("Button_MP3_PLAY").click();
-  EXPECT_TRUE(button("Button_MP3_STOP").visible());
+  control("Button_MP3_PLAY").click();
+  EXPECT_TRUE(control("Button_MP3_STOP").visible());
   const auto took = runToIdle();
   EXPECT_NEAR(static_cast<double>(took) / 1000, 20 - at, 1.1);
   EXPECT_EQ(media.ended, (Names{path("a.mp3")}));
-}
-
-TEST_F(Mp3Test, MovingTheBarSeeksInSeconds) {
-  startWithComponent();
-  showFolder({mp3("a.mp3", 1200)});
-  play();
-  runUntilMp3Plays();
-  bar().userMoved(300);  // 2 s a step
-  EXPECT_NEAR(*media.currentPosition(), 600, 0.01);
-  loop.advance(1000);
-  EXPECT_EQ(window->StatusBar1.panelText(2), "601");
 }
 
 TEST_F(Mp3Test, TunesTheComponentCannotPlayAreSkippedSilently) {
@@ -147,8 +137,7 @@ TEST_F(Mp3Test, WithMp3OffAtStartTheFileGoesToMci) {
   play();
   runToIdle();
   EXPECT_EQ(playedNames(), (Names{"a.mp3"}));
-  EXPECT_NE(std::find(mci.commands.begin(), mci.commands.end(), "Open \"" + path("a.mp3") + "\" alias Zumik"),
-            mci.commands.end());
+  EXPECT_TRUE(sent("Open \"" + path("a.mp3") + "\" alias Zumik"));
   EXPECT_TRUE(media.calls.empty());
 }
 

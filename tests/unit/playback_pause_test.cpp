@@ -1,8 +1,6 @@
 // Pause, the spins, back to the pause point, resume and the play-bar seek, on the model device.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "playback_fixture.h"
 
 namespace {
@@ -15,11 +13,7 @@ struct PauseTest : PlaybackTest {
     play();
     runUntilPlayed(1);
   }
-  ui::Button& spin(const char* name) { return *static_cast<ui::Button*>(window->findControl(name)); }
   std::string shown() { return window->StatusBar1.panelText(2); }
-  bool sent(const std::string& command) {
-    return std::find(mci.commands.begin(), mci.commands.end(), command) != mci.commands.end();
-  }
   void pauseAt(int ms) {
     loop.advance(ms - mci.positionOf("Zumik"));
     window->ButtonStop2.click();
@@ -31,15 +25,15 @@ TEST_F(PauseTest, SpinsMoveThePausePositionWithinTheTune) {
   pauseAt(75300);
   EXPECT_EQ(shown(), "      75.3");
   EXPECT_TRUE(window->PanelResume.visible());
-  spin("SpinButton4Down").click();
+  control("SpinButton4Down").click();
   EXPECT_EQ(shown(), "      15.3");
   EXPECT_EQ(window->ScrollBar1.position(), 13);  // 15300 / 1172 rounded
-  spin("SpinButton4Down").click();
+  control("SpinButton4Down").click();
   EXPECT_EQ(shown(), "       0.0");
-  spin("SpinButton6Up").click();
-  spin("SpinButton5Up").click();
+  control("SpinButton6Up").click();
+  control("SpinButton5Up").click();
   EXPECT_EQ(shown(), "       1.1");
-  for (int i = 0; i < 11; ++i) spin("SpinButton4Up").click();
+  for (int i = 0; i < 11; ++i) control("SpinButton4Up").click();
   EXPECT_EQ(window->Player().st.PausePosMs, 600000);
   window->ButtonRsumeINI.click();
   EXPECT_EQ(shown(), "      75.3");
@@ -53,7 +47,7 @@ TEST_F(PauseTest, PauseHoldsTheTuneAndResumeContinuesFromTheMovedPosition) {
   loop.advance(30000);
   EXPECT_EQ(mci.positionOf("Zumik"), 75300) << "paused for 30 s";
   EXPECT_FALSE(idle());
-  spin("SpinButton5Down").click();
+  control("SpinButton5Down").click();
   window->ButtonResume.click();
   EXPECT_FALSE(window->PanelResume.visible());
   loop.advance(600);
