@@ -12,6 +12,8 @@
 //   e2e_driver measure-gaps N MS      play N tunes of MS ms in a row; print each gap between tunes
 //   e2e_driver measure-cpu SECONDS    the player's CPU share over SECONDS, idle and playing a long tune
 //   e2e_driver measure-runner SECONDS the player's CPU share over SECONDS, idle and with the schedule runner waiting
+//   e2e_driver measure-archive-gaps ROUNDS MS  two tunes of MS ms as files and inside an archive, ROUNDS
+//                                     times in one run; print each gap by kind and the library's bare extraction
 #include <windows.h>
 
 #include <algorithm>
@@ -236,6 +238,99 @@ int measureRunner(int seconds) {
   return 0;
 }
 
+// ---- the gap an archive adds between two tunes
+
+std::string Cp932(const std::wstring& w) {
+  const int n = WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+  return s;
+}
+
+using UnlhaFn = int(WINAPI*)(HWND, LPCSTR, LPSTR, DWORD);
+
+// Packs the two tunes into the archive with the library, then times the library's extraction of
+// the second one as the player asks for it (the same command line and output size), alone and
+// with the load and release the player does around every operation. Milliseconds, per repeat.
+bool TimeBareExtraction(const std::wstring& dll, const std::string& archive, const std::string& tunes,
+                        const std::string& into, int repeats, std::vector<double>& alone, std::vector<double>& loaded) {
+  HMODULE lib = LoadLibraryW(dll.c_str());
+  auto unlha = lib ? reinterpret_cast<UnlhaFn>(reinterpret_cast<void*>(GetProcAddress(lib, "Unlha"))) : nullptr;
+  char output[2002] = {};
+  const std::string pack = " a -n \"" + archive + "\" \"" + tunes + "a.wav\" \"" + tunes + "b.wav\" ";
+  const std::string extract = " e -m -n \"" + archive + "\" \"" + into + "\" \"b.wav\" ";
+  bool ok = unlha && unlha(nullptr, pack.c_str(), output, 1000) == 0;
+  for (int i = 0; ok && i < repeats; ++i) {
+    double t0 = NowMs();
+    ok = unlha(nullptr, extract.c_str(), output, 2000) == 0;
+    alone.push_back(NowMs() - t0);
+    DeleteFileA((into + "b.wav").c_str());
+    t0 = NowMs();
+    HMODULE again = LoadLibraryW(dll.c_str());
+    auto call = reinterpret_cast<UnlhaFn>(reinterpret_cast<void*>(GetProcAddress(again, "Unlha")));
+    ok = ok && call(nullptr, extract.c_str(), output, 2000) == 0;
+    FreeLibrary(again);
+    loaded.push_back(NowMs() - t0);
+    DeleteFileA((into + "b.wav").c_str());
+  }
+  if (lib) FreeLibrary(lib);
+  return ok;
+}
+
+// A memory of ROUNDS times: a.wav, b.wav as files, then an archive of the same two. The gap
+// from a tune's start to the next one's, less the tune's length, by kind: file to file, file
+// into the archive (listing and extraction), inside the archive (extraction), archive to file.
+int measureArchiveGaps(int rounds, int tuneMs) {
+  using namespace e2e;
+  PlayerFolder folder;
+  const std::wstring tunes = folder.makeFolder(L"tunes") + L"\\";
+  folder.writeFile(L"tunes\\a.wav", ToneWav(tuneMs));
+  folder.writeFile(L"tunes\\b.wav", ToneWav(tuneMs));
+  const std::wstring dll = folder.path() + L"UnLha32.dll";
+  const std::wstring built = BuiltPlayerExe();
+  CopyFileW((built.substr(0, built.find_last_of(L'\\') + 1) + L"UnLha32.dll").c_str(), dll.c_str(), FALSE);
+  const std::string archive = Cp932(tunes) + "PAIR.LZH";
+  std::vector<double> alone, loaded;
+  if (!TimeBareExtraction(dll, archive, Cp932(tunes), Cp932(folder.makeFolder(L"bare")) + "\\", 21, alone, loaded)) {
+    printLine(L"error=the-library-did-not-pack-or-extract");
+    return 1;
+  }
+  std::string memory;
+  for (int r = 0; r < rounds; ++r) memory += Cp932(tunes) + "a.wav\r\n" + Cp932(tunes) + "b.wav\r\n" + archive + "\r\n";
+  folder.writeFile(L"BENCH.LIM", memory);
+  PrepareSettings(folder);
+  SettingsKey::set(L"M_Fn", L"BENCH");
+  SettingsKey::set(L"MEMORY", L"0,-1,0,0,0,0,0");     // the memory view
+  SettingsKey::set(L"SAISEIM", L"0,0,0,0,0,1,1,0");  // continuous; music extracted, the last one deleted
+  PlayerProcess player(folder.exe());
+  HWND main = WaitForUsableMainWindow(player.id(), 60000);
+  if (!main) return 1;
+  Click(FindControl(main, ids::Button2));
+  const int tunesToPlay = rounds * 4;
+  const wchar_t* const kinds[] = {L"leave_gap_ms=", L"plain_gap_ms=", L"enter_gap_ms=", L"archive_gap_ms="};
+  std::wstring last;
+  double lastStart = 0;
+  const double deadline = NowMs() + 10000.0 + tunesToPlay * (tuneMs + 3000.0);
+  int seen = 0;
+  while (NowMs() < deadline && seen < tunesToPlay) {
+    const std::wstring t = Text(main);
+    if (t != last && IsPlayingTitle(t)) {
+      const double at = NowMs();
+      if (seen > 0) printLine(kinds[seen % 4] + std::to_wstring(at - lastStart - tuneMs));
+      lastStart = at;
+      ++seen;
+    }
+    last = t;
+    Sleep(1);
+  }
+  RequestClose(main);
+  player.waitExit(10000);
+  SettingsKey::clear();
+  for (double ms : alone) printLine(L"bare_extract_ms=" + std::to_wstring(ms));
+  for (double ms : loaded) printLine(L"loaded_extract_ms=" + std::to_wstring(ms));
+  return seen == tunesToPlay ? 0 : 1;
+}
+
 HWND runningMain() { return e2e::FindTopWindow(e2e::kMainWindowClass); }
 
 }  // namespace
@@ -247,6 +342,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"measure-gaps" && argc > 3) return measureGaps(_wtoi(argv[2]), _wtoi(argv[3]));
     if (cmd == L"measure-cpu" && argc > 2) return measureCpu(_wtoi(argv[2]));
     if (cmd == L"measure-runner" && argc > 2) return measureRunner(_wtoi(argv[2]));
+    if (cmd == L"measure-archive-gaps" && argc > 3) return measureArchiveGaps(_wtoi(argv[2]), _wtoi(argv[3]));
     if (cmd == L"wait-window" && argc > 2) {
       const DWORD ms = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 5000;
       return e2e::WaitForTopWindow(argv[2], 0, ms) ? 0 : 1;
@@ -306,6 +402,6 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "e2e_driver: %s\n", e.what());
     return 2;
   }
-  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | post CLASS MSG WP LP | list-box ID | select-all ID | menu ID | state | close\n");
+  std::fprintf(stderr, "usage: e2e_driver measure-start | measure-gaps N MS | measure-cpu SECONDS | measure-archive-gaps ROUNDS MS | wait-window CLASS [ms] | click CLASS ID | type CLASS ID TEXT | post CLASS MSG WP LP | list-box ID | select-all ID | menu ID | state | close\n");
   return 2;
 }

@@ -36,6 +36,8 @@ std::wstring BuiltPlayerExe() {
   return fromUnixPath(ZELCOR_BUILT_EXE);
 }
 
+std::wstring HostPath(const std::string& unixPath) { return fromUnixPath(unixPath); }
+
 PlayerFolder::PlayerFolder(const std::wstring& exeName) : path_(uniqueTempFolder()), exe_(path_ + exeName) {
   if (!CopyFileW(BuiltPlayerExe().c_str(), exe_.c_str(), FALSE))
     throw std::runtime_error("cannot copy the player exe (build zelcor32 first)");

@@ -34,6 +34,9 @@ class PlayerFolder {
   std::wstring exe_;
 };
 
+// A path of the host (a Unix path) as the player sees it under Wine.
+std::wstring HostPath(const std::string& unixPath);
+
 using testsounds::MidiFile;
 using testsounds::SilentWav;
 using testsounds::ToneWav;
