@@ -38,7 +38,7 @@ TZELCOR32ZUMIK::TZELCOR32ZUMIK(ui::Application& app, Services& services, std::st
       TaskTray1(services.notifyArea),
       Archives(S, services.fs,
                {[&app] { app.processMessages(); }, [this] { return visible(); },
-                [this](const std::string& t) { SetTitle(t); }}),
+                [this](const std::string& t) { SetTitle(t); }, [&services] { return services.clock.tickMs(); }}),
       MK(Panel, PanelCommand, this),
       MK(Panel, PanelFF, this),
       MK(Panel, PanelMemory, this),

@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::uint32_t kOpenMode = 0x00400000;
 // The output sizes the library is told, per operation.
+constexpr std::uint64_t kHeldFileWaitMs = 3000;
 constexpr std::uint32_t kPlayOutput = 2000, kFolderOutput = 300, kEditOutput = 1000, kListOutput = 40000;
 
 }  // namespace
@@ -48,10 +49,15 @@ bool ArchiveAccess::run(platform::UnlhaLibrary& lib, const std::string& commandL
 }
 
 void ArchiveAccess::dropLastExtracted() {
-  while (!S.LastExtractedFile.empty() && fs_.fileExists(S.LastExtractedFile)) {
-    // A file still held by a closing device cannot go yet: give it the messages it waits for.
-    if (!fs_.removeFile(S.LastExtractedFile)) host_.pump();
+  // A file still held by a closing device cannot go yet: it gets the messages it waits for. One
+  // that another program holds may never go; the run goes on without deleting it, and the
+  // working folder is emptied at close.
+  const std::uint64_t giveUpAt = host_.nowMs() + kHeldFileWaitMs;
+  while (!S.LastExtractedFile.empty() && fs_.fileExists(S.LastExtractedFile) &&
+         !fs_.removeFile(S.LastExtractedFile)) {
+    host_.pump();
     if (S.run.CloseRequested) return;
+    if (host_.nowMs() >= giveUpAt) break;
   }
   S.LastExtractedFile.clear();
 }

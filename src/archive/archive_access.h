@@ -2,6 +2,7 @@
 // The player's side of the archive library: each operation loads the library by name, runs its
 // command lines or walks the archive, and releases it. A missing library or entry point fails
 // the operation without a message; the caller reports its own error line.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct ArchiveHost {
   std::function<void()> pump;                              // lets pending window messages run
   std::function<bool()> windowShownNormally;               // visible and not minimised
   std::function<void(const std::string&)> setTitle;        // caption, application title and tray tip
+  std::function<std::uint64_t()> nowMs;                     // a clock in milliseconds that never goes back
 };
 
 // The entry name without its folder part ("DIR/A.MID" gives "A.MID").

@@ -28,8 +28,10 @@ struct ArchiveAccessTest : ::testing::Test {
   core::SharedState S;
   bool shownNormally = true;
   Names titles;
-  archive::ArchiveAccess access{S, fs, {[] {}, [this] { return shownNormally; },
-                                        [this](const std::string& t) { titles.push_back(t); }}};
+  std::uint64_t nowMs = 0;  // each message pass takes 50 ms
+  archive::ArchiveAccess access{S, fs, {[this] { nowMs += 50; }, [this] { return shownNormally; },
+                                        [this](const std::string& t) { titles.push_back(t); },
+                                        [this] { return nowMs; }}};
 };
 
 TEST_F(ArchiveAccessTest, ListsEntriesWithoutTheirFolders) {
@@ -91,6 +93,17 @@ TEST_F(ArchiveAccessTest, PlayExtractionKeepsOnlyTheLatestFileWithK8) {
   }
   EXPECT_FALSE(access.ExtractForPlay(kSongs, "NONE.WAV"));
   EXPECT_TRUE(S.LastExtractedFile.empty());
+  // A file another program holds open (here: read-only) is given up after a while, not waited
+  // for forever, and the next entry still comes.
+  S.settings.deleteExtracted = true;
+  ASSERT_TRUE(access.ExtractForPlay(kSongs, "C.WAV"));
+  fs.setAttributes(S.TempFolder + "C.WAV", platform::kAttrReadOnly);
+  nowMs = 0;
+  EXPECT_TRUE(access.ExtractForPlay(kSongs, "B.WAV"));
+  EXPECT_TRUE(fs.fileExists(S.TempFolder + "C.WAV"));
+  EXPECT_EQ(fs.contents(S.TempFolder + "B.WAV"), "RIFF-b");
+  EXPECT_GE(nowMs, 3000u);
+  EXPECT_LE(nowMs, 3100u);
 }
 
 TEST_F(ArchiveAccessTest, UnsafeEntryNamesNeverLeaveTheWorkingFolder) {

@@ -34,7 +34,7 @@ struct FileToolsTest : ::testing::Test, fakes::FakeWorld {
   std::vector<bool> changed;  // listChanged calls: true for the file list
   std::function<void(TRENAMEBox&)> onRename;
   fakes::LhaUnlhaLoader library{fs};
-  archive::ArchiveAccess archives{S, fs, {[] {}, [] { return false; }, [](const std::string&) {}}};
+  archive::ArchiveAccess archives{S, fs, {[] {}, [] { return false; }, [](const std::string&) {}, [] { return std::uint64_t{0}; }}};
   tools::FileTools tools{{ListBox4, ListBox2, ListBox8, ListBoxVM, ListBox6, ListBox9, ListBoxVG, ComboBox2},
                          S,
                          services,

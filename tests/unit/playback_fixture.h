@@ -30,7 +30,7 @@ struct PlaybackForm : ui::Form {
       : ui::Form(app, "ZELCOR32ZUMIK", "TZELCOR32ZUMIK"),
         MKBoxDlg1(app),
         Archives(S, sv.fs, {[&app] { app.processMessages(); }, [] { return true; },
-                            [this](const std::string& t) { setCaption(t); }}) {
+                            [this](const std::string& t) { setCaption(t); }, [&sv] { return sv.clock.tickMs(); }}) {
     RadioGroup1.setItems({"連続", "逆連", "単独", "ﾗﾝﾀﾞﾑ"});
     RadioGroup1.setItemIndex(S.settings.playMode);
     CheckBox1.setChecked(S.settings.repeat);
