@@ -18,7 +18,8 @@ void OneShot(ui::Timer& t, std::function<void()> step) {
   };
 }
 
-constexpr int kRemoveAttempts = 20;  // the first stage may still hold the program file a while
+constexpr int kRemoveAttempts = 20;
+constexpr int kLabelCreateId = setup_ids::Panel_Create + 1;  // read by no driver  // the first stage may still hold the program file a while
 
 }  // namespace
 
@@ -36,6 +37,7 @@ TBGM_SETUPFM::TBGM_SETUPFM(ui::Application& app, SetupMode mode, SetupContext ct
       Button3(add<ui::Button>(this, "Button3", setup_ids::Button3)),
       Button2(add<ui::Button>(this, "Button2", setup_ids::Button2)),
       Panel_Create(add<ui::Panel>(this, "Panel_Create", setup_ids::Panel_Create)),
+      LabelCreate(add<ui::Label>(&Panel_Create, "LabelCreate", kLabelCreateId)),
       Timer_Create(addTimer("Timer_Create", 100)),
       Timer_SetUp(addTimer("Timer_SetUp", 500)),
       Timer_END(addTimer("Timer_END", 1000)),
@@ -109,7 +111,7 @@ TBGM_SETUPFM::TBGM_SETUPFM(ui::Application& app, SetupMode mode, SetupContext ct
         ctx_.sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "BackColor").value_or("1") != "0");
     Timer_Create.setEnabled(true);
   } else {
-    Panel_Create.setCaption(mode_ == SetupMode::Running ? "セットアップ" : "アンインストール中・・・");
+    showStep(mode_ == SetupMode::Running ? "セットアップ" : "アンインストール中・・・");
     (mode_ == SetupMode::Uninstall2 ? Timer2 : Timer1).setEnabled(true);
   }
 }
@@ -136,8 +138,9 @@ void TBGM_SETUPFM::layOut() {
   CheckBoxBkColor.setCaption("標準色");
   CheckBoxBkColor.setBounds(12, 136, 120, 20);
   ZUMIK_COLOR.setVisible(false);
-  Panel_Create.setCaption("セットアップ");
   Panel_Create.setBounds(12, 166, 210, 28);
+  showStep("セットアップ");
+  LabelCreate.setBounds(8, 6, 194, 16);
   Button3.setCaption("設定");
   Button3.setHint("現在の設定値で登録する");
   Button3.isDefault = true;
@@ -155,14 +158,14 @@ desktop::InstallChoice TBGM_SETUPFM::choice() const {
 void TBGM_SETUPFM::Button3Click() {
   Button3.setEnabled(false);
   app().setBusyCursor(true);
-  Panel_Create.setCaption("登録中・・・");
+  showStep("登録中・・・");
   const bool done = plan_.install(choice());
   app().setBusyCursor(false);
   if (done) {
     Timer_END.setEnabled(true);
     return;
   }
-  Panel_Create.setCaption("セットアップ");
+  showStep("セットアップ");
   Button3.setEnabled(true);
 }
 

@@ -40,6 +40,7 @@ class TBGM_SETUPFM : public ui::Form {
   ui::Button& Button3;
   ui::Button& Button2;
   ui::Panel& Panel_Create;
+  ui::Label& LabelCreate;  // the step the setup is at, inside Panel_Create
   ui::Timer& Timer_Create;
   ui::Timer& Timer_SetUp;
   ui::Timer& Timer_END;
@@ -52,6 +53,7 @@ class TBGM_SETUPFM : public ui::Form {
 
  private:
   void layOut();
+  void showStep(const std::string& text) { LabelCreate.setCaption(text); }
   desktop::InstallChoice choice() const;
   void Button3Click();
   void Timer_CreateTimer();
