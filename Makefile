@@ -45,6 +45,7 @@ screenshot: setup build-win64
 	bash scripts/screenshot.sh docs/folder-chooser.png chooser
 	bash scripts/screenshot.sh docs/schedule-panel.png schedule
 	bash scripts/screenshot.sh docs/tray-menu.png tray
+	bash scripts/screenshot.sh docs/setup-window.png setup
 
 bench: build
 	bash bench/run-all.sh

@@ -6,6 +6,8 @@
 #                                   tunes and a daily set of four entries, the runner waiting
 #   screenshot.sh OUT.png tray      the tray menu: the player goes to the notification area by
 #                                   its "Ｔｒａｙ" button, then the icon's right-button press opens the menu
+#   screenshot.sh OUT.png setup     the setup window in install mode: the exe copied under a
+#                                   name holding "SETUP" opens it whatever the settings say
 #   screenshot.sh OUT.png chooser   the folder chooser: the player starts without an extraction
 #                                   folder, so it asks for one; the driver types a folder of tunes
 #                                   with Japanese names into that dialog and presses "参照"
@@ -65,6 +67,22 @@ if [ "$2" = schedule ]; then
     xwd -root -silent | convert xwd:- -crop 800x600+0+0 '$out'
     wineserver -k || true
     rm -f '$exe_dir/朝の音楽.LI'? '$exe_dir/開店.day' \"\$reg\"
+  "
+  echo "screenshot: $out"
+  exit 0
+fi
+if [ "$2" = setup ]; then
+  bash "$here/wine-session.sh" run bash -c "
+    source '$here/player-env.sh' '$exe_dir'
+    setup=\$(mktemp -d)
+    cp '$exe_dir/zelcor32.exe' \"\$setup/zelSETUP.exe\"
+    wine \"\$setup/zelSETUP.exe\" >/dev/null 2>&1 &
+    driver='$exe_dir/tests/e2e/driver/e2e_driver.exe'
+    wine \"\$driver\" wait-window TBGM_SETUPFM 30000 >/dev/null 2>&1
+    sleep \${ZELCOR_SHOT_WAIT:-3}
+    xwd -root -silent | convert xwd:- -crop 800x600+0+0 '$out'
+    wineserver -k || true
+    rm -rf \"\$setup\"
   "
   echo "screenshot: $out"
   exit 0

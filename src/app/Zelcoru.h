@@ -184,9 +184,9 @@ class TZELCOR32ZUMIK : public ui::Form {
   void ShowShortcutCommands();
   // A folder of the shell ("Startup", "Desktop", "Programs") as the registry names it, without "\".
   std::string ShellFolder(const char* name);
-  // Writes (add) or removes the player's own shortcut at link in that shell folder, making the
+  // Writes (add) or removes the player's own shortcut in that shell folder, making the
   // folder when missing; false when the folder is unknown or the shortcut could not be done.
-  bool PlaceOwnShortcut(const char* folderName, const std::string& link, bool add);
+  bool PlaceOwnShortcut(const char* folderName, bool add);
   ui::Rect TrayBounds;  // where the window goes back to from the tray
   bool MemoryViewShown() const { return Button11.visible(); }
 

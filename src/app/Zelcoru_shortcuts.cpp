@@ -2,17 +2,11 @@
 // "スタートアップ削除") and the one on the Desktop (the options menu).
 #include "app/Zelcoru.h"
 #include "base/path.h"
+#include "desktop/program_groups.h"
 
 namespace app {
 
-namespace {
-const char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kSendFailed[] = "DDE:送信に失敗しました・・・";
-}  // namespace
-
-std::string TZELCOR32ZUMIK::ShellFolder(const char* name) {
-  return base::StripTrailingSlash(Sv.reg.readString(platform::Hive::CurrentUser, kShellFoldersKey, name).value_or(""));
-}
+std::string TZELCOR32ZUMIK::ShellFolder(const char* name) { return desktop::ShellFolder(Sv.reg, name); }
 
 void TZELCOR32ZUMIK::restoreShortcutPaths() {
   const std::string group = Sv.reg.readString(platform::Hive::CurrentUser, core::kSettingsKey, "Group").value_or("");
@@ -32,12 +26,12 @@ void TZELCOR32ZUMIK::ShowShortcutCommands() {
   menu("MSC_DK_DEL").setVisible(onDesktop);
 }
 
-bool TZELCOR32ZUMIK::PlaceOwnShortcut(const char* folderName, const std::string& link, bool add) {
+bool TZELCOR32ZUMIK::PlaceOwnShortcut(const char* folderName, bool add) {
   const std::string folder = ShellFolder(folderName);
   if (folder.empty()) return false;
   app().setBusyCursor(true);
-  bool done = Sv.fs.folderExists(folder) || Sv.fs.makeFolder(folder);
-  done = done && (add ? Sv.shell.createShortcut(link, Sv.shell.programPath(), kWindowTitle) : Sv.fs.removeFile(link));
+  const bool done =
+      desktop::ProgramGroups(Sv.reg, Sv.fs, Sv.shell).placeItem(folder, kWindowTitle, Sv.shell.programPath(), add).empty();
   app().setBusyCursor(false);
   ShowShortcutCommands();
   return done;
@@ -50,7 +44,7 @@ void TZELCOR32ZUMIK::MSC_ST_SETClick(bool add) {
     return;
   }
   // The Startup folder stands for the startup group; its failures keep their old texts.
-  if (!PlaceOwnShortcut("Startup", S.StartupShortcut, add)) MKBoxDlg1.ShowMessage(kSendFailed);
+  if (!PlaceOwnShortcut("Startup", add)) MKBoxDlg1.ShowMessage(desktop::kGroupSendFailed);
   if (app().backend()) app().backend()->bringToFront(*this);
 }
 
@@ -60,7 +54,7 @@ void TZELCOR32ZUMIK::MSC_DK_SETClick(bool add) {
     MKBoxDlg1.ShowMessage("デスクトップには、既に登録されています☆☆☆");
     return;
   }
-  if (PlaceOwnShortcut("Desktop", S.DesktopShortcut, add) || !add) return;
+  if (PlaceOwnShortcut("Desktop", add) || !add) return;
   const std::string reason = ShellFolder("Desktop").empty() ? "デスクトップフォルダーが不明です・・・" : S.DesktopShortcut;
   MKBoxDlg1.ShowMessage("デスクトップへの登録に失敗しました・・・\n" + std::string(kWindowTitle) + "\n" + reason);
 }

@@ -4,21 +4,26 @@
 #include "base/buffered_copy.h"
 #include "base/path.h"
 #include "base/sjis.h"
+#include "desktop/setup_plan.h"
 
 namespace app {
 
 const char kMainWindowClass[] = "TZELCOR32ZUMIK";
 const char kSetupWindowClass[] = "TBGM_SETUPFM";
-const char kUninstallerName[] = "unin_zumik000.exe";
 
 StartDecision DecideStart(const std::vector<std::string>& params, const std::string& exeFileName,
                           platform::Registry& reg, platform::InstanceLink& link) {
   StartDecision d;
-  d.uninstall = (!params.empty() && params[0] == "/uninstall") ||
-                base::LowerCase(exeFileName) == kUninstallerName;
-  if (d.uninstall) {
-    d.otherInstanceRunning = link.windowExists(kMainWindowClass) || link.windowExists(kSetupWindowClass);
+  if (!params.empty() && params[0] == "/uninstall") {
     d.kind = StartKind::Setup;
+    d.setupMode = link.windowExists(kMainWindowClass) || link.windowExists(kSetupWindowClass) ? SetupMode::Running
+                                                                                                : SetupMode::Uninstall1;
+    return d;
+  }
+  // The copy is started while the first stage's window is still closing: no window check.
+  if (base::LowerCase(exeFileName) == desktop::kUninstallerName) {
+    d.kind = StartKind::Setup;
+    d.setupMode = SetupMode::Uninstall2;
     return d;
   }
   if (link.windowExists(kMainWindowClass)) {

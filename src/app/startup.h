@@ -15,7 +15,6 @@ using core::CommandLine;
 
 extern const char kMainWindowClass[];   // "TZELCOR32ZUMIK"
 extern const char kSetupWindowClass[];  // "TBGM_SETUPFM"
-extern const char kUninstallerName[];   // "unin_zumik000.exe"
 
 enum class StartKind {
   Forwarded,     // handed to the running player; end at once
@@ -24,10 +23,17 @@ enum class StartKind {
   SetupRunning,  // a setup window is already open; end at once
 };
 
+// What the setup window does when it runs.
+enum class SetupMode {
+  Install,
+  Uninstall1,  // "/uninstall": the questions and the clean-up
+  Uninstall2,  // started as the uninstaller copy: deletes the program file
+  Running,     // "/uninstall" while the player or a setup window runs: only says so
+};
+
 struct StartDecision {
   StartKind kind = StartKind::Player;
-  bool uninstall = false;             // "/uninstall" or started as the uninstaller
-  bool otherInstanceRunning = false;  // the setup window then refuses to uninstall
+  SetupMode setupMode = SetupMode::Install;
 };
 
 // params are the command-line parameters without the program; exeFileName the bare file name.

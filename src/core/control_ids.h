@@ -91,5 +91,8 @@ enum Menu : int { ZELCOR_MENUS(ZELCOR_ID_ENUM) };
 
 // The setup window's controls.
 namespace setup_ids {
-enum Control : int { LabelInfo = 100, ButtonClose = 101, ButtonStart = 102 };
+enum Control : int {
+  Label1 = 100, Edit1 = 101, Label2 = 102, ComboBox1 = 103, CheckBoxST = 104, CheckBoxBkColor = 105, ZUMIK_COLOR = 106,
+  Button1 = 107, Button4 = 108, Button3 = 109, Button2 = 110, Panel_Create = 111,
+};
 }  // namespace setup_ids

@@ -30,6 +30,9 @@ class Registry {
   // The names of the key's values, in the order the registry keeps them; empty when the key
   // is missing.
   virtual std::vector<std::string> valueNames(Hive hive, const std::string& key) = 0;
+  // Removes the key with its values; with withSubkeys its whole tree, otherwise only when
+  // it has no subkeys. True when the key is gone afterwards.
+  virtual bool deleteKey(Hive hive, const std::string& key, bool withSubkeys) = 0;
 };
 
 }  // namespace platform

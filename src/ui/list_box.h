@@ -65,8 +65,11 @@ class ComboBox : public ItemList {
  public:
   using ItemList::ItemList;
   Kind kind() const override { return Kind::ComboBox; }
-  // Drop-down list: no free text.
+  // Drop-down list: no free text. Otherwise the box has an edit field whose text is the
+  // caption: what the user typed, or the item chosen from the list.
   bool dropDownList = true;
+  const std::string& text() const { return caption(); }
+  void userTyped(const std::string& t) { setCaption(t); }
   // Set before the window is made: the items are drawn with the picture it gives per index.
   std::function<ItemPicture(int index)> pictureOf;
 };

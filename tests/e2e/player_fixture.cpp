@@ -1,5 +1,8 @@
 #include "player_fixture.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include "core/settings.h"
 #include "platform/win32/text.h"
 #include "player_windows.h"
@@ -46,6 +49,26 @@ std::vector<std::string> MissingSettings() {
   for (const auto& [name, text] : core::StoredSettingTexts({}))
     if (!SettingsKey::get(platform::win32::ToWide(name))) missing.push_back(name);
   return missing;
+}
+
+std::wstring LinkTarget(const std::wstring& link) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  std::wstring target;
+  IShellLinkW* shellLink = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shellLink)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t path[MAX_PATH] = {};
+      if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
+          SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0)))
+        target = path;
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  CoUninitialize();
+  return target;
 }
 
 }  // namespace e2e

@@ -29,6 +29,9 @@ class PlayerTest : public testing::Test {
   std::unique_ptr<PlayerFolder> folder;
 };
 
+// The program a shortcut file starts, empty when it cannot be read.
+std::wstring LinkTarget(const std::wstring& link);
+
 // The 42 settings names the player writes on closing that are missing from the registry.
 std::vector<std::string> MissingSettings();
 

@@ -1,7 +1,6 @@
 // The player's own shortcuts in the real window: written through the shell's link object into
 // the prefix's Startup and Desktop folders, pointing at the player, and removed again.
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <string>
@@ -17,27 +16,6 @@ std::wstring OwnLink(int shellFolder) {
   wchar_t folder[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, shellFolder, nullptr, 0, folder);
   return std::wstring(folder) + L"\\Zelcor32 B-G-M.lnk";
-}
-
-// The program a shortcut file starts, empty when it cannot be read.
-std::wstring LinkTarget(const std::wstring& link) {
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  std::wstring target;
-  IShellLinkW* shellLink = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                 reinterpret_cast<void**>(&shellLink)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      wchar_t path[MAX_PATH] = {};
-      if (SUCCEEDED(file->Load(link.c_str(), STGM_READ)) &&
-          SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0)))
-        target = path;
-      file->Release();
-    }
-    shellLink->Release();
-  }
-  CoUninitialize();
-  return target;
 }
 
 TEST_F(PlayerTest, StartupAndDesktopShortcutsAreWrittenAndRemovedFromTheMenu) {

@@ -81,4 +81,23 @@ std::vector<std::string> FakeRegistry::valueNames(platform::Hive hive, const std
   return names;
 }
 
+bool FakeRegistry::deleteKey(platform::Hive hive, const std::string& key, bool withSubkeys) {
+  const std::string id = keyId(hive, key);
+  const std::string below = id + "\\";
+  for (auto it = keys_.begin(); it != keys_.end();) {
+    if (it->compare(0, below.size(), below) != 0) {
+      ++it;
+      continue;
+    }
+    if (!withSubkeys) return false;
+    values_.erase(*it);
+    names_.erase(*it);
+    it = keys_.erase(it);
+  }
+  keys_.erase(id);
+  values_.erase(id);
+  names_.erase(id);
+  return true;
+}
+
 }  // namespace fakes

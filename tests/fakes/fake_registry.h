@@ -29,6 +29,7 @@ class FakeRegistry : public platform::Registry {
                    const std::vector<std::uint8_t>& value) override;
   bool deleteValue(platform::Hive hive, const std::string& key, const std::string& name) override;
   std::vector<std::string> valueNames(platform::Hive hive, const std::string& key) override;
+  bool deleteKey(platform::Hive hive, const std::string& key, bool withSubkeys) override;
 
  private:
   using Value = std::variant<std::string, std::vector<std::uint8_t>>;

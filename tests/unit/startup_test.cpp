@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
-#include "app/setup_window.h"
 #include "app/startup.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_system.h"
-#include "ui/form.h"
-#include "ui/headless_loop.h"
 
 namespace {
 
@@ -54,33 +51,10 @@ TEST_F(StartTest, SecondStartForwardsItsParametersJoined) {
 TEST_F(StartTest, UninstallGoesToTheSetupWindowAndNotesARunningPlayer) {
   link.windowClasses.insert("TZELCOR32ZUMIK");
   auto d = app::DecideStart({"/uninstall"}, "zelcor32.exe", reg, link);
-  EXPECT_TRUE(d.uninstall);
-  EXPECT_TRUE(d.otherInstanceRunning);
+  EXPECT_EQ(d.setupMode, app::SetupMode::Running);
   EXPECT_EQ(d.kind, app::StartKind::Setup);
-  EXPECT_TRUE(app::DecideStart({}, "UNIN_ZUMIK000.EXE", reg, link).uninstall);
-}
-
-TEST_F(StartTest, SetupWindowOffersToRegisterTheVersionAndStartThePlayer) {
-  ui::HeadlessLoop loop;
-  ui::Application application{loop};
-  auto runAndClick = [&](const app::StartDecision& d, const char* button) {
-    loop.post([&application, button] {
-      ui::Control* b = application.mainForm->findControl(button);
-      ASSERT_NE(b, nullptr) << button;
-      b->click();
-    });
-    return app::RunSetupWindow(application, d, reg);
-  };
-  app::StartDecision d;
-  d.kind = app::StartKind::Setup;
-  version("");
-  EXPECT_EQ(runAndClick(d, "ButtonStart"), app::SetupOutcome::StartPlayer);
-  EXPECT_EQ(core::StoredVersion(reg), core::kBuildVersion);
-  EXPECT_FALSE(application.terminated()) << "the player still has to run";
-  d.uninstall = true;
-  version("");
-  EXPECT_EQ(runAndClick(d, "ButtonClose"), app::SetupOutcome::Closed);
-  EXPECT_EQ(core::StoredVersion(reg), 255) << "an uninstall offers no start";
+  EXPECT_EQ(app::DecideStart({"/DeleteFile"}, "UNIN_ZUMIK000.EXE", reg, link).setupMode, app::SetupMode::Uninstall2)
+      << "the first stage's window may still be there";
 }
 
 TEST_F(StartTest, SwitchesAreCaseInsensitiveAndMinusCountsAsSlash) {

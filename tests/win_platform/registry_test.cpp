@@ -13,10 +13,10 @@ class Win32RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     key = "Software\\ZelcorTest\\登録" + std::to_string(GetCurrentProcessId());
-    reg.deleteTree(Hive::CurrentUser, key);
+    reg.deleteKey(Hive::CurrentUser, key, true);
   }
   void TearDown() override {
-    EXPECT_TRUE(reg.deleteTree(Hive::CurrentUser, key));
+    EXPECT_TRUE(reg.deleteKey(Hive::CurrentUser, key, true));
     // Only when empty: tests in other processes may be using their own keys below it.
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZelcorTest");
   }

@@ -107,7 +107,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::string exe = exePath();
   const std::string dataFolder = app::DataFolderOf(exe);
   platform::win32::InstallCrashLog(platform::win32::ToWide(dataFolder + app::kCrashLogName));
-  app::RegisteredDataPath(reg, fs, shellNs);
+  const std::string chosenDataFolder = app::RegisteredDataPath(reg, fs, shellNs);
   const std::vector<std::string> params = commandLineParameters();
   const app::StartDecision start = app::DecideStart(params, base::ExtractFileName(exe), reg, link);
 
@@ -116,8 +116,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     case app::StartKind::SetupRunning:
       return 0;
     case app::StartKind::Setup:
-      if (app::RunSetupWindow(application, start, reg) != app::SetupOutcome::StartPlayer) return 0;
-      break;
+      app::RunSetupWindow(application, start.setupMode, {services, exe, params, dataFolder, chosenDataFolder});
+      return 0;
     case app::StartKind::Player:
       break;
   }

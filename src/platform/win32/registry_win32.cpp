@@ -124,9 +124,9 @@ std::vector<std::string> Win32Registry::valueNames(Hive hive, const std::string&
   return names;
 }
 
-bool Win32Registry::deleteTree(Hive hive, const std::string& key) {
+bool Win32Registry::deleteKey(Hive hive, const std::string& key, bool withSubkeys) {
   // Depending on the system the tree call may leave the emptied key itself behind.
-  RegDeleteTreeW(RootOf(hive), ToWide(key).c_str());
+  if (withSubkeys) RegDeleteTreeW(RootOf(hive), ToWide(key).c_str());
   RegDeleteKeyW(RootOf(hive), ToWide(key).c_str());
   return !keyExists(hive, key);
 }

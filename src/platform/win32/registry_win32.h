@@ -18,7 +18,7 @@ class Win32Registry : public Registry {
   bool deleteValue(Hive hive, const std::string& key, const std::string& name) override;
   std::vector<std::string> valueNames(Hive hive, const std::string& key) override;
   // Removes a key with everything below it (for tests and uninstall).
-  bool deleteTree(Hive hive, const std::string& key);
+  bool deleteKey(Hive hive, const std::string& key, bool withSubkeys) override;
 };
 
 }  // namespace platform::win32

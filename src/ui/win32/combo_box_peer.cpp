@@ -1,4 +1,5 @@
-// A drop-down list. The drive selector draws a picture of each drive's kind before its name.
+// A drop-down list, or a drop-down with an edit field for free text. The drive selector draws
+// a picture of each drive's kind before its name.
 #include "ui/list_box.h"
 #include "ui/win32/item_list_peer.h"
 #include "ui/win32/peer_kinds.h"
@@ -20,7 +21,13 @@ class ComboBoxPeer : public ItemListPeer {
   int itemHeight() const override { return pixels(18); }
 
   void command(int code, HWND) override {
-    if (code == CBN_SELCHANGE) combo_.userSelect(static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)));
+    if (code == CBN_SELCHANGE) {
+      const int index = static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+      if (!combo_.dropDownList && index >= 0 && index < combo_.count()) combo_.userTyped(combo_.item(index));
+      combo_.userSelect(index);
+    } else if (code == CBN_EDITCHANGE) {
+      combo_.userTyped(windowText(hwnd()));
+    }
   }
 
   bool draw(const DRAWITEMSTRUCT& d) override {
@@ -47,7 +54,7 @@ class ComboBoxPeer : public ItemListPeer {
  protected:
   WindowKind windowKind() const override {
     return {L"COMBOBOX",
-            static_cast<DWORD>(WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
+            static_cast<DWORD>(WS_TABSTOP | WS_VSCROLL | (combo_.dropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL) |
                                (combo_.pictureOf ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0)),
             0};
   }

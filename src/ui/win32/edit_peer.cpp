@@ -14,12 +14,7 @@ class EditPeer : public ControlPeer {
   Color background() const override { return fieldBackground(); }
 
   void command(int code, HWND) override {
-    if (code != EN_CHANGE) return;
-    const int n = GetWindowTextLengthW(hwnd());
-    std::wstring w(n + 1, L'\0');
-    GetWindowTextW(hwnd(), w.data(), n + 1);
-    w.resize(n);
-    edit_.userTyped(narrow(w));
+    if (code == EN_CHANGE) edit_.userTyped(windowText(hwnd()));
   }
 
  protected:
