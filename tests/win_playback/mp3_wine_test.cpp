@@ -132,6 +132,12 @@ TEST_F(WineMp3Test, TheOpeningConversionSubmenuShowsTheCurrentDefaultFormat) {
   ASSERT_TRUE(IsMenu(sub)) << "the opening submenu was destroyed";
   GetMenuStringW(sub, ids::P_MP3_SN, text, 128, MF_BYCOMMAND);
   EXPECT_STREQ(text, L"変換サウンド名 ； VOICE (&H)");
+  // Checks and enabled states of the shown items follow in place as well.
+  window->menu("MP3_No_Memo").setChecked(true);
+  window->menu("MP3_KIROKU").setEnabled(false);
+  ASSERT_TRUE(IsMenu(sub));
+  EXPECT_EQ(GetMenuState(sub, ids::MP3_No_Memo, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED), UINT{MF_CHECKED});
+  EXPECT_EQ(GetMenuState(sub, ids::MP3_KIROKU, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED), UINT{MF_GRAYED});
   window->close();
   runFor(3000, [&] { return window->closed(); });
 }
