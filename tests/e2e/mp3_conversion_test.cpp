@@ -55,6 +55,8 @@ class Mp3Conversion : public Playback {
   void SetUp() override {
     Playback::SetUp();
     SettingsKey::set(L"No_Memo", L"1");  // the record is written, Notepad stays shut
+    // The format in use is the player's own, whatever an earlier run in this prefix chose.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Multimedia\\Audio", L"DefaultFormat");
   }
   std::wstring saved() const { return folder->path() + L"mp3\\"; }
   HWND startOnTunes(std::unique_ptr<PlayerProcess>& player, size_t count) {
