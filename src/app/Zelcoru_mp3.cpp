@@ -38,10 +38,11 @@ void TZELCOR32ZUMIK::buildMp3() {
   ITEM(mp3, MP3_No_Memo, "MP3変換一覧を表示しない (&O)");
 
   menu("P_MP3_HENKAN").onClick = [this] { P_MP3_HENKANClick(); };
+  // "DefaultFormat" may change outside the player too: the caption follows it on every opening.
+  mp3.onOpen = [this] { menu("P_MP3_SN").setCaption(Mp3->FormatCaption()); };
   menu("P_MP3_SN").onClick = [this] {
     dialogs::TSNBoxDlg input(app());
     Mp3->ChooseFormat(input);
-    menu("P_MP3_SN").setCaption(Mp3->FormatCaption());
   };
   menu("P_MP3_SN_NEW").onClick = [this] { Mp3->CreateFormat(app()); };
   menu("MP3_TXT").onClick = [this] { Mp3->ShowLastRecord(); };

@@ -14,6 +14,8 @@ namespace {
 
 using zelcor::mp3::ConversionResult;
 
+constexpr std::size_t kWriteBlock = 64 * 1024;
+
 // The per-file contract on the worker: the source WAV in, the temporary file out (removed
 // again when it could not be written whole), the sizes and the outcome.
 ConversionResult ConvertToTemporary(platform::FileSystem& fs, const std::string& source, const std::string& temp,
@@ -31,13 +33,23 @@ ConversionResult ConvertToTemporary(platform::FileSystem& fs, const std::string&
     r.error = "cannot write " + temp;
     return r;
   }
+  // The encoder hands over one frame (about 400 bytes) at a time: written as they come, each
+  // would cost a system call of its own.
+  std::string pending;
+  const auto flush = [&] {
+    const bool written = pending.empty() || out->write(pending.data(), pending.size());
+    pending.clear();
+    return written;
+  };
   r.error = zelcor::mp3::EncodeWavStream(
       [&in](uint8_t* buffer, std::size_t bytes) { return in->read(buffer, bytes); }, r.source_bytes, format,
       [&](const uint8_t* data, std::size_t bytes) {
         r.output_bytes += bytes;
-        return out->write(data, bytes);
+        pending.append(reinterpret_cast<const char*>(data), bytes);
+        return pending.size() < kWriteBlock || flush();
       },
       progress);
+  if (r.error.empty() && !flush()) r.error = "cannot write " + temp;
   out.reset();
   if (!r.error.empty()) {
     fs.removeFile(temp);

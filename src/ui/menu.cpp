@@ -50,6 +50,10 @@ void MenuItem::click() {
   if (enabled_ && onClick) onClick();
 }
 
+void MenuItem::open() {
+  if (onOpen) onOpen();
+}
+
 MenuItem* MenuItem::find(const std::string& name) {
   if (name_ == name) return this;
   for (auto& i : items_)

@@ -44,6 +44,10 @@ class MenuItem {
   std::function<void()> onClick;
   // Menu items do not toggle themselves: the handler decides.
   void click();
+  // The item's submenu is about to show: captions, checks and enabled states that follow
+  // outside state catch up here (a change of visibility would rebuild the shown menu).
+  std::function<void()> onOpen;
+  void open();
 
   MenuItem* find(const std::string& name);
   MenuItem* findId(int id);

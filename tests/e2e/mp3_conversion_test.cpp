@@ -1,16 +1,21 @@
-// WAV to MP3 conversion in the real player under Wine: two WAVs of the file list convert into
-// the save folder, carry the MPEG Layer-3 tag, play through MCI and appear in the record; a
-// long file converts while the window keeps answering, and "中断" stops it leaving nothing.
+// WAV to MP3 conversion in the real player under Wine: two WAVs of the file list and a WAV in
+// an archive of a memory convert into the save folder, carry the MPEG Layer-3 tag, play
+// through MCI and appear in the record; a long file converts while the window keeps
+// answering, and "中断" stops it leaving nothing. The converted files and their sources are
+// left in kLeftForDecoding for the Linux side to decode (Wine cannot run mpg123 or lame).
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "core/control_ids.h"
+#include "lzh_archive.h"
+#include "platform/win32/text.h"
 #include "playback_fixture.h"
 #include "test_signals.h"
 
@@ -18,6 +23,10 @@ namespace e2e {
 namespace {
 
 namespace sig = zelcor::mp3::testing;
+namespace fs = std::filesystem;
+
+// Beside the test's working folder: source\NAME and converted\NAME.
+const fs::path kLeftForDecoding = L"mp3_outputs";
 
 std::string Bytes(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
 
@@ -46,6 +55,8 @@ class Mp3Conversion : public Playback {
   void SetUp() override {
     Playback::SetUp();
     SettingsKey::set(L"No_Memo", L"1");  // the record is written, Notepad stays shut
+    // The format in use is the player's own, whatever an earlier run in this prefix chose.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Multimedia\\Audio", L"DefaultFormat");
   }
   std::wstring saved() const { return folder->path() + L"mp3\\"; }
   HWND startOnTunes(std::unique_ptr<PlayerProcess>& player, size_t count) {
@@ -57,9 +68,20 @@ class Mp3Conversion : public Playback {
   }
 };
 
-TEST_F(Mp3Conversion, TwoWavsOfTheFileListConvertPlayAndAreRecorded) {
-  tune(L"a.wav", Bytes(sig::WavImage(sig::Tune(44100, 2, 1.0), 44100, 16)));
-  tune(L"b.wav", Bytes(sig::WavImage(sig::Tune(22050, 1, 1.0), 22050, 8)));
+TEST_F(Mp3Conversion, TwoWavsOfTheFileListAndOneOfAnArchiveConvertPlayAndAreRecorded) {
+  fs::remove_all(kLeftForDecoding);
+  const std::map<std::wstring, std::string> sources{
+      {L"a.wav", Bytes(sig::WavImage(sig::Tune(44100, 2, 1.0), 44100, 16))},
+      {L"b.wav", Bytes(sig::WavImage(sig::Tune(22050, 1, 1.0), 22050, 8))},
+      {L"C.WAV", Bytes(sig::WavImage(sig::Tune(32000, 2, 1.0), 32000, 16))}};
+  tune(L"a.wav", sources.at(L"a.wav"));
+  tune(L"b.wav", sources.at(L"b.wav"));
+  // The memory holds one entry of an archive, converted from its copy extracted to LZH_POPM.
+  const fs::path exeFolder = fs::path(BuiltPlayerExe()).parent_path();
+  ASSERT_TRUE(CopyFileW((exeFolder / L"UnLha32.dll").c_str(), (folder->path() + L"UnLha32.dll").c_str(), FALSE));
+  folder->writeFile(L"ARC.LZH", LzhArchive({{"C.WAV", sources.at(L"C.WAV")}}));
+  folder->writeFile(L"ARC_M.LIM", platform::win32::FromWide(L"/" + folder->path() + L"ARC.LZH/C.WAV\r\n"));
+  SettingsKey::set(L"M_Fn", L"ARC_M");
   std::unique_ptr<PlayerProcess> player;
   HWND main = startOnTunes(player, 2);
   ASSERT_NE(main, nullptr);
@@ -67,21 +89,32 @@ TEST_F(Mp3Conversion, TwoWavsOfTheFileListConvertPlayAndAreRecorded) {
   ChooseMenuCommand(main, ids::P_MP3_HENKAN);
   // Each success message stays up for its 3 s before the next file starts.
   ASSERT_TRUE(WaitUntil([&] { return Exists(folder->path() + L"MP3$$$$.TXT"); }, 30000)) << "no record report";
-  for (const wchar_t* name : {L"a.wav", L"b.wav"}) {
-    SCOPED_TRACE(name);
+  ASSERT_TRUE(WaitUntil([&] { return Text(main) == kIdleTitle; }, 5000)) << Text(main);
+  Click(FindControl(main, ids::Button9));  // the memory view
+  ChooseListItems(FindControl(main, ids::ListBox2), {0});
+  ChooseMenuCommand(main, ids::P_MP3_HENKAN);
+  ASSERT_TRUE(WaitUntil([&] { return Exists(saved() + L"C.WAV") && Text(main) == kIdleTitle; }, 30000));
+
+  for (const auto& [name, bytes] : sources) {
+    SCOPED_TRACE(platform::win32::FromWide(name));
     const std::string out = ReadWhole(saved() + name);
     ASSERT_GT(out.size(), 44u);
     EXPECT_EQ(out.substr(0, 4), "RIFF");
     EXPECT_EQ(static_cast<unsigned char>(out[20]) | static_cast<unsigned char>(out[21]) << 8, 0x0055);
     EXPECT_NEAR(PlayThroughMci(saved() + name), 1000, 60) << "did not play to its end through MCI";
+    fs::create_directories(kLeftForDecoding / L"source");
+    fs::create_directories(kLeftForDecoding / L"converted");
+    std::ofstream(kLeftForDecoding / L"source" / name, std::ios::binary) << bytes;
+    fs::copy_file(saved() + name, kLeftForDecoding / L"converted" / name, fs::copy_options::overwrite_existing);
   }
   EXPECT_FALSE(Exists(saved() + L"ZUMIK$$.WaV"));
+  std::error_code ec;
+  EXPECT_TRUE(fs::is_empty(folder->path() + L"LZH_POPM", ec) && !ec) << "the extracted copy was left";
+  EXPECT_EQ(closeMain(main, *player), 0ul);
+  // The record of both batches, written again at the end of the second.
   std::string record;
   for (const std::string& line : folder->readLines(L"MP3$$$$.TXT")) record += line + "\n";
-  EXPECT_NE(record.find("2"), std::string::npos);
-  EXPECT_NE(record.find("mp3\\a.wav"), std::string::npos);
-  EXPECT_NE(record.find("mp3\\b.wav"), std::string::npos);
-  EXPECT_EQ(closeMain(main, *player), 0ul);
+  for (const char* name : {"mp3\\a.wav", "mp3\\b.wav", "mp3\\C.WAV"}) EXPECT_NE(record.find(name), std::string::npos) << name;
 }
 
 TEST_F(Mp3Conversion, TheWindowAnswersWhileALongFileConvertsAndStopLeavesNothing) {

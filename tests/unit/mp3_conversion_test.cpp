@@ -1,5 +1,6 @@
 // WAV to MP3 conversion in the player: the formats in the registry, the batch over the
 // selected rows with the real encoder on small inputs, its messages and the record.
+#include <algorithm>
 #include <thread>
 
 #include "fakes/lha_unlha.h"
@@ -255,11 +256,17 @@ TEST_F(Mp3ConversionTest, ClosingWritesARecordThatWasNeverShown) {
   EXPECT_NE(report.find(saved + "A.WAV"), std::string::npos);
 }
 
-TEST_F(Mp3ConversionTest, TheFormatNameIsChosenAmongTheRegisteredOnes) {
+TEST_F(Mp3ConversionTest, TheFormatNameIsChosenAmongTheRegisteredOnesAndShownWhenTheSubmenuOpens) {
   auto& w = start();
   tools::WriteFormat(reg, "VOICE", {22050, 1, 64, zelcor::mp3::ChannelMode::kMono});
+  auto shownCaption = [&] {
+    w.menu("P_MP3").open();
+    return w.menu("P_MP3_SN").caption();
+  };
+  tools::SetDefaultFormat(reg, "VOICE");  // changed outside the player
+  EXPECT_EQ(shownCaption(), "変換サウンド名 ； VOICE (&H)");
   std::vector<std::string> offered;
-  std::string typed = "VOICE";
+  std::string typed = "MP3_ZUMIK";
   onOtherForm = [&](ui::Form& f) {
     auto& box = static_cast<dialogs::TSNBox&>(f);
     offered = box.ComboBox1.items();
@@ -267,12 +274,14 @@ TEST_F(Mp3ConversionTest, TheFormatNameIsChosenAmongTheRegisteredOnes) {
     box.Button1.click();
   };
   w.menu("P_MP3_SN").click();
-  EXPECT_EQ(tools::DefaultFormatName(reg), "VOICE");
-  EXPECT_EQ(w.menu("P_MP3_SN").caption(), "変換サウンド名 ； VOICE (&H)");
-  EXPECT_TRUE(said("VOICE\n次回のMP3変換から、この設定値が使われます☆☆☆"));
+  std::sort(offered.begin(), offered.end());
+  EXPECT_EQ(offered, (std::vector<std::string>{"MP3_ZUMIK", "VOICE"}));
+  EXPECT_EQ(tools::DefaultFormatName(reg), "MP3_ZUMIK");
+  EXPECT_EQ(shownCaption(), "変換サウンド名 ； MP3_ZUMIK (&H)");
+  EXPECT_TRUE(said("MP3_ZUMIK\n次回のMP3変換から、この設定値が使われます☆☆☆"));
   typed = "NONE";
   w.menu("P_MP3_SN").click();
-  EXPECT_EQ(tools::DefaultFormatName(reg), "VOICE");
+  EXPECT_EQ(tools::DefaultFormatName(reg), "MP3_ZUMIK");
   EXPECT_TRUE(said("NONE\nこの変換サウンド名は、登録されていません・・・"));
 }
 

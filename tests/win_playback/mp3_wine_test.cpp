@@ -1,5 +1,5 @@
 // MP3 under Wine: through the media player component to its end, with pause and resume, and
-// through the real MCI when "MP3" = 1.
+// through the real MCI when "MP3" = 1; the conversion submenu as Windows opens it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Zelcoru.h"
+#include "core/control_ids.h"
 #include "hosted_player.h"
 #include "core/settings.h"
 #include "fakes/fake_registry.h"
@@ -19,6 +20,8 @@
 #include "playback/playback.h"
 #include "temp_folder.h"
 #include "test_signals.h"
+#include "tools/mp3_formats.h"
+#include "ui/win32/menu_binding.h"
 
 namespace {
 
@@ -109,6 +112,32 @@ TEST_F(WineMp3Test, WithMp3OffTheSameFilePlaysThroughMci) {
   EXPECT_EQ(window->Memory->HistoryEntries, (std::vector<std::string>{tune}));
   EXPECT_GE(took, 1400u) << "played in real time to its end";
   EXPECT_FALSE(window->Timer_MP3_LOOP.enabled());
+  window->close();
+  runFor(3000, [&] { return window->closed(); });
+}
+
+TEST_F(WineMp3Test, TheOpeningConversionSubmenuShowsTheCurrentDefaultFormat) {
+  ASSERT_TRUE(host.start());
+  const HWND main = reinterpret_cast<HWND>(window->handle);
+  ui::win32::MenuBinding shown(window->menu("PopupMenu2"), false, main);
+  wchar_t text[128] = L"";
+  HMENU sub = nullptr;
+  int at = 0;
+  for (; at < GetMenuItemCount(shown.handle()) && !sub; ++at)
+    if (HMENU s = GetSubMenu(shown.handle(), at); s && GetMenuStringW(s, ids::P_MP3_SN, text, 128, MF_BYCOMMAND) > 0)
+      sub = s;
+  ASSERT_NE(sub, nullptr);
+  tools::SetDefaultFormat(reg, "VOICE");  // changed while the player runs
+  SendMessageW(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), MAKELPARAM(at - 1, FALSE));
+  ASSERT_TRUE(IsMenu(sub)) << "the opening submenu was destroyed";
+  GetMenuStringW(sub, ids::P_MP3_SN, text, 128, MF_BYCOMMAND);
+  EXPECT_STREQ(text, L"変換サウンド名 ； VOICE (&H)");
+  // Checks and enabled states of the shown items follow in place as well.
+  window->menu("MP3_No_Memo").setChecked(true);
+  window->menu("MP3_KIROKU").setEnabled(false);
+  ASSERT_TRUE(IsMenu(sub));
+  EXPECT_EQ(GetMenuState(sub, ids::MP3_No_Memo, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED), UINT{MF_CHECKED});
+  EXPECT_EQ(GetMenuState(sub, ids::MP3_KIROKU, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED), UINT{MF_GRAYED});
   window->close();
   runFor(3000, [&] { return window->closed(); });
 }

@@ -16,6 +16,14 @@ MenuBinding::~MenuBinding() {
 }
 
 namespace {
+void markPopup(HMENU popup, MenuItem& item) {
+  MENUINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIM_MENUDATA;
+  info.dwMenuData = reinterpret_cast<ULONG_PTR>(&item);
+  SetMenuInfo(popup, &info);
+}
+
 void fill(HMENU menu, MenuItem& parent) {
   for (auto& it : parent.items()) {
     if (!it->visible()) continue;
@@ -27,6 +35,7 @@ void fill(HMENU menu, MenuItem& parent) {
     std::wstring text = widen(it->caption());
     if (!it->items().empty()) {
       HMENU sub = CreatePopupMenu();
+      markPopup(sub, *it);
       fill(sub, *it);
       AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text.c_str());
     } else {
@@ -39,6 +48,7 @@ void fill(HMENU menu, MenuItem& parent) {
 void MenuBinding::rebuild() {
   HMENU old = menu_;
   menu_ = bar_ ? CreateMenu() : CreatePopupMenu();
+  if (!bar_) markPopup(menu_, root_);
   fill(menu_, root_);
   if (bar_ && owner_) {
     SetMenu(owner_, menu_);
@@ -47,9 +57,33 @@ void MenuBinding::rebuild() {
   if (old) DestroyMenu(old);
 }
 
-void MenuBinding::itemChanged(MenuItem&) {
-  // Menus are small; rebuilding keeps submenu captions, checks and visibility exact.
-  rebuild();
+bool MenuBinding::updateInPlace(MenuItem& item) {
+  if (!item.items().empty() || item.id() == 0 || !item.visible() || item.isSeparator()) return false;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID;
+  if (!GetMenuItemInfoW(menu_, item.id(), FALSE, &info)) return false;
+  std::wstring text = widen(item.caption());
+  info.fMask = MIIM_STRING | MIIM_STATE;
+  info.dwTypeData = text.data();
+  info.fState = (item.checked() ? MFS_CHECKED : 0) | (item.enabled() ? 0 : MFS_GRAYED);
+  if (!SetMenuItemInfoW(menu_, item.id(), FALSE, &info)) return false;
+  if (bar_ && owner_) DrawMenuBar(owner_);
+  return true;
+}
+
+void MenuBinding::itemChanged(MenuItem& item) {
+  // A shown item changes where it is: a submenu being opened must not be destroyed under the
+  // user. Anything else rebuilds; menus are small, and that keeps visibility and order exact.
+  if (!updateInPlace(item)) rebuild();
+}
+
+MenuItem* ItemOfPopup(HMENU popup) {
+  MENUINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIM_MENUDATA;
+  if (!popup || !GetMenuInfo(popup, &info)) return nullptr;
+  return reinterpret_cast<MenuItem*>(info.dwMenuData);
 }
 
 }  // namespace ui::win32

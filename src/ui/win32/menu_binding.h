@@ -16,10 +16,16 @@ class MenuBinding : public MenuPeer {
 
  private:
   void rebuild();
+  // Changes a shown item where it is; false when the menu must be built anew.
+  bool updateInPlace(MenuItem& item);
   MenuItem& root_;
   bool bar_;
   HWND owner_;
   HMENU menu_ = nullptr;
 };
+
+// The item whose submenu a pop-up handle shows (WM_INITMENUPOPUP), or nullptr for a menu
+// that no binding made.
+MenuItem* ItemOfPopup(HMENU popup);
 
 }  // namespace ui::win32

@@ -259,6 +259,10 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       return DefWindowProcW(hwnd, msg, wp, lp);
+    case WM_INITMENUPOPUP:
+      // The window menu (high word set) is the system's own.
+      if (MenuItem* item = HIWORD(lp) ? nullptr : ItemOfPopup(reinterpret_cast<HMENU>(wp))) item->open();
+      return 0;
     case WM_SIZE:
       if (wp != SIZE_MINIMIZED) {
         fw->syncing = true;
