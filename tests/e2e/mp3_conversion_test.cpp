@@ -42,6 +42,9 @@ long PlayThroughMci(const std::wstring& path) {
   wchar_t reply[64] = L"";
   auto mci = [&](const std::wstring& command) { return mciSendStringW(command.c_str(), reply, 64, nullptr); };
   if (mci(L"open \"" + path + L"\" type waveaudio alias converted") != 0) return -1;
+  // Kept loaded, as the player does: the driver's own thread may outlive the last close.
+  HMODULE driver = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"mciwave.dll", &driver);
   mci(L"set converted time format milliseconds");
   mci(L"status converted length");
   const long length = _wtol(reply);

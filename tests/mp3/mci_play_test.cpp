@@ -33,6 +33,10 @@ TEST(MciPlayback, ConvertedFilePlaysToItsEndWithTheSourceLength) {
   MCIERROR err = 0;
   Mci(L"open \"" + Wide(dst) + L"\" type waveaudio alias tune", &err);
   ASSERT_EQ(err, 0u) << "MCI cannot open the converted file";
+  // The wave driver is unloaded when its last device closes, while its own thread may still be
+  // finishing: keep it loaded, as the player does, or the process can fault as it ends.
+  HMODULE driver = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"mciwave.dll", &driver);
   Mci(L"set tune time format milliseconds", &err);
   EXPECT_EQ(err, 0u);
   const long length = std::stol(Mci(L"status tune length", &err));
