@@ -18,8 +18,10 @@ void OneShot(ui::Timer& t, std::function<void()> step) {
   };
 }
 
+// The first stage may still hold the program file a while: Timer3 tries this often.
 constexpr int kRemoveAttempts = 20;
-constexpr int kLabelCreateId = setup_ids::Panel_Create + 1;  // read by no driver  // the first stage may still hold the program file a while
+// The step text inside Panel_Create; no driver reads it, so it has no entry in the ID table.
+constexpr int kLabelCreateId = setup_ids::Panel_Create + 1;
 
 }  // namespace
 

@@ -119,18 +119,13 @@ bool WriteCrashRecord(const wchar_t* path, const EXCEPTION_POINTERS& fault) {
   SYSTEMTIME t{};
   GetLocalTime(&t);
   Record r;
-  r.add("異常終了 ");
-  r.addNumber(t.wYear);
-  r.add("/");
-  r.addNumber(t.wMonth);
-  r.add("/");
-  r.addNumber(t.wDay);
-  r.add(" ");
-  r.addNumber(t.wHour);
-  r.add(":");
-  r.addNumber(t.wMinute);
-  r.add(":");
-  r.addNumber(t.wSecond);
+  r.add("異常終了");
+  const struct { const char* before; WORD value; } stamp[] = {
+      {" ", t.wYear}, {"/", t.wMonth}, {"/", t.wDay}, {" ", t.wHour}, {":", t.wMinute}, {":", t.wSecond}};
+  for (const auto& part : stamp) {
+    r.add(part.before);
+    r.addNumber(part.value);
+  }
   r.add("  code ");
   r.addHex(e.ExceptionCode, 8);
   r.add("  thread ");
